@@ -10,12 +10,21 @@ namespace {
 struct CajaTexto {
   const char* porDefecto;
   int largoMaximo;
+  const char* etiqueta;
 };
 
 // Defaults and maximum lengths of Text1..Text9.
 constexpr CajaTexto kCajas[10] = {
-    {"", 0},       {"12:00", 0}, {"5", 0}, {"13:00", 0}, {"Comunicación OK", 31},
-    {"5", 5},      {"30", 5},    {"555", 10}, {"SALDO", 12}, {"", 8},
+    {"", 0, ""},
+    {"12:00", 0, "Hora de llamada"},
+    {"5", 0, "Duración [seg]"},
+    {"13:00", 0, "Hora de SMS"},
+    {"Comunicación OK", 31, "Mensaje de SMS"},
+    {"5", 5, "Duración disparo [min]"},
+    {"30", 5, "Duración del STR [min]"},
+    {"555", 10, "Número consulta de saldo"},
+    {"SALDO", 12, "Texto de consulta de saldo"},
+    {"", 8, "Clave"},
 };
 
 RevisionTexto numericoHasta(std::string_view texto, double maximo, const char* aviso) {
@@ -32,6 +41,8 @@ Globales::Globales() {
   opciones[opcion::kRearmadoAutomatico] = 1;
   for (int i = 1; i <= 9; ++i) text[static_cast<std::size_t>(i)] = kCajas[i].porDefecto;
 }
+
+const char* etiquetaTexto(int c) { return (c >= 1 && c <= 9) ? kCajas[c].etiqueta : ""; }
 
 int largoMaximoTexto(int c) { return (c >= 1 && c <= 9) ? kCajas[c].largoMaximo : 0; }
 

@@ -41,6 +41,9 @@ struct Globales {
   bool operator==(const Globales&) const = default;
 };
 
+// Label shown beside a text box.
+const char* etiquetaTexto(int caja);
+
 // Maximum length of a text box, 0 when the box has none.
 int largoMaximoTexto(int caja);
 

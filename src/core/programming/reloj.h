@@ -1,0 +1,15 @@
+#pragma once
+// The clock commands that start every programming run: "cH" with hour,
+// minute and second, then "cF" with day, month and year, each in BCD.
+#include "link/reporte.h"
+
+namespace orda::programacion {
+
+struct FechaHora {
+  int anio, mes, dia, hora, minuto, segundo;
+};
+
+link::Reporte reporteHora(const FechaHora& t);
+link::Reporte reporteFecha(const FechaHora& t);
+
+}  // namespace orda::programacion
