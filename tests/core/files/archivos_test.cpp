@@ -1,0 +1,160 @@
+#include "files/archivos.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace orda::archivos {
+namespace {
+
+namespace fs = std::filesystem;
+using imagen::ImagenMemoria;
+using imagen::kTamanoImagen;
+
+ImagenMemoria imagenDePrueba(std::uint8_t semilla) {
+  ImagenMemoria im{};
+  for (std::size_t i = 0; i < im.size(); ++i) im[i] = static_cast<std::uint8_t>(i * 7 + semilla);
+  return im;
+}
+
+std::vector<char> contenido(const fs::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+void crear(const fs::path& p, std::size_t n, char relleno) {
+  std::ofstream f(p, std::ios::binary);
+  f << std::string(n, relleno);
+}
+
+class Archivos : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir_ = fs::temp_directory_path() / (std::string("orda_archivos_") + info->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(dir_, ec);
+  }
+  // Only the target files: no temporary is left behind.
+  std::size_t archivosEnCarpeta() const {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
+  }
+  fs::path dir_;
+};
+
+TEST_F(Archivos, GuardarYAbrirDevuelvenLaMismaImagen) {
+  const fs::path p = dir_ / "casa.dat";
+  const ImagenMemoria original = imagenDePrueba(3);
+  ASSERT_EQ(escribirImagen(p.string(), original), std::nullopt);
+  EXPECT_EQ(fs::file_size(p), kTamanoImagen);
+  EXPECT_EQ(archivosEnCarpeta(), 1u);
+
+  ImagenMemoria leida{};
+  ASSERT_EQ(leerImagen(p.string(), leida), std::nullopt);
+  EXPECT_EQ(leida, original);
+}
+
+TEST_F(Archivos, GuardarSobreUnArchivoMasLargoNoDejaLaCola) {
+  const fs::path p = dir_ / "viejo.dat";
+  crear(p, 20000, 'x');
+  ASSERT_EQ(escribirImagen(p.string(), imagenDePrueba(1)), std::nullopt);
+  EXPECT_EQ(fs::file_size(p), kTamanoImagen);
+  EXPECT_EQ(archivosEnCarpeta(), 1u);
+}
+
+TEST_F(Archivos, GuardarDosVecesReemplazaElContenido) {
+  const fs::path p = dir_ / "dos.dat";
+  ASSERT_EQ(escribirImagen(p.string(), imagenDePrueba(1)), std::nullopt);
+  ASSERT_EQ(escribirImagen(p.string(), imagenDePrueba(2)), std::nullopt);
+  ImagenMemoria leida{};
+  ASSERT_EQ(leerImagen(p.string(), leida), std::nullopt);
+  EXPECT_EQ(leida, imagenDePrueba(2));
+}
+
+TEST_F(Archivos, GuardarFallidoDejaTodoComoEstaba) {
+  EXPECT_EQ(escribirImagen((dir_ / "no" / "existe.dat").string(), imagenDePrueba(0)),
+            "No se pudo guardar el archivo: No existe el archivo o la carpeta");
+
+  const fs::path carpeta = dir_ / "carpeta.dat";
+  fs::create_directory(carpeta);
+  EXPECT_EQ(escribirImagen(carpeta.string(), imagenDePrueba(0)), "No se pudo guardar el archivo: Es una carpeta");
+  EXPECT_TRUE(fs::is_directory(carpeta));
+  EXPECT_EQ(archivosEnCarpeta(), 1u);
+}
+
+TEST_F(Archivos, GuardarEnCarpetaSinPermisoConservaElArchivoViejo) {
+  const fs::path p = dir_ / "viejo.dat";
+  crear(p, 20000, 'x');
+  fs::permissions(dir_, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  if (std::ofstream(dir_ / "prueba")) GTEST_SKIP() << "permissions are not enforced for this user";
+
+  const auto error = escribirImagen(p.string(), imagenDePrueba(0));
+  EXPECT_EQ(error, "No se pudo guardar el archivo: Permiso denegado");
+  EXPECT_EQ(contenido(p), std::vector<char>(20000, 'x'));
+}
+
+TEST_F(Archivos, AbrirTomaLosPrimerosBytesORechaza) {
+  struct Caso {
+    std::size_t bytes;
+    const char* error;  // nullptr: loaded
+  };
+  for (const Caso& c : {Caso{kTamanoImagen, nullptr}, Caso{kTamanoImagen + 500, nullptr},
+                        Caso{kTamanoImagen - 1, "El archivo no es una configuración válida (12288 bytes)"},
+                        Caso{4096, "El archivo no es una configuración válida (4096 bytes)"},
+                        Caso{0, "El archivo no es una configuración válida (0 bytes)"}}) {
+    const fs::path p = dir_ / "archivo.dat";
+    crear(p, c.bytes, '\x5A');
+    ImagenMemoria im = imagenDePrueba(9);
+    const auto error = leerImagen(p.string(), im);
+    if (c.error == nullptr) {
+      EXPECT_EQ(error, std::nullopt) << c.bytes;
+      ImagenMemoria esperada;
+      esperada.fill(0x5A);
+      EXPECT_EQ(im, esperada) << c.bytes;
+    } else {
+      EXPECT_EQ(error, c.error) << c.bytes;
+      EXPECT_EQ(im, imagenDePrueba(9)) << c.bytes;
+    }
+  }
+}
+
+TEST_F(Archivos, AbrirRutaImposibleRechazaSinTocarLaImagen) {
+  const fs::path archivo = dir_ / "a.dat";
+  crear(archivo, kTamanoImagen, 0);
+  struct Caso {
+    fs::path ruta;
+    const char* error;
+  };
+  for (const Caso& c : {Caso{dir_, "No se pudo leer el archivo: Es una carpeta"},
+                        Caso{dir_ / "falta.dat", "No se pudo leer el archivo: No existe el archivo o la carpeta"},
+                        Caso{archivo / "x.dat", "No se pudo leer el archivo: Una parte de la ruta no es una carpeta"}}) {
+    ImagenMemoria im = imagenDePrueba(4);
+    EXPECT_EQ(leerImagen(c.ruta.string(), im), c.error) << c.ruta;
+    EXPECT_EQ(im, imagenDePrueba(4));
+  }
+}
+
+TEST(TextosDeArchivo, EstadoYTituloEnMayusculas) {
+  EXPECT_EQ(textoGuardado("/home/ana/config.dat", "10:15:00"), "Archivo /HOME/ANA/CONFIG.DAT guardado - 10:15:00");
+  EXPECT_EQ(textoAbierto("C:\\orda\\año.dat", "9:05:01"), "Archivo C:\\ORDA\\AÑO.DAT abierto - 9:05:01");
+  struct Caso {
+    const char* ruta;
+    const char* titulo;
+  };
+  for (const Caso& c : {Caso{"/home/ana/casa.dat", "Ordavix - CASA.DAT"}, Caso{"C:\\orda\\depósito.dat", "Ordavix - DEPÓSITO.DAT"},
+                        Caso{"c:/mixta\\final.dat", "Ordavix - FINAL.DAT"}, Caso{"suelto.dat", "Ordavix - SUELTO.DAT"}}) {
+    EXPECT_EQ(tituloVentana(c.ruta), c.titulo);
+  }
+}
+
+}  // namespace
+}  // namespace orda::archivos
