@@ -1,0 +1,151 @@
+#include "config/validacion.h"
+
+#include <gtest/gtest.h>
+
+#include "config/configuracion.h"
+#include "config/globales.h"
+#include "config/tablas.h"
+
+namespace orda::config {
+namespace {
+
+using Accion = ValidacionCelda::Accion;
+
+struct CasoCelda {
+  TipoTabla tabla;
+  int col;
+  const char* texto;
+  Accion accion;
+  const char* resultado;  // text written, or the warning
+};
+
+Tabla tablaDe(TipoTabla t) {
+  switch (t) {
+    case TipoTabla::Entradas: return nuevaTablaEntradas();
+    case TipoTabla::Salidas: return nuevaTablaSalidas();
+    case TipoTabla::Tree: return nuevaTablaTree();
+  }
+  return nuevaTablaTree();
+}
+
+TEST(LeaveCell, LimitesDeCadaTabla) {
+  using enum TipoTabla;
+  const CasoCelda casos[] = {
+      {Entradas, 37, "3.3", Accion::Escribir, "3.3"},
+      {Entradas, 38, "3.31", Accion::Rechazar, kAvisoVoltaje},
+      {Entradas, 8, "327675", Accion::Escribir, "327675"},
+      {Entradas, 8, "327676", Accion::Rechazar, kAvisoRetardoActivacion},
+      {Entradas, 9, "65535", Accion::Escribir, "65535"},
+      {Entradas, 9, "65536", Accion::Rechazar, kAvisoRetardoDisparo},
+      {Entradas, 9, "abc", Accion::Escribir, "abc"},  // no number: worth 0
+      {Entradas, 1, "puerta ñ", Accion::Escribir, "PUERTA Ñ"},
+      {Entradas, 18, "alarma", Accion::Escribir, "ALARMA"},
+      {Salidas, 4, "23:59", Accion::Escribir, "23:59"},
+      {Salidas, 5, "12.30", Accion::Escribir, "12.30"},
+      {Salidas, 7, "24:00", Accion::Rechazar, kAvisoHora},
+      {Salidas, 8, "12:60", Accion::Rechazar, kAvisoHora},
+      {Salidas, 10, "9:30", Accion::Rechazar, kAvisoHora},
+      {Salidas, 14, "12:5", Accion::Rechazar, kAvisoHora},
+      {Salidas, 1, "bomba", Accion::Escribir, "BOMBA"},
+      {Tree, 1, "juan", Accion::Escribir, "juan"},
+      {Tree, 2, "4", Accion::Escribir, "4"},
+      {Tree, 2, "5", Accion::Rechazar, kAvisoPrivilegio},
+      {Tree, 2, "a", Accion::Rechazar, kAvisoPrivilegio},
+      {Tree, 3, "0123456789", Accion::Escribir, "0123456789"},
+      {Tree, 3, "012345678", Accion::Rechazar, kAvisoNumero},
+      {Tree, 3, "01234 6789", Accion::Rechazar, kAvisoNumero},
+      {Tree, 3, "01234a6789", Accion::Rechazar, kAvisoNumero},
+      {Tree, 3, "**********", Accion::NoEscribir, ""},
+      {Tree, 3, "", Accion::CambiarEditor, "**********"},
+      {Tree, 4, "14", Accion::Escribir, "14"},
+      {Tree, 4, "15", Accion::Rechazar, kAvisoRing},
+      {Tree, 4, "1a", Accion::Rechazar, kAvisoRing},
+      {Tree, 4, "", Accion::Escribir, ""},
+  };
+  for (const CasoCelda& c : casos) {
+    const Tabla t = tablaDe(c.tabla);
+    const ValidacionCelda v = validarLeaveCell(t, c.col, c.texto);
+    EXPECT_EQ(v.accion, c.accion) << c.col << " " << c.texto;
+    EXPECT_EQ(v.accion == Accion::Rechazar ? v.aviso.texto : v.texto, c.resultado) << c.col << " " << c.texto;
+  }
+}
+
+TEST(LostFocus, RevisaAntesDeEscribirYUsaLaMayusculaDeCadaTabla) {
+  Tabla e = nuevaTablaEntradas();
+  // A delay the check rejects never reaches the cell.
+  EXPECT_EQ(confirmarLostFocus(e, 3, 8, "999999").texto, kAvisoRetardoActivacion);
+  EXPECT_EQ(e.texto(3, 8), "600");
+  EXPECT_FALSE(confirmarLostFocus(e, 3, 1, "garaje"));
+  EXPECT_EQ(e.texto(3, 1), "GARAJE");
+  EXPECT_FALSE(confirmarLostFocus(e, 3, 18, "hola"));
+  EXPECT_EQ(e.texto(3, 18), "hola");  // messages keep their case on focus loss
+
+  Tabla t = nuevaTablaTree();
+  EXPECT_EQ(confirmarLostFocus(t, 3, 2, "9").texto, kAvisoPrivilegio);
+  EXPECT_EQ(t.texto(3, 2), "0");
+  EXPECT_FALSE(confirmarLostFocus(t, 3, 1, "ana"));
+  EXPECT_EQ(t.texto(3, 1), "ANA");
+  EXPECT_FALSE(confirmarLostFocus(t, 4, 3, ""));
+  EXPECT_EQ(t.texto(4, 3), "**********");
+
+  Tabla s = nuevaTablaSalidas();
+  EXPECT_FALSE(confirmarLostFocus(s, 3, 4, "99:99"));
+  EXPECT_EQ(s.texto(3, 4), "00:00");  // times only reach the cell through LeaveCell
+  EXPECT_FALSE(confirmarLostFocus(s, 3, 1, "luz"));
+  EXPECT_EQ(s.texto(3, 1), "LUZ");
+}
+
+TEST(Globales, ValoresYRevisionesAlPerderElFoco) {
+  const Globales g;
+  for (int i = 0; i < opcion::kCantidad; ++i) EXPECT_EQ(g.opciones[static_cast<std::size_t>(i)], i == 3 || i == 4) << i;
+  EXPECT_EQ(g.text[4], "Comunicación OK");
+
+  struct Caso {
+    int caja;
+    const char* texto;
+    const char* reescrito;
+    const char* aviso;
+  };
+  const Caso casos[] = {
+      {1, "23:59", "23:59", ""},       {1, "12:5", "12:5", kAvisoHora},
+      {2, "255", "255", ""},           {2, "256", "256", kAvisoDuracionLlamada},
+      {2, " 12abc", "12", ""},         {5, "1092", "1092", ""},
+      {6, "1093", "1093", kAvisoMinutos}, {7, "0555", "555", ""},
+      {7, "abc", "0", ""},             {9, "ab", "ab", kAvisoClave},
+      {9, "", "", kAvisoClave},        {9, "abc", "abc", ""},
+  };
+  for (const Caso& c : casos) {
+    const RevisionTexto r = revisarTextoGlobal(c.caja, c.texto);
+    EXPECT_EQ(r.texto, c.reescrito) << c.caja << " " << c.texto;
+    EXPECT_EQ(r.aviso.texto, c.aviso) << c.caja << " " << c.texto;
+  }
+}
+
+TEST(Globales, NumeroDeSaldoSeCopiaALaFilaOculta) {
+  Configuracion c;
+  cambiarTextoGlobal(c, caja::kNumeroSaldo, "0777x");
+  EXPECT_EQ(c.globales.text[7], "777");
+  EXPECT_EQ(c.tree.texto(12, 3), "777");
+}
+
+TEST(Globales, ContadorDeCaracteresRestantes) {
+  EXPECT_EQ(caracteresRestantes(31, "Comunicación OK"), "Caracteres restantes: 16");
+  EXPECT_EQ(caracteresRestantes(31, std::string(31, 'a')), "Caracteres restantes: 0");
+  EXPECT_EQ(caracteresRestantes(3, "abcd"), "Caracteres restantes:-1");
+}
+
+TEST(Especiales, UnaOpcionPorGrupo) {
+  Especiales e;
+  for (int g = 0; g < 5; ++g) EXPECT_EQ(kCaptionsEspeciales[static_cast<std::size_t>(e.seleccion(g))], std::string("Ninguno"));
+  e.seleccionar(9);
+  e.seleccionar(2);
+  EXPECT_EQ(e.seleccion(2), 9);
+  EXPECT_EQ(e.seleccion(0), 2);
+  EXPECT_FALSE(e.option1[0]);
+  EXPECT_TRUE(e.option1[4]);  // other groups untouched
+  EXPECT_EQ(opcionPorCaption(1, "Desarma el sistema"), 5);
+  EXPECT_EQ(opcionPorCaption(1, "Arma el sistema"), -1);
+}
+
+}  // namespace
+}  // namespace orda::config
