@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "config/alternar.h"
 #include "config/especiales.h"
 #include "json/configuracion_json.h"
@@ -97,6 +99,44 @@ Json especiales(const config::Especiales& e) {
   return o;
 }
 
+bool esEscalar(const Json& v) { return !v.is_object() && !v.is_array(); }
+
+// Indented like dump(2), but a list of plain values stays on one line so a
+// row of marks reads as a row.
+void escribir(std::string& s, const Json& v, int nivel) {
+  // Texts decoded from an image are valid UTF-8; `replace` only guards a
+  // caller that filled the configuration by hand.
+  if (esEscalar(v)) {
+    s += v.dump(-1, ' ', false, Json::error_handler_t::replace);
+    return;
+  }
+  const bool lista = v.is_array();
+  if (v.empty()) {
+    s += lista ? "[]" : "{}";
+    return;
+  }
+  if (lista && std::all_of(v.begin(), v.end(), esEscalar)) {
+    s += '[';
+    for (std::size_t i = 0; i < v.size(); ++i) {
+      if (i > 0) s += ", ";
+      escribir(s, v[i], nivel);
+    }
+    s += ']';
+    return;
+  }
+  const std::string sangria(static_cast<std::size_t>(2 * (nivel + 1)), ' ');
+  s += lista ? "[\n" : "{\n";
+  bool primero = true;
+  for (auto it = v.begin(); it != v.end(); ++it) {
+    if (!primero) s += ",\n";
+    primero = false;
+    s += sangria;
+    if (!lista) s += Json(it.key()).dump(-1, ' ', false, Json::error_handler_t::replace) + ": ";
+    escribir(s, *it, nivel + 1);
+  }
+  s += "\n" + std::string(static_cast<std::size_t>(2 * nivel), ' ') + (lista ? "]" : "}");
+}
+
 }  // namespace
 
 Json aJson(const config::Configuracion& cfg) {
@@ -111,9 +151,9 @@ Json aJson(const config::Configuracion& cfg) {
 }
 
 std::string exportarJson(const config::Configuracion& cfg) {
-  // Texts decoded from an image are valid UTF-8; `replace` only guards a
-  // caller that filled the configuration by hand.
-  return aJson(cfg).dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+  std::string s;
+  escribir(s, aJson(cfg), 0);
+  return s + "\n";
 }
 
 }  // namespace orda::json

@@ -1,0 +1,173 @@
+#include "cli/comandos.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <span>
+#include <vector>
+
+#include "cli/csv.h"
+#include "cli/listado.h"
+#include "config/configuracion.h"
+#include "files/archivos.h"
+#include "files/mensajes.h"
+#include "history/filas.h"
+#include "json/configuracion_json.h"
+#include "programming/aprogramar.h"
+#include "reading/decodificar.h"
+
+namespace orda::cli {
+
+namespace {
+
+// A configuration document is a few kilobytes; anything far larger is
+// not one and is not read into memory.
+constexpr std::size_t kMaximoJson = 1 << 20;
+
+// Reads at most `maximo` bytes; `cortado` tells whether the file was longer.
+std::optional<std::string> leerArchivo(const std::string& ruta, std::size_t maximo, std::vector<std::uint8_t>& datos,
+                                       bool& cortado) {
+  std::error_code ec;
+  const auto estado = std::filesystem::status(ruta, ec);
+  if (ec) return archivos::kPrefijoLectura + archivos::motivoDelSistema(ec.value());
+  if (std::filesystem::is_directory(estado)) return archivos::kPrefijoLectura + archivos::motivoDelSistema(EISDIR);
+  errno = 0;
+  std::FILE* f = std::fopen(ruta.c_str(), "rb");
+  if (f == nullptr) return archivos::kPrefijoLectura + archivos::motivoDelSistema(errno);
+  datos.assign(maximo + 1, 0);
+  errno = 0;
+  const std::size_t n = std::fread(datos.data(), 1, datos.size(), f);
+  const int error = std::ferror(f) != 0 ? (errno != 0 ? errno : EIO) : 0;
+  std::fclose(f);  // read-only
+  if (error != 0) return archivos::kPrefijoLectura + archivos::motivoDelSistema(error);
+  cortado = n > maximo;
+  datos.resize(std::min(n, maximo));
+  return std::nullopt;
+}
+
+// The configuration a .dat file holds, password included.
+std::optional<std::string> configuracionDeArchivo(const std::string& dat, config::Configuracion& cfg) {
+  imagen::ImagenMemoria imagen{};
+  if (auto error = archivos::leerImagen(dat, imagen)) return error;
+  lectura::decodificarImagen(imagen, cfg);
+  lectura::restaurarClave(imagen, cfg);
+  return std::nullopt;
+}
+
+void informarErrores(const programacion::CorridaProgramacion& corrida, std::ostream& err) {
+  for (const auto& e : corrida.errores) {
+    err << e.titulo << ": " << e.mensaje();
+    if (!e.ubicacion.empty()) err << " (" << e.ubicacion << ")";
+    err << "\n";
+  }
+}
+
+// Encodes as a save does and writes the file; an encoder error on an edited
+// value writes nothing.
+int guardar(config::Configuracion& cfg, const std::string& dat, std::ostream& err) {
+  imagen::ImagenMemoria imagen{};
+  const programacion::CorridaProgramacion corrida = programacion::aProgramar(cfg, imagen);
+  informarErrores(corrida, err);
+  if (corrida.detenida()) {
+    err << "No se guardó " << dat << "\n";
+    return kEntradaInvalida;
+  }
+  if (auto error = archivos::escribirImagen(dat, imagen)) {
+    err << *error << "\n";
+    return kEntradaInvalida;
+  }
+  return kSalidaBien;
+}
+
+int terminarSalida(std::ostream& out, std::ostream& err) {
+  out.flush();
+  if (out) return kSalidaBien;
+  err << "No se pudo escribir la salida\n";
+  return kEntradaInvalida;
+}
+
+void lineaHistorial(std::ostream& out, const history::FilaHistorial& f) {
+  std::string numero = f.numero;
+  if (numero.size() < 3) numero.insert(0, 3 - numero.size(), ' ');
+  out << numero << "  " << f.fecha << "  " << f.hora << "  " << f.codigos[0] << " " << f.codigos[1] << " "
+      << f.codigos[2] << " " << f.codigos[3] << "  " << f.descripcion << "\n";
+}
+
+}  // namespace
+
+int comandoNuevo(const std::string& dat, std::ostream& err) {
+  config::Configuracion cfg;
+  return guardar(cfg, dat, err);
+}
+
+int comandoExportar(const std::string& dat, bool comoTexto, std::ostream& out, std::ostream& err) {
+  config::Configuracion cfg;
+  if (auto error = configuracionDeArchivo(dat, cfg)) {
+    err << *error << "\n";
+    return kEntradaInvalida;
+  }
+  out << (comoTexto ? listarConfiguracion(cfg) : json::exportarJson(cfg));
+  return terminarSalida(out, err);
+}
+
+int comandoImportar(const std::string& rutaJson, const std::string& dat, std::ostream& err) {
+  std::vector<std::uint8_t> datos;
+  bool cortado = false;
+  if (auto error = leerArchivo(rutaJson, kMaximoJson, datos, cortado)) {
+    err << *error << "\n";
+    return kEntradaInvalida;
+  }
+  if (cortado) {
+    err << "El archivo es demasiado grande para ser una configuración\n";
+    return kEntradaInvalida;
+  }
+  config::Configuracion cfg;
+  const json::ResultadoImportacion r =
+      json::importarJson(std::string_view(reinterpret_cast<const char*>(datos.data()), datos.size()), cfg);
+  if (!r.ok()) {
+    for (const std::string& e : r.errores) err << rutaJson << ": " << e << "\n";
+    err << "No se guardó " << dat << "\n";
+    return kEntradaInvalida;
+  }
+  return guardar(cfg, dat, err);
+}
+
+int comandoHistorial(const std::string& volcado, const std::optional<std::string>& configuracion, bool csv,
+                     std::ostream& out, std::ostream& err) {
+  config::Configuracion cfg;
+  if (configuracion) {
+    if (auto error = configuracionDeArchivo(*configuracion, cfg)) {
+      err << *error << "\n";
+      return kEntradaInvalida;
+    }
+  }
+  std::vector<std::uint8_t> datos;
+  bool cortado = false;
+  if (auto error = leerArchivo(volcado, imagen::kTamanoImagen, datos, cortado)) {
+    err << *error << "\n";
+    return kEntradaInvalida;
+  }
+  if (cortado || (datos.size() != history::kTamanoHistorial && datos.size() != imagen::kTamanoImagen)) {
+    err << "El archivo no es un volcado del historial: se esperan " << history::kTamanoHistorial << " o "
+        << imagen::kTamanoImagen << " bytes\n";
+    return kEntradaInvalida;
+  }
+
+  const std::span<const std::uint8_t> memoria(datos.data(), history::kTamanoHistorial);
+  const history::Historial h = history::filasHistorial(memoria, cfg.entradas, cfg.tree);
+  if (h.cantidad.limitada) err << history::kAvisoLimite << "\n";
+  if (csv) {
+    out << filaCsv(std::vector<std::string>(history::kEncabezados.begin(), history::kEncabezados.end()));
+  }
+  for (const history::FilaHistorial& f : h.filas) {
+    if (!f.ok()) err << "Registro " << f.numero << ": " << f.error << "\n";
+    if (csv) {
+      out << filaCsv({f.numero, f.fecha, f.hora, f.descripcion, f.codigos[0], f.codigos[1], f.codigos[2], f.codigos[3]});
+    } else {
+      lineaHistorial(out, f);
+    }
+  }
+  return terminarSalida(out, err);
+}
+
+}  // namespace orda::cli

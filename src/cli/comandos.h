@@ -1,0 +1,25 @@
+#pragma once
+// The commands of orda-cli, apart from argument parsing so that each one
+// can be run with any pair of streams.
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace orda::cli {
+
+inline constexpr int kSalidaBien = 0;
+inline constexpr int kEntradaInvalida = 1;  // the message went to the error stream
+inline constexpr int kUsoIncorrecto = 2;
+
+// The default configuration, as a new console would save it.
+int comandoNuevo(const std::string& dat, std::ostream& err);
+// The configuration held by a .dat file, as JSON or as a readable listing.
+int comandoExportar(const std::string& dat, bool comoTexto, std::ostream& out, std::ostream& err);
+// Builds the image from a JSON document as a save would and writes the file;
+// nothing is written when any value is refused.
+int comandoImportar(const std::string& json, const std::string& dat, std::ostream& err);
+// One line (or CSV row) per record of a history memory dump.
+int comandoHistorial(const std::string& volcado, const std::optional<std::string>& configuracion, bool csv,
+                     std::ostream& out, std::ostream& err);
+
+}  // namespace orda::cli

@@ -1,0 +1,36 @@
+# Shared by the orda-cli scenarios: $1 is orda-cli, $2 a fresh work folder.
+set -u
+CLI=$1
+DIR=$2
+rm -rf "$DIR" && mkdir -p "$DIR" && cd "$DIR" || exit 1
+fallas=0
+
+falla() {
+  echo "FALLA: $*" >&2
+  fallas=$((fallas + 1))
+}
+
+# espera CODIGO comando...: runs the command (stdout to out, stderr to err)
+# and checks its exit status.
+espera() {
+  codigo=$1
+  shift
+  "$@" >out 2>err
+  rc=$?
+  if [ "$rc" -ne "$codigo" ]; then
+    falla "$* -> salida $rc, se esperaba $codigo"
+    sed 's/^/  stderr: /' err >&2
+  fi
+}
+
+# contiene ARCHIVO TEXTO: the file holds the text as a fixed string.
+contiene() {
+  grep -qF -- "$2" "$1" || falla "$1 no contiene: $2"
+}
+
+tamano() { wc -c <"$1" | tr -d ' '; }
+
+terminar() {
+  [ "$fallas" -eq 0 ] || exit 1
+  exit 0
+}
