@@ -6,6 +6,7 @@
 #include <bitset>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 namespace orda::link {
 
@@ -29,5 +30,16 @@ struct Reporte {
   std::uint8_t comando() const { return bytes[1]; }
   bool operator==(const Reporte&) const = default;
 };
+
+// A command of plain letters: report id 0, then the letters from byte 1 on
+// ("pn", "sq", "lt", "va").
+inline Reporte reporteLetras(std::string_view letras) {
+  Reporte r;
+  r.poner(0, 0);
+  for (std::size_t i = 0; i < letras.size() && i + 1 < kTamanoReporte; ++i) {
+    r.poner(i + 1, static_cast<std::uint8_t>(letras[i]));
+  }
+  return r;
+}
 
 }  // namespace orda::link
