@@ -1,0 +1,145 @@
+// The commands the user starts: programming, saving, reading, the history,
+// typed and clock commands, output forcing, and the two polls' switches.
+#include "config/globales.h"
+#include "link/textos.h"
+#include "monitoring/comandos.h"
+#include "programming/aprogramar.h"
+#include "sequences/consola.h"
+
+namespace orda::secuencias {
+
+bool Consola::codificar(bool enviar, const programacion::FechaHora& ahora, std::int64_t ahoraMs) {
+  if (rechazarSiOcupado()) return false;
+  programacion::CorridaProgramacion corrida = programacion::aProgramar(cfg_, imagenMemoria_);
+  for (const auto& e : corrida.errores) {
+    std::string texto = e.mensaje();
+    if (!e.ubicacion.empty()) texto += "\n" + e.ubicacion;
+    oyente_.mostrarError(texto, e.titulo, link::Icono::Critico);
+  }
+  if (corrida.detenida()) {
+    if (enviar) {
+      oyente_.secuenciaTerminada({link::TipoSecuencia::Programacion, link::FinSecuencia::Detenida, 0});
+    }
+    return false;
+  }
+  Turno turno(*this);
+  link::ColaConfirmada& cola = enlace_.cola();
+  cola.limpiarEsperando();
+  cola.encolar(programacion::reporteHora(ahora), ahoraMs);
+  cola.encolar(programacion::reporteFecha(ahora), ahoraMs);
+  if (enviar) {
+    std::vector<EnvioProgramacion::Id> ids;
+    ids.reserve(corrida.reportes.size());
+    for (const link::Reporte& r : corrida.reportes) ids.push_back(cola.encolar(r, ahoraMs));
+    envio_.emplace(std::move(ids));
+    activa_ = Activa::Programacion;
+  }
+  despues(ahoraMs);
+  return true;
+}
+
+bool Consola::programar(const programacion::FechaHora& ahora, std::int64_t ahoraMs) {
+  return codificar(true, ahora, ahoraMs);
+}
+
+bool Consola::prepararGuardado(const programacion::FechaHora& ahora, std::int64_t ahoraMs) {
+  return codificar(false, ahora, ahoraMs);
+}
+
+bool Consola::leerProgramacion(std::int64_t ahoraMs, bool conHistorial) {
+  if (rechazarSiOcupado()) return false;
+  Turno turno(*this);
+  historialTrasLectura_ = conHistorial;
+  espera_.emplace(link::kVolcadoDatos, enlace_.volcado(), ahoraMs);
+  activa_ = Activa::Lectura;
+  // No wait for an earlier acknowledgement, but the request counts as one.
+  enlace_.enviarLetras("lt");
+  enlace_.cola().ponerEsperando();
+  despues(ahoraMs);
+  return true;
+}
+
+bool Consola::refrescarHistorial(std::int64_t ahoraMs) {
+  if (rechazarSiOcupado()) return false;
+  Turno turno(*this);
+  iniciarHistorial(ahoraMs);
+  despues(ahoraMs);
+  return true;
+}
+
+void Consola::iniciarHistorial(std::int64_t ahoraMs) {
+  espera_.emplace(link::kVolcadoHistorial, enlace_.volcado(), ahoraMs);
+  activa_ = Activa::Historial;
+  // As if typed: echoed into the device log, sent with its CR.
+  oyente_.agregarAlRegistro("lh\r", link::kNegro);
+  enlace_.enviar(*monitoreo::reporteComando("lh"));
+}
+
+ResultadoComando Consola::enviarComando(std::string_view texto, const programacion::FechaHora& ahora,
+                                        std::int64_t ahoraMs) {
+  using monitoreo::AccionComando;
+  if (rechazarSiOcupado()) return {EstadoComando::Rechazado, std::string(texto), link::textos::kOperacionEnCurso};
+  Turno turno(*this);
+  const monitoreo::Interpretacion in =
+      monitoreo::interpretarComando(texto, cfg_.globales.text[config::caja::kClave]);
+  std::optional<link::Reporte> reporte;
+  if (in.accion == AccionComando::Enviar) {
+    reporte = monitoreo::reporteComando(in.texto);
+    if (!reporte) {
+      // It would not fit one report: the panel would get it cut or run on.
+      error(link::textos::kComandoLargo);
+      return {EstadoComando::Rechazado, std::string(texto), link::textos::kComandoLargo};
+    }
+  }
+  oyente_.agregarAlRegistro(std::string(texto) + "\r", link::kNegro);
+  if (in.versionPanel) cfg_.versionPanel = *in.versionPanel;
+  if (in.serialPanel) cfg_.serialPanel = *in.serialPanel;
+
+  EstadoComando estado = EstadoComando::Enviado;
+  switch (in.accion) {
+    case AccionComando::Hora:
+      enlace_.cola().encolar(programacion::reporteHora(ahora), ahoraMs);
+      break;
+    case AccionComando::Local:
+      estado = EstadoComando::Local;
+      oyente_.comandoLocal(in.local);
+      break;
+    case AccionComando::Enviar:
+      enlace_.enviar(*reporte);
+      break;
+  }
+  despues(ahoraMs);
+  return {estado, in.texto, ""};
+}
+
+bool Consola::enviarHora(const programacion::FechaHora& ahora, std::int64_t ahoraMs) {
+  if (rechazarSiOcupado()) return false;
+  Turno turno(*this);
+  enlace_.cola().encolar(programacion::reporteHora(ahora), ahoraMs);
+  despues(ahoraMs);
+  return true;
+}
+
+bool Consola::enviarFecha(const programacion::FechaHora& ahora, std::int64_t ahoraMs) {
+  if (rechazarSiOcupado()) return false;
+  Turno turno(*this);
+  enlace_.cola().encolar(programacion::reporteFecha(ahora), ahoraMs);
+  despues(ahoraMs);
+  return true;
+}
+
+bool Consola::forzarSalida(int indice, std::int64_t ahoraMs) {
+  // With no input selected the lamps are off and do not answer clicks.
+  if (tendencia_.canal() == 0 || indice < 0 || indice > 3) return false;
+  if (rechazarSiOcupado()) return false;
+  Turno turno(*this);
+  enlace_.cola().encolar(monitoreo::reporteForzarSalida(indice), ahoraMs);
+  despues(ahoraMs);
+  return true;
+}
+
+void Consola::seleccionarCanal(int canal, std::int64_t ahoraMs) { tendencia_.ponerCanal(canal, ahoraMs); }
+
+void Consola::alternarSenal() { enlace_.alternarSenal(); }
+
+}  // namespace orda::secuencias

@@ -1,0 +1,36 @@
+#pragma once
+// The records of a programming run on their way to the panel: which were
+// acknowledged, and when the run is over (the last record acknowledged, or
+// one second after it went out).
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "link/cola_confirmada.h"
+
+namespace orda::secuencias {
+
+class EnvioProgramacion {
+ public:
+  using Id = link::ColaConfirmada::Id;
+
+  // The queue ids of the record reports, in the order they were queued.
+  explicit EnvioProgramacion(std::vector<Id> registros);
+
+  void enviado(Id id, std::int64_t ahoraMs);
+  void confirmado(Id id);
+
+  bool terminado(std::int64_t ahoraMs) const;
+  std::optional<std::int64_t> proximoVencimiento() const;
+  // Records whose acknowledgement never came.
+  int sinConfirmar() const;
+
+ private:
+  std::optional<std::size_t> posicion(Id id) const;
+
+  std::vector<Id> registros_;
+  std::vector<bool> confirmados_;
+  std::optional<std::int64_t> ultimoEnviadoMs_;  // the run's last record
+};
+
+}  // namespace orda::secuencias
