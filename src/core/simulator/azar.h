@@ -1,6 +1,6 @@
 #pragma once
 // The simulated panel's only source of variety: a small counter-based
-// generator, the same numbers on every platform for the same seed.
+// generator, the same numbers on every platform for the same `semilla`.
 #include <cstdint>
 
 namespace orda::simulador {
@@ -13,7 +13,7 @@ constexpr std::uint64_t mezclar(std::uint64_t x) {
   return x ^ (x >> 31);
 }
 
-// A value in [0, n) drawn from the seed and up to three coordinates.
+// A value in [0, n) drawn from `semilla` and up to three coordinates.
 constexpr int sorteo(std::uint64_t semilla, std::uint64_t a, std::uint64_t b, std::uint64_t c, int n) {
   const std::uint64_t h = mezclar(mezclar(mezclar(semilla ^ a) ^ b) ^ c);
   return static_cast<int>(h % static_cast<std::uint64_t>(n));

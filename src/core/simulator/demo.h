@@ -20,7 +20,7 @@ config::Configuracion configuracionDemostracion();
 MemoriaDatos memoriaDemostracion();
 
 // A few days of past events before the power-up at `encendido` (moved by up
-// to a minute by the seed), ending with the power-up itself.
+// to a minute by `semilla`), ending with the power-up itself.
 void historialDemostracion(Historial& h, const FechaHora& encendido, std::uint64_t semilla);
 
 }  // namespace orda::simulador
