@@ -1,0 +1,205 @@
+// The simulated panel behind the transport interface, in virtual time.
+#include "simulator/transporte_simulado.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "programming/aprogramar.h"
+#include "simulator/demo.h"
+
+namespace orda::simulador {
+namespace {
+
+using link::EventoHid;
+
+// A minimal console: enables reading on every plug, reads every waiting
+// report and, when asked to, answers transfers with "pn".
+struct Consola {
+  std::int64_t ahora = 0;
+  TransporteSimulado t{[this] { return ahora; }};
+  std::vector<link::Evento> eventos;
+  std::vector<std::pair<std::int64_t, link::BufferReporte>> recibidos;
+  bool pedirBloques = false;
+  bool enTransferencia = false;
+
+  Consola() {
+    t.alEvento = [this](const link::Evento& e) {
+      eventos.push_back(e);
+      if (e.tipo == EventoHid::Conectado) t.SetReadNotify(t.GetHandle(link::kVendorId, link::kProductId), true);
+      if (e.tipo != EventoHid::ReporteEsperando) return;
+      link::BufferReporte b{};
+      ASSERT_TRUE(t.Read(e.handle, b));
+      recibidos.emplace_back(ahora, b);
+      if (pedirBloques && (enTransferencia || b[1] == 2 || b[1] == 3)) {
+        enTransferencia = true;
+        escribir("pn");
+      }
+    };
+  }
+  bool escribir(std::string_view s) {
+    link::BufferReporte b{};
+    for (std::size_t k = 0; k < s.size(); ++k) b[k + 1] = static_cast<std::uint8_t>(s[k]);
+    return t.WriteEx(link::kVendorId, link::kProductId, b);
+  }
+  void hasta(std::int64_t fin) {
+    while (auto v = t.proximoVencimiento()) {
+      if (*v > fin) break;
+      ahora = std::max(ahora, *v);
+      t.alVencer(ahora);
+    }
+    ahora = fin;
+    t.alVencer(ahora);
+  }
+  std::string texto(std::size_t i) const { return reinterpret_cast<const char*>(recibidos.at(i).second.data() + 1); }
+  int contar(EventoHid tipo) const {
+    int n = 0;
+    for (const auto& e : eventos) n += e.tipo == tipo;
+    return n;
+  }
+};
+
+TEST(SimuladoTransporte, ConexionDispositivosYDesconexion) {
+  Consola c;
+  EXPECT_FALSE(c.escribir("sq"));  // nothing plugged yet
+  c.t.Connect();
+  c.hasta(499);
+  EXPECT_TRUE(c.eventos.empty());
+  c.hasta(500);
+  ASSERT_EQ(c.eventos.size(), 1u);
+  EXPECT_EQ(c.eventos[0].handle, TransporteSimulado::kHandlePanel);
+  EXPECT_EQ(c.t.GetVendorID(c.eventos[0].handle), 0x1234);
+  EXPECT_EQ(c.t.GetProductID(c.eventos[0].handle), 1);
+  EXPECT_FALSE(c.t.WriteEx(0x1234, 2, {}));
+
+  c.t.enchufarOtroDispositivo();
+  c.hasta(600);
+  ASSERT_EQ(c.eventos.size(), 2u);
+  EXPECT_NE(c.t.GetVendorID(c.eventos[1].handle), 0x1234);
+  EXPECT_EQ(c.t.GetHandle(0x1234, 1), TransporteSimulado::kHandlePanel);
+
+  ASSERT_TRUE(c.escribir("sq"));
+  c.t.Disconnect();
+  c.hasta(5000);
+  EXPECT_EQ(c.eventos.size(), 2u);
+  EXPECT_FALSE(c.escribir("sq"));
+}
+
+TEST(SimuladoTransporte, RespuestasTrasLaLatenciaEnOrdenYSoloConLecturaActiva) {
+  Consola c;
+  c.t.fallas.latenciaMs = 7;
+  c.t.Connect();
+  c.hasta(1000);
+  const std::size_t antes = c.eventos.size();
+  c.escribir("vA");
+  c.escribir("ts1");
+  EXPECT_EQ(c.eventos.size(), antes);  // never from inside WriteEx
+  c.hasta(1006);
+  EXPECT_TRUE(c.recibidos.empty());
+  c.hasta(1007);
+  ASSERT_EQ(c.recibidos.size(), 2u);
+  EXPECT_EQ(c.texto(0), "E9;0;0;1;0");
+  EXPECT_EQ(c.texto(1), "Forzado grabado: salida 1 activada");
+
+  c.t.SetReadNotify(TransporteSimulado::kHandlePanel, false);
+  c.escribir("sq");
+  c.hasta(2000);
+  link::BufferReporte b{};
+  EXPECT_EQ(c.recibidos.size(), 2u);
+  EXPECT_FALSE(c.t.Read(TransporteSimulado::kHandlePanel, b));
+}
+
+TEST(SimuladoTransporte, LecturaCompletaEnTiempoVirtual) {
+  Consola c;
+  c.pedirBloques = true;
+  int pn = 0;
+  c.t.alEscribir = [&](const link::BufferReporte& b, std::int64_t) { pn += b[1] == 'p' && b[2] == 'n'; };
+  c.t.Connect();
+  c.hasta(500);
+  c.escribir("lt");
+  c.hasta(1000);
+  ASSERT_EQ(c.recibidos.size(), 193u);
+  EXPECT_EQ(pn, 193);
+  EXPECT_EQ(c.recibidos.back().first, 500 + 193);  // one round trip of 1 ms per report
+  std::vector<std::uint8_t> m;
+  for (std::size_t i = 1; i < c.recibidos.size(); ++i) {
+    m.insert(m.end(), c.recibidos[i].second.begin() + 1, c.recibidos[i].second.end());
+  }
+  EXPECT_TRUE(std::equal(m.begin(), m.end(), c.t.panel().memoriaDatos().begin()));
+}
+
+TEST(SimuladoFallas, ConfirmacionesPerdidasConElRegistroGrabado) {
+  Consola c;
+  c.t.fallas.perderConfirmacionCada = 3;
+  c.t.Connect();
+  c.hasta(500);
+  config::Configuracion cfg = configuracionDemostracion();
+  cfg.entradas.ponerTexto(3, 1, "OTRO NOMBRE");
+  imagen::ImagenMemoria img{};
+  link::BufferReporte buffer{};
+  for (const link::Reporte& r : programacion::aProgramar(cfg, img).reportes) {
+    r.aplicarSobre(buffer);
+    c.t.WriteEx(link::kVendorId, link::kProductId, buffer);
+  }
+  c.hasta(1000);
+  EXPECT_EQ(c.recibidos.size(), 36u);
+  EXPECT_EQ(c.t.panel().memoriaDatos()[0x2000], 'O');
+}
+
+TEST(SimuladoFallas, DesenchufadoEnMedioDeUnaTransferencia) {
+  Consola c;
+  c.pedirBloques = true;
+  c.t.fallas.desenchufarTrasReportes = 5;  // "lt" and four "pn": the fifth "pn" is lost
+  c.t.Connect();
+  c.hasta(500);
+  c.escribir("lt");
+  c.hasta(2000);
+  EXPECT_EQ(c.recibidos.size(), 4u);  // start report and three blocks
+  EXPECT_EQ(c.contar(EventoHid::Desconectado), 1);
+  EXPECT_FALSE(c.escribir("lt"));
+  EXPECT_EQ(c.t.fallas.desenchufarTrasReportes, 0);
+
+  c.t.enchufar();
+  c.hasta(2499);
+  EXPECT_EQ(c.contar(EventoHid::Conectado), 1);
+  c.hasta(2500);
+  EXPECT_EQ(c.contar(EventoHid::Conectado), 2);
+  c.enTransferencia = false;
+  c.escribir("lh");
+  c.hasta(3000);
+  EXPECT_EQ(c.recibidos.size(), 4u + 65u);
+}
+
+TEST(SimuladoFallas, SilencioYBasura) {
+  Consola c;
+  c.t.Connect();
+  c.hasta(500);
+  c.t.fallas.silencio = true;
+  const MemoriaDatos antes = c.t.panel().memoriaDatos();
+  EXPECT_TRUE(c.escribir(std::string{21, 0, 'X'}));
+  c.hasta(2000);
+  EXPECT_TRUE(c.recibidos.empty());
+  EXPECT_EQ(c.t.panel().memoriaDatos(), antes);
+
+  c.t.fallas.silencio = false;
+  c.t.fallas.basuraCada = 2;
+  for (int k = 0; k < 4; ++k) c.escribir("vA");
+  c.hasta(3000);
+  ASSERT_EQ(c.recibidos.size(), 6u);
+  for (std::size_t i : {0u, 1u, 3u, 4u}) EXPECT_EQ(c.texto(i), "E9;0;0;1;0") << i;
+  EXPECT_NE(c.recibidos[2].second, c.recibidos[5].second);
+
+  Consola otra;  // the same variant sends the same garbage
+  otra.t.Connect();
+  otra.hasta(500);
+  otra.escribir(std::string{21, 0, 'X'});
+  otra.t.fallas.basuraCada = 2;
+  for (int k = 0; k < 4; ++k) otra.escribir("vA");
+  otra.hasta(3000);
+  ASSERT_EQ(otra.recibidos.size(), 7u);
+  EXPECT_EQ(otra.recibidos[3].second, c.recibidos[2].second);
+}
+
+}  // namespace
+}  // namespace orda::simulador
