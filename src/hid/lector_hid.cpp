@@ -1,0 +1,95 @@
+#include "hid/lector_hid.h"
+
+#include <algorithm>
+#include <array>
+
+namespace orda::hid {
+
+void ColaLlegadas::poner(const Llegada& llegada) {
+  bool avisar = false;
+  {
+    std::lock_guard<std::mutex> bloqueo(mutex_);
+    llegadas_.push_back(llegada);
+    avisar = !avisado_;
+    avisado_ = true;
+  }
+  // One wake-up per batch: the owner takes everything queued until then.
+  if (avisar) despertar_();
+}
+
+std::deque<Llegada> ColaLlegadas::tomarTodo() {
+  std::lock_guard<std::mutex> bloqueo(mutex_);
+  std::deque<Llegada> todo;
+  todo.swap(llegadas_);
+  avisado_ = false;
+  return todo;
+}
+
+void ColaLlegadas::vaciar() {
+  std::lock_guard<std::mutex> bloqueo(mutex_);
+  llegadas_.clear();
+}
+
+std::unique_lock<std::mutex> TurnoDispositivo::paraLeer(const std::atomic<bool>& parar) {
+  std::unique_lock<std::mutex> turno(mutex_);
+  cambio_.wait(turno, [&] { return escritoresEsperando_.load() == 0 || parar.load(); });
+  return turno;
+}
+
+std::unique_lock<std::mutex> TurnoDispositivo::paraEscribir() {
+  ++escritoresEsperando_;
+  std::unique_lock<std::mutex> turno(mutex_);
+  --escritoresEsperando_;
+  return turno;
+}
+
+void TurnoDispositivo::soltar(std::unique_lock<std::mutex>& turno) {
+  turno.unlock();
+  cambio_.notify_all();
+}
+
+void TurnoDispositivo::despertar() {
+  // Taking the lock orders the caller's flag before the reader's next check.
+  { std::lock_guard<std::mutex> bloqueo(mutex_); }
+  cambio_.notify_all();
+}
+
+LectorHid::LectorHid(hid_device* dispositivo, link::Handle handle, TurnoDispositivo& turno,
+                     ColaLlegadas& cola)
+    : dispositivo_(dispositivo), handle_(handle), turno_(turno), cola_(cola) {
+  hilo_ = std::thread([this] { leer(); });
+}
+
+LectorHid::~LectorHid() { detener(); }
+
+void LectorHid::detener() {
+  parar_ = true;
+  turno_.despertar();
+  if (hilo_.joinable()) hilo_.join();
+}
+
+void LectorHid::leer() {
+  std::array<unsigned char, link::kTamanoReporte - 1> datos{};
+  while (!parar_) {
+    int leidos = 0;
+    {
+      auto turno = turno_.paraLeer(parar_);
+      if (parar_) break;
+      leidos = hid_read_timeout(dispositivo_, datos.data(), datos.size(), kEsperaLecturaMs);
+    }
+    if (leidos == 0) continue;
+    Llegada llegada{handle_};
+    if (leidos < 0) {
+      // The device is gone (or no longer answers): the owner treats it as unplugged.
+      llegada.error = true;
+      cola_.poner(llegada);
+      return;
+    }
+    // hidapi leaves out the report id of an unnumbered report: it is byte 0, always 0.
+    const auto n = std::min<std::size_t>(static_cast<std::size_t>(leidos), datos.size());
+    std::copy_n(datos.begin(), n, llegada.reporte.begin() + 1);
+    cola_.poner(llegada);
+  }
+}
+
+}  // namespace orda::hid

@@ -1,0 +1,80 @@
+#pragma once
+// The reading side of one open device: a thread that waits in
+// hid_read_timeout and queues what it gets for the owner's thread.
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+#include <hidapi.h>
+
+#include "link/reporte.h"
+#include "link/transporte.h"
+
+namespace orda::hid {
+
+// What a reader hands to the owner: a report, or the read error that ends it.
+struct Llegada {
+  link::Handle handle = 0;
+  bool error = false;
+  link::BufferReporte reporte{};
+};
+
+// Arrivals of every reader, in the order they happened. `despertar` runs on
+// the reader's thread when the queue stops being empty; it must only post.
+class ColaLlegadas {
+ public:
+  explicit ColaLlegadas(std::function<void()> despertar) : despertar_(std::move(despertar)) {}
+  void poner(const Llegada& llegada);
+  std::deque<Llegada> tomarTodo();
+  void vaciar();
+
+ private:
+  std::mutex mutex_;
+  std::deque<Llegada> llegadas_;
+  bool avisado_ = false;
+  std::function<void()> despertar_;
+};
+
+// hidapi rewrites a device's error text on every read and write, so calls on
+// one device never overlap. A waiting writer goes before the next read: the
+// reader holds the device at most one read timeout.
+class TurnoDispositivo {
+ public:
+  std::unique_lock<std::mutex> paraLeer(const std::atomic<bool>& parar);
+  std::unique_lock<std::mutex> paraEscribir();
+  void soltar(std::unique_lock<std::mutex>& turno);
+  void despertar();
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable cambio_;
+  std::atomic<int> escritoresEsperando_{0};
+};
+
+class LectorHid {
+ public:
+  static constexpr int kEsperaLecturaMs = 10;
+
+  LectorHid(hid_device* dispositivo, link::Handle handle, TurnoDispositivo& turno, ColaLlegadas& cola);
+  ~LectorHid();
+  LectorHid(const LectorHid&) = delete;
+  LectorHid& operator=(const LectorHid&) = delete;
+
+  // Returns once the thread has ended; safe to call more than once.
+  void detener();
+
+ private:
+  void leer();
+
+  hid_device* dispositivo_;
+  link::Handle handle_;
+  TurnoDispositivo& turno_;
+  ColaLlegadas& cola_;
+  std::atomic<bool> parar_{false};
+  std::thread hilo_;
+};
+
+}  // namespace orda::hid

@@ -1,0 +1,91 @@
+#pragma once
+// The USB link over hidapi. Every HID device is looked for about twice a
+// second; each gets a handle of ours for as long as it stays attached. A
+// device whose read notification is on has a reader thread; its reports,
+// and the read error that means it is gone, reach the owner's thread
+// through a queued signal. The object lives on the thread whose event loop
+// delivers the events; every call comes from that thread.
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+
+#include <QObject>
+#include <QTimer>
+
+#include "link/reporte.h"
+#include "link/transporte.h"
+
+struct hid_device_;
+
+namespace orda::hid {
+
+class ColaLlegadas;
+class LectorHid;
+class TurnoDispositivo;
+
+class TransporteHid : public QObject, public link::Transporte {
+  Q_OBJECT
+
+ public:
+  static constexpr int kIntervaloRevisionMs = 500;
+  // Reports kept for a device when nobody reads them; the oldest go first.
+  static constexpr std::size_t kMaximoEsperando = 1024;
+
+  explicit TransporteHid(int intervaloRevisionMs = kIntervaloRevisionMs, QObject* padre = nullptr);
+  ~TransporteHid() override;
+
+  bool Connect() override;
+  void Disconnect() override;
+  int GetVendorID(link::Handle h) override;
+  int GetProductID(link::Handle h) override;
+  link::Handle GetHandle(int vendorId, int productId) override;
+  void SetReadNotify(link::Handle h, bool activo) override;
+  bool Read(link::Handle h, link::BufferReporte& buffer) override;
+  bool WriteEx(int vendorId, int productId, const link::BufferReporte& buffer) override;
+
+  // One line for the device log when the panel cannot be opened or written.
+  std::function<void(const std::string&)> alMensaje;
+
+ signals:
+  // Raised from reader threads; connected queued to the owner's side.
+  void llegadasPendientes();
+
+ private:
+  struct Dispositivo {
+    std::string ruta;
+    int vendorId = 0;
+    int productId = 0;
+    hid_device_* abierto = nullptr;
+    std::unique_ptr<TurnoDispositivo> turno;
+    std::unique_ptr<LectorHid> lector;
+    bool notificar = false;
+    std::deque<link::BufferReporte> entrada;
+    bool aperturaAvisada = false;
+    bool escrituraAvisada = false;
+  };
+
+  void revisar();
+  void atenderLlegadas();
+  bool abrir(Dispositivo& d);
+  void cerrar(Dispositivo& d);
+  // Forgets an attached device; `porError` keeps its path out until it leaves the list.
+  void retirar(link::Handle h, bool porError);
+  Dispositivo* buscar(link::Handle h);
+  void emitir(link::EventoHid tipo, link::Handle h);
+  void avisar(const std::string& linea);
+
+  int intervaloRevisionMs_;
+  QTimer revision_;
+  std::unique_ptr<ColaLlegadas> llegadas_;
+  std::map<link::Handle, Dispositivo> dispositivos_;
+  // Ids of every handle handed out: the unplug handlers ask after the device is gone.
+  std::map<link::Handle, std::pair<int, int>> ids_;
+  std::set<std::string> retirados_;
+  link::Handle siguiente_ = 1;
+  bool conectado_ = false;
+};
+
+}  // namespace orda::hid
