@@ -1,0 +1,308 @@
+#include "falso_hidapi.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <cstring>
+#include <deque>
+#include <map>
+#include <mutex>
+
+#include <hidapi.h>
+
+namespace orda::hid::falso {
+namespace {
+
+struct Dispositivo {
+  int vendorId = 0;
+  int productId = 0;
+  bool presente = false;
+  int generacion = 0;  // a re-plug makes the old handles stale
+  std::deque<Datos> entrada;
+  Respuesta respuesta;
+  int lecturasHastaFallo = -1;
+  bool irseAlFallar = false;
+  bool lecturaFallida = false;
+  int errorApertura = -1;  // -1: opens succeed
+  std::wstring textoApertura;
+  bool escrituraFalla = false;
+  std::wstring textoEscritura;
+  std::vector<std::vector<std::uint8_t>> escrituras;
+};
+
+struct Estado {
+  std::mutex mutex;
+  std::condition_variable cambio;
+  std::vector<std::string> orden;  // enumeration order: first plug first
+  std::map<std::string, Dispositivo> dispositivos;
+  std::wstring errorGlobal = L"Success";
+  int enumeraciones = 0;
+  int abiertos = 0;
+  int lecturasEnCurso = 0;
+  bool iniciado = false;
+};
+
+Estado& estado() {
+  static Estado e;
+  return e;
+}
+
+template <typename F>
+void conDispositivo(const std::string& ruta, F f) {
+  Estado& e = estado();
+  {
+    std::lock_guard<std::mutex> bloqueo(e.mutex);
+    if (std::find(e.orden.begin(), e.orden.end(), ruta) == e.orden.end()) e.orden.push_back(ruta);
+    f(e.dispositivos[ruta]);
+  }
+  e.cambio.notify_all();
+}
+
+}  // namespace
+
+void reiniciar() {
+  Estado& e = estado();
+  std::lock_guard<std::mutex> bloqueo(e.mutex);
+  e.orden.clear();
+  e.dispositivos.clear();
+  e.errorGlobal = L"Success";
+  e.enumeraciones = 0;
+}
+
+void enchufar(const std::string& ruta, int vendorId, int productId) {
+  conDispositivo(ruta, [&](Dispositivo& d) {
+    d.vendorId = vendorId;
+    d.productId = productId;
+    d.presente = true;
+    ++d.generacion;
+    d.entrada.clear();
+    d.lecturaFallida = false;
+    d.lecturasHastaFallo = -1;
+  });
+}
+
+void desenchufar(const std::string& ruta) {
+  conDispositivo(ruta, [](Dispositivo& d) { d.presente = false; });
+}
+
+void inyectar(const std::string& ruta, const Datos& reporte) {
+  conDispositivo(ruta, [&](Dispositivo& d) { d.entrada.push_back(reporte); });
+}
+
+void responder(const std::string& ruta, Respuesta respuesta) {
+  conDispositivo(ruta, [&](Dispositivo& d) { d.respuesta = std::move(respuesta); });
+}
+
+void fallarLecturaTras(const std::string& ruta, int reportes, bool irse) {
+  conDispositivo(ruta, [&](Dispositivo& d) {
+    d.lecturasHastaFallo = reportes;
+    d.irseAlFallar = irse;
+  });
+}
+
+void fallarApertura(const std::string& ruta, int error, const std::wstring& texto) {
+  conDispositivo(ruta, [&](Dispositivo& d) {
+    d.errorApertura = error;
+    d.textoApertura = texto;
+  });
+}
+
+void abrirBien(const std::string& ruta) {
+  conDispositivo(ruta, [](Dispositivo& d) { d.errorApertura = -1; });
+}
+
+void fallarEscritura(const std::string& ruta, const std::wstring& texto) {
+  conDispositivo(ruta, [&](Dispositivo& d) {
+    d.escrituraFalla = true;
+    d.textoEscritura = texto;
+  });
+}
+
+void escribirBien(const std::string& ruta) {
+  conDispositivo(ruta, [](Dispositivo& d) { d.escrituraFalla = false; });
+}
+
+std::vector<std::vector<std::uint8_t>> escrituras(const std::string& ruta) {
+  Estado& e = estado();
+  std::lock_guard<std::mutex> bloqueo(e.mutex);
+  const auto it = e.dispositivos.find(ruta);
+  return it == e.dispositivos.end() ? std::vector<std::vector<std::uint8_t>>{} : it->second.escrituras;
+}
+
+namespace {
+template <typename T>
+T leer(T Estado::*campo) {
+  Estado& e = estado();
+  std::lock_guard<std::mutex> bloqueo(e.mutex);
+  return e.*campo;
+}
+}  // namespace
+
+int enumeraciones() { return leer(&Estado::enumeraciones); }
+int abiertos() { return leer(&Estado::abiertos); }
+int lecturasEnCurso() { return leer(&Estado::lecturasEnCurso); }
+bool iniciado() { return leer(&Estado::iniciado); }
+
+}  // namespace orda::hid::falso
+
+using orda::hid::falso::Datos;
+using orda::hid::falso::Dispositivo;
+using orda::hid::falso::estado;
+using orda::hid::falso::Estado;
+
+struct hid_device_ {
+  std::string ruta;
+  int generacion = 0;
+  std::wstring error = L"Success";
+};
+
+namespace {
+
+// The device behind an open handle, or null once it was unplugged.
+Dispositivo* vigente(Estado& e, hid_device* dev) {
+  const auto it = e.dispositivos.find(dev->ruta);
+  if (it == e.dispositivos.end()) return nullptr;
+  Dispositivo& d = it->second;
+  return d.presente && d.generacion == dev->generacion && !d.lecturaFallida ? &d : nullptr;
+}
+
+}  // namespace
+
+extern "C" {
+
+int hid_init(void) {
+  Estado& e = estado();
+  std::lock_guard<std::mutex> bloqueo(e.mutex);
+  e.iniciado = true;
+  return 0;
+}
+
+int hid_exit(void) {
+  Estado& e = estado();
+  std::lock_guard<std::mutex> bloqueo(e.mutex);
+  e.iniciado = false;
+  return 0;
+}
+
+hid_device_info* hid_enumerate(unsigned short vendor_id, unsigned short product_id) {
+  Estado& e = estado();
+  std::lock_guard<std::mutex> bloqueo(e.mutex);
+  ++e.enumeraciones;
+  hid_device_info* primero = nullptr;
+  hid_device_info** siguiente = &primero;
+  for (const std::string& ruta : e.orden) {
+    const Dispositivo& d = e.dispositivos[ruta];
+    if (!d.presente) continue;
+    if ((vendor_id != 0 && vendor_id != d.vendorId) || (product_id != 0 && product_id != d.productId)) continue;
+    auto* info = new hid_device_info{};
+    info->path = new char[ruta.size() + 1];
+    std::memcpy(info->path, ruta.c_str(), ruta.size() + 1);
+    info->vendor_id = static_cast<unsigned short>(d.vendorId);
+    info->product_id = static_cast<unsigned short>(d.productId);
+    *siguiente = info;
+    siguiente = &info->next;
+  }
+  return primero;
+}
+
+void hid_free_enumeration(hid_device_info* devs) {
+  while (devs != nullptr) {
+    hid_device_info* siguiente = devs->next;
+    delete[] devs->path;
+    delete devs;
+    devs = siguiente;
+  }
+}
+
+hid_device* hid_open_path(const char* path) {
+  Estado& e = estado();
+  std::lock_guard<std::mutex> bloqueo(e.mutex);
+  const auto it = e.dispositivos.find(path);
+  if (it == e.dispositivos.end() || !it->second.presente) {
+    e.errorGlobal = L"No such device";
+    errno = ENODEV;
+    return nullptr;
+  }
+  if (it->second.errorApertura >= 0) {
+    e.errorGlobal = it->second.textoApertura;
+    errno = it->second.errorApertura;
+    return nullptr;
+  }
+  e.errorGlobal = L"Success";
+  ++e.abiertos;
+  auto* dev = new hid_device_;
+  dev->ruta = path;
+  dev->generacion = it->second.generacion;
+  return dev;
+}
+
+void hid_close(hid_device* dev) {
+  if (dev == nullptr) return;
+  Estado& e = estado();
+  {
+    std::lock_guard<std::mutex> bloqueo(e.mutex);
+    --e.abiertos;
+  }
+  delete dev;
+}
+
+int hid_read_timeout(hid_device* dev, unsigned char* data, size_t length, int milliseconds) {
+  Estado& e = estado();
+  std::unique_lock<std::mutex> bloqueo(e.mutex);
+  ++e.lecturasEnCurso;
+  const auto hayAlgo = [&] {
+    Dispositivo* d = vigente(e, dev);
+    return d == nullptr || !d->entrada.empty() || d->lecturasHastaFallo == 0;
+  };
+  e.cambio.wait_for(bloqueo, std::chrono::milliseconds(milliseconds), hayAlgo);
+  --e.lecturasEnCurso;
+  dev->error = L"Success";
+  Dispositivo* d = vigente(e, dev);
+  if (d != nullptr && d->lecturasHastaFallo == 0) {
+    d->lecturaFallida = true;
+    if (d->irseAlFallar) d->presente = false;
+    d = nullptr;
+  }
+  if (d == nullptr) {
+    dev->error = L"Device disconnected";
+    return -1;
+  }
+  if (d->entrada.empty()) return 0;
+  const Datos reporte = d->entrada.front();
+  d->entrada.pop_front();
+  if (d->lecturasHastaFallo > 0) --d->lecturasHastaFallo;
+  const std::size_t n = std::min(length, reporte.size());
+  std::memcpy(data, reporte.data(), n);
+  return static_cast<int>(n);
+}
+
+int hid_write(hid_device* dev, const unsigned char* data, size_t length) {
+  Estado& e = estado();
+  std::vector<std::uint8_t> escrito(data, data + length);
+  Dispositivo* d = nullptr;
+  {
+    std::lock_guard<std::mutex> bloqueo(e.mutex);
+    d = vigente(e, dev);
+    if (d == nullptr || d->escrituraFalla) {
+      dev->error = d == nullptr ? L"Device disconnected" : d->textoEscritura;
+      return -1;
+    }
+    dev->error = L"Success";
+    d->escrituras.push_back(escrito);
+    if (d->respuesta) {
+      for (const Datos& r : d->respuesta(escrito)) d->entrada.push_back(r);
+    }
+  }
+  e.cambio.notify_all();
+  return static_cast<int>(length);
+}
+
+const wchar_t* hid_error(hid_device* dev) {
+  if (dev != nullptr) return dev->error.c_str();
+  Estado& e = estado();
+  std::lock_guard<std::mutex> bloqueo(e.mutex);
+  return e.errorGlobal.c_str();
+}
+
+}  // extern "C"
