@@ -24,8 +24,10 @@ std::FILE* crearTemporal(const fs::path& destino, fs::path& temporal, int& error
   static std::mt19937 azar{std::random_device{}()};
   for (int intento = 0; intento < 16; ++intento) {
     char sufijo[16];
-    std::snprintf(sufijo, sizeof sufijo, ".%08x.tmp", static_cast<unsigned>(azar()));
-    temporal = destino.parent_path() / ("." + destino.filename().string() + sufijo);
+    // Independent of the target's name, so a name near the length limit
+    // still saves.
+    std::snprintf(sufijo, sizeof sufijo, "%08x", static_cast<unsigned>(azar()));
+    temporal = destino.parent_path() / (std::string(".orda-") + sufijo + ".tmp");
     errno = 0;
     if (std::FILE* f = std::fopen(temporal.string().c_str(), "wbx")) return f;
     error = errno;
@@ -49,9 +51,14 @@ int volcar(std::FILE* f, const imagen::ImagenMemoria& imagen) {
 }  // namespace
 
 std::optional<std::string> escribirImagen(const std::string& ruta, const imagen::ImagenMemoria& imagen) {
-  const fs::path destino(ruta);
+  fs::path destino(ruta);
   std::error_code ec;
   if (fs::is_directory(destino, ec)) return errorEscritura(EISDIR);
+  // Saving through a link updates the file it points to, not the link.
+  if (fs::is_symlink(destino, ec)) {
+    destino = fs::weakly_canonical(destino, ec);
+    if (ec) return errorEscritura(ec.value());
+  }
 
   fs::path temporal;
   int error = 0;

@@ -79,6 +79,17 @@ TEST_F(Archivos, GuardarDosVecesReemplazaElContenido) {
   EXPECT_EQ(leida, imagenDePrueba(2));
 }
 
+TEST_F(Archivos, GuardarPorUnEnlaceActualizaElArchivoEnlazado) {
+  fs::create_directory(dir_ / "real");
+  const fs::path real = dir_ / "real" / "casa.dat";
+  crear(real, 100, 'x');
+  fs::create_symlink(real, dir_ / "enlace.dat");
+  ASSERT_EQ(escribirImagen((dir_ / "enlace.dat").string(), imagenDePrueba(5)), std::nullopt);
+  EXPECT_TRUE(fs::is_symlink(dir_ / "enlace.dat"));
+  EXPECT_EQ(fs::file_size(real), kTamanoImagen);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "real"), fs::directory_iterator()), 1);
+}
+
 TEST_F(Archivos, GuardarFallidoDejaTodoComoEstaba) {
   EXPECT_EQ(escribirImagen((dir_ / "no" / "existe.dat").string(), imagenDePrueba(0)),
             "No se pudo guardar el archivo: No existe el archivo o la carpeta");
