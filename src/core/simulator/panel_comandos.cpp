@@ -94,7 +94,8 @@ bool ponerIdentidad(MemoriaDatos& datos, const link::BufferReporte& in, std::siz
                     std::string& valor) {
   valor = textoComando(in, 2 + n).substr(2);
   if (valor.size() != n) return false;
-  std::copy(valor.begin(), valor.end(), datos.begin() + static_cast<std::ptrdiff_t>(imagen::kGlobal.inicio(0) + offset));
+  const auto destino = static_cast<std::ptrdiff_t>(imagen::kGlobal.inicio(0) + offset);
+  std::copy(valor.begin(), valor.end(), datos.begin() + destino);
   return true;
 }
 

@@ -53,8 +53,7 @@ int Zonas::cuentasEn(int i, std::int64_t ms) const {
   return std::clamp(c, 0, 1023);
 }
 
-void Zonas::avanzar(std::int64_t ahoraMs, const MemoriaDatos& datos,
-                    const std::function<void(int, std::int64_t)>& alDisparar) {
+void Zonas::avanzar(std::int64_t ahoraMs, const MemoriaDatos& datos, const AlDisparar& alDisparar) {
   for (; proximoMs_ <= ahoraMs; proximoMs_ += kPasoMs) {
     for (int i = 0; i < kCantidadEntradas; ++i) {
       muestrear(i, proximoMs_, datos.data() + imagen::kEntradas.inicio(static_cast<std::size_t>(i)), alDisparar);
@@ -62,8 +61,7 @@ void Zonas::avanzar(std::int64_t ahoraMs, const MemoriaDatos& datos,
   }
 }
 
-void Zonas::muestrear(int i, std::int64_t ms, const std::uint8_t* r,
-                      const std::function<void(int, std::int64_t)>& alDisparar) {
+void Zonas::muestrear(int i, std::int64_t ms, const std::uint8_t* r, const AlDisparar& alDisparar) {
   const auto k = static_cast<std::size_t>(i);
   Entrada& e = entradas_[k];
   const int c = cuentasEn(i, ms);

@@ -21,7 +21,8 @@ class Zonas {
 
   // Samples every step up to `ahoraMs` with the thresholds and delays of the
   // input records in `datos`; `alDisparar(i, ms)` for every zone that triggers.
-  void avanzar(std::int64_t ahoraMs, const MemoriaDatos& datos, const std::function<void(int, std::int64_t)>& alDisparar);
+  using AlDisparar = std::function<void(int, std::int64_t)>;
+  void avanzar(std::int64_t ahoraMs, const MemoriaDatos& datos, const AlDisparar& alDisparar);
 
   // The level on terminal i at time t (counts, 0..1023).
   int cuentasEn(int i, std::int64_t ms) const;
@@ -34,7 +35,7 @@ class Zonas {
     std::int64_t activaDesde = -1;
     bool condicion = false;            // with hysteresis
   };
-  void muestrear(int i, std::int64_t ms, const std::uint8_t* registro, const std::function<void(int, std::int64_t)>& alDisparar);
+  void muestrear(int i, std::int64_t ms, const std::uint8_t* registro, const AlDisparar& alDisparar);
 
   std::uint64_t semilla_;
   std::int64_t inicioMs_;

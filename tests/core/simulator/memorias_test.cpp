@@ -128,10 +128,10 @@ TEST(SimuladoHistorial, TransferenciaConReferenciaValidaYEventosReales) {
   EXPECT_EQ(d.front(), "Registro de referencia:  " + std::to_string(d.size()) + " registros");
   EXPECT_NE(std::find(d.begin(), d.end(), "Disparo por zona 1: PUERTA PPAL"), d.end());
   const std::vector<std::string> ultimos(d.end() - 5, d.end());
-  EXPECT_EQ(ultimos, (std::vector<std::string>{"Inicio del sistema: Conexión de la alimentación",
-                                               "Actualización hora de sistema por USB",
-                                               "Forzado de salida 2 por USB: Activada",
-                                               "Grabación de parámetros vía USB", "Lectura de registros históricos"}));
+  const std::vector<std::string> esperados = {
+      "Inicio del sistema: Conexión de la alimentación", "Actualización hora de sistema por USB",
+      "Forzado de salida 2 por USB: Activada", "Grabación de parámetros vía USB", "Lectura de registros históricos"};
+  EXPECT_EQ(ultimos, esperados);
   EXPECT_EQ(v.filas.back().fecha, "07/03/25");
   EXPECT_EQ(v.filas.back().hora, "14:05:00");
 }
