@@ -30,53 +30,22 @@ void ColaLlegadas::vaciar() {
   llegadas_.clear();
 }
 
-std::unique_lock<std::mutex> TurnoDispositivo::paraLeer(const std::atomic<bool>& parar) {
-  std::unique_lock<std::mutex> turno(mutex_);
-  cambio_.wait(turno, [&] { return escritoresEsperando_.load() == 0 || parar.load(); });
-  return turno;
-}
-
-std::unique_lock<std::mutex> TurnoDispositivo::paraEscribir() {
-  ++escritoresEsperando_;
-  std::unique_lock<std::mutex> turno(mutex_);
-  --escritoresEsperando_;
-  return turno;
-}
-
-void TurnoDispositivo::soltar(std::unique_lock<std::mutex>& turno) {
-  turno.unlock();
-  cambio_.notify_all();
-}
-
-void TurnoDispositivo::despertar() {
-  // Taking the lock orders the caller's flag before the reader's next check.
-  { std::lock_guard<std::mutex> bloqueo(mutex_); }
-  cambio_.notify_all();
-}
-
-LectorHid::LectorHid(hid_device* dispositivo, link::Handle handle, TurnoDispositivo& turno,
-                     ColaLlegadas& cola)
-    : dispositivo_(dispositivo), handle_(handle), turno_(turno), cola_(cola) {
+LectorHid::LectorHid(hid_device* dispositivo, link::Handle handle, ColaLlegadas& cola)
+    : dispositivo_(dispositivo), handle_(handle), cola_(cola) {
   hilo_ = std::thread([this] { leer(); });
 }
 
 LectorHid::~LectorHid() { detener(); }
 
 void LectorHid::detener() {
-  parar_ = true;
-  turno_.despertar();
+  parar_ = true;  // seen within one read timeout
   if (hilo_.joinable()) hilo_.join();
 }
 
 void LectorHid::leer() {
   std::array<unsigned char, link::kTamanoReporte - 1> datos{};
   while (!parar_) {
-    int leidos = 0;
-    {
-      auto turno = turno_.paraLeer(parar_);
-      if (parar_) break;
-      leidos = hid_read_timeout(dispositivo_, datos.data(), datos.size(), kEsperaLecturaMs);
-    }
+    const int leidos = hid_read_timeout(dispositivo_, datos.data(), datos.size(), kEsperaLecturaMs);
     if (leidos == 0) continue;
     Llegada llegada{handle_};
     if (leidos < 0) {

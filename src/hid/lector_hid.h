@@ -1,8 +1,9 @@
 #pragma once
-// The reading side of one open device: a thread that waits in
-// hid_read_timeout and queues what it gets for the owner's thread.
+// The reading side of a device: a thread that waits in hid_read_timeout on
+// a handle of its own and queues what it gets for the owner's thread.
+// hidapi rewrites a handle's error text on every call, so no other thread
+// ever uses that handle; the owner writes through a second one.
 #include <atomic>
-#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -38,27 +39,11 @@ class ColaLlegadas {
   std::function<void()> despertar_;
 };
 
-// hidapi rewrites a device's error text on every read and write, so calls on
-// one device never overlap. A waiting writer goes before the next read: the
-// reader holds the device at most one read timeout.
-class TurnoDispositivo {
- public:
-  std::unique_lock<std::mutex> paraLeer(const std::atomic<bool>& parar);
-  std::unique_lock<std::mutex> paraEscribir();
-  void soltar(std::unique_lock<std::mutex>& turno);
-  void despertar();
-
- private:
-  std::mutex mutex_;
-  std::condition_variable cambio_;
-  std::atomic<int> escritoresEsperando_{0};
-};
-
 class LectorHid {
  public:
-  static constexpr int kEsperaLecturaMs = 10;
+  static constexpr int kEsperaLecturaMs = 20;
 
-  LectorHid(hid_device* dispositivo, link::Handle handle, TurnoDispositivo& turno, ColaLlegadas& cola);
+  LectorHid(hid_device* dispositivo, link::Handle handle, ColaLlegadas& cola);
   ~LectorHid();
   LectorHid(const LectorHid&) = delete;
   LectorHid& operator=(const LectorHid&) = delete;
@@ -71,7 +56,6 @@ class LectorHid {
 
   hid_device* dispositivo_;
   link::Handle handle_;
-  TurnoDispositivo& turno_;
   ColaLlegadas& cola_;
   std::atomic<bool> parar_{false};
   std::thread hilo_;

@@ -1,6 +1,8 @@
 #include "hid/transporte_hid.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -94,6 +96,8 @@ void TransporteHid::SetReadNotify(link::Handle h, bool activo) {
   if (!activo) {
     d->notificar = false;
     d->lector.reset();
+    if (d->lectura != nullptr) hid_close(d->lectura);
+    d->lectura = nullptr;
     d->entrada.clear();
     return;
   }
@@ -102,9 +106,10 @@ void TransporteHid::SetReadNotify(link::Handle h, bool activo) {
     d->notificar = true;
     return;
   }
-  if (!abrir(*d)) return;
+  d->lectura = abrir(*d);
+  if (d->lectura == nullptr) return;
   d->notificar = true;
-  d->lector = std::make_unique<LectorHid>(d->abierto, h, *d->turno, *llegadas_);
+  d->lector = std::make_unique<LectorHid>(d->lectura, h, *llegadas_);
 }
 
 bool TransporteHid::Read(link::Handle h, link::BufferReporte& buffer) {
@@ -117,21 +122,18 @@ bool TransporteHid::Read(link::Handle h, link::BufferReporte& buffer) {
 
 bool TransporteHid::WriteEx(int vendorId, int productId, const link::BufferReporte& buffer) {
   Dispositivo* d = buscar(GetHandle(vendorId, productId));
-  if (d == nullptr || !abrir(*d)) return false;
+  if (d == nullptr) return false;
+  if (d->escritura == nullptr) d->escritura = abrir(*d);
+  if (d->escritura == nullptr) return false;
   link::BufferReporte salida = buffer;
   salida[0] = 0;  // the panel's reports are unnumbered
-  int escritos = 0;
+  const int escritos = hid_write(d->escritura, salida.data(), salida.size());
   std::string fallo;
-  {
-    auto turno = d->turno->paraEscribir();
-    escritos = hid_write(d->abierto, salida.data(), salida.size());
-    if (escritos < 0) {
-      fallo = mensajeEscritura(hid_error(d->abierto));
-    } else if (escritos != static_cast<int>(salida.size())) {
-      fallo = "No se pudo enviar al panel (envío incompleto: " + std::to_string(escritos) + " de " +
-              std::to_string(salida.size()) + " bytes).";
-    }
-    d->turno->soltar(turno);
+  if (escritos < 0) {
+    fallo = mensajeEscritura(hid_error(d->escritura));
+  } else if (escritos != static_cast<int>(salida.size())) {
+    fallo = "No se pudo enviar al panel (envío incompleto: " + std::to_string(escritos) + " de " +
+            std::to_string(salida.size()) + " bytes).";
   }
   if (fallo.empty()) {
     d->escrituraAvisada = false;
@@ -169,10 +171,15 @@ void TransporteHid::revisar() {
     emitir(link::EventoHid::Desconectado, h);
     cambio = true;
   }
-  std::erase_if(retirados_, [&](const std::string& ruta) { return rutas.count(ruta) == 0; });
+  // A path that left the list is a device that left: it starts afresh.
+  std::erase_if(retirados_, [&](const auto& r) { return rutas.count(r.first) == 0; });
   for (const Visto& v : vistos) {
     if (!conectado_) return;
-    if (retirados_.count(v.ruta) != 0) continue;
+    const auto retiro = retirados_.find(v.ruta);
+    if (retiro != retirados_.end() && retiro->second.restantes > 0) {
+      --retiro->second.restantes;
+      continue;
+    }
     bool conocido = false;
     for (const auto& [h, d] : dispositivos_) conocido = conocido || d.ruta == v.ruta;
     if (conocido) continue;
@@ -201,14 +208,14 @@ void TransporteHid::atenderLlegadas() {
       emitir(link::EventoHid::Cambio, 0);
       continue;
     }
+    if (!retirados_.empty()) retirados_.erase(d->ruta);  // it reads again: no more pauses
     if (d->entrada.size() == kMaximoEsperando) d->entrada.pop_front();
     d->entrada.push_back(llegada.reporte);
     emitir(link::EventoHid::ReporteEsperando, llegada.handle);
   }
 }
 
-bool TransporteHid::abrir(Dispositivo& d) {
-  if (d.abierto != nullptr) return true;
+hid_device* TransporteHid::abrir(Dispositivo& d) {
   errno = 0;
   hid_device* abierto = hid_open_path(d.ruta.c_str());
   const int error = errno;
@@ -218,20 +225,19 @@ bool TransporteHid::abrir(Dispositivo& d) {
       d.aperturaAvisada = true;
       avisar(mensajeApertura(d.ruta.c_str(), error, hid_error(nullptr)));
     }
-    return false;
+    return nullptr;
   }
-  d.abierto = abierto;
   d.aperturaAvisada = false;
-  d.turno = std::make_unique<TurnoDispositivo>();
-  return true;
+  return abierto;
 }
 
 void TransporteHid::cerrar(Dispositivo& d) {
-  d.lector.reset();  // joins the reader before its device goes
+  d.lector.reset();  // joins the reader before its handle goes
   d.notificar = false;
-  if (d.abierto != nullptr) hid_close(d.abierto);
-  d.abierto = nullptr;
-  d.turno.reset();
+  for (hid_device_** h : {&d.lectura, &d.escritura}) {
+    if (*h != nullptr) hid_close(*h);
+    *h = nullptr;
+  }
   d.entrada.clear();
 }
 
@@ -239,7 +245,11 @@ void TransporteHid::retirar(link::Handle h, bool porError) {
   const auto it = dispositivos_.find(h);
   if (it == dispositivos_.end()) return;
   cerrar(it->second);
-  if (porError) retirados_.insert(it->second.ruta);
+  if (porError) {
+    Retiro& r = retirados_[it->second.ruta];
+    r.pausa = std::clamp(r.pausa * 2, 1, kPausaMaxima);
+    r.restantes = r.pausa;
+  }
   dispositivos_.erase(it);
 }
 

@@ -9,7 +9,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <set>
 #include <string>
 
 #include <QObject>
@@ -24,7 +23,6 @@ namespace orda::hid {
 
 class ColaLlegadas;
 class LectorHid;
-class TurnoDispositivo;
 
 class TransporteHid : public QObject, public link::Transporte {
   Q_OBJECT
@@ -58,8 +56,9 @@ class TransporteHid : public QObject, public link::Transporte {
     std::string ruta;
     int vendorId = 0;
     int productId = 0;
-    hid_device_* abierto = nullptr;
-    std::unique_ptr<TurnoDispositivo> turno;
+    // Two handles, so that the reader and the owner never share one.
+    hid_device_* lectura = nullptr;
+    hid_device_* escritura = nullptr;
     std::unique_ptr<LectorHid> lector;
     bool notificar = false;
     std::deque<link::BufferReporte> entrada;
@@ -69,9 +68,9 @@ class TransporteHid : public QObject, public link::Transporte {
 
   void revisar();
   void atenderLlegadas();
-  bool abrir(Dispositivo& d);
+  hid_device_* abrir(Dispositivo& d);
   void cerrar(Dispositivo& d);
-  // Forgets an attached device; `porError` keeps its path out until it leaves the list.
+  // Forgets an attached device; after a read error its path is held back.
   void retirar(link::Handle h, bool porError);
   Dispositivo* buscar(link::Handle h);
   void emitir(link::EventoHid tipo, link::Handle h);
@@ -83,7 +82,15 @@ class TransporteHid : public QObject, public link::Transporte {
   std::map<link::Handle, Dispositivo> dispositivos_;
   // Ids of every handle handed out: the unplug handlers ask after the device is gone.
   std::map<link::Handle, std::pair<int, int>> ids_;
-  std::set<std::string> retirados_;
+  // Paths whose read failed while still listed: a stale node, a panel
+  // plugged in again at once, or a faulty device. Each is plugged again after
+  // `restantes` looks, a pause that doubles while the reads keep failing.
+  struct Retiro {
+    int pausa = 0;
+    int restantes = 0;
+  };
+  static constexpr int kPausaMaxima = 64;  // looks: about half a minute
+  std::map<std::string, Retiro> retirados_;
   link::Handle siguiente_ = 1;
   bool conectado_ = false;
 };
