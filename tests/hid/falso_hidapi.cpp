@@ -194,7 +194,8 @@ hid_device_info* hid_enumerate(unsigned short vendor_id, unsigned short product_
   for (const std::string& ruta : e.orden) {
     const Dispositivo& d = e.dispositivos[ruta];
     if (!d.presente) continue;
-    if ((vendor_id != 0 && vendor_id != d.vendorId) || (product_id != 0 && product_id != d.productId)) continue;
+    const bool ids = (vendor_id == 0 || vendor_id == d.vendorId) && (product_id == 0 || product_id == d.productId);
+    if (!ids) continue;
     auto* info = new hid_device_info{};
     info->path = new char[ruta.size() + 1];
     std::memcpy(info->path, ruta.c_str(), ruta.size() + 1);
