@@ -36,7 +36,7 @@ QColor fondo(const GeometriaGrilla& g, int fila, int col) {
 // Background and the grid lines on the cell's left and top edges.
 void pintarFondo(QPainter& p, QRect r, QColor color) {
   p.fillRect(r, color);
-  p.setPen(colores::kLinea);
+  p.setPen(QPen(colores::kLinea, 0));  // one device pixel at any scale
   p.drawLine(r.topLeft(), r.topRight());
   p.drawLine(r.topLeft(), r.bottomLeft());
 }
@@ -124,7 +124,7 @@ void pintarBordes(QPainter& p, const PinturaGrilla& g) {
   const int derecha = geo.x(ultimaCol) + geo.ancho(ultimaCol);
   int abajo = geo.altoFijo();
   for (int fila = geo.primeraFila(); fila < geo.filas(); ++fila) abajo += geo.alto(fila);
-  p.setPen(colores::kLinea);
+  p.setPen(QPen(colores::kLinea, 0));
   p.drawLine(derecha, 0, derecha, abajo);
   p.drawLine(0, abajo, derecha, abajo);
 }

@@ -2,12 +2,12 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "comun/twips.h"
+#include "config/disposicion_fluida.h"
 
 namespace orda::gui {
 
@@ -19,15 +19,15 @@ Especiales::Especiales(config::Especiales& datos, QWidget* padre) : QWidget(padr
   setFont(tahoma);
 
   auto* contenido = new QWidget;
-  auto* fila = new QHBoxLayout(contenido);
-  fila->setSpacing(aPixeles(100));
-  fila->setContentsMargins(aPixeles(100), aPixeles(60), aPixeles(100), aPixeles(60));
+  // Side by side, 100 twips apart; a narrow window takes them on to a second line.
+  auto* fila = new DisposicionFluida(contenido, aPixeles(100), aPixeles(60));
+  fila->setContentsMargins(aPixeles(100), aPixeles(30), aPixeles(100), aPixeles(30));
   for (std::size_t g = 0; g < config::kGruposEspeciales.size(); ++g) {
     const config::GrupoEspecial& grupo = config::kGruposEspeciales[g];
     auto* caja = new QGroupBox(QString::fromUtf8(grupo.titulo));
     auto* columna = new QVBoxLayout(caja);
-    columna->setContentsMargins(aPixeles(100), aPixeles(60), aPixeles(100), aPixeles(60));
-    columna->setSpacing(aPixeles(45));
+    columna->setContentsMargins(aPixeles(100), aPixeles(45), aPixeles(100), aPixeles(45));
+    columna->setSpacing(aPixeles(30));
     grupos_[g] = new QButtonGroup(this);
     for (int i = grupo.primero; i < grupo.primero + grupo.cantidad; ++i) {
       auto* boton = new QRadioButton(QString::fromUtf8(config::kCaptionsEspeciales[static_cast<std::size_t>(i)]));
@@ -37,15 +37,13 @@ Especiales::Especiales(config::Especiales& datos, QWidget* padre) : QWidget(padr
       opciones_[static_cast<std::size_t>(i)] = boton;
       if (i == config::kOpcionOculta) boton->hide();
     }
-    columna->addStretch(1);
-    fila->addWidget(caja, 0, Qt::AlignTop);
+    fila->addWidget(caja);
     connect(grupos_[g], &QButtonGroup::idToggled, this, [this](int id, bool marcado) {
       if (!marcado || cargando_) return;
       datos_.seleccionar(id);
       emit cambiado();
     });
   }
-  fila->addStretch(1);
 
   auto* desplazable = new QScrollArea(this);
   desplazable->setWidget(contenido);

@@ -70,7 +70,8 @@ int caracteresVisibles(int n) {
     case kHoraLlamada:
     case kHoraSms: return 6;
     case kDuracionLlamada: return 5;
-    default: return std::clamp(config::largoMaximoTexto(n), 6, 24);
+    case kMensajeSms: return 24;
+    default: return std::clamp(config::largoMaximoTexto(n), 6, 12);
   }
 }
 
@@ -102,6 +103,7 @@ Globales::Globales(config::Configuracion& configuracion, Dialogos& dialogos, QWi
   columna->setSpacing(aPixeles(90));
   for (int g = 0; g < static_cast<int>(grupos().size()); ++g) columna->addWidget(construirGrupo(g));
   columna->addStretch(1);
+  alinearEtiquetas();
 
   // CoAdministrador is part of the options but never shown.
   opciones_[kCoAdministrador] = new QCheckBox(QString::fromUtf8(kTitulosOpciones[kCoAdministrador]), contenido);
@@ -146,7 +148,22 @@ QWidget* Globales::construirGrupo(int indice) {
     }
   }
   g->setColumnStretch(2, 1);
+  grillas_.push_back(g);
   return caja;
+}
+
+// The boxes of every group start at the same distance from the left.
+void Globales::alinearEtiquetas() {
+  int ancho = 0;
+  for (const QGridLayout* g : grillas_) {
+    for (int f = 0; f < g->rowCount(); ++f) {
+      const QLayoutItem* item = g->itemAtPosition(f, 0);
+      if (item != nullptr && qobject_cast<QLabel*>(item->widget()) != nullptr) {
+        ancho = std::max(ancho, item->widget()->sizeHint().width());
+      }
+    }
+  }
+  for (QGridLayout* g : grillas_) g->setColumnMinimumWidth(0, ancho);
 }
 
 void Globales::agregarOpcion(QGridLayout* g, int i) {
@@ -184,7 +201,7 @@ void Globales::agregarTexto(QGridLayout* g, int n) {
   caja->setObjectName(QStringLiteral("Text%1").arg(n));
   etiqueta->setBuddy(caja);
   const int caracteres = caracteresVisibles(n);
-  const bool ancha = caracteres >= 12;
+  const bool ancha = n == kMensajeSms;
   const int ancho = caja->fontMetrics().horizontalAdvance(QString(caracteres, QLatin1Char('0'))) + 12;
   if (ancha) {
     caja->setMinimumWidth(ancho);

@@ -5,6 +5,7 @@
 // its text.
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "config/configuracion.h"
 
@@ -44,11 +45,13 @@ class Globales : public QWidget {
   void agregarTexto(QGridLayout* g, int n);
   void alCambiarTexto(int n, const QString& t);
   void revisar(int n);
+  void alinearEtiquetas();
 
   config::Configuracion& config_;
   Dialogos& dialogos_;
   std::array<QCheckBox*, config::opcion::kCantidad> opciones_{};
   std::array<QLineEdit*, 10> textos_{};  // [1]..[9]
+  std::vector<QGridLayout*> grillas_;
   bool cargando_ = false;   // controls being filled from the data
   bool retomando_ = false;  // a box is taking the focus back after its warning
 };
