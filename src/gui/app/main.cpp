@@ -1,0 +1,114 @@
+// orda: the console of the ORDA202 panel.
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <cstdio>
+#include <memory>
+
+#include "app/opciones.h"
+#include "app/ventana_main.h"
+#include "app/ventanas_hijas.h"
+#include "comun/dialogos.h"
+#include "comun/imagenes_aplicacion.h"
+#include "simulator/transporte_simulado.h"
+#ifdef ORDA_CON_HID
+#include "hid/transporte_hid.h"
+#endif
+
+namespace {
+
+using namespace orda;
+
+// A build without the USB link: nothing is ever plugged.
+class SinEnlace : public link::Transporte {
+ public:
+  bool Connect() override { return false; }
+  void Disconnect() override {}
+  int GetVendorID(link::Handle) override { return 0; }
+  int GetProductID(link::Handle) override { return 0; }
+  link::Handle GetHandle(int, int) override { return 0; }
+  void SetReadNotify(link::Handle, bool) override {}
+  bool Read(link::Handle, link::BufferReporte&) override { return false; }
+  bool WriteEx(int, int, const link::BufferReporte&) override { return false; }
+};
+
+gui::MotorEnlace::FabricaTransporte fabrica(const gui::OpcionesConsola& o) {
+  if (o.simular) {
+    return [latencia = o.latenciaMs](gui::MotorEnlace::Reloj reloj) -> std::unique_ptr<link::Transporte> {
+      auto t = std::make_unique<simulador::TransporteSimulado>(std::move(reloj));
+      t->fallas.latenciaMs = latencia;
+      return t;
+    };
+  }
+#ifdef ORDA_CON_HID
+  return [](gui::MotorEnlace::Reloj) -> std::unique_ptr<link::Transporte> {
+    return std::make_unique<hid::TransporteHid>();
+  };
+#else
+  return [](gui::MotorEnlace::Reloj) -> std::unique_ptr<link::Transporte> { return std::make_unique<SinEnlace>(); };
+#endif
+}
+
+long memoriaMaximaKb() {
+  rusage uso{};
+  return getrusage(RUSAGE_SELF, &uso) == 0 ? uso.ru_maxrss : -1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QElapsedTimer desdeInicio;
+  desdeInicio.start();
+  QApplication::setApplicationName(QStringLiteral("orda"));
+  QApplication::setApplicationVersion(QStringLiteral("2.02"));
+  auto responder = [](const gui::ResultadoOpciones& r) {
+    std::fputs(r.salida.toLocal8Bit().constData(), r.codigo == 0 ? stdout : stderr);
+    return r.codigo;
+  };
+  // --help and --version need no display.
+  QStringList crudos;
+  for (int i = 0; i < argc; ++i) crudos.append(QString::fromLocal8Bit(argv[i]));
+  if (gui::pideAyudaOVersion(crudos)) return responder(gui::leerOpciones(crudos));
+
+  QApplication app(argc, argv);  // takes Qt's own options (-platform...) out of the arguments
+  const gui::ResultadoOpciones leidas = gui::leerOpciones(QApplication::arguments());
+  if (!leidas.opciones) return responder(leidas);
+  const gui::OpcionesConsola& o = *leidas.opciones;
+
+  gui::DialogosQt dialogos;
+  gui::ImagenesAplicacion imagenes;
+  gui::DependenciasMain d;
+  d.dialogos = &dialogos;
+  d.imagenes = &imagenes;
+  d.fabricaTransporte = fabrica(o);
+  gui::Main ventana(std::move(d));
+  dialogos.ponerPadre(&ventana);
+#ifdef ORDA_CON_HID
+  if (auto* hid = dynamic_cast<hid::TransporteHid*>(&ventana.motor().transporte())) {
+    hid->alMensaje = [&ventana](const std::string& linea) { ventana.avisoDelEnlace(linea); };
+  }
+#else
+  if (!o.simular) ventana.avisoDelEnlace("Esta compilación no tiene enlace USB: use --simulate.");
+#endif
+  gui::ponerVentanasConsola(ventana);
+  ventana.arrancar();
+
+  if (o.salirTrasArranque) {
+    // Once the window has been painted.
+    QTimer::singleShot(0, &app, [&] {
+      std::printf("arranque_ms=%.1f rss_max_kb=%ld\n", static_cast<double>(desdeInicio.nsecsElapsed()) / 1e6,
+                  memoriaMaximaKb());
+      std::fflush(stdout);
+      QApplication::exit(0);
+    });
+  } else if (!o.captura.isEmpty()) {
+    QTimer::singleShot(o.esperaCapturaMs, &app, [&] {
+      const bool ok = ventana.grab().save(o.captura);
+      if (!ok) std::fprintf(stderr, "orda: no se pudo guardar la captura en %s\n", qPrintable(o.captura));
+      QApplication::exit(ok ? 0 : 1);
+    });
+  }
+  return QApplication::exec();
+}

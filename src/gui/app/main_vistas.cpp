@@ -1,0 +1,180 @@
+// The child windows of Main: creation, the view commands, the start-up layout.
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QToolBar>
+
+#include "app/barra_herramientas.h"
+#include "app/disposicion.h"
+#include "app/ventana_main.h"
+#include "app/visor_memoria.h"
+#include "comun/imagenes_aplicacion.h"
+#include "comun/twips.h"
+
+namespace orda::gui {
+
+namespace {
+std::size_t n(Vista v) { return static_cast<std::size_t>(v); }
+}  // namespace
+
+void Main::ponerFabrica(Vista v, std::function<QWidget*()> fabrica) { fabricas_.at(n(v)) = std::move(fabrica); }
+
+QMdiSubWindow* Main::subventana(Vista v) const { return subventanas_.at(n(v)); }
+
+QWidget* Main::contenido(Vista v) const {
+  const QMdiSubWindow* s = subventana(v);
+  return s != nullptr ? s->widget() : nullptr;
+}
+
+void Main::ponerContenido(Vista v, QWidget* w) {
+  QMdiSubWindow* s = asegurarSubventana(v);
+  QWidget* antes = s->widget();
+  s->setWidget(w);
+  if (antes != nullptr && antes != w) antes->deleteLater();
+  if (w->metaObject()->indexOfSignal("mensajeEstado(QString)") >= 0) {
+    connect(w, SIGNAL(mensajeEstado(QString)), this, SLOT(ponerMensaje(QString)));
+  }
+}
+
+QMdiSubWindow* Main::crearSubventana(Vista v) {
+  const DatosVista& d = datosVista(v);
+  auto* s = new QMdiSubWindow(area_);
+  s->setObjectName(QString::fromLatin1(d.ventana));
+  // Only Historico is destroyed when closed; the others are hidden.
+  s->setAttribute(Qt::WA_DeleteOnClose, v == Vista::Historicos);
+  area_->addSubWindow(s);
+  s->hide();
+  s->setWindowTitle(QString::fromUtf8(d.titulo));
+  s->setWindowIcon(d_.imagenes->icono(QString::fromLatin1(d.icono)));
+  s->installEventFilter(this);
+  subventanas_.at(n(v)) = s;
+  if (fabricas_.at(n(v))) ponerContenido(v, fabricas_.at(n(v))());
+  s->resize(s->widget() != nullptr ? s->widget()->sizeHint().expandedTo(QSize(420, 260)) : QSize(420, 260));
+  s->move(0, 0);
+  return s;
+}
+
+QMdiSubWindow* Main::asegurarSubventana(Vista v) {
+  QMdiSubWindow* s = subventana(v);
+  return s != nullptr ? s : crearSubventana(v);
+}
+
+void Main::abrirVentanas() {
+  auto abrir = [this](Vista v) {
+    mostrar(v);
+    marcar(v, true);
+    paso(QStringLiteral("mostrar %1").arg(QString::fromLatin1(datosVista(v).ventana)));
+  };
+  abrir(Vista::Info);
+  abrir(Vista::Tree);
+  asegurarSubventana(Vista::Seguimiento);  // loaded, not shown
+  paso(QStringLiteral("cargar Trending"));
+  abrir(Vista::Entradas);
+  abrir(Vista::Salidas);
+  abrir(Vista::Especiales);
+  abrir(Vista::Globales);
+
+  form1_ = new Form1(imagenMemoria_);
+  memoria_ = area_->addSubWindow(form1_);
+  memoria_->setObjectName(QStringLiteral("Form1"));
+  memoria_->setAttribute(Qt::WA_DeleteOnClose, false);
+  memoria_->setWindowTitle(form1_->windowTitle());
+  memoria_->setWindowIcon(d_.imagenes->icono(QStringLiteral("INFO")));
+  memoria_->installEventFilter(this);
+  memoria_->hide();
+  memoria_->adjustSize();
+  // As high as the dump and a little more, as the viewer always was.
+  const int abajoTexto = form1_->Text1()->mapTo(memoria_, QPoint(0, form1_->Text1()->height())).y();
+  memoria_->resize(memoria_->width(), abajoTexto + aPixeles(800));
+}
+
+void Main::mostrar(Vista v) {
+  QMdiSubWindow* s = asegurarSubventana(v);
+  s->show();
+  area_->setActiveSubWindow(s);
+}
+
+void Main::ocultar(Vista v) {
+  if (QMdiSubWindow* s = subventana(v)) s->hide();
+}
+
+void Main::marcar(Vista v, bool si) {
+  marcado_.at(n(v)) = si;
+  if (QAction* a = accion(QString::fromLatin1(datosVista(v).menu))) a->setChecked(si);
+}
+
+void Main::pulsar(Vista v, bool si) {
+  if (QAction* b = accion(QString::fromLatin1(datosVista(v).boton))) b->setChecked(si);
+}
+
+void Main::verVentana(Vista v) {
+  if (marcado_.at(n(v))) {
+    marcar(v, false);
+    ocultar(v);
+    pulsar(v, false);
+    return;
+  }
+  if (v == Vista::Historicos) {
+    mostrar(v);
+    if (ganchos_.refrescarHistorial) ganchos_.refrescarHistorial();
+    if (ganchos_.actualizarHistorial) ganchos_.actualizarHistorial();
+    pulsar(v, true);
+    marcar(v, true);
+    return;
+  }
+  marcar(v, true);
+  pulsar(v, true);
+  mostrar(v);
+}
+
+void Main::mostrarHistorial() {
+  if (ganchos_.refrescarHistorial) ganchos_.refrescarHistorial();
+  if (ganchos_.actualizarHistorial) ganchos_.actualizarHistorial();
+  mostrar(Vista::Historicos);
+  pulsar(Vista::Historicos, true);
+  marcar(Vista::Historicos, true);
+}
+
+void Main::mostrarMemoria() {
+  if (memoria_ == nullptr) return;
+  memoria_->show();
+  area_->setActiveSubWindow(memoria_);
+}
+
+void Main::disponerVentanas() {
+  Visibles v;
+  v.globales = menuMarcado(Vista::Globales);
+  v.entradas = menuMarcado(Vista::Entradas);
+  v.salidas = menuMarcado(Vista::Salidas);
+  v.especiales = menuMarcado(Vista::Especiales);
+  v.tree = menuMarcado(Vista::Tree);
+  v.info = menuMarcado(Vista::Info);
+  v.seguimiento = menuMarcado(Vista::Seguimiento);
+  const QSize area = area_->viewport()->size();
+  const Disposicion d = disponer(v, aTwips(area.width()), aTwips(area.height()));
+
+  auto aplicar = [this](Vista vista, const std::optional<Caja>& caja) {
+    QMdiSubWindow* s = subventana(vista);
+    if (!caja || s == nullptr) return;
+    const int x = caja->izquierda ? aPixeles(*caja->izquierda) : s->x();
+    const int y = caja->arriba ? aPixeles(*caja->arriba) : s->y();
+    s->setGeometry(x, y, aPixeles(caja->ancho), aPixeles(caja->alto));
+  };
+  aplicar(Vista::Salidas, d.salidas);
+  aplicar(Vista::Entradas, d.entradas);
+  aplicar(Vista::Especiales, d.especiales);
+  aplicar(Vista::Globales, d.globales);
+  aplicar(Vista::Tree, d.tree);
+  aplicar(Vista::Info, d.info);
+}
+
+void Main::cerrarHijas() {
+  for (QMdiSubWindow* s : area_->subWindowList()) {
+    s->setAttribute(Qt::WA_DeleteOnClose, true);
+    s->close();
+  }
+}
+
+}  // namespace orda::gui

@@ -1,0 +1,70 @@
+#pragma once
+// Drives the console's side of the panel in real time: one monotonic clock,
+// the transport's events stamped with it, and one single-shot timer armed for
+// the earliest deadline of the link, its sequences and (with the simulated
+// panel) the panel's answers. Nothing here waits.
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "config/configuracion.h"
+#include "imagen/imagen.h"
+#include "link/oyente.h"
+#include "link/transporte.h"
+#include "sequences/consola.h"
+
+namespace orda::simulador {
+class TransporteSimulado;
+}
+
+namespace orda::gui {
+
+class MotorEnlace : public QObject {
+  Q_OBJECT
+
+ public:
+  using Reloj = std::function<std::int64_t()>;
+  using FabricaTransporte = std::function<std::unique_ptr<link::Transporte>(Reloj)>;
+
+  // `reloj` empty: the motor's own monotonic clock (tests pass a virtual one).
+  MotorEnlace(const FabricaTransporte& fabrica, link::OyenteEnlace& oyente, config::Configuracion& cfg,
+              imagen::ImagenMemoria& imagenMemoria, Reloj reloj = {}, QObject* padre = nullptr);
+  ~MotorEnlace() override;
+
+  // `Connect`: the transport starts watching devices; its events reach the console.
+  bool conectar();
+  // `Disconnect`: no event arrives afterwards.
+  void desconectar();
+  bool conectado() const { return conectado_; }
+
+  std::int64_t ahoraMs() const { return reloj_(); }
+  // Runs everything due now and arms the timer for what comes next.
+  void vencer();
+  // Arms the timer again; call it after using the console directly.
+  void rearmar();
+  std::optional<std::int64_t> proximoVencimiento() const;
+
+  secuencias::Consola& consola() { return *consola_; }
+  link::Transporte& transporte() { return *transporte_; }
+  // The simulated panel's transport, or nullptr with the real link.
+  simulador::TransporteSimulado* simulado() const { return simulado_; }
+
+ private:
+  void alEvento(const link::Evento& e);
+
+  QElapsedTimer monotono_;
+  Reloj reloj_;
+  std::unique_ptr<link::Transporte> transporte_;
+  simulador::TransporteSimulado* simulado_ = nullptr;
+  std::unique_ptr<link::Transporte> vigilante_;  // what the console talks to
+  std::unique_ptr<secuencias::Consola> consola_;
+  QTimer temporizador_;
+  bool conectado_ = false;
+  bool venciendo_ = false;
+};
+
+}  // namespace orda::gui
