@@ -305,6 +305,10 @@ ResultadoImportacion importarJson(std::string_view texto, config::Configuracion&
   } catch (const Json::parse_error& e) {
     r.errores.push_back("El archivo no es un JSON válido (" + posicion(texto, e.byte == 0 ? 0 : e.byte - 1) + ")");
     return r;
+  } catch (const Json::exception&) {
+    // A number beyond any double, for instance: refused like any other bad JSON.
+    r.errores.push_back("El archivo no es un JSON válido (número fuera de rango)");
+    return r;
   }
   for (const std::string& clave : repetidas) r.errores.push_back(clave + ": Clave repetida");
   if (!r.ok()) return r;

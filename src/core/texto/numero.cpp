@@ -1,6 +1,9 @@
 #include "texto/numero.h"
 
+#include <algorithm>
 #include <charconv>
+#include <limits>
+#include <system_error>
 #include <cstdlib>
 
 namespace orda::texto {
@@ -70,7 +73,8 @@ Numero numeroInicial(std::string_view t) {
     punto = 0;
   }
   if (static_cast<std::size_t>(punto) > digitos.size()) {
-    if (punto > 400) punto = 400;  // beyond any double; keeps the text bounded
+    // Beyond any double; keeps the text bounded, never below the digits typed.
+    punto = std::min<long>(punto, std::max<long>(400, static_cast<long>(digitos.size())));
     digitos.append(static_cast<std::size_t>(punto) - digitos.size(), '0');
   }
   n.entero = digitos.substr(0, static_cast<std::size_t>(punto));
@@ -84,7 +88,11 @@ Numero numeroInicial(std::string_view t) {
   std::string texto = (n.entero.empty() ? "0" : n.entero);
   if (!n.fraccion.empty()) texto += "." + n.fraccion;
   double v = 0.0;
-  std::from_chars(texto.data(), texto.data() + texto.size(), v);
+  // Out of a double's range: too large reads as infinite, so that range checks
+  // reject it, and too small as 0.
+  if (std::from_chars(texto.data(), texto.data() + texto.size(), v).ec == std::errc::result_out_of_range) {
+    v = n.entero.empty() ? 0.0 : std::numeric_limits<double>::infinity();
+  }
   n.valor = n.negativo ? -v : v;
   return n;
 }

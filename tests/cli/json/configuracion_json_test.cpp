@@ -216,6 +216,7 @@ TEST(Json, TextoQueNoEsJson) {
       {valido + "}", "El archivo no es un JSON válido"},
       {"\"\xff\"", "El archivo no es un JSON válido"},
       {repetida, "alias: Clave repetida"},
+      {"[31e338]", "El archivo no es un JSON válido (número fuera de rango)"},
   };
   for (const Caso& c : casos) {
     Configuracion cfg;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "texto/cp1252.h"
 
 namespace orda::texto {
@@ -32,6 +34,14 @@ TEST(NumeroInicial, PisoExactoSobreElTextoDecimal) {
   EXPECT_EQ(pisoEscalado(numeroInicial("3"), 1, 5), 0);
   EXPECT_EQ(pisoEscalado(numeroInicial("-0.1"), 1, 1), -1);
   EXPECT_EQ(pisoEscalado(numeroInicial("99999999999999999999"), 1, 1), std::nullopt);
+}
+
+TEST(NumeroInicial, NumerosFueraDeRangoNoSeLeenComoCero) {
+  EXPECT_TRUE(std::isinf(numeroInicial("1e400").valor));
+  EXPECT_EQ(numeroInicial("1e-400").valor, 0.0);
+  const Numero largo = numeroInicial(std::string(500, '1') + "e200");  // must not throw
+  EXPECT_TRUE(std::isinf(largo.valor));
+  EXPECT_EQ(pisoEscalado(largo, 1, 1), std::nullopt);
 }
 
 TEST(NumeroInicial, RedondeoAlParMasCercano) {
