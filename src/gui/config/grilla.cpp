@@ -190,7 +190,10 @@ bool TablaGrilla::leaveCell() {
       cargando_ = false;
       contador(editor_->text());
     }
-    if (editor_->isVisible()) editor_->setFocus(Qt::OtherFocusReason);
+    // The refused cell is brought into view with the editor over it.
+    moverSinConfirmar(filaEditada_, colEditada_);
+    colocarEditor();
+    editor_->setFocus(Qt::OtherFocusReason);
     editor_->selectAll();
     return false;
   } catch (const std::exception&) {

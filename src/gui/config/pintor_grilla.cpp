@@ -43,11 +43,21 @@ void pintarFondo(QPainter& p, QRect r, QColor color) {
 
 void pintarImagen(QPainter& p, const PinturaGrilla& g, QRect contenido, const QString& clave, bool aLaIzquierda) {
   const QSize natural = g.imagenes.tamano(clave);
-  if (natural.isEmpty()) return;
   const int alto = std::max(1, contenido.height() - 2);
-  const QSize tam(std::max(1, natural.width() * alto / natural.height()), alto);
+  const QSize tam = natural.isEmpty() ? QSize() : QSize(std::max(1, natural.width() * alto / natural.height()), alto);
   const QPixmap img = g.imagenes.imagen(clave, tam, g.dpr);
-  if (img.isNull()) return;
+  if (img.isNull()) {
+    // Without its picture a mark would look empty whatever its state: its key says it.
+    if (aLaIzquierda) return;
+    QFont pequena = p.font();
+    pequena.setPointSizeF(pequena.pointSizeF() * 0.75);
+    p.save();
+    p.setFont(pequena);
+    p.setPen(Qt::darkGray);
+    p.drawText(contenido, Qt::AlignCenter, clave);
+    p.restore();
+    return;
+  }
   const int x = aLaIzquierda ? contenido.left() : contenido.left() + (contenido.width() - tam.width()) / 2;
   p.drawPixmap(QPoint(x, contenido.top() + (contenido.height() - tam.height()) / 2), img);
 }

@@ -114,6 +114,25 @@ class PruebaGrilla : public QObject {
     QCOMPARE(g.editor()->geometry(), g.rectCelda(4, 1).adjusted(1, 1, 0, 0));
   }
 
+  // Scrolling the edited cell out of view keeps what was typed.
+  void desplazarConservaLaEdicion() {
+    Banco b;
+    auto* v = static_cast<Entradas*>(abrir(b, "Entradas", {420, 300}));
+    TablaGrilla& g = v->grilla();
+    QScrollBar* barra = g.horizontalScrollBar();
+    editar(g, 3, 1);
+    escribir(g, "porton");
+    barra->setValue(barra->maximum());
+    QVERIFY(!g.editor()->isVisible());
+    QVERIFY(g.editorAbierto());
+    barra->setValue(0);
+    QVERIFY(g.editor()->isVisible());
+    QCOMPARE(g.editor()->text(), QString("porton"));
+    barra->setValue(barra->maximum());
+    QVERIFY(v->TablaEntradas_LeaveCell());
+    QCOMPARE(celda(g, 3, 1), QString("PORTON"));
+  }
+
   void escapeRestauraYOculta() {
     Banco b;
     TablaGrilla& g = abrir(b, "Tree")->grilla();
