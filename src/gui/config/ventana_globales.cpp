@@ -249,7 +249,7 @@ void Globales::revisar(int n) {
   QLineEdit* caja = textos_[static_cast<std::size_t>(n)];
   const config::RevisionTexto r = config::revisarTextoGlobal(n, u8(caja->text()));
   if (q(r.texto) != caja->text()) caja->setText(q(r.texto));  // the numeric rewrite
-  if (!r.aviso) return;
+  if (!r.aviso || !caja->isVisible()) return;  // a closed window has no box to take back
   dialogos_.mensaje(q(r.aviso.texto), q(config::kTituloAviso), Icono::Exclamacion);
   retomando_ = true;
   caja->setFocus(Qt::OtherFocusReason);
