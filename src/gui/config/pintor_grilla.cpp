@@ -66,14 +66,14 @@ void pintarDato(QPainter& p, const PinturaGrilla& g, int fila, int col) {
   const QRect r = g.geometria.rect(fila, col);
   pintarFondo(p, r, fondo(g.geometria, fila, col));
   const config::Celda& celda = g.tabla.celda(fila, col);
-  const config::ColumnSpec& spec = g.tabla.columna(col);
+  const config::ColumnSpec& columna = g.tabla.columna(col);
   const QRect contenido = r.adjusted(1 + kMargen, 1, -kMargen, 0);
-  const bool tipoEntrada = spec.tipo == config::CellKind::InputType;
+  const bool tipoEntrada = columna.tipo == config::CellKind::InputType;
   if (!celda.imagen.empty()) pintarImagen(p, g, contenido, q(celda.imagen), tipoEntrada);
   if (celda.texto.empty()) return;
   p.setPen(Qt::black);
   const QString texto = p.fontMetrics().elidedText(q(celda.texto), Qt::ElideRight, contenido.width());
-  p.drawText(contenido, static_cast<int>(alineacionQt(spec.alineacion)), texto);
+  p.drawText(contenido, static_cast<int>(alineacionQt(columna.alineacion)), texto);
 }
 
 void pintarEncabezado(QPainter& p, const PinturaGrilla& g, QRect r, QRect visible, int fila, int col) {
