@@ -1,63 +1,124 @@
 #pragma once
-// The console on a test bench: a scripted transport, a listener that keeps
-// everything it was told, and a virtual clock that the bench advances from
-// deadline to deadline.
+// The console on a test bench: a scripted panel behind a fake transport (it
+// answers "lt"/"lh" with transfers of the memories it holds, one block per
+// "pn", and acknowledges records and clock commands), a listener that keeps
+// what it was told, and a virtual clock run from deadline to deadline.
 #include <algorithm>
+#include <deque>
+#include <functional>
 #include <string>
-#include <tuple>
 #include <vector>
 
-#include "config/configuracion.h"
-#include "imagen/imagen.h"
-#include "link/oyente.h"
-#include "link/transporte_falso.h"
 #include "sequences/consola.h"
 
 namespace orda::link::prueba {
 
+inline constexpr Handle kPanel = 1, kOtro = 2;
+
+inline BufferReporte reporte(std::string_view texto) {
+  BufferReporte b{};
+  std::copy_n(texto.begin(), std::min<std::size_t>(texto.size(), 64), b.begin() + 1);
+  return b;
+}
+
+struct TransporteFalso : Transporte {
+  std::deque<BufferReporte> entrantes;
+  std::vector<BufferReporte> escritos;
+  std::vector<std::int64_t> momentos;
+  std::vector<Handle> notificados;
+  std::vector<std::pair<std::int64_t, BufferReporte>> agenda;  // scripted answers, by due time
+  const std::int64_t* reloj = nullptr;
+  bool panelPresente = true, conectado = false;
+  // The scripted panel.
+  std::vector<std::uint8_t> datos = std::vector<std::uint8_t>(12288, 0xFF), historial = std::vector<std::uint8_t>(4096, 0x5A);
+  bool responde = false;
+  int bloquesHasta = -1;                        // >= 0: transfers stop after so many blocks
+  std::function<bool(int)> confirma = [](int) { return true; };  // by record number
+  const std::vector<std::uint8_t>* volcado = nullptr;
+  std::size_t bloque = 0;
+  int registros = 0;
+
+  bool Connect() override { return conectado = true; }
+  void Disconnect() override { conectado = false; }
+  int GetVendorID(Handle h) override { return h == kPanel ? kVendorId : 0x046D; }
+  int GetProductID(Handle h) override { return h == kPanel ? kProductId : 0xC077; }
+  Handle GetHandle(int, int) override { return panelPresente ? kPanel : 0; }
+  void SetReadNotify(Handle h, bool) override { notificados.push_back(h); }
+  bool Read(Handle, BufferReporte& b) override {
+    if (entrantes.empty()) return false;
+    b = entrantes.front();
+    entrantes.pop_front();
+    return true;
+  }
+  bool WriteEx(int, int, const BufferReporte& b) override {
+    escritos.push_back(b);
+    momentos.push_back(*reloj);
+    if (responde) responder(b);
+    return true;
+  }
+
+  void responder(const BufferReporte& in) {
+    auto en3ms = [&](const BufferReporte& r) { agenda.emplace_back(*reloj + 3, r); };
+    auto marca = [&](std::uint8_t m, const std::vector<std::uint8_t>& memoria) {
+      volcado = &memoria;
+      bloque = 0;
+      BufferReporte r{};
+      r[1] = m;
+      en3ms(r);
+    };
+    if (in[1] == 'l' && in[2] == 't') {
+      marca(2, datos);
+    } else if (in[1] == 'l' && in[2] == 'h') {
+      marca(3, historial);
+    } else if (in[1] == 'p' && in[2] == 'n' && volcado) {
+      if (bloque * 64 >= volcado->size() || static_cast<int>(bloque) == bloquesHasta) {
+        volcado = nullptr;
+        return;
+      }
+      BufferReporte r{};
+      std::copy_n(volcado->begin() + static_cast<std::ptrdiff_t>(64 * bloque++), 64, r.begin() + 1);
+      en3ms(r);
+    } else if ((in[1] >= 21 && in[1] <= 25 && confirma(registros++)) || (in[1] == 'c' && (in[2] == 'H' || in[2] == 'F'))) {
+      en3ms(reporte("Registro grabado"));
+    }
+  }
+};
+
 struct OyenteGrabador : OyenteEnlace {
-  struct Linea {
-    std::string texto;
-    Color color;
-  };
   struct Caja {
     std::string texto, titulo;
     Icono icono;
   };
-  std::vector<Linea> registro;  // in the order added (the log shows the last on top)
-  std::vector<std::tuple<int, std::string>> textos, imagenes;
+  std::vector<std::pair<std::string, Color>> registro;  // in the order added
+  std::vector<std::pair<int, std::string>> textos, imagenes;
   std::vector<std::string> progreso, memoria;
   std::vector<Caja> cajas;
   std::vector<ComandoLocal> locales;
   std::vector<ResultadoSecuencia> resultados;
   std::vector<std::int64_t> momentosFin;
   const std::int64_t* reloj = nullptr;
-  int graf = 0, ledEntradas = 0, ledSalidas = 0;
+  int graf = 0, ledSalidas = 0;
 
   void textoPanel(int p, const std::string& t) override { textos.emplace_back(p, t); }
   void imagenPanel(int p, const std::string& k) override { imagenes.emplace_back(p, k); }
-  void agregarAlRegistro(const std::string& t, Color c) override { registro.push_back({t, c}); }
+  void agregarAlRegistro(const std::string& t, Color c) override { registro.emplace_back(t, c); }
   void progresoTransferencia(const std::string& t, int, int) override { progreso.push_back(t); }
   void memoriaActualizada(const std::string& t) override { memoria.push_back(t); }
   void actGraf(const ValoresAnalogicos&) override { ++graf; }
-  void actLedEntradas(const EstadoEntradas&) override { ++ledEntradas; }
   void actLedSalidas(const EstadoSalidas&) override { ++ledSalidas; }
   void mostrarError(const std::string& t, const std::string& ti, Icono i) override { cajas.push_back({t, ti, i}); }
   void comandoLocal(ComandoLocal c) override { locales.push_back(c); }
   void secuenciaTerminada(const ResultadoSecuencia& r) override {
     resultados.push_back(r);
-    momentosFin.push_back(reloj ? *reloj : -1);
+    momentosFin.push_back(*reloj);
   }
-
   // Last text or picture shown in a status bar panel.
-  std::string texto(int panel) const {
-    for (auto it = textos.rbegin(); it != textos.rend(); ++it) if (std::get<0>(*it) == panel) return std::get<1>(*it);
+  static std::string ultimo(const std::vector<std::pair<int, std::string>>& v, int panel) {
+    for (auto it = v.rbegin(); it != v.rend(); ++it) if (it->first == panel) return it->second;
     return "";
   }
-  std::string imagen(int panel) const {
-    for (auto it = imagenes.rbegin(); it != imagenes.rend(); ++it) if (std::get<0>(*it) == panel) return std::get<1>(*it);
-    return "";
-  }
+  std::string texto(int panel) const { return ultimo(textos, panel); }
+  std::string imagen(int panel) const { return ultimo(imagenes, panel); }
 };
 
 struct Banco {
@@ -68,10 +129,7 @@ struct Banco {
   imagen::ImagenMemoria img{};
   secuencias::Consola consola{transporte, oyente, cfg, img, 0};
 
-  Banco() {
-    transporte.reloj = &ahora;
-    oyente.reloj = &ahora;
-  }
+  Banco() { transporte.reloj = oyente.reloj = &ahora; }
 
   void evento(EventoHid tipo, Handle h = kPanel) { consola.alEvento({tipo, h}, ahora); }
   void recibir(const BufferReporte& b) {
@@ -80,16 +138,18 @@ struct Banco {
   }
   void recibir(std::string_view texto) { recibir(reporte(texto)); }
 
-  // Runs every deadline and scripted answer up to `hasta`, in time order.
-  // Gives up (returns false) after `maxPasos` steps: a console that never
-  // settles is a fault.
-  bool correrHasta(std::int64_t hasta, int maxPasos = 200000) {
-    for (int paso = 0; paso < maxPasos; ++paso) {
+  // Every deadline and scripted answer up to `hasta`, in time order; false
+  // when the console never settles.
+  bool correrHasta(std::int64_t hasta) {
+    for (int paso = 0; paso < 200000; ++paso) {
       const auto tc = consola.proximoVencimiento();
-      const auto tr = transporte.proximaRespuesta();
-      if (tr && *tr <= hasta && (!tc || *tr <= *tc)) {
-        ahora = std::max(ahora, *tr);
-        recibir(transporte.tomarRespuesta());
+      auto& ag = transporte.agenda;
+      const auto r = std::min_element(ag.begin(), ag.end(), [](auto& a, auto& b) { return a.first < b.first; });
+      if (r != ag.end() && r->first <= hasta && (!tc || r->first <= *tc)) {
+        ahora = std::max(ahora, r->first);
+        const BufferReporte b = r->second;
+        ag.erase(r);
+        recibir(b);
       } else if (tc && *tc <= hasta) {
         ahora = std::max(ahora, *tc);
         consola.alVencer(ahora);
@@ -102,16 +162,22 @@ struct Banco {
   }
   bool correr(std::int64_t ms) { return correrHasta(ahora + ms); }
 
-  // Writes whose bytes 1..n spell `letras`.
+  static bool empieza(const BufferReporte& b, std::string_view letras) {
+    return std::equal(letras.begin(), letras.end(), b.begin() + 1);
+  }
   int contar(std::string_view letras) const {
     return static_cast<int>(std::count_if(transporte.escritos.begin(), transporte.escritos.end(),
                                           [&](const BufferReporte& b) { return empieza(b, letras); }));
   }
-  static bool empieza(const BufferReporte& b, std::string_view letras) {
-    for (std::size_t i = 0; i < letras.size(); ++i) if (b[i + 1] != static_cast<std::uint8_t>(letras[i])) return false;
-    return true;
+  // The two letters and time of every write.
+  std::vector<std::pair<std::string, std::int64_t>> pedidos() const {
+    std::vector<std::pair<std::string, std::int64_t>> r;
+    for (std::size_t i = 0; i < transporte.escritos.size(); ++i) {
+      const auto& w = transporte.escritos[i];
+      r.emplace_back(std::string{static_cast<char>(w[1]), static_cast<char>(w[2])}, transporte.momentos[i]);
+    }
+    return r;
   }
-  std::string ultimoPanel2() const { return oyente.texto(kPanelMensajes); }
 };
 
 }  // namespace orda::link::prueba
