@@ -25,14 +25,20 @@ Consola::Consola(link::Transporte& transporte, link::OyenteEnlace& oyente, confi
       imagenMemoria_(imagenMemoria),
       proximaSenal_(inicioMs + link::kPeriodoSenalMs) {}
 
+Consola::~Consola() {
+  if (instalada_) enlace_.transporte().alEvento = nullptr;
+}
+
 bool Consola::instalar(std::function<std::int64_t()> ahoraMs) {
   enlace_.transporte().alEvento = [this, reloj = std::move(ahoraMs)](const link::Evento& e) { alEvento(e, reloj()); };
+  instalada_ = true;
   return enlace_.transporte().Connect();
 }
 
 void Consola::desinstalar() {
   enlace_.transporte().Disconnect();
   enlace_.transporte().alEvento = nullptr;
+  instalada_ = false;
 }
 
 Consola::Turno::Turno(Consola& c) : c_(c), exterior_(!c.atendiendo_) { c_.atendiendo_ = true; }

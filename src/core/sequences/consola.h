@@ -48,6 +48,10 @@ class Consola {
   // inicioMs: start-up, when the signal poll's timer starts.
   Consola(link::Transporte& transporte, link::OyenteEnlace& oyente, config::Configuracion& cfg,
           imagen::ImagenMemoria& imagenMemoria, std::int64_t inicioMs);
+  // Leaves the transport without a route to this console.
+  ~Consola();
+  Consola(const Consola&) = delete;
+  Consola& operator=(const Consola&) = delete;
 
   // Routes the transport's events here, stamped with `ahoraMs()`, and starts
   // the transport. `desinstalar` stops it; no event arrives afterwards.
@@ -141,6 +145,7 @@ class Consola {
 
   std::deque<std::pair<link::Evento, std::int64_t>> entrantes_;
   bool atendiendo_ = false;
+  bool instalada_ = false;
 };
 
 }  // namespace orda::secuencias
