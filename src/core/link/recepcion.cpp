@@ -57,7 +57,9 @@ std::string textoDeReporte(const BufferReporte& b) {
 
 Recepcion Enlace::OnRead(Handle h, std::int64_t ahoraMs) {
   Recepcion r;
-  if (!transporte_.Read(h, bufferEntrada_)) return r;  // nothing delivered: nothing changes
+  BufferReporte leido = bufferEntrada_;
+  if (!transporte_.Read(h, leido)) return r;  // nothing delivered: nothing changes, the buffer included
+  bufferEntrada_ = leido;
   r.leido = true;
   textoReporte_ = textoDeReporte(bufferEntrada_);
 
