@@ -25,6 +25,31 @@ const QString kTitulo = QStringLiteral("OrDA - Ordavix - V2.02");
 
 }  // namespace
 
+// Keeps the hot keys for the console while it runs, even over a text box
+// that would take Ctrl+A for itself: the focus widget never hears of them.
+class FiltroTeclas : public QObject {
+ public:
+  explicit FiltroTeclas(const std::vector<std::pair<int, QShortcut*>>& teclas, QObject* padre)
+      : QObject(padre), teclas_(teclas) {}
+
+ protected:
+  bool eventFilter(QObject* objeto, QEvent* e) override {
+    if (e->type() == QEvent::ShortcutOverride) {
+      const QKeySequence pulsada(static_cast<QKeyEvent*>(e)->keyCombination());
+      for (const auto& [id, atajo] : teclas_) {
+        if (atajo->key() == pulsada) {
+          e->ignore();
+          return true;
+        }
+      }
+    }
+    return QObject::eventFilter(objeto, e);
+  }
+
+ private:
+  const std::vector<std::pair<int, QShortcut*>>& teclas_;
+};
+
 Main::Main(DependenciasMain d, QWidget* padre)
     : QMainWindow(padre),
       d_(std::move(d)),
@@ -158,14 +183,14 @@ void Main::tomarTeclas() {
     connect(atajo, &QShortcut::activated, this, [this, id] { teclaRapida(id); });
     teclas_.emplace_back(id, atajo);
   }
-  // The keys belong to the console while it runs, even over a text box that
-  // would take Ctrl+A for itself.
-  qApp->installEventFilter(this);
+  filtroTeclas_ = new FiltroTeclas(teclas_, this);
+  qApp->installEventFilter(filtroTeclas_);
 }
 
 void Main::soltarTeclas() {
   if (teclas_.empty()) return;
-  qApp->removeEventFilter(this);
+  delete filtroTeclas_;
+  filtroTeclas_ = nullptr;
   for (auto& [id, atajo] : teclas_) delete atajo;
   teclas_.clear();
 }
@@ -181,16 +206,6 @@ bool Main::teclaRapida(int id) {
 }
 
 bool Main::eventFilter(QObject* objeto, QEvent* e) {
-  if (e->type() == QEvent::ShortcutOverride && !teclas_.empty()) {
-    const auto* k = static_cast<QKeyEvent*>(e);
-    const QKeySequence pulsada(k->keyCombination());
-    for (const auto& [id, atajo] : teclas_) {
-      if (atajo->key() == pulsada) {
-        e->ignore();
-        return true;
-      }
-    }
-  }
   if (e->type() == QEvent::Close) {
     if (auto* s = qobject_cast<QMdiSubWindow*>(objeto)) {
       if (cerrandoPrograma_) return false;

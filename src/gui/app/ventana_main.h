@@ -43,6 +43,7 @@ namespace orda::gui {
 class BarraEstado;
 class Comunicacion;
 class Dialogos;
+class FiltroTeclas;
 class Form1;
 class ImagenesAplicacion;
 class Notificados;
@@ -190,6 +191,7 @@ class Main : public QMainWindow, private link::OyenteEnlace {
   std::array<bool, kCantidadVistas> marcado_{};
   std::map<QString, QAction*> acciones_;
   std::vector<std::pair<int, QShortcut*>> teclas_;
+  FiltroTeclas* filtroTeclas_ = nullptr;
   std::vector<link::OyenteEnlace*> oyentes_;
 
   bool cerrandoPrograma_ = false;

@@ -1,0 +1,307 @@
+// Start-up of the console: its order, the windows it shows and where, the
+// menus, toolbar and status bar it builds, and the simulated panel reaching
+// the status bar.
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QWidgetAction>
+#include <cmath>
+
+#include "app/avisos.h"
+#include "app/opciones.h"
+#include "app/visor_memoria.h"
+#include "comun/twips.h"
+#include "consola_prueba.h"
+
+using namespace orda;
+using namespace orda::gui;
+
+namespace {
+
+QStringList nombres(const QList<QAction*>& acciones) {
+  QStringList r;
+  for (const QAction* a : acciones) r << a->objectName();
+  return r;
+}
+
+}  // namespace
+
+class PruebaArranque : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ordenDeArranque() {
+    ConsolaPrueba c;
+    const QStringList esperado{
+        "Connect",
+        "Comunicacion visible",
+        "Inicializando base de datos de imagenes de la aplicación",
+        "Inicializando objetos",
+        "Main visible",
+        "Inicializando formularios",
+        "mostrar Info",
+        "mostrar Tree",
+        "cargar Trending",
+        "mostrar Entradas",
+        "mostrar Salidas",
+        "mostrar Especiales",
+        "mostrar Globales",
+        "teclas",
+        "disposicion",
+        "Comunicacion oculta",
+    };
+    QCOMPARE(c.main->bitacoraArranque(), esperado);
+    QVERIFY(c.main->isVisible());
+    QVERIFY(!c.main->comunicacion()->isVisible());
+    QVERIFY(c.main->motor().conectado());
+    QCOMPARE(c.main->windowTitle(), QStringLiteral("OrDA - Ordavix - V2.02"));
+    QVERIFY(c.main->teclasTomadas());
+    QVERIFY(!c.main->cerrandoPrograma());
+  }
+
+  void ventanasMostradasYMarcadas() {
+    ConsolaPrueba c;
+    struct Caso {
+      Vista v;
+      bool visible;
+      const char* titulo;
+    };
+    const Caso casos[] = {
+        {Vista::Entradas, true, "Programación de Entradas"},
+        {Vista::Salidas, true, "Programación de Salidas"},
+        {Vista::Especiales, true, "Funciones Especiales"},
+        {Vista::Tree, true, "Listado de números telefónicos habilitados"},
+        {Vista::Seguimiento, false, "Seguimiento"},
+        {Vista::Globales, true, "Configuraciones globales"},
+        {Vista::Info, true, "Info"},
+    };
+    for (const Caso& k : casos) {
+      const QMdiSubWindow* s = c.main->subventana(k.v);
+      QVERIFY2(s != nullptr, k.titulo);  // Trending is loaded although hidden
+      QCOMPARE(s->isVisible(), k.visible);
+      QCOMPARE(c.main->menuMarcado(k.v), k.visible);
+      QCOMPARE(s->windowTitle(), QString::fromUtf8(k.titulo));
+      QVERIFY2(!s->windowIcon().isNull(), k.titulo);
+    }
+    QVERIFY(c.main->subventana(Vista::Historicos) == nullptr);  // not loaded until asked for
+    QVERIFY(!c.main->menuMarcado(Vista::Historicos));
+    QVERIFY(!c.main->subventanaMemoria()->isVisible());
+    QCOMPARE(c.main->subventanaMemoria()->windowTitle(), QStringLiteral("Memoria interna"));
+    // The last window shown is the active one.
+    QCOMPARE(c.main->area().activeSubWindow(), c.main->subventana(Vista::Globales));
+  }
+
+  void menusComoEnLaTabla() {
+    ConsolaPrueba c;
+    const QList<QAction*> menus = c.main->menuBar()->actions();
+    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus[0]->text(), QStringLiteral("Archivo"));
+    QCOMPARE(menus[1]->text(), QStringLiteral("Ver"));
+
+    const QList<QAction*> archivo = menus[0]->menu()->actions();
+    QCOMPARE(nombres(archivo), QStringList({"menuArchivoAbrir", "menuArchivoGuardar", "menuArchivoGuardarComo",
+                                            "MenuArchivoSeparator1", "menuArchivoSalir"}));
+    QCOMPARE(archivo[0]->text(), "Abrir" + QString(31, ' ') + "Ctrl-A");
+    QCOMPARE(archivo[1]->text(), "Guardar" + QString(26, ' ') + "Ctrl-G");
+    QCOMPARE(archivo[2]->text(), QStringLiteral("Guardar como     Shift-Ctrl-G"));
+    QVERIFY(archivo[3]->isSeparator());
+    QCOMPARE(archivo[4]->text(), "Salir" + QString(32, ' ') + "Alt-F4");
+    // The key texts are only text: the keys are the hot keys.
+    for (const QAction* a : archivo) QVERIFY(a->shortcut().isEmpty());
+
+    const QList<QAction*> ver = menus[1]->menu()->actions();
+    QCOMPARE(nombres(ver),
+             QStringList({"menuVerEntradas", "menuVerSalidas", "menuVerEspeciales", "menuVerTree",
+                          "menuVerSeguimiento", "menuVerGlobales", "menuVerHistoricos", "menuVerInfo",
+                          "MenuArchivoSeparator2", "menuVerOrganizarHorizontal", "menuVerOrganizarVertical",
+                          "menuVerOrganizarCascada"}));
+    QStringList textos;
+    for (const QAction* a : ver) textos << a->text();
+    QCOMPARE(textos, QStringList({"Entradas", "Salidas", "Especiales", "Tree", "Seguimiento", "Globales",
+                                  "Históricos", "Info", "", "Mosaico horizontal", "Mosaico vertical", "Cascada"}));
+  }
+
+  void barraComoEnLaTabla() {
+    ConsolaPrueba c;
+    const QToolBar* barra = c.main->barraHerramientas();
+    QCOMPARE(barra->objectName(), QStringLiteral("BarraHerramientas"));
+    const QList<QAction*> acciones = barra->actions();
+    QCOMPARE(acciones.size(), 19);
+    struct Boton {
+      const char* clave;  // "" separator, "_" space
+      const char* ayuda;
+      bool marcable, pulsado;
+    };
+    const Boton botones[19] = {
+        {"tbNew", "Nuevo", false, false},
+        {"tbOpen", "Abrir Ctrl-A", false, false},
+        {"tbSave", "Guardar Ctrl-G", false, false},
+        {"tbSaveAs", "Guardar como ...    Shift-Ctrl-G", false, false},
+        {"_", "", false, false},
+        {"tbVerGlobales", "Ver opciones globales", true, true},
+        {"tbVerEntradas", "Ver opciones de estradas", true, true},
+        {"tbVerSalidas", "Ver opciones de salidas", true, true},
+        {"tbVerEspeciales", "Ver opciones de funciones especiales", true, true},
+        {"tbVerSeguimiento", "Ver funciones de seguimiento", true, true},
+        {"tbVerTree", "Ver listado de números telefónicos", true, true},
+        {"tbVerHistoricos", "Ver información de registros históricos", true, false},
+        {"tbVerInfo", "Ver información general", true, true},
+        {"_", "", false, false},
+        {"tbLeer", "Leer programación Alt-L", false, false},
+        {"tbProgramar", "Programar Alt-P", false, false},
+        {"", "", false, false},
+        {"tbAyuda", "Ayuda", false, false},
+        {"", "", false, false},
+    };
+    for (int i = 0; i < 19; ++i) {
+      const QAction* a = acciones[i];
+      const Boton& b = botones[i];
+      const QString donde = QStringLiteral("botón %1").arg(i + 1);
+      if (QByteArray(b.clave).isEmpty()) {
+        QVERIFY2(a->isSeparator(), qPrintable(donde));
+        continue;
+      }
+      if (QByteArray(b.clave) == "_") {
+        QVERIFY2(qobject_cast<const QWidgetAction*>(a) != nullptr, qPrintable(donde));
+        continue;
+      }
+      QCOMPARE(a->objectName(), QString::fromLatin1(b.clave));
+      QCOMPARE(a->toolTip(), QString::fromUtf8(b.ayuda));
+      QCOMPARE(a->isCheckable(), b.marcable);
+      QCOMPARE(a->isChecked(), b.pulsado);
+      QVERIFY2(!a->icon().isNull(), b.clave);
+      QCOMPARE(a->isEnabled(), QByteArray(b.clave) != "tbNew");
+    }
+  }
+
+  void barraDeEstado() {
+    ConsolaPrueba c;
+    QCOMPARE(c.main->statusBar()->objectName(), QStringLiteral("StatusBar1"));
+    QCOMPARE(c.main->statusBar()->height(), 20);
+    const Qt::Alignment alineacion[6] = {Qt::AlignHCenter, Qt::AlignLeft, Qt::AlignHCenter,
+                                         Qt::AlignHCenter, Qt::AlignLeft, Qt::AlignHCenter};
+    const int minimo[6] = {1440, 1440, 1440, 1440, 1440, 1740};
+    for (int n = 1; n <= 6; ++n) {
+      QCOMPARE(c.estado(n).alineacion(), alineacion[n - 1]);
+      QCOMPARE(c.estado(n).minimumWidth(), aPixeles(minimo[n - 1]));
+    }
+    QCOMPARE(&c.main->panelMensajes(), &c.estado(2));
+    for (int n : {1, 3, 4, 5, 6}) QVERIFY(c.estado(2).width() > c.estado(n).width());
+    QCOMPARE(c.estado(1).etiqueta(), QStringLiteral("Señal"));
+    QCOMPARE(c.estado(1).imagen(), QStringLiteral("L0_INT"));
+    QCOMPARE(c.estado(1).texto(), QString());
+    QCOMPARE(c.estado(5).imagen(), QStringLiteral("NOTCOM2"));
+    QCOMPARE(c.estado(5).texto(), QString());
+    QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d$")).match(c.estado(6).texto()).hasMatch());
+    c.main->ponerMensaje(QStringLiteral("Caracteres restantes: 12"));
+    QCOMPARE(c.estado(2).texto(), QStringLiteral("Caracteres restantes: 12"));
+  }
+
+  // Globales W/3 wide and H high; the three tables 2W/3 wide and 2H/9 high at
+  // W/3 + 2 (twips), tops 0, 2H/9, 4H/9; Tree and Info W/3 wide and H/3 high
+  // at 2H/3, at W/3 and 2W/3.
+  void disposicionAlArrancar() {
+    ConsolaPrueba c(false);
+    c.main->resize(1500, 1000);
+    c.main->arrancar();
+    const QSize a = c.main->area().viewport()->size();
+    const double t = twipsPorPixel();
+    const double W = a.width() * t;
+    const double H = a.height() * t;
+    auto px = [t](double tw) { return static_cast<int>(std::lround(tw / t)); };
+    auto geo = [&](Vista v) { return c.main->subventana(v)->geometry(); };
+    QCOMPARE(geo(Vista::Globales), QRect(0, 0, px(W / 3), px(H)));
+    const int izq = px(W / 3 + 2);
+    QCOMPARE(geo(Vista::Entradas), QRect(izq, 0, px(2 * W / 3), px(2 * H / 9)));
+    QCOMPARE(geo(Vista::Salidas), QRect(izq, px(2 * H / 9), px(2 * W / 3), px(2 * H / 9)));
+    QCOMPARE(geo(Vista::Especiales), QRect(izq, px(4 * H / 9), px(2 * W / 3), px(2 * H / 9)));
+    QCOMPARE(geo(Vista::Tree), QRect(px(W / 3), px(2 * H / 3), px(W / 3), px(H / 3)));
+    QCOMPARE(geo(Vista::Info), QRect(px(2 * W / 3), px(2 * H / 3), px(W / 3), px(H / 3)));
+  }
+
+  void panelSimuladoSeEnchufaYResponde() {
+    ConsolaPrueba c;
+    auto* info = c.main->contenido(Vista::Info)->findChild<QTextEdit*>(QStringLiteral("mRT"));
+    QVERIFY(info != nullptr);
+    c.avanzar(400);
+    QCOMPARE(c.estado(5).texto(), QString());
+    c.avanzar(700);  // plugged about half a second after start-up
+    QCOMPARE(c.estado(5).texto(), QStringLiteral("   Conectado"));
+    QCOMPARE(c.estado(5).imagen(), QStringLiteral("COMOK_OLD"));
+    QVERIFY(info->toPlainText().startsWith(QStringLiteral("Conectado...")));
+
+    QCOMPARE(c.cuantos("sq"), 0);
+    c.avanzar(5100);  // the signal poll, five seconds after start-up
+    QCOMPARE(c.cuantos("sq"), 1);
+    const QMap<QString, QString> niveles{{"Sin señal", "L0_INT"}, {"Mala", "L1"},      {"Regular", "L2"},
+                                         {"Buena", "L3"},         {"Muy buena", "L4"}, {"Excelente", "L5"}};
+    QVERIFY2(niveles.contains(c.estado(1).texto()), qPrintable(c.estado(1).texto()));
+    QCOMPARE(c.estado(1).imagen(), niveles.value(c.estado(1).texto()));
+
+    // A click on panel 1 switches the poll off, another on again.
+    QTest::mouseClick(&c.estado(1), Qt::LeftButton);
+    QCOMPARE(c.estado(1).imagen(), QStringLiteral("L0X"));
+    QCOMPARE(c.estado(1).texto(), QString());
+    c.avanzar(20100);
+    QCOMPARE(c.cuantos("sq"), 1);
+    QTest::mouseClick(&c.estado(1), Qt::LeftButton);
+    QCOMPARE(c.estado(1).imagen(), QStringLiteral("L0_INT"));
+    c.avanzar(25100);
+    QCOMPARE(c.cuantos("sq"), 2);
+    QVERIFY(!c.estado(1).texto().isEmpty());
+
+    c.panel().desenchufar();
+    c.avanzar(25200);
+    QCOMPARE(c.estado(5).texto(), QStringLiteral("No conectado"));
+    QCOMPARE(c.estado(5).imagen(), QStringLiteral("NOTCOM2"));
+    QVERIFY(info->toPlainText().startsWith(QStringLiteral("Desconectado...")));
+  }
+
+  void lecturaConProgresoYVisorDeMemoria() {
+    ConsolaPrueba c;
+    QSignalSpy leida(c.main.get(), &Main::configuracionLeida);
+    c.avanzar(1600);
+    QVERIFY(c.main->teclaRapida(13));  // Alt+L
+    c.avanzar(30000);
+    QCOMPARE(leida.size(), 1);
+    QCOMPARE(c.cuantos("lt"), 1);
+    QCOMPARE(c.cuantos("lh"), 1);  // the history follows the read
+    QCOMPARE(c.estado(2).texto(), QStringLiteral(" 100%"));
+    QVERIFY(!c.estado(3).texto().isEmpty());
+    QVERIFY(!c.estado(4).texto().isEmpty());
+    QCOMPARE(c.main->subventanaMemoria()->windowTitle(),
+             QStringLiteral("Memoria interna de registros históricos"));
+    QCOMPARE(c.main->visorMemoria().Text1()->toPlainText().split('\n').first(),
+             lineaMemoria(c.main->imagenMemoria(), 0));
+  }
+
+  void opcionesDeLaLineaDeComandos() {
+    auto leer = [](QStringList a) {
+      a.prepend(QStringLiteral("orda"));
+      return leerOpciones(a);
+    };
+    QVERIFY(!leer({}).opciones->simular);
+    const auto sim = leer({"--simulate", "--latency-ms", "25"});
+    QVERIFY(sim.opciones && sim.opciones->simular);
+    QCOMPARE(sim.opciones->latenciaMs, 25);
+    QVERIFY(leer({"--simulate", "--exit-after-startup"}).opciones->salirTrasArranque);
+    for (const QStringList& malo : {QStringList{"--latency-ms", "5"}, QStringList{"--simulate", "--latency-ms", "x"},
+                                    QStringList{"--nada"}, QStringList{"archivo.dat"}}) {
+      const auto r = leer(malo);
+      QVERIFY2(!r.opciones && r.codigo == 2 && !r.salida.isEmpty(), qPrintable(malo.join(' ')));
+    }
+    const auto ayuda = leer({"--help"});
+    QVERIFY(!ayuda.opciones && ayuda.codigo == 0 && ayuda.salida.contains("--simulate"));
+    QVERIFY(pideAyudaOVersion({"orda", "--version"}));
+    QVERIFY(!pideAyudaOVersion({"orda", "--simulate"}));
+  }
+};
+
+QTEST_MAIN(PruebaArranque)
+#include "main_arranque_test.moc"

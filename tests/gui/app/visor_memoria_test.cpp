@@ -1,0 +1,70 @@
+// The memory viewer: its lines at the first and the last scroll position.
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+
+#include "app/visor_memoria.h"
+
+using namespace orda;
+using namespace orda::gui;
+
+class PruebaVisorMemoria : public QObject {
+  Q_OBJECT
+
+  imagen::ImagenMemoria img_{};
+
+ private slots:
+  void init() {
+    for (std::size_t i = 0; i < img_.size(); ++i) img_[i] = static_cast<std::uint8_t>(i * 7);
+    img_[0] = 0x05;  // a leading zero
+    img_[12287] = 0xAB;
+    img_[12288] = 0xCD;  // past the panel's memory: never shown
+  }
+
+  void lineas() {
+    QCOMPARE(lineaMemoria(img_, 0), QStringLiteral("1C000H  05 07 0E 15 1C 23 2A 31 38 3F 46 4D 54 5B 62 69"));
+    const QStringList primera = textoMemoria(img_, 0).split(QStringLiteral("\r\n"));
+    QCOMPARE(primera.size(), 17);  // sixteen lines, each ended by CR LF
+    QVERIFY(primera.last().isEmpty());
+    QVERIFY(primera[15].startsWith(QStringLiteral("1C0F0H  ")));
+
+    const QStringList ultima = textoMemoria(img_, kUltimaPrimeraLinea).split(QStringLiteral("\r\n"));
+    QVERIFY(ultima[0].startsWith(QStringLiteral("1EF00H  ")));
+    QVERIFY(ultima[15].startsWith(QStringLiteral("1EFF0H  ")));
+    QVERIFY(ultima[15].endsWith(QStringLiteral(" AB")));
+    QCOMPARE(ultima[15].size(), 7 + 16 * 3);
+  }
+
+  void ventana() {
+    Form1 f(img_);
+    f.show();
+    QCOMPARE(f.windowTitle(), QStringLiteral("Memoria interna"));
+    QCOMPARE(f.sb()->minimum(), 0);
+    QCOMPARE(f.sb()->maximum(), 752);
+    QCOMPARE(f.Text1()->font().families().constFirst(), QStringLiteral("OCR A Extended"));
+    QCOMPARE(f.Text1()->font().pointSize(), 10);
+    QStringList l = f.Text1()->toPlainText().split('\n');
+    QCOMPARE(l.size(), 16);
+    QCOMPARE(l[0], lineaMemoria(img_, 0));
+
+    f.sb()->setValue(752);  // the scroll bar's change redraws
+    l = f.Text1()->toPlainText().split('\n');
+    QCOMPARE(l[0], lineaMemoria(img_, 752));
+    QCOMPARE(l[15], lineaMemoria(img_, 767));
+
+    img_[12287] = 0x01;  // a transfer changed the image: redrawn on request
+    f.sb_Change();
+    QVERIFY(f.Text1()->toPlainText().endsWith(QStringLiteral(" 01")));
+
+    int ancho = 0;
+    int alto = 0;
+    Form1::Obtener_Text_Size(*f.Text1(), QStringLiteral("1C000H"), ancho, alto);
+    QCOMPARE(ancho, QFontMetrics(f.Text1()->font()).horizontalAdvance(QStringLiteral("1C000H")));
+    QVERIFY(alto > 0);
+    // The sixteen lines fit the box.
+    QVERIFY(f.Text1()->height() >= 16 * alto);
+  }
+};
+
+QTEST_MAIN(PruebaVisorMemoria)
+#include "visor_memoria_test.moc"
