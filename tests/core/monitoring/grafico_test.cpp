@@ -1,0 +1,191 @@
+// The trending chart without pixels: where samples land, the cursors'
+// limits and readouts, the lamps' pictures.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "config/configuracion.h"
+#include "config/tablas.h"
+#include "monitoring/grafico.h"
+#include "monitoring/grafico_cursores.h"
+#include "monitoring/grafico_lamparas.h"
+
+namespace orda::monitoreo {
+namespace {
+
+// 1024 units high: a display value v lands at 1024 − v.
+constexpr AreaGrafico kArea{401 * 2, 1024, 1};
+
+TEST(Grafico, AlturaDeCadaMuestraConSusTopes) {
+  struct Caso {
+    std::int16_t muestra;
+    double y;
+  };
+  const Caso casos[] = {
+      {939, 0},      {1000, 0},   {32767, 0},  // above the top: on the top edge
+      {938, 0.8},    {500, 1024 - 497.6},     // inside
+      {86, 1023.2},                            // just inside the bottom
+      {85, 1023},    {0, 1023},   {-32768, 1023},  // below the bottom: one pixel above it
+  };
+  for (const auto& c : casos) {
+    EXPECT_NEAR(puntoMuestra(0, c.muestra, kArea).y, c.y, 1e-9) << c.muestra;
+  }
+  // A plot in twips at 15 per pixel clamps 15 twips above its bottom.
+  EXPECT_DOUBLE_EQ(puntoMuestra(0, 0, {4000, 3000, 15}).y, 2985);
+}
+
+TEST(Grafico, PosicionHorizontalSobre401Lugares) {
+  EXPECT_DOUBLE_EQ(puntoMuestra(0, 0, kArea).x, 0);
+  EXPECT_DOUBLE_EQ(puntoMuestra(1, 0, kArea).x, 2);
+  EXPECT_DOUBLE_EQ(puntoMuestra(400, 0, kArea).x, 800);  // one place short of the right edge
+}
+
+TEST(Grafico, PrimeraRespuestaTrasCambiarDeCanal) {
+  HistorialMuestras h;
+  link::ValoresAnalogicos v{};
+  v[1] = 700;
+  h.avanzar(v, 2);
+  h.avanzar(v, 2);
+  h.limpiar();  // the channel change
+  v[1] = 512;
+  h.avanzar(v, 2);
+  const Trazo t = trazar(h, kArea);
+  for (int x = 0; x < 400; ++x) EXPECT_EQ(t[static_cast<std::size_t>(x)].y, 1023) << x;
+  EXPECT_NEAR(t[400].y, 1024 - valorPantalla(512), 1e-9);
+}
+
+TEST(Grafico, CadaCanalTomaSuEntradaYSinCanalSeRepiteLaUltima) {
+  link::ValoresAnalogicos v{};
+  for (int i = 0; i < 8; ++i) v[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(100 * (i + 1));
+  HistorialMuestras h;
+  h.avanzar(v, 8);
+  EXPECT_EQ(h[400], 800);
+  h.avanzar(v, 1);
+  EXPECT_EQ(h[399], 800);
+  EXPECT_EQ(h[400], 100);
+  h.avanzar(v, 0);  // an answer still on its way when "0" was chosen
+  EXPECT_EQ(h[399], 100);
+  EXPECT_EQ(h[400], 100);
+  EXPECT_EQ(h[398], 800);
+}
+
+TEST(Cursores, SoloDentroDelGraficoYSinCruzarse) {
+  struct Caso {
+    Cursor cual;
+    double y;
+    bool mueve;
+  };
+  const double alto = 280;
+  const Caso casos[] = {
+      {Cursor::Superior, 0, false},   {Cursor::Superior, -5, false}, {Cursor::Inferior, 280, false},
+      {Cursor::Inferior, 300, false}, {Cursor::Superior, 100, true}, {Cursor::Inferior, 100, false},
+      {Cursor::Inferior, 99, false},  {Cursor::Inferior, 101, true}, {Cursor::Superior, 101, false},
+      {Cursor::Superior, 150, false}, {Cursor::Superior, 0.5, true}, {Cursor::Inferior, 279.5, true},
+  };
+  Cursores c = cursoresIniciales(alto);
+  EXPECT_EQ(c.superior, 0);
+  EXPECT_EQ(c.inferior, alto);
+  for (const auto& k : casos) {
+    const Cursores antes = c;
+    EXPECT_EQ(moverCursor(c, k.cual, k.y, alto), k.mueve) << k.y;
+    const double ahora = k.cual == Cursor::Superior ? c.superior : c.inferior;
+    EXPECT_EQ(ahora, k.mueve ? k.y : (k.cual == Cursor::Superior ? antes.superior : antes.inferior));
+    EXPECT_LT(c.superior, c.inferior);
+  }
+}
+
+TEST(Cursores, Lecturas) {
+  config::Configuracion cfg;
+  auto& e = cfg.entradas;
+  e.ponerTexto(4, config::colEntradas::kEscalaValor, "10");
+  e.ponerTexto(4, config::colEntradas::kEscalaUnidad, "BAR");
+  e.ponerTexto(5, config::colEntradas::kEscalaValor, "1E400");
+  e.ponerTexto(6, config::colEntradas::kEscalaValor, "-2");
+  e.ponerTexto(7, config::colEntradas::kEscalaValor, "KG");  // no number: worth 0
+  e.ponerTexto(7, config::colEntradas::kEscalaUnidad, "KG");
+
+  EXPECT_EQ(lecturaVoltios(voltajeCursor(0, 280)), "3.30V");
+  EXPECT_EQ(lecturaVoltios(voltajeCursor(280, 280)), "0.00V");
+  EXPECT_EQ(lecturaVoltios(voltajeCursor(140, 280)), "1.65V");
+
+  struct Caso {
+    int canal;
+    double voltaje;
+    std::string texto;
+  };
+  const Caso casos[] = {
+      {2, 1.65, "16.50BAR"}, {2, 3.3, "33.00BAR"}, {1, 1.65, "1.65"},  // the default "1.000", no unit
+      {0, 1.65, ""},         {4, 3.3, "-6.60"},    {5, 2.0, "0.00KG"},
+  };
+  for (const auto& c : casos) {
+    const auto l = lecturaEscalada(c.voltaje, e, c.canal);
+    EXPECT_EQ(l.texto, c.texto) << c.canal;
+    EXPECT_FALSE(l.fallo) << c.canal;
+  }
+  const auto l = lecturaEscalada(1.0, e, 3);
+  ASSERT_TRUE(l.fallo);
+  EXPECT_EQ(textoFallo(*l.fallo), "Error 6: Desbordamiento");
+  EXPECT_TRUE(lecturaEscalada(3.3, "1E308", "").fallo);  // the product overflows
+}
+
+TEST(Cursores, FormatoCentesimas) {
+  struct Caso {
+    double valor;
+    const char* texto;
+  };
+  const Caso casos[] = {
+      {0, "0.00"},        {3.3, "3.30"},       {1.65, "1.65"},     {2.675, "2.68"},  // the decimal half goes up
+      {0.005, "0.01"},    {0.0049, "0.00"},    {9.995, "10.00"},   {999.999, "1000.00"},
+      {-0.001, "0.00"},   {-1.005, "-1.01"},   {1234.5, "1234.50"}, {1e20, "100000000000000000000.00"},
+      {std::numeric_limits<double>::infinity(), ""}, {std::nan(""), ""},
+  };
+  for (const auto& c : casos) EXPECT_EQ(formatoCentesimas(c.valor), c.texto) << c.valor;
+}
+
+TEST(Lamparas, ImagenPorEstado) {
+  using namespace lamparas;
+  struct Caso {
+    int canal;
+    int estado;
+    std::string_view entrada, salida;
+  };
+  const Caso casos[] = {
+      {0, 0, kSinCanal, kSinCanal}, {0, 1, kSinCanal, kSinCanal},  {0, 255, kSinCanal, kSinCanal},
+      {3, 0, kApagada, kApagada},   {3, 1, kVerde, kApagada},      {3, 2, kAmarilla, kApagada},
+      {8, 255, kAmarilla, kApagada},
+  };
+  for (const auto& c : casos) {
+    EXPECT_EQ(lamparaEntrada(c.canal, static_cast<std::uint8_t>(c.estado)), c.entrada) << c.estado;
+    EXPECT_EQ(lamparaSalida(c.canal, static_cast<std::int16_t>(c.estado)), c.salida) << c.estado;
+  }
+  EXPECT_EQ(lamparaSalida(1, -1), kRoja);
+  EXPECT_EQ(lamparaSalida(0, -1), kSinCanal);
+}
+
+TEST(Lamparas, AspectoPresionadoYDeVuelta) {
+  using namespace lamparas;
+  struct Caso {
+    std::string_view normal, presionada;
+  };
+  const Caso casos[] = {{kApagada, kApagadaPresionada}, {kRoja, kRojaPresionada}, {kSinCanal, kSinCanal}};
+  for (const auto& c : casos) {
+    EXPECT_EQ(aspectoPresionado(c.normal), c.presionada);
+    EXPECT_EQ(aspectoPresionado(c.presionada), c.presionada);  // pressing twice changes nothing
+    EXPECT_EQ(aspectoNormal(c.presionada), c.normal);
+    EXPECT_EQ(aspectoNormal(c.normal), c.normal);
+  }
+  EXPECT_FALSE(lamparaResponde(kSinCanal));
+  EXPECT_TRUE(lamparaResponde(kApagada));
+}
+
+TEST(Lamparas, NombresDeLasTablas) {
+  config::Configuracion cfg;
+  cfg.entradas.ponerTexto(10, config::colEntradas::kAlias, "PANICO");
+  EXPECT_EQ(aliasLampara(cfg.entradas, 2), "ENTRADA3");
+  EXPECT_EQ(aliasLampara(cfg.entradas, 7), "PANICO");
+  EXPECT_EQ(aliasLampara(cfg.salidas, 3), "SALIDA4");
+}
+
+}  // namespace
+}  // namespace orda::monitoreo
