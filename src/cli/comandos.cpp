@@ -45,7 +45,8 @@ std::optional<std::string> leerArchivo(const std::string& ruta, std::size_t maxi
   return std::nullopt;
 }
 
-// The configuration a .dat file holds, password included.
+}  // namespace
+
 std::optional<std::string> configuracionDeArchivo(const std::string& dat, config::Configuracion& cfg) {
   imagen::ImagenMemoria imagen{};
   if (auto error = archivos::leerImagen(dat, imagen)) return error;
@@ -61,6 +62,8 @@ void informarErrores(const programacion::CorridaProgramacion& corrida, std::ostr
     err << "\n";
   }
 }
+
+namespace {
 
 // Encodes as a save does and writes the file; an encoder error on an edited
 // value writes nothing.
@@ -153,7 +156,12 @@ int comandoHistorial(const std::string& volcado, const std::optional<std::string
     return kEntradaInvalida;
   }
 
-  const std::span<const std::uint8_t> memoria(datos.data(), history::kTamanoHistorial);
+  return describirHistorial(std::span<const std::uint8_t>(datos.data(), history::kTamanoHistorial), cfg, csv, out,
+                           err);
+}
+
+int describirHistorial(std::span<const std::uint8_t> memoria, const config::Configuracion& cfg, bool csv,
+                       std::ostream& out, std::ostream& err) {
   const history::Historial h = history::filasHistorial(memoria, cfg.entradas, cfg.tree);
   if (h.cantidad.limitada) err << history::kAvisoLimite << "\n";
   if (csv) {

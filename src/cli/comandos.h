@@ -1,9 +1,14 @@
 #pragma once
 // The commands of orda-cli, apart from argument parsing so that each one
 // can be run with any pair of streams.
+#include <cstdint>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
+
+#include "config/configuracion.h"
+#include "programming/aprogramar.h"
 
 namespace orda::cli {
 
@@ -21,5 +26,16 @@ int comandoImportar(const std::string& json, const std::string& dat, std::ostrea
 // One line (or CSV row) per record of a history memory dump.
 int comandoHistorial(const std::string& volcado, const std::optional<std::string>& configuracion, bool csv,
                      std::ostream& out, std::ostream& err);
+
+// The rows of a history memory (its first 4,096 bytes), as `history` prints them.
+int describirHistorial(std::span<const std::uint8_t> memoria, const config::Configuracion& cfg, bool csv,
+                       std::ostream& out, std::ostream& err);
+
+// The configuration a .dat file holds, password included; the message for
+// the user when it cannot be read.
+std::optional<std::string> configuracionDeArchivo(const std::string& dat, config::Configuracion& cfg);
+
+// The encoders' errors, one line each.
+void informarErrores(const programacion::CorridaProgramacion& corrida, std::ostream& err);
 
 }  // namespace orda::cli

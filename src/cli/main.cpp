@@ -1,37 +1,84 @@
 // orda-cli: the console's configuration files and history dumps from a
-// shell, without a panel.
+// shell, and the panel itself over USB (or the simulated panel).
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 
-#include <CLI/CLI.hpp>
+#include <unistd.h>
 
+#include <CLI/CLI.hpp>
+#include <QCoreApplication>
+
+#include "cli/bucle_panel.h"
 #include "cli/comandos.h"
+#include "cli/tareas.h"
+
+namespace {
+
+// The event loop of the device commands; Qt gets no argument of ours.
+int conPanel(orda::cli::Tarea& tarea, const orda::cli::OpcionesEnlace& opciones, char* programa) {
+  static int argc = 1;
+  static char* argv[] = {programa, nullptr};
+  QCoreApplication aplicacion(argc, argv);
+  return orda::cli::ejecutarTarea(tarea, opciones, std::cout, std::cerr);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   using namespace orda::cli;
-  CLI::App app{"Archivos de configuración (.dat) e historial del panel ORDA202", "orda-cli"};
+  CLI::App app{"Archivos de configuración (.dat), historial y panel ORDA202", "orda-cli"};
   app.require_subcommand(1);
+  // Global options may also come after the command.
+  app.fallthrough();
 
-  std::string dat, json, volcado;
-  std::optional<std::string> configuracion;
-  bool texto = false, csv = false;
+  OpcionesEnlace enlace;
+  auto* simular = app.add_flag("--simulate", enlace.simular, "Usa el panel simulado en lugar del USB");
+  app.add_option("--latency-ms", enlace.latenciaMs, "Demora de las respuestas del panel simulado (ms)")
+      ->check(CLI::Range(0, 10000))
+      ->needs(simular);
+  app.add_flag("--silent", enlace.silencio, "El panel simulado no responde (para probar las esperas)")
+      ->needs(simular);
+
+  std::string dat, json, texto;
+  std::optional<std::string> volcado, configuracion, salidaVolcado;
+  bool comoTexto = false, csv = false;
+  int segundos = 10;
 
   auto* nuevo = app.add_subcommand("new", "Crea un archivo con la configuración por defecto");
   nuevo->add_option("ARCHIVO", dat, "Archivo .dat a crear")->required();
 
   auto* exportar = app.add_subcommand("export", "Muestra la configuración de un archivo como JSON");
   exportar->add_option("ARCHIVO", dat, "Archivo .dat a leer")->required();
-  exportar->add_flag("--text", texto, "Listado legible en lugar de JSON");
+  exportar->add_flag("--text", comoTexto, "Listado legible en lugar de JSON");
 
   auto* importar = app.add_subcommand("import", "Guarda en un archivo la configuración de un JSON");
   importar->add_option("JSON", json, "Configuración en JSON")->required();
   importar->add_option("ARCHIVO", dat, "Archivo .dat a escribir")->required();
 
-  auto* historial = app.add_subcommand("history", "Describe un volcado de la memoria de historial");
-  historial->add_option("VOLCADO", volcado, "Volcado de 4096 bytes o imagen de 12289 bytes")->required();
+  auto* historial = app.add_subcommand(
+      "history", "Describe el historial: el de un volcado o, sin VOLCADO, el que se lee del panel");
+  auto* opcionVolcado =
+      historial->add_option("VOLCADO", volcado, "Volcado de 4096 bytes o imagen de 12289 bytes");
   historial->add_option("--config", configuracion, "Archivo .dat con los alias y números a mostrar");
   historial->add_flag("--csv", csv, "Salida CSV (UTF-8, líneas CRLF)");
+  historial->add_option("-o", salidaVolcado, "Guarda también el volcado de 4096 bytes leído del panel")
+      ->excludes(opcionVolcado);
+
+  auto* leer = app.add_subcommand("read", "Lee la programación del panel y la guarda en un archivo .dat");
+  leer->add_option("-o", dat, "Archivo .dat a escribir")->required();
+
+  auto* programar = app.add_subcommand("program", "Programa el panel con la configuración de un archivo .dat");
+  programar->add_option("ARCHIVO", dat, "Archivo .dat a enviar")->required();
+
+  auto* enviar = app.add_subcommand("send", "Envía un comando al panel y muestra lo que responde en un segundo");
+  enviar->add_option("TEXTO", texto, "Comando, como se escribe en la ventana de información")->required();
+
+  auto* monitor = app.add_subcommand("monitor", "Muestra los valores y estados de entradas y salidas");
+  monitor->add_option("--seconds", segundos, "Duración en segundos (10 por omisión)")->check(CLI::Range(1, 86400));
+
+  auto* reloj = app.add_subcommand("clock", "Pone en hora el panel con la fecha y hora de la computadora");
 
   try {
     app.parse(argc, argv);
@@ -44,9 +91,19 @@ int main(int argc, char** argv) {
 
   try {
     if (*nuevo) return comandoNuevo(dat, std::cerr);
-    if (*exportar) return comandoExportar(dat, texto, std::cout, std::cerr);
+    if (*exportar) return comandoExportar(dat, comoTexto, std::cout, std::cerr);
     if (*importar) return comandoImportar(json, dat, std::cerr);
-    return comandoHistorial(volcado, configuracion, csv, std::cout, std::cerr);
+    if (*historial && volcado) return comandoHistorial(*volcado, configuracion, csv, std::cout, std::cerr);
+
+    std::unique_ptr<Tarea> tarea;
+    if (*historial) tarea = std::make_unique<TareaHistorial>(salidaVolcado, configuracion, csv);
+    if (*leer) tarea = std::make_unique<TareaLeer>(dat);
+    if (*programar) tarea = std::make_unique<TareaProgramar>(dat);
+    if (*enviar) tarea = std::make_unique<TareaEnviar>(texto);
+    if (*monitor) tarea = std::make_unique<TareaMonitor>(segundos);
+    if (*reloj) tarea = std::make_unique<TareaReloj>();
+    enlace.progresoTerminal = isatty(STDERR_FILENO) != 0;
+    return conPanel(*tarea, enlace, argv[0]);
   } catch (const std::exception& e) {
     std::cerr << "Error inesperado: " << e.what() << "\n";
     return kEntradaInvalida;

@@ -8,7 +8,13 @@ espera 2 "$CLI" export
 espera 2 "$CLI" import solo.json
 espera 2 "$CLI" export a.dat --xml
 espera 2 "$CLI" new a.dat b.dat
-espera 2 "$CLI" history
+espera 2 "$CLI" history a.bin -o b.bin
+espera 2 "$CLI" read
+espera 2 "$CLI" program
+espera 2 "$CLI" send
+espera 2 "$CLI" monitor --seconds 0
+espera 2 "$CLI" --latency-ms 5 clock
+espera 2 "$CLI" --silent clock
 [ -e a.dat ] && falla "un uso incorrecto creó a.dat"
 espera 0 "$CLI" --help
 contiene out 'history'

@@ -1,0 +1,189 @@
+#include "cli/sesion_panel.h"
+
+#include <algorithm>
+#include <ctime>
+
+#include "link/enlace.h"
+#include "link/textos.h"
+#include "simulator/transporte_simulado.h"
+
+namespace orda::cli {
+
+namespace {
+
+void minimo(std::optional<std::int64_t>& t, std::optional<std::int64_t> otro) {
+  if (otro && (!t || *otro < *t)) t = otro;
+}
+
+}  // namespace
+
+SesionPanel::SesionPanel(link::Transporte& transporte, simulador::TransporteSimulado* simulado, Tarea& tarea,
+                         std::ostream& out, std::ostream& err, HoraComputadora horaComputadora,
+                         std::int64_t inicioMs)
+    : transporte_(transporte),
+      simulado_(simulado),
+      tarea_(tarea),
+      out_(out),
+      err_(err),
+      horaComputadora_(std::move(horaComputadora)),
+      consola_(transporte, *this, cfg_, imagen_, inicioMs) {
+  tarea_.sesion_ = this;
+}
+
+SesionPanel::~SesionPanel() {
+  if (fase_ != Fase::Inicial) consola_.desinstalar();
+  tarea_.sesion_ = nullptr;
+}
+
+void SesionPanel::arrancar(Reloj reloj) {
+  if (fase_ != Fase::Inicial || terminada()) return;
+  reloj_ = std::move(reloj);
+  if (auto error = tarea_.preparar(*this)) {
+    err_ << *error << "\n";
+    terminar(1);
+    return;
+  }
+  const std::int64_t ahora = reloj_();
+  fase_ = Fase::Buscando;
+  limite_ = ahora + kEsperaPanelMs;
+  if (!consola_.instalar(reloj_)) {
+    err_ << kSinUsb << "\n";
+    terminar(1);
+    return;
+  }
+  auto original = transporte_.alEvento;
+  transporte_.alEvento = [this, original](const link::Evento& e) {
+    if (original) original(e);
+    trasEvento();
+  };
+}
+
+void SesionPanel::trasEvento() {
+  avanzar(reloj_());
+  if (alCambiar) alCambiar();
+}
+
+void SesionPanel::alVencer(std::int64_t ahoraMs) {
+  if (terminada() || fase_ == Fase::Inicial) return;
+  if (simulado_ != nullptr) simulado_->alVencer(ahoraMs);
+  consola_.alVencer(ahoraMs);
+  avanzar(ahoraMs);
+}
+
+void SesionPanel::avanzar(std::int64_t ahoraMs) {
+  if (terminada()) return;
+  const bool conectado = consola_.enlace().panelConectado();
+  switch (fase_) {
+    case Fase::Inicial:
+      return;
+    case Fase::Buscando:
+      if (conectado) {
+        // The link turns the panel's reports on a second after the plug; the
+        // console has handled that deadline by the time this one is reached.
+        fase_ = Fase::Asentando;
+        limite_ = ahoraMs + link::kEsperaEnchufeMs;
+      } else if (ahoraMs >= limite_) {
+        err_ << kSinPanel << "\n";
+        terminar(1);
+      }
+      return;
+    case Fase::Asentando:
+      if (!conectado) {
+        fase_ = Fase::Buscando;
+        limite_ = ahoraMs + kEsperaPanelMs;
+        return;
+      }
+      if (ahoraMs < limite_) return;
+      fase_ = Fase::Operando;
+      tarea_.iniciar(*this, ahoraMs);
+      break;
+    case Fase::Operando:
+      tarea_.avanzar(*this, ahoraMs);
+      break;
+  }
+  // A transfer cut by the unplug has already ended the task with its own message.
+  if (!terminada() && !consola_.enlace().panelConectado()) {
+    err_ << kPanelDesconectado << "\n";
+    terminar(1);
+  }
+}
+
+std::optional<std::int64_t> SesionPanel::proximoVencimiento() const {
+  if (terminada() || fase_ == Fase::Inicial) return std::nullopt;
+  std::optional<std::int64_t> t = consola_.proximoVencimiento();
+  if (simulado_ != nullptr) minimo(t, simulado_->proximoVencimiento());
+  if (fase_ == Fase::Buscando || fase_ == Fase::Asentando) minimo(t, limite_);
+  if (fase_ == Fase::Operando) minimo(t, tarea_.proximoVencimiento());
+  return t;
+}
+
+void SesionPanel::terminar(int codigo) {
+  if (terminada()) return;
+  if (progresoAbierto_) err_ << "\n";
+  progresoAbierto_ = false;
+  codigo_ = codigo;
+  out_.flush();
+  err_.flush();
+}
+
+void SesionPanel::textoPanel(int panel, const std::string& texto) { tarea_.textoPanel(panel, texto); }
+
+void SesionPanel::imagenPanel(int panel, const std::string& clave) { tarea_.imagenPanel(panel, clave); }
+
+void SesionPanel::agregarAlRegistro(const std::string& texto, link::Color color) {
+  tarea_.agregarAlRegistro(texto, color);
+}
+
+void SesionPanel::progresoTransferencia(const std::string& texto, int bloque, int total) {
+  const int porcentaje = total > 1 ? (bloque - 1) * 100 / (total - 1) : 100;
+  if (progresoTerminal) {
+    // One line rewritten in place, only when the figure changes.
+    if (texto != ultimoProgreso_) err_ << "\rTransfiriendo:" << texto << std::flush;
+    progresoAbierto_ = bloque < total;
+    if (!progresoAbierto_) err_ << "\n";
+  } else if (porcentaje / 10 != ultimoDecimo_) {
+    // A log file gets a line every tenth.
+    err_ << "Transfiriendo:" << texto << "\n";
+  }
+  ultimoProgreso_ = bloque < total ? texto : "";
+  ultimoDecimo_ = bloque < total ? porcentaje / 10 : -1;
+  tarea_.progresoTransferencia(texto, bloque, total);
+}
+
+void SesionPanel::memoriaActualizada(const std::string& titulo) { tarea_.memoriaActualizada(titulo); }
+
+void SesionPanel::actGraf(const link::ValoresAnalogicos& v) { tarea_.actGraf(v); }
+
+void SesionPanel::actLedEntradas(const link::EstadoEntradas& e) { tarea_.actLedEntradas(e); }
+
+void SesionPanel::actLedSalidas(const link::EstadoSalidas& s) { tarea_.actLedSalidas(s); }
+
+void SesionPanel::mostrarError(const std::string& texto, const std::string& titulo, link::Icono icono) {
+  if (progresoAbierto_) err_ << "\n";
+  progresoAbierto_ = false;
+  // The boxes' own titles ("OrDA", "ORDA") say nothing on a terminal; the
+  // encoders' titles name the table.
+  if (titulo == link::textos::kTituloSecuencias || titulo == link::textos::kTituloComunicacion) {
+    err_ << texto << "\n";
+  } else {
+    err_ << titulo << ": " << texto << "\n";
+  }
+  tarea_.mostrarError(texto, titulo, icono);
+}
+
+void SesionPanel::comandoLocal(link::ComandoLocal c) { tarea_.comandoLocal(c); }
+
+void SesionPanel::secuenciaTerminada(const link::ResultadoSecuencia& r) { tarea_.secuenciaTerminada(r); }
+
+programacion::FechaHora horaLocal() {
+  const std::time_t t = std::time(nullptr);
+  std::tm tm{};
+#ifdef _WIN32
+  localtime_s(&tm, &t);
+#else
+  localtime_r(&t, &tm);
+#endif
+  return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+}
+
+}  // namespace orda::cli

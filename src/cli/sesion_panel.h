@@ -1,0 +1,142 @@
+#pragma once
+// One device command from start to end, in the owner's time: look for the
+// panel, give it the second it needs after the plug, run the command's task
+// on the console, and end with an exit status.
+//
+// The owner (orda-cli's event loop, a test in virtual time) starts it with
+// arrancar, calls alVencer when proximoVencimiento() comes, and stops when
+// terminada(). Link events reach the console through the transport; the
+// session looks at the state after each one. A task starts console commands
+// only from iniciar and avanzar, never from inside a listener call, so the
+// console is never re-entered.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "config/configuracion.h"
+#include "imagen/imagen.h"
+#include "link/oyente.h"
+#include "link/transporte.h"
+#include "programming/reloj.h"
+#include "sequences/consola.h"
+
+namespace orda::simulador {
+class TransporteSimulado;
+}
+
+namespace orda::cli {
+
+// How long a panel that is not attached yet is waited for: the USB look
+// runs about twice a second and finds an attached panel at once.
+inline constexpr std::int64_t kEsperaPanelMs = 3000;
+
+inline constexpr const char* kSinPanel = "No se encontró el panel ORDA202 conectado por USB.";
+inline constexpr const char* kPanelDesconectado = "Se desconectó el panel.";
+inline constexpr const char* kSinRespuesta = "El panel no respondió.";
+inline constexpr const char* kSinUsb = "No se pudo acceder a los dispositivos USB.";
+
+class SesionPanel;
+
+// What a device command does once the panel is there. It hears everything
+// the console shows (the session prints the error boxes and the transfer
+// progress itself).
+class Tarea : public link::OyenteEnlace {
+ public:
+  // Checked before the panel is looked for; a message ends the command at once.
+  virtual std::optional<std::string> preparar(SesionPanel& /*s*/) { return std::nullopt; }
+  // The panel is attached and its reports are read.
+  virtual void iniciar(SesionPanel& s, std::int64_t ahoraMs) = 0;
+  // After every input while running.
+  virtual void avanzar(SesionPanel& /*s*/, std::int64_t /*ahoraMs*/) {}
+  virtual std::optional<std::int64_t> proximoVencimiento() const { return std::nullopt; }
+
+ protected:
+  friend class SesionPanel;
+  SesionPanel* sesion_ = nullptr;
+};
+
+class SesionPanel : public link::OyenteEnlace {
+ public:
+  using Reloj = std::function<std::int64_t()>;
+  using HoraComputadora = std::function<programacion::FechaHora()>;
+
+  // simulado: the same object as `transporte` when it is the simulated
+  // panel (its answers are due at times the session must wake for), or null.
+  SesionPanel(link::Transporte& transporte, simulador::TransporteSimulado* simulado, Tarea& tarea, std::ostream& out,
+              std::ostream& err, HoraComputadora horaComputadora, std::int64_t inicioMs);
+  ~SesionPanel() override;
+  SesionPanel(const SesionPanel&) = delete;
+  SesionPanel& operator=(const SesionPanel&) = delete;
+
+  // Prepares the task and starts looking for the panel.
+  void arrancar(Reloj reloj);
+  void alVencer(std::int64_t ahoraMs);
+  std::optional<std::int64_t> proximoVencimiento() const;
+
+  bool terminada() const { return codigo_.has_value(); }
+  int codigo() const { return codigo_.value_or(1); }
+  // The first call decides the exit status.
+  void terminar(int codigo);
+
+  // Transfer progress rewritten in place on one line (a terminal), or a
+  // line every tenth.
+  bool progresoTerminal = false;
+
+  // Called after every link event has been handled, for the owner to arm
+  // its timer again.
+  std::function<void()> alCambiar;
+
+  secuencias::Consola& consola() { return consola_; }
+  config::Configuracion& configuracion() { return cfg_; }
+  imagen::ImagenMemoria& imagen() { return imagen_; }
+  std::ostream& out() { return out_; }
+  std::ostream& err() { return err_; }
+  programacion::FechaHora horaComputadora() const { return horaComputadora_(); }
+  std::int64_t ahoraMs() const { return reloj_ ? reloj_() : 0; }
+
+  // OyenteEnlace: the error boxes and the progress are printed here, the
+  // rest goes to the task.
+  void textoPanel(int panel, const std::string& texto) override;
+  void imagenPanel(int panel, const std::string& clave) override;
+  void agregarAlRegistro(const std::string& texto, link::Color color) override;
+  void progresoTransferencia(const std::string& texto, int bloque, int total) override;
+  void memoriaActualizada(const std::string& titulo) override;
+  void actGraf(const link::ValoresAnalogicos& v) override;
+  void actLedEntradas(const link::EstadoEntradas& e) override;
+  void actLedSalidas(const link::EstadoSalidas& s) override;
+  void mostrarError(const std::string& texto, const std::string& titulo, link::Icono icono) override;
+  void comandoLocal(link::ComandoLocal c) override;
+  void secuenciaTerminada(const link::ResultadoSecuencia& r) override;
+
+ private:
+  enum class Fase { Inicial, Buscando, Asentando, Operando };
+
+  void trasEvento();
+  void avanzar(std::int64_t ahoraMs);
+
+  link::Transporte& transporte_;
+  simulador::TransporteSimulado* simulado_;
+  Tarea& tarea_;
+  std::ostream& out_;
+  std::ostream& err_;
+  HoraComputadora horaComputadora_;
+  Reloj reloj_;
+
+  config::Configuracion cfg_;
+  imagen::ImagenMemoria imagen_{};
+  secuencias::Consola consola_;
+
+  Fase fase_ = Fase::Inicial;
+  std::int64_t limite_ = 0;  // Buscando: give up; Asentando: reports are read
+  std::optional<int> codigo_;
+  bool progresoAbierto_ = false;  // a progress line without its line end
+  std::string ultimoProgreso_;
+  int ultimoDecimo_ = -1;
+};
+
+// The computer's local date and time.
+programacion::FechaHora horaLocal();
+
+}  // namespace orda::cli

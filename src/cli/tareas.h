@@ -1,0 +1,115 @@
+#pragma once
+// The device commands of orda-cli, each one task of a SesionPanel.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/sesion_panel.h"
+#include "config/configuracion.h"
+#include "programming/reloj.h"
+
+namespace orda::cli {
+
+// `read -o FILE.dat`: the configuration memory, saved as it stood when its
+// last block arrived. Nothing is written unless the whole transfer came.
+class TareaLeer : public Tarea {
+ public:
+  explicit TareaLeer(std::string ruta) : ruta_(std::move(ruta)) {}
+  void iniciar(SesionPanel& s, std::int64_t ahoraMs) override;
+  void secuenciaTerminada(const link::ResultadoSecuencia& r) override;
+
+ private:
+  std::string ruta_;
+};
+
+// `program FILE.dat`: the file's configuration, then the programming run
+// with the computer's date and time. Prints the unacknowledged records.
+class TareaProgramar : public Tarea {
+ public:
+  explicit TareaProgramar(std::string ruta) : ruta_(std::move(ruta)) {}
+  std::optional<std::string> preparar(SesionPanel& s) override;
+  void iniciar(SesionPanel& s, std::int64_t ahoraMs) override;
+  void secuenciaTerminada(const link::ResultadoSecuencia& r) override;
+
+ private:
+  std::string ruta_;
+};
+
+// `history [--csv] [-o DUMP] [--config FILE.dat]`: the history memory,
+// described as `history DUMP` describes a file; -o also keeps its 4,096 bytes.
+class TareaHistorial : public Tarea {
+ public:
+  TareaHistorial(std::optional<std::string> volcado, std::optional<std::string> configuracion, bool csv)
+      : volcado_(std::move(volcado)), rutaConfiguracion_(std::move(configuracion)), csv_(csv) {}
+  std::optional<std::string> preparar(SesionPanel& s) override;
+  void iniciar(SesionPanel& s, std::int64_t ahoraMs) override;
+  void secuenciaTerminada(const link::ResultadoSecuencia& r) override;
+
+ private:
+  std::optional<std::string> volcado_;
+  std::optional<std::string> rutaConfiguracion_;
+  bool csv_;
+  config::Configuracion alias_;
+};
+
+// `send TEXT`: a typed command; the panel's answers within one second, one
+// line each.
+class TareaEnviar : public Tarea {
+ public:
+  static constexpr std::int64_t kEsperaRespuestaMs = 1000;
+
+  explicit TareaEnviar(std::string texto) : texto_(std::move(texto)) {}
+  std::optional<std::string> preparar(SesionPanel& s) override;
+  void iniciar(SesionPanel& s, std::int64_t ahoraMs) override;
+  void avanzar(SesionPanel& s, std::int64_t ahoraMs) override;
+  std::optional<std::int64_t> proximoVencimiento() const override { return hasta_; }
+  void agregarAlRegistro(const std::string& texto, link::Color color) override;
+
+ private:
+  std::string texto_;
+  std::optional<std::int64_t> hasta_;
+  int respuestas_ = 0;
+};
+
+// `monitor [--seconds N]`: the live values poll ("va" and "vA" in turn);
+// one line per pair of answers.
+class TareaMonitor : public Tarea {
+ public:
+  explicit TareaMonitor(int segundos) : segundos_(segundos) {}
+  void iniciar(SesionPanel& s, std::int64_t ahoraMs) override;
+  void avanzar(SesionPanel& s, std::int64_t ahoraMs) override;
+  std::optional<std::int64_t> proximoVencimiento() const override { return hasta_; }
+  void actGraf(const link::ValoresAnalogicos& v) override;
+  void actLedEntradas(const link::EstadoEntradas& e) override;
+  void actLedSalidas(const link::EstadoSalidas& s) override;
+
+ private:
+  int segundos_;
+  std::int64_t inicio_ = 0;
+  std::optional<std::int64_t> hasta_;
+  link::ValoresAnalogicos valores_{};
+  link::EstadoEntradas entradas_{};
+  bool valoresNuevos_ = false;
+  int lineas_ = 0;
+};
+
+// `clock`: the panel's clock set from the computer's ("cH" then "cF",
+// through the acknowledged sender).
+class TareaReloj : public Tarea {
+ public:
+  void iniciar(SesionPanel& s, std::int64_t ahoraMs) override;
+  void avanzar(SesionPanel& s, std::int64_t ahoraMs) override;
+  std::optional<std::int64_t> proximoVencimiento() const override;
+  void agregarAlRegistro(const std::string& texto, link::Color color) override;
+
+ private:
+  programacion::FechaHora hora_{};
+  int confirmaciones_ = 0;
+  std::optional<std::int64_t> colaVaciaDesde_;
+};
+
+// "07/03/2025 13:45:00"
+std::string textoFechaHora(const programacion::FechaHora& t);
+
+}  // namespace orda::cli

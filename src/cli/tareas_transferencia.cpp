@@ -1,0 +1,138 @@
+// The commands that move a whole memory: read, program, history.
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <span>
+#include <system_error>
+
+#include "cli/comandos.h"
+#include "cli/tareas.h"
+#include "files/archivos.h"
+#include "files/mensajes.h"
+#include "history/memoria.h"
+#include "programming/aprogramar.h"
+#include "reading/decodificar.h"
+
+namespace orda::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The history dump beside its target first and then renamed over it, so an
+// old dump is never left half written.
+std::optional<std::string> escribirVolcado(const std::string& ruta, std::span<const std::uint8_t> datos) {
+  const fs::path destino(ruta);
+  fs::path temporal = destino;
+  temporal += ".orda-tmp";
+  errno = 0;
+  std::FILE* f = std::fopen(temporal.string().c_str(), "wb");
+  if (f == nullptr) return archivos::kPrefijoEscritura + archivos::motivoDelSistema(errno);
+  int error = 0;
+  if (std::fwrite(datos.data(), 1, datos.size(), f) != datos.size() || std::fflush(f) != 0) {
+    error = errno != 0 ? errno : EIO;
+  }
+  if (std::fclose(f) != 0 && error == 0) error = errno != 0 ? errno : EIO;
+  std::error_code ec;
+  if (error == 0) {
+    fs::rename(temporal, destino, ec);
+    if (ec) error = ec.value();
+  }
+  if (error != 0) {
+    fs::remove(temporal, ec);
+    return archivos::kPrefijoEscritura + archivos::motivoDelSistema(error);
+  }
+  return std::nullopt;
+}
+
+bool esDe(const link::ResultadoSecuencia& r, link::TipoSecuencia tipo) { return r.tipo == tipo; }
+
+}  // namespace
+
+void TareaLeer::iniciar(SesionPanel& s, std::int64_t ahoraMs) {
+  s.err() << "Leyendo la programación del panel...\n";
+  // The history would overwrite the image's first 4,096 bytes: it is not asked for.
+  if (!s.consola().leerProgramacion(ahoraMs, false)) s.terminar(1);
+}
+
+void TareaLeer::secuenciaTerminada(const link::ResultadoSecuencia& r) {
+  if (!esDe(r, link::TipoSecuencia::Lectura)) return;
+  SesionPanel& s = *sesion_;
+  if (r.fin != link::FinSecuencia::Completa) {
+    // The console said why; the file is left as it was.
+    s.err() << "No se guardó " << ruta_ << "\n";
+    s.terminar(1);
+    return;
+  }
+  if (auto error = archivos::escribirImagen(ruta_, s.imagen())) {
+    s.err() << *error << "\n";
+    s.terminar(1);
+    return;
+  }
+  s.err() << "Programación del panel guardada en " << ruta_ << "\n";
+  s.terminar(0);
+}
+
+std::optional<std::string> TareaProgramar::preparar(SesionPanel& s) {
+  imagen::ImagenMemoria archivo{};
+  if (auto error = archivos::leerImagen(ruta_, archivo)) return error;
+  config::Configuracion& cfg = s.configuracion();
+  lectura::decodificarImagen(archivo, cfg);
+  lectura::restaurarClave(archivo, cfg);
+  // An error on a value found now, before the panel is looked for.
+  imagen::ImagenMemoria prueba{};
+  const programacion::CorridaProgramacion corrida = programacion::aProgramar(cfg, prueba);
+  if (corrida.detenida()) {
+    informarErrores(corrida, s.err());
+    return "No se programó el panel.";
+  }
+  return std::nullopt;
+}
+
+void TareaProgramar::iniciar(SesionPanel& s, std::int64_t ahoraMs) {
+  s.err() << "Programando el panel...\n";
+  // A refusal or an encoder error ends the run through secuenciaTerminada.
+  if (!s.consola().programar(s.horaComputadora(), ahoraMs)) s.terminar(1);
+}
+
+void TareaProgramar::secuenciaTerminada(const link::ResultadoSecuencia& r) {
+  if (!esDe(r, link::TipoSecuencia::Programacion)) return;
+  SesionPanel& s = *sesion_;
+  if (r.fin != link::FinSecuencia::Completa) {
+    s.terminar(1);
+    return;
+  }
+  s.out() << "Registros sin confirmar: " << r.sinConfirmar << "\n";
+  s.terminar(r.sinConfirmar == 0 ? 0 : 1);
+}
+
+std::optional<std::string> TareaHistorial::preparar(SesionPanel& /*s*/) {
+  if (rutaConfiguracion_) return configuracionDeArchivo(*rutaConfiguracion_, alias_);
+  return std::nullopt;
+}
+
+void TareaHistorial::iniciar(SesionPanel& s, std::int64_t ahoraMs) {
+  s.err() << "Leyendo los registros históricos del panel...\n";
+  if (!s.consola().refrescarHistorial(ahoraMs)) s.terminar(1);
+}
+
+void TareaHistorial::secuenciaTerminada(const link::ResultadoSecuencia& r) {
+  if (!esDe(r, link::TipoSecuencia::Historial)) return;
+  SesionPanel& s = *sesion_;
+  if (r.fin != link::FinSecuencia::Completa) {
+    if (volcado_) s.err() << "No se guardó " << *volcado_ << "\n";
+    s.terminar(1);
+    return;
+  }
+  const std::span<const std::uint8_t> memoria(s.imagen().data(), history::kTamanoHistorial);
+  if (volcado_) {
+    if (auto error = escribirVolcado(*volcado_, memoria)) {
+      s.err() << *error << "\n";
+      s.terminar(1);
+      return;
+    }
+  }
+  s.terminar(describirHistorial(memoria, alias_, csv_, s.out(), s.err()));
+}
+
+}  // namespace orda::cli
