@@ -1,0 +1,91 @@
+#pragma once
+// Info and Histórico on the simulated panel in virtual time, without the main
+// window: the bench is the link's listener and passes on to the two windows
+// what the main window would (device log, sequence ends, boxes, panel 2).
+#include <QCoreApplication>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+#include "app/motor_enlace.h"
+#include "comun/texto_qt.h"
+#include "dialogos_grabados.h"
+#include "history/historico.h"
+#include "monitoring/info.h"
+#include "simulator/transporte_simulado.h"
+
+namespace orda::gui {
+
+struct BancoEnlace : link::OyenteEnlace {
+  std::int64_t ahora = 0;
+  config::Configuracion cfg;
+  imagen::ImagenMemoria imagen{};
+  DialogosGrabados dialogos;
+  std::vector<link::BufferReporte> escritos;  // every report the panel got
+  QStringList panel2;
+  std::unique_ptr<MotorEnlace> motor;
+  std::unique_ptr<Info> info;
+  std::unique_ptr<Historico> historico;
+
+  // 31 December 2025, 09:05:07 on the computer's clock.
+  static programacion::FechaHora reloj() { return {2025, 12, 31, 9, 5, 7}; }
+
+  BancoEnlace() {
+    auto fabrica = [this](MotorEnlace::Reloj r) -> std::unique_ptr<link::Transporte> {
+      auto t = std::make_unique<simulador::TransporteSimulado>(std::move(r));
+      t->alEscribir = [this](const link::BufferReporte& b, std::int64_t) { escritos.push_back(b); };
+      return t;
+    };
+    motor = std::make_unique<MotorEnlace>(fabrica, *this, cfg, imagen, [this] { return ahora; });
+    info = std::make_unique<Info>(*motor, &BancoEnlace::reloj);
+    historico = std::make_unique<Historico>(imagen, cfg, dialogos);
+    historico->ponerInfo(info.get());
+    QObject::connect(historico.get(), &Historico::mensajeEstado, [this](const QString& t) { panel2 << t; });
+    motor->conectar();
+    avanzar(2000);  // the panel is plugged in and settled
+  }
+  ~BancoEnlace() override {
+    historico.reset();
+    info.reset();
+    motor.reset();
+  }
+
+  // Moves the clock to `hasta`, running every deadline on the way, then
+  // what the windows queued.
+  void avanzar(std::int64_t hasta) {
+    for (;;) {
+      const auto t = motor->proximoVencimiento();
+      if (!t || *t > hasta) break;
+      ahora = std::max(ahora, *t);
+      motor->vencer();
+    }
+    ahora = hasta;
+    QCoreApplication::processEvents();
+  }
+  void esperar(std::int64_t ms) { avanzar(ahora + ms); }
+
+  simulador::TransporteSimulado& panel() { return *motor->simulado(); }
+  // The first two letters of every report written since `desde`.
+  std::vector<std::string> letras(std::size_t desde = 0) const {
+    std::vector<std::string> v;
+    for (std::size_t i = desde; i < escritos.size(); ++i) {
+      v.emplace_back(reinterpret_cast<const char*>(&escritos[i][1]), 2);
+    }
+    return v;
+  }
+
+  void agregarAlRegistro(const std::string& texto, link::Color color) override {
+    if (info) info->agregarAlRegistro(texto, color);
+  }
+  void textoPanel(int panel, const std::string& texto) override {
+    if (panel == link::kPanelMensajes) panel2 << q(texto);
+  }
+  void mostrarError(const std::string& texto, const std::string& titulo, link::Icono) override {
+    dialogos.mensaje(q(texto), q(titulo), Icono::Exclamacion, Botones::Aceptar);
+  }
+  void secuenciaTerminada(const link::ResultadoSecuencia& r) override {
+    if (historico) historico->secuenciaTerminada(r);
+  }
+};
+
+}  // namespace orda::gui
