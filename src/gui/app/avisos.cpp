@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QProgressBar>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -26,7 +27,10 @@ Comunicacion::Comunicacion(QWidget* padre)
     : QWidget(padre, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
   setObjectName(QStringLiteral("Comunicacion"));
   setAttribute(Qt::WA_ShowWithoutActivating);
-  setStyleSheet(QStringLiteral("#Comunicacion { background: white; border: 1px solid #8d969e; }"));
+  QPalette fondo = palette();
+  fondo.setColor(QPalette::Window, Qt::white);
+  setPalette(fondo);
+  setAutoFillBackground(true);
   auto* col = new QVBoxLayout(this);
   col->setContentsMargins(24, 20, 24, 20);
   col->setSpacing(14);
@@ -61,6 +65,13 @@ void Comunicacion::informar(const QString& texto) {
 }
 
 QString Comunicacion::texto() const { return mInfo_->text(); }
+
+void Comunicacion::paintEvent(QPaintEvent* e) {
+  QWidget::paintEvent(e);
+  QPainter p(this);
+  p.setPen(QColor(0x8d, 0x96, 0x9e));
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
 
 Notificados::Notificados(QWidget* padre) : QWidget(padre, Qt::Dialog | Qt::WindowStaysOnTopHint) {
   setObjectName(QStringLiteral("Notificados"));

@@ -20,6 +20,9 @@ class Comunicacion : public QWidget {
   void informar(const QString& texto);
   QString texto() const;
 
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+
  private:
   QLabel* image1_;
   QLabel* mInfo_;

@@ -39,10 +39,8 @@ void Main::progresoTransferencia(const std::string& texto, int bloque, int total
 }
 
 void Main::memoriaActualizada(const std::string& titulo) {
-  if (memoria_ != nullptr) {
-    memoria_->setWindowTitle(q(titulo));
-    form1_->sb_Change();
-  }
+  visorMemoria().sb_Change();
+  memoria_->setWindowTitle(q(titulo));
   for (link::OyenteEnlace* o : std::vector(oyentes_)) o->memoriaActualizada(titulo);
 }
 

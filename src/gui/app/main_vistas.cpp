@@ -76,6 +76,10 @@ void Main::abrirVentanas() {
   abrir(Vista::Especiales);
   abrir(Vista::Globales);
 
+}
+
+Form1& Main::visorMemoria() {
+  if (form1_ != nullptr) return *form1_;
   form1_ = new Form1(imagenMemoria_);
   memoria_ = area_->addSubWindow(form1_);
   memoria_->setObjectName(QStringLiteral("Form1"));
@@ -88,6 +92,7 @@ void Main::abrirVentanas() {
   // As high as the dump and a little more, as the viewer always was.
   const int abajoTexto = form1_->Text1()->mapTo(memoria_, QPoint(0, form1_->Text1()->height())).y();
   memoria_->resize(memoria_->width(), abajoTexto + aPixeles(800));
+  return *form1_;
 }
 
 void Main::mostrar(Vista v) {
@@ -138,7 +143,7 @@ void Main::mostrarHistorial() {
 }
 
 void Main::mostrarMemoria() {
-  if (memoria_ == nullptr) return;
+  visorMemoria();
   memoria_->show();
   area_->setActiveSubWindow(memoria_);
 }

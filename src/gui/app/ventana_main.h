@@ -87,8 +87,9 @@ class Main : public QMainWindow, private link::OyenteEnlace {
   // Builds a window's content when it is (re)created; Historico is created
   // again each time it is shown after being closed.
   void ponerFabrica(Vista v, std::function<QWidget*()> fabrica);
+  // The memory viewer, created the first time it is needed, and its sub-window.
+  Form1& visorMemoria();
   QMdiSubWindow* subventanaMemoria() const { return memoria_; }
-  Form1& visorMemoria() const { return *form1_; }
   bool menuMarcado(Vista v) const { return marcado_.at(static_cast<std::size_t>(v)); }
   bool botonPulsado(Vista v) const;
   // Lays the child windows out in the client area as at start-up.

@@ -3,8 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QIconEngine>
 #include <QImageReader>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+#include <QApplication>
 #include <QSvgRenderer>
 #include <QTextStream>
 #include <optional>
@@ -16,12 +20,30 @@ namespace {
 // " 12": the counter as text, with the blank a positive number's sign takes.
 QString textoContador(int i) { return QStringLiteral(" %1").arg(i); }
 
-bool pareceSvg(const QString& ruta) {
+enum class Clase { Svg, Mapa, Ninguna };
+
+// What the file can be, from its name and its first bytes, so that the
+// program, its libraries and the log are turned down without waking every
+// picture reader.
+Clase clase(const QString& ruta) {
+  static const QStringList kSufijosMapa{"png", "jpg", "jpeg", "gif", "bmp", "ico", "cur", "pbm", "pgm",
+                                        "ppm", "xbm", "xpm", "webp", "tif", "tiff", "tga", "wbmp", "icns"};
   const QString sufijo = QFileInfo(ruta).suffix().toLower();
-  if (sufijo == QLatin1String("svg") || sufijo == QLatin1String("svgz")) return true;
+  if (sufijo == QLatin1String("svg") || sufijo == QLatin1String("svgz")) return Clase::Svg;
   QFile f(ruta);
-  if (!f.open(QIODevice::ReadOnly)) return false;
-  return f.read(1024).contains("<svg");
+  if (!f.open(QIODevice::ReadOnly)) return Clase::Ninguna;
+  const QByteArray c = f.read(1024);
+  if (c.contains("<svg")) return Clase::Svg;
+  if (kSufijosMapa.contains(sufijo)) return Clase::Mapa;
+  static const QByteArray kFirmas[] = {QByteArray("\x89PNG"), QByteArray("\xFF\xD8\xFF"), QByteArray("GIF8"),
+                                       QByteArray("BM"), QByteArray("\0\0\1\0", 4), QByteArray("\0\0\2\0", 4),
+                                       QByteArray("/* XPM */"), QByteArray("II*\0", 4), QByteArray("MM\0*", 4)};
+  for (const QByteArray& firma : kFirmas) {
+    if (c.startsWith(firma)) return Clase::Mapa;
+  }
+  if (c.startsWith("RIFF") && c.mid(8, 4) == "WEBP") return Clase::Mapa;
+  if (c.size() > 2 && c[0] == 'P' && c[1] >= '1' && c[1] <= '6') return Clase::Mapa;
+  return Clase::Ninguna;
 }
 
 }  // namespace
@@ -33,13 +55,12 @@ QString claveDeArchivo(const QString& nombre) {
 
 std::optional<ImagenesAplicacion::Imagen> ImagenesAplicacion::leer(const QString& ruta) {
   Imagen img;
-  if (pareceSvg(ruta)) {
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    img.svg = f.readAll();
-    QSvgRenderer r(img.svg);
-    if (!r.isValid()) return std::nullopt;
-    img.tamano = r.defaultSize();
+  const Clase k = clase(ruta);
+  if (k == Clase::Ninguna) return std::nullopt;
+  if (k == Clase::Svg) {
+    img.svg = std::make_shared<QSvgRenderer>(ruta);
+    if (!img.svg->isValid()) return std::nullopt;
+    img.tamano = img.svg->defaultSize();
     return img;
   }
   QImageReader lector(ruta);
@@ -104,32 +125,66 @@ QSize ImagenesAplicacion::tamano(const QString& clave) const {
   return it == imagenes_.cend() ? QSize() : it->tamano;
 }
 
+QPixmap ImagenesAplicacion::Imagen::dibujar(QSize tam, qreal dpr) const {
+  QPixmap p;
+  if (svg) {
+    p = QPixmap(tam * dpr);
+    p.fill(Qt::transparent);
+    QPainter pintor(&p);
+    svg->render(&pintor, QRectF(QPointF(0, 0), QSizeF(tam * dpr)));
+  } else {
+    p = QPixmap::fromImage(mapa.scaled(tam * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  }
+  p.setDevicePixelRatio(dpr);
+  return p;
+}
+
 QPixmap ImagenesAplicacion::imagen(const QString& clave, QSize tam, qreal dpr) const {
   auto it = imagenes_.constFind(clave);
   if (it == imagenes_.cend() || tam.isEmpty()) return {};
   const QString llave = QStringLiteral("%1/%2x%3@%4").arg(clave).arg(tam.width()).arg(tam.height()).arg(dpr);
   auto hecha = dibujadas_.constFind(llave);
   if (hecha != dibujadas_.cend()) return *hecha;
-
-  QPixmap p;
-  if (!it->svg.isEmpty()) {
-    p = QPixmap(tam * dpr);
-    p.fill(Qt::transparent);
-    QPainter pintor(&p);
-    QSvgRenderer(it->svg).render(&pintor, QRectF(QPointF(0, 0), QSizeF(tam * dpr)));
-  } else {
-    p = QPixmap::fromImage(it->mapa.scaled(tam * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-  }
-  p.setDevicePixelRatio(dpr);
+  const QPixmap p = it->dibujar(tam, dpr);
   dibujadas_.insert(llave, p);
   return p;
 }
 
+namespace {
+
+// Draws the picture only when an icon is shown, at the size it is shown.
+class MotorIcono : public QIconEngine {
+ public:
+  explicit MotorIcono(ImagenesAplicacion::Imagen img) : img_(std::move(img)) {}
+  QIconEngine* clone() const override { return new MotorIcono(img_); }
+  QSize actualSize(const QSize& tam, QIcon::Mode, QIcon::State) override { return tam; }
+  void paint(QPainter* pintor, const QRect& r, QIcon::Mode modo, QIcon::State estado) override {
+    pintor->drawPixmap(r, pixmap(r.size() * pintor->device()->devicePixelRatioF(), modo, estado));
+  }
+  QPixmap pixmap(const QSize& tam, QIcon::Mode modo, QIcon::State) override {
+    const quint64 llave = (quint64(tam.width()) << 32) | (quint64(tam.height()) << 2) | quint64(modo);
+    auto it = hechas_.constFind(llave);
+    if (it != hechas_.cend()) return *it;
+    QPixmap p = img_.dibujar(tam, 1.0);
+    if (modo == QIcon::Disabled) {
+      QStyleOption opcion;
+      p = QApplication::style()->generatedIconPixmap(QIcon::Disabled, p, &opcion);
+    }
+    hechas_.insert(llave, p);
+    return p;
+  }
+
+ private:
+  ImagenesAplicacion::Imagen img_;
+  QHash<quint64, QPixmap> hechas_;
+};
+
+}  // namespace
+
 QIcon ImagenesAplicacion::icono(const QString& clave) const {
-  QIcon ic;
-  if (!contiene(clave)) return ic;
-  for (int lado : {16, 24, 32, 48}) ic.addPixmap(imagen(clave, QSize(lado, lado)));
-  return ic;
+  auto it = imagenes_.constFind(clave);
+  if (it == imagenes_.cend()) return {};
+  return QIcon(new MotorIcono(*it));
 }
 
 }  // namespace orda::gui

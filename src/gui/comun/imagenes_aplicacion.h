@@ -16,6 +16,10 @@
 #include <QString>
 #include <QStringList>
 
+class QSvgRenderer;
+#include <memory>
+#include <optional>
+
 #include "comun/biblioteca_imagenes.h"
 
 namespace orda::gui {
@@ -46,15 +50,18 @@ class ImagenesAplicacion : public BibliotecaImagenes {
 
   QPixmap imagen(const QString& clave, QSize tam, qreal dpr = 1.0) const override;
   QSize tamano(const QString& clave) const override;
-  // The picture at the sizes the console draws icons (16 to 48 pixels).
+  // The picture as an icon, drawn at whatever size it is shown (and greyed
+  // when its button is disabled); a null icon when there is no such picture.
   QIcon icono(const QString& clave) const;
 
- private:
   struct Imagen {
-    QByteArray svg;  // vector pictures are drawn at every size asked for
-    QImage mapa;     // the others are scaled
+    std::shared_ptr<QSvgRenderer> svg;  // vector pictures are drawn at every size asked for
+    QImage mapa;                        // the others are scaled
     QSize tamano;
+    QPixmap dibujar(QSize tam, qreal dpr) const;
   };
+
+ private:
   // The picture in `ruta`, or nothing when it is not one.
   static std::optional<Imagen> leer(const QString& ruta);
 

@@ -91,6 +91,8 @@ class PruebaArranque : public QObject {
     }
     QVERIFY(c.main->subventana(Vista::Historicos) == nullptr);  // not loaded until asked for
     QVERIFY(!c.main->menuMarcado(Vista::Historicos));
+    QVERIFY(c.main->subventanaMemoria() == nullptr);  // the memory viewer, too
+    c.main->visorMemoria();
     QVERIFY(!c.main->subventanaMemoria()->isVisible());
     QCOMPARE(c.main->subventanaMemoria()->windowTitle(), QStringLiteral("Memoria interna"));
     // The last window shown is the active one.

@@ -30,7 +30,7 @@ void sigueAbierta(ConsolaPrueba& c) {
   QVERIFY(c.main->motor().conectado());
   QVERIFY(c.main->teclasTomadas());
   QVERIFY(!c.main->cerrandoPrograma());
-  QCOMPARE(c.main->area().subWindowList().size(), 8);  // seven views and the memory viewer
+  QCOMPARE(c.main->area().subWindowList().size(), 7);  // every view but the history
   QVERIFY(c.visible(Vista::Entradas));
 }
 
