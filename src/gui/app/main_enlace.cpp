@@ -68,12 +68,14 @@ void Main::mostrarError(const std::string& texto, const std::string& titulo, lin
 void Main::comandoLocal(link::ComandoLocal c) {
   switch (c) {
     case link::ComandoLocal::MostrarMemoria: mostrarMemoria(); break;
+    case link::ComandoLocal::ActualizarHistorial:
+      if (ganchos_.actualizarHistorial) ganchos_.actualizarHistorial();
+      [[fallthrough]];
     case link::ComandoLocal::MostrarHistorial:
       mostrar(Vista::Historicos);
       pulsar(Vista::Historicos, true);
       marcar(Vista::Historicos, true);
       break;
-    case link::ComandoLocal::ActualizarHistorial: break;
   }
   for (link::OyenteEnlace* o : std::vector(oyentes_)) o->comandoLocal(c);
 }

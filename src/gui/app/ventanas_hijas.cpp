@@ -1,11 +1,14 @@
 #include "app/ventanas_hijas.h"
 
+#include <QPointer>
+
 #include "app/ventana_main.h"
 #include "app/ventanas_provisionales.h"
 #include "comun/imagenes_aplicacion.h"
 #include "config/ventana_especiales.h"
 #include "config/ventana_globales.h"
 #include "config/ventanas_tablas.h"
+#include "monitoring/info.h"
 
 namespace orda::gui {
 
@@ -37,10 +40,15 @@ void ponerVentanasConsola(Main& m) {
     m.ponerFabrica(v, [pronto] { return new VistaProvisional(pronto); });
   }
   m.ponerFabrica(Vista::Info, [&m] {
-    auto* info = new InfoProvisional;
+    auto* info = new Info(m.motor());
     link::OyenteEnlace* oyente = info;
     m.agregarOyente(oyente);
     QObject::connect(info, &QObject::destroyed, &m, [&m, oyente] { m.quitarOyente(oyente); });
+    // The history request goes through the terminal, where it is echoed.
+    QPointer<Info> terminal(info);
+    m.ganchos().refrescarHistorial = [terminal] {
+      if (terminal) terminal->pedirHistorial();
+    };
     return info;
   });
 }

@@ -1,24 +1,8 @@
 #pragma once
-// Plain stand-ins for the windows whose full behaviour comes later: the
-// device log in Info, and an empty view for the others.
+// A plain stand-in for a window whose content comes in a later version.
 #include <QWidget>
 
-#include "link/oyente.h"
-
-class QTextEdit;
-
 namespace orda::gui {
-
-// The device information window reduced to its log "mRT": newest text first.
-class InfoProvisional : public QWidget, public link::OyenteEnlace {
- public:
-  explicit InfoProvisional(QWidget* padre = nullptr);
-  void agregarAlRegistro(const std::string& texto, link::Color color) override;
-  QTextEdit* mRT() const { return mRT_; }
-
- private:
-  QTextEdit* mRT_;
-};
 
 class VistaProvisional : public QWidget {
  public:
