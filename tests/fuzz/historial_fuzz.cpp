@@ -7,16 +7,9 @@
 #include "config/tablas.h"
 #include "history/filas.h"
 
-namespace {
+#include "exigir.h"
 
-void exigir(bool condicion, const char* que) {
-  if (!condicion) {
-    std::fprintf(stderr, "propiedad rota: %s\n", que);
-    std::abort();
-  }
-}
-
-}  // namespace
+using orda::fuzz::exigir;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) {
   static const orda::config::Tabla entradas = orda::config::nuevaTablaEntradas();

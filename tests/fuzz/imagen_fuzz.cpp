@@ -13,14 +13,11 @@
 #include "programming/aprogramar.h"
 #include "reading/decodificar.h"
 
-namespace {
+#include "exigir.h"
 
-void exigir(bool condicion, const char* que) {
-  if (!condicion) {
-    std::fprintf(stderr, "propiedad rota: %s\n", que);
-    std::abort();
-  }
-}
+using orda::fuzz::exigir;
+
+namespace {
 
 const std::string& rutaTemporal() {
   static const std::string ruta = "/tmp/orda-fuzz-imagen-" + std::to_string(::getpid()) + ".dat";

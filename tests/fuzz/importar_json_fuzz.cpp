@@ -12,16 +12,9 @@
 #include "json/configuracion_json.h"
 #include "programming/aprogramar.h"
 
-namespace {
+#include "exigir.h"
 
-void exigir(bool condicion, const char* que) {
-  if (!condicion) {
-    std::fprintf(stderr, "propiedad rota: %s\n", que);
-    std::abort();
-  }
-}
-
-}  // namespace
+using orda::fuzz::exigir;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) {
   using orda::config::Configuracion;

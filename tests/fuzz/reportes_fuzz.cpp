@@ -15,16 +15,13 @@
 #include "link/transporte.h"
 #include "sequences/consola.h"
 
+#include "exigir.h"
+
+using orda::fuzz::exigir;
+
 namespace {
 
 using namespace orda;
-
-void exigir(bool condicion, const char* que) {
-  if (!condicion) {
-    std::fprintf(stderr, "propiedad rota: %s\n", que);
-    std::abort();
-  }
-}
 
 constexpr link::Handle kPanel = 1, kOtro = 2;
 

@@ -13,16 +13,13 @@
 #include "texto/cp1252.h"
 #include "texto/numero.h"
 
+#include "exigir.h"
+
+using orda::fuzz::exigir;
+
 namespace {
 
 using namespace orda::texto;
-
-void exigir(bool condicion, const char* que) {
-  if (!condicion) {
-    std::fprintf(stderr, "propiedad rota: %s\n", que);
-    std::abort();
-  }
-}
 
 void probarNumero(std::string_view t) {
   const Numero n = numeroInicial(t);
