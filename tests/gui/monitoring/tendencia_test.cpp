@@ -1,0 +1,276 @@
+// The trending window on the simulated panel: channels, the plot's pixels,
+// cursor drags and readouts, lamps, hover and output forcing.
+#include <QLabel>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QTest>
+
+#include "banco_tendencia.h"
+#include "config/tablas.h"
+#include "monitoring/cursores_tendencia.h"
+#include "monitoring/lampara.h"
+#include "monitoring/pantalla_tendencia.h"
+
+using namespace orda;
+using namespace orda::gui;
+using monitoreo::Cursor;
+namespace L = monitoreo::lamparas;
+
+namespace {
+
+QString k(std::string_view s) { return q(s); }
+
+QStringList lamparas(const Trending& t) {
+  QStringList c;
+  for (int i = 0; i < 8; ++i) c << t.ledEntrada(i)->clave();
+  for (int i = 0; i < 4; ++i) c << t.ledSalida(i)->clave();
+  return c;
+}
+
+QColor pixel(const QImage& img, int x, int y) { return img.pixelColor(x, y); }
+
+// A drag of an arrow with the left button held to a height of the window.
+void arrastrar(Trending& t, Cursor c, int yVentana) {
+  QWidget* f = t.flecha(c);
+  const QPoint local(f->width() / 2, yVentana - f->y());
+  QMouseEvent m(QEvent::MouseMove, local, f->mapToGlobal(local), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(f, &m);
+}
+
+}  // namespace
+
+class PruebaTendencia : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void alCargarSinCanalNadaSeSondea() {
+    BancoTendencia b;
+    QCOMPARE(b.ventana->canal(), 0);
+    QVERIFY(b.ventana->opcionCanal(0)->isChecked());
+    QCOMPARE(b.ventana->windowTitle(), QStringLiteral("Seguimiento"));
+    b.avanzar(3000);
+    QCOMPARE(b.cuantos("va") + b.cuantos("vA"), 0);
+    QCOMPARE(lamparas(*b.ventana), QStringList(12, k(L::kSinCanal)));
+    QCOMPARE(b.ventana->lectura(Cursor::Superior)->etiquetaA()->text(), QStringLiteral("3.30V"));
+    QCOMPARE(b.ventana->lectura(Cursor::Inferior)->etiquetaA()->text(), QStringLiteral("0.00V"));
+    QCOMPARE(b.ventana->lectura(Cursor::Superior)->etiquetaB()->text(), QString());
+    QCOMPARE(b.ventana->findChild<QLabel*>(QStringLiteral("LabelSupA")), b.ventana->lectura(Cursor::Superior)->etiquetaA());
+  }
+
+  // The first "E8" after choosing a channel: 400 zeros on the bottom clamp,
+  // the new sample at the right end; polling goes on while hidden.
+  void primeraRespuestaTrasElegirCanal() {
+    BancoTendencia b;
+    b.ventana->show();
+    b.ventana->opcionCanal(3)->click();
+    QCOMPARE(b.ventana->canal(), 3);
+    QVERIFY(!b.ventana->pantalla()->dibujada());
+    b.avanzar(b.ahora + 60);
+    QCOMPARE(b.cuantos("vA"), 1);
+    b.avanzar(b.ahora + 50);
+    QCOMPARE(b.cuantos("va"), 1);
+    QVERIFY(b.ventana->pantalla()->dibujada());
+    const auto& h = b.ventana->historial();
+    for (int x = 0; x < 400; ++x) QCOMPARE(h[x], std::int16_t{0});
+    QCOMPARE(h[400], b.consola.enlace().valoresAnalogicos()[2]);
+    QVERIFY(h[400] > 85);
+
+    const QImage img = b.ventana->pantalla()->grab().toImage();
+    const int H = img.height();
+    QCOMPARE(pixel(img, 0, H - 1), Pantalla::kMuestras);
+    QCOMPARE(pixel(img, img.width() / 3, H - 1), Pantalla::kMuestras);
+    const auto ultimo = monitoreo::puntoMuestra(400, h[400], b.ventana->pantalla()->area());
+    QCOMPARE(pixel(img, int(ultimo.x), int(ultimo.y)), Pantalla::kMuestras);
+
+    b.ventana->close();  // on its own the window only hides
+    QVERIFY(b.ventana->isHidden());
+    const int antes = b.cuantos("va");
+    b.avanzar(b.ahora + 1000);
+    QCOMPARE(b.cuantos("va"), antes + 10);
+    QCOMPARE(h[400], b.consola.enlace().valoresAnalogicos()[2]);  // the hidden window still plots
+    QVERIFY(h[390] > 85);
+    QCOMPARE(h[389], std::int16_t{0});
+  }
+
+  void muestrasEnLosTopesDelGrafico_data() {
+    QTest::addColumn<int>("muestra");
+    QTest::addColumn<bool>("arriba");
+    QTest::newRow("939") << 939 << true;
+    QTest::newRow("32767") << 32767 << true;
+    QTest::newRow("85") << 85 << false;
+    QTest::newRow("-40") << -40 << false;
+  }
+  void muestrasEnLosTopesDelGrafico() {
+    QFETCH(int, muestra);
+    QFETCH(bool, arriba);
+    BancoTendencia b;
+    b.ventana->elegirCanal(2);
+    link::ValoresAnalogicos v{};
+    v[1] = static_cast<std::int16_t>(muestra);
+    for (int i = 0; i < 401; ++i) b.ventana->actGraf(v);
+    const QImage img = b.ventana->pantalla()->grab().toImage();
+    const int fila = arriba ? 0 : img.height() - 1;
+    for (int x : {0, img.width() / 2, img.width() - 2}) QCOMPARE(pixel(img, x, fila), Pantalla::kMuestras);
+    // Nothing drawn one row further in: the sample sits on the edge row.
+    QVERIFY(pixel(img, img.width() / 4, arriba ? 1 : img.height() - 2) != Pantalla::kMuestras);
+  }
+
+  void cursoresLineasYColores() {
+    BancoTendencia b;
+    const QImage img = b.ventana->pantalla()->grab().toImage();
+    const int H = img.height();
+    QCOMPARE(pixel(img, 10, 0), Trending::kCursor1);
+    QCOMPARE(pixel(img, 10, H - 1), Trending::kCursor2);
+    QCOMPARE(pixel(img, 10, H / 2), Pantalla::kMitad);
+    QCOMPARE(pixel(img, 10, H / 4), Pantalla::kFondo);
+  }
+
+  void lecturaEscaladaDelCanal() {
+    BancoTendencia b;
+    b.cfg.entradas.ponerTexto(4, config::colEntradas::kEscalaValor, "10");
+    b.cfg.entradas.ponerTexto(4, config::colEntradas::kEscalaUnidad, "BAR");
+    b.ventana->opcionCanal(2)->click();
+    const double H = b.ventana->pantalla()->height();
+    QVERIFY(b.ventana->moverCursor(Cursor::Superior, H / 2));
+    QCOMPARE(b.ventana->lectura(Cursor::Superior)->etiquetaA()->text(), QStringLiteral("1.65V"));
+    QCOMPARE(b.ventana->lectura(Cursor::Superior)->etiquetaB()->text(), QStringLiteral("16.50BAR"));
+    QCOMPARE(b.ventana->lectura(Cursor::Inferior)->etiquetaB()->text(), QStringLiteral("0.00BAR"));
+    b.ventana->opcionCanal(0)->click();
+    QCOMPARE(b.ventana->lectura(Cursor::Superior)->etiquetaA()->text(), QStringLiteral("1.65V"));
+    QCOMPARE(b.ventana->lectura(Cursor::Superior)->etiquetaB()->text(), QString());
+  }
+
+  // Dragging an arrow: only strictly inside the plot, never past the other cursor.
+  void arrastrarCursores() {
+    BancoTendencia b;
+    Trending& t = *b.ventana;
+    t.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&t));
+    const QRect p = t.pantalla()->geometry();
+    const int cuarto = p.top() + p.height() / 4;
+
+    arrastrar(t, Cursor::Superior, cuarto);
+    QCOMPARE(t.cursores().superior, double(p.height() / 4));
+    QCOMPARE(t.flecha(Cursor::Superior)->geometry().center().y(), cuarto);
+    QCOMPARE(t.lectura(Cursor::Superior)->etiquetaA()->text(),
+             q(monitoreo::lecturaVoltios(monitoreo::voltajeCursor(p.height() / 4, p.height()))));
+
+    struct Caso {
+      Cursor c;
+      int y;
+    };
+    const Caso rechazados[] = {
+        {Cursor::Superior, p.top()},   {Cursor::Superior, p.top() - 20},  {Cursor::Inferior, p.top() + p.height()},
+        {Cursor::Inferior, p.bottom() + 30}, {Cursor::Inferior, cuarto}, {Cursor::Inferior, cuarto - 5},
+    };
+    for (const auto& r : rechazados) {
+      const auto antes = t.cursores();
+      arrastrar(t, r.c, r.y);
+      QCOMPARE(t.cursores().superior, antes.superior);
+      QCOMPARE(t.cursores().inferior, antes.inferior);
+    }
+    arrastrar(t, Cursor::Inferior, cuarto + 1);
+    QCOMPARE(t.cursores().inferior, double(p.height() / 4 + 1));
+    arrastrar(t, Cursor::Superior, cuarto + 1);  // onto cursor 2: refused
+    QCOMPARE(t.cursores().superior, double(p.height() / 4));
+    arrastrar(t, Cursor::Superior, p.top() + 1);
+    QCOMPARE(t.cursores().superior, 1.0);
+
+    // A larger window keeps the cursors' voltages.
+    const QString antes = t.lectura(Cursor::Inferior)->etiquetaA()->text();
+    t.resize(t.width(), t.height() * 2);
+    QCOMPARE(t.lectura(Cursor::Inferior)->etiquetaA()->text(), antes);
+  }
+
+  void falloAlCambiarDeCanal() {
+    BancoTendencia b;
+    b.cfg.entradas.ponerTexto(7, config::colEntradas::kEscalaValor, "1E400");
+    b.ventana->opcionCanal(5)->click();
+    QCOMPARE(b.mensajes, QStringList(2, QStringLiteral("Error 6: Desbordamiento")));
+    QCOMPARE(b.ventana->canal(), 5);  // the change went on
+    QCOMPARE(b.ventana->ledEntrada(0)->clave(), k(L::kApagada));
+    b.avanzar(b.ahora + 200);
+    QCOMPARE(b.mensajes.size(), 2);  // the answers' redraws say nothing
+    QVERIFY(b.ventana->pantalla()->dibujada());
+  }
+
+  void lamparasDeEntradaPorEstado() {
+    BancoTendencia b;
+    b.ventana->elegirCanal(1);
+    link::EstadoEntradas e{0, 1, 2, 255, 3, 0, 1, 2};
+    b.ventana->actLedEntradas(e);
+    const QStringList esperadas{k(L::kApagada),  k(L::kVerde),    k(L::kAmarilla), k(L::kAmarilla),
+                                k(L::kAmarilla), k(L::kApagada),  k(L::kVerde),    k(L::kAmarilla)};
+    QCOMPARE(lamparas(*b.ventana).mid(0, 8), esperadas);
+    link::EstadoSalidas s{-1, 0, -1, 1};
+    b.ventana->actLedSalidas(s);
+    QCOMPARE(lamparas(*b.ventana).mid(8),
+             (QStringList{k(L::kRoja), k(L::kApagada), k(L::kRoja), k(L::kApagada)}));
+  }
+
+  // Channel 0 turns every lamp off at once, and a click then sends nothing;
+  // with a channel, output lamp 3 sends "ts3" and the lamp follows the panel.
+  void forzarSalidas() {
+    BancoTendencia b;
+    b.ventana->show();
+    b.ventana->opcionCanal(4)->click();
+    b.avanzar(b.ahora + 300);
+    QVERIFY(!lamparas(*b.ventana).contains(k(L::kSinCanal)));
+    const bool encendida = b.ventana->ledSalida(2)->clave() == k(L::kRoja);
+
+    QTest::mouseClick(b.ventana->ledSalida(2), Qt::LeftButton);
+    QCOMPARE(b.enviados.back(), std::string("ts3"));
+    QCOMPARE(b.ventana->ledSalida(2)->clave(), k(encendida ? L::kRoja : L::kApagada));  // until the panel says
+    b.avanzar(b.ahora + 300);
+    QCOMPARE(b.ventana->ledSalida(2)->clave(), k(encendida ? L::kApagada : L::kRoja));
+
+    b.ventana->opcionCanal(0)->click();
+    QCOMPARE(lamparas(*b.ventana), QStringList(12, k(L::kSinCanal)));
+    const auto antes = b.enviados.size();
+    for (int i = 0; i < 4; ++i) QTest::mouseClick(b.ventana->ledSalida(i), Qt::LeftButton);
+    b.avanzar(b.ahora + 1500);
+    QCOMPARE(b.enviados.size(), antes);  // no force, no poll
+    QCOMPARE(lamparas(*b.ventana), QStringList(12, k(L::kSinCanal)));
+  }
+
+  void aspectoPresionadoSigueAlRaton() {
+    BancoTendencia b;
+    Trending& t = *b.ventana;
+    t.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&t));
+    t.elegirCanal(1);
+    t.actLedSalidas(link::EstadoSalidas{-1, 0, 0, 0});
+    QCOMPARE(t.ledSalida(0)->cursor().shape(), Qt::BitmapCursor);  // the lamp cursor
+
+    QTest::mouseMove(t.ledSalida(0));
+    QCOMPARE(t.ledSalida(0)->clave(), k(L::kRojaPresionada));
+    QTest::mouseMove(t.ledSalida(1));
+    QCOMPARE(t.ledSalida(0)->clave(), k(L::kRoja));
+    QCOMPARE(t.ledSalida(1)->clave(), k(L::kApagadaPresionada));
+    QTest::mouseMove(&t, QPoint(2, 2));  // the background
+    QCOMPARE(t.ledSalida(1)->clave(), k(L::kApagada));
+
+    t.elegirCanal(0);
+    QTest::mouseMove(t.ledSalida(3));
+    QCOMPARE(t.ledSalida(3)->clave(), k(L::kSinCanal));
+  }
+
+  void nombresDeLasLamparas() {
+    BancoTendencia b;
+    QCOMPARE(b.ventana->labelLedEntrada(2)->text(), QStringLiteral("ENTRADA3"));
+    QCOMPARE(b.ventana->labelLedSalida(3)->text(), QStringLiteral("SALIDA4"));
+    b.cfg.entradas.ponerTexto(3, config::colEntradas::kAlias, "PUERTA PPAL");
+    b.cfg.salidas.ponerTexto(6, config::colSalidas::kAlias, "SIRENA");
+    b.ventana->recargar();
+    QCOMPARE(b.ventana->labelLedEntrada(0)->text(), QStringLiteral("PUERTA PPAL"));
+    QCOMPARE(b.ventana->labelLedSalida(3)->text(), QStringLiteral("SIRENA"));
+    // Each answer sets the names again from the tables.
+    b.cfg.entradas.ponerTexto(10, config::colEntradas::kAlias, "PANICO");
+    b.ventana->elegirCanal(8);
+    b.avanzar(b.ahora + 200);
+    QCOMPARE(b.ventana->labelLedEntrada(7)->text(), QStringLiteral("PANICO"));
+  }
+};
+
+QTEST_MAIN(PruebaTendencia)
+#include "tendencia_test.moc"
