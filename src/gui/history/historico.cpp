@@ -93,6 +93,8 @@ Historico::Historico(const imagen::ImagenMemoria& imagenMemoria, const config::C
 
 Historico::~Historico() = default;
 
+void Historico::ponerInfo(Info* info) { info_ = info; }
+
 QSize Historico::sizeHint() const {
   return {anchoVentana_, altoFila_ * (2 + historico::kFilasVisiblesAlCargar) + altoFranja(mSincro_)};
 }

@@ -37,7 +37,7 @@ class Historico : public QWidget, public link::OyenteEnlace {
   ~Historico() override;
 
   // The window whose sender carries the history request.
-  void ponerInfo(Info* info) { info_ = info; }
+  void ponerInfo(Info* info);
 
   QTableView* TablaHistorico() const { return tabla_; }
   const ModeloHistorico& modelo() const { return *modelo_; }
