@@ -6,11 +6,11 @@
 #include <span>
 #include <vector>
 
-#include "cli/csv.h"
 #include "cli/listado.h"
 #include "config/configuracion.h"
 #include "files/archivos.h"
 #include "files/mensajes.h"
+#include "history/csv.h"
 #include "history/filas.h"
 #include "json/configuracion_json.h"
 #include "programming/aprogramar.h"
@@ -165,12 +165,12 @@ int describirHistorial(std::span<const std::uint8_t> memoria, const config::Conf
   const history::Historial h = history::filasHistorial(memoria, cfg.entradas, cfg.tree);
   if (h.cantidad.limitada) err << history::kAvisoLimite << "\n";
   if (csv) {
-    out << filaCsv(std::vector<std::string>(history::kEncabezados.begin(), history::kEncabezados.end()));
+    out << history::encabezadoCsv();
   }
   for (const history::FilaHistorial& f : h.filas) {
     if (!f.ok()) err << "Registro " << f.numero << ": " << f.error << "\n";
     if (csv) {
-      out << filaCsv({f.numero, f.fecha, f.hora, f.descripcion, f.codigos[0], f.codigos[1], f.codigos[2], f.codigos[3]});
+      out << history::filaCsv(f);
     } else {
       lineaHistorial(out, f);
     }
