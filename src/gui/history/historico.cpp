@@ -21,6 +21,7 @@
 #include "history/encabezado_historico.h"
 #include "history/filas.h"
 #include "history/modelo_historico.h"
+#include "link/textos.h"
 #include "monitoring/info.h"
 
 namespace orda::gui {
@@ -165,7 +166,11 @@ void Historico::secuenciaTerminada(const link::ResultadoSecuencia& r) {
 
 void Historico::mActualizar() {
   if (esperando_) return;
-  if (info_ != nullptr && info_->ocupado()) return;  // the image is being filled
+  if (info_ != nullptr && info_->ocupado()) {
+    // A transfer or a programming run is filling the image.
+    emit mensajeEstado(QString::fromUtf8(link::textos::kOperacionEnCurso));
+    return;
+  }
   decodificar();
 }
 

@@ -194,6 +194,17 @@ class PruebaHistorico : public QObject {
     QVERIFY(b.dialogos.mostrados.empty());
   }
 
+  // While a read fills the image nothing is asked and nothing decoded.
+  void conElEnlaceOcupadoNoSeDecodifica() {
+    BancoEnlace b;
+    ponerReferencia(b.imagen, 3);
+    QVERIFY(b.motor->consola().leerProgramacion(b.ahora));
+    QVERIFY(!b.historico->Refrescar());
+    b.historico->mActualizar();
+    QCOMPARE(b.historico->modelo().rowCount(), 0);
+    QVERIFY(b.panel2.contains(QString::fromUtf8(link::textos::kOperacionEnCurso)));
+  }
+
   // A request the panel never answers, or a transfer cut short, keeps the
   // rows shown and the link's own box is the only one.
   void sinRespuestaOInterrumpidaConservaLasFilas() {
