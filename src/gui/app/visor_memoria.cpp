@@ -1,9 +1,13 @@
 #include "app/visor_memoria.h"
 
 #include <QFontMetrics>
+#include <algorithm>
+#include <cmath>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
+#include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
+#include <QTextBlock>
 
 
 namespace orda::gui {
@@ -48,12 +52,17 @@ Form1::Form1(const imagen::ImagenMemoria& imagenMemoria, QWidget* padre)
   sb_->setRange(0, kUltimaPrimeraLinea);
   sb_->setPageStep(kLineasVisibles);
 
-  // The text box shows the sixteen lines exactly; the scroll bar is as high.
+  // The text box shows the sixteen lines exactly, as the editor lays them
+  // out; the scroll bar is as high.
+  sb_Change();
   int ancho = 0;
   int alto = 0;
   Obtener_Text_Size(*text1_, lineaMemoria(imagenMemoria_, 0) + QStringLiteral("  "), ancho, alto);
+  const QTextBlock primera = text1_->document()->firstBlock();
+  const double renglon =
+      std::max<double>(alto, text1_->document()->documentLayout()->blockBoundingRect(primera).height());
   const int marco = 2 * (text1_->frameWidth() + static_cast<int>(text1_->document()->documentMargin()));
-  text1_->setFixedSize(ancho + marco, alto * kLineasVisibles + marco + 2);
+  text1_->setFixedSize(ancho + marco, static_cast<int>(std::ceil(renglon * kLineasVisibles)) + marco + 2);
   sb_->setFixedHeight(text1_->height());
 
   auto* fila = new QHBoxLayout(this);
@@ -64,7 +73,6 @@ Form1::Form1(const imagen::ImagenMemoria& imagenMemoria, QWidget* padre)
   fila->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
   connect(sb_, &QScrollBar::valueChanged, this, [this] { sb_Change(); });
-  sb_Change();
 }
 
 void Form1::sb_Change() {
