@@ -35,12 +35,6 @@ TEST(Grafico, AlturaDeCadaMuestraConSusTopes) {
   EXPECT_DOUBLE_EQ(puntoMuestra(0, 0, {4000, 3000, 15}).y, 2985);
 }
 
-TEST(Grafico, PosicionHorizontalSobre401Lugares) {
-  EXPECT_DOUBLE_EQ(puntoMuestra(0, 0, kArea).x, 0);
-  EXPECT_DOUBLE_EQ(puntoMuestra(1, 0, kArea).x, 2);
-  EXPECT_DOUBLE_EQ(puntoMuestra(400, 0, kArea).x, 800);  // one place short of the right edge
-}
-
 TEST(Grafico, PrimeraRespuestaTrasCambiarDeCanal) {
   HistorialMuestras h;
   link::ValoresAnalogicos v{};
@@ -177,14 +171,6 @@ TEST(Lamparas, AspectoPresionadoYDeVuelta) {
   }
   EXPECT_FALSE(lamparaResponde(kSinCanal));
   EXPECT_TRUE(lamparaResponde(kApagada));
-}
-
-TEST(Lamparas, NombresDeLasTablas) {
-  config::Configuracion cfg;
-  cfg.entradas.ponerTexto(10, config::colEntradas::kAlias, "PANICO");
-  EXPECT_EQ(aliasLampara(cfg.entradas, 2), "ENTRADA3");
-  EXPECT_EQ(aliasLampara(cfg.entradas, 7), "PANICO");
-  EXPECT_EQ(aliasLampara(cfg.salidas, 3), "SALIDA4");
 }
 
 }  // namespace

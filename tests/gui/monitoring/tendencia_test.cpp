@@ -194,18 +194,14 @@ class PruebaTendencia : public QObject {
     QVERIFY(b.ventana->pantalla()->dibujada());
   }
 
-  void lamparasDeEntradaPorEstado() {
+  void lamparasPorEstado() {
     BancoTendencia b;
     b.ventana->elegirCanal(1);
-    link::EstadoEntradas e{0, 1, 2, 255, 3, 0, 1, 2};
-    b.ventana->actLedEntradas(e);
-    const QStringList esperadas{k(L::kApagada),  k(L::kVerde),    k(L::kAmarilla), k(L::kAmarilla),
-                                k(L::kAmarilla), k(L::kApagada),  k(L::kVerde),    k(L::kAmarilla)};
-    QCOMPARE(lamparas(*b.ventana).mid(0, 8), esperadas);
-    link::EstadoSalidas s{-1, 0, -1, 1};
-    b.ventana->actLedSalidas(s);
-    QCOMPARE(lamparas(*b.ventana).mid(8),
-             (QStringList{k(L::kRoja), k(L::kApagada), k(L::kRoja), k(L::kApagada)}));
+    b.ventana->actLedEntradas(link::EstadoEntradas{0, 1, 2, 255});
+    QCOMPARE(lamparas(*b.ventana).mid(0, 4),
+             (QStringList{k(L::kApagada), k(L::kVerde), k(L::kAmarilla), k(L::kAmarilla)}));
+    b.ventana->actLedSalidas(link::EstadoSalidas{-1, 0});
+    QCOMPARE(lamparas(*b.ventana).mid(8, 2), (QStringList{k(L::kRoja), k(L::kApagada)}));
   }
 
   // Channel 0 turns every lamp off at once, and a click then sends nothing;
