@@ -37,10 +37,11 @@ set(CPACK_PACKAGE_NAME orda)
 set(CPACK_PACKAGE_VENDOR "Ordavix")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Consola de configuración y monitoreo de la central ORDA202")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Lee, edita y programa la configuración de la central de alarma ORDA202 por USB,\n"
     "la guarda en archivos .dat, monitorea entradas y salidas en vivo y describe\n"
     "el historial de eventos. Incluye un panel simulado (orda --simulate).")
+set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Ordavix <soporte@ordavix.invalid>")
