@@ -56,6 +56,8 @@ QMdiSubWindow* Main::crearSubventana(Vista v) {
   return s;
 }
 
+QWidget* Main::cargar(Vista v) { return asegurarSubventana(v)->widget(); }
+
 QMdiSubWindow* Main::asegurarSubventana(Vista v) {
   QMdiSubWindow* s = subventana(v);
   return s != nullptr ? s : crearSubventana(v);

@@ -87,6 +87,8 @@ class Main : public QMainWindow, private link::OyenteEnlace {
   // Builds a window's content when it is (re)created; Historico is created
   // again each time it is shown after being closed.
   void ponerFabrica(Vista v, std::function<QWidget*()> fabrica);
+  // The window's content, made (hidden) when it does not exist yet.
+  QWidget* cargar(Vista v);
   // The memory viewer, created the first time it is needed, and its sub-window.
   Form1& visorMemoria();
   QMdiSubWindow* subventanaMemoria() const { return memoria_; }

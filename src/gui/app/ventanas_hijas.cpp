@@ -3,21 +3,31 @@
 #include <QPointer>
 
 #include "app/ventana_main.h"
-#include "app/ventanas_provisionales.h"
 #include "comun/imagenes_aplicacion.h"
 #include "config/ventana_especiales.h"
 #include "config/ventana_globales.h"
 #include "config/ventanas_tablas.h"
+#include "history/historico.h"
 #include "monitoring/info.h"
+#include "monitoring/ventana_tendencia.h"
 
 namespace orda::gui {
 
 namespace {
 
-// A configuration window shows the configuration again after a read.
+// A window that shows the configuration shows it again after a read.
 template <class V>
 V* recargable(Main& m, V* v) {
   QObject::connect(&m, &Main::configuracionLeida, v, &V::recargar);
+  return v;
+}
+
+// A window that hears the link, for as long as it lives.
+template <class V>
+V* oyente(Main& m, V* v) {
+  link::OyenteEnlace* o = v;
+  m.agregarOyente(o);
+  QObject::connect(v, &QObject::destroyed, &m, [&m, o] { m.quitarOyente(o); });
   return v;
 }
 
@@ -34,23 +44,31 @@ void ponerVentanasConsola(Main& m) {
   m.ponerFabrica(Vista::Tree, [&m, &cfg] { return recargable(m, new Tree(cfg.tree, m.dialogos(), m.imagenes())); });
   m.ponerFabrica(Vista::Especiales, [&m, &cfg] { return recargable(m, new Especiales(cfg.especiales)); });
   m.ponerFabrica(Vista::Globales, [&m, &cfg] { return recargable(m, new Globales(cfg, m.dialogos())); });
+  m.ponerFabrica(Vista::Info, [&m] { return oyente(m, new Info(m.motor())); });
 
-  const QString pronto = QStringLiteral("Esta ventana estará disponible en una próxima versión de la consola.");
-  for (Vista v : {Vista::Seguimiento, Vista::Historicos}) {
-    m.ponerFabrica(v, [pronto] { return new VistaProvisional(pronto); });
-  }
-  m.ponerFabrica(Vista::Info, [&m] {
-    auto* info = new Info(m.motor());
-    link::OyenteEnlace* oyente = info;
-    m.agregarOyente(oyente);
-    QObject::connect(info, &QObject::destroyed, &m, [&m, oyente] { m.quitarOyente(oyente); });
-    // The history request goes through the terminal, where it is echoed.
-    QPointer<Info> terminal(info);
-    m.ganchos().refrescarHistorial = [terminal] {
-      if (terminal) terminal->pedirHistorial();
-    };
-    return info;
+  m.ponerFabrica(Vista::Seguimiento, [&m, &cfg] {
+    auto* t = new Trending(m.consola(), [&m] { return m.motor().ahoraMs(); }, cfg, m.imagenes());
+    QObject::connect(t, &Trending::consolaUsada, &m, &Main::rearmar);
+    return recargable(m, oyente(m, t));
   });
+
+  // Historico is made again each time it is shown after being closed; its
+  // request goes through the Info terminal.
+  m.ponerFabrica(Vista::Historicos, [&m, &cfg] {
+    auto* h = oyente(m, new Historico(m.imagenMemoria(), cfg, m.dialogos()));
+    h->ponerInfo(qobject_cast<Info*>(m.cargar(Vista::Info)));
+    QObject::connect(h, &Historico::escondida, &m, [&m] {
+      if (m.menuMarcado(Vista::Historicos)) m.ejecutar(Comando::VerHistoricos);
+    });
+    return h;
+  });
+  auto historico = [&m] { return qobject_cast<Historico*>(m.cargar(Vista::Historicos)); };
+  m.ganchos().refrescarHistorial = [historico] {
+    if (Historico* h = historico()) h->Refrescar();
+  };
+  m.ganchos().actualizarHistorial = [historico] {
+    if (Historico* h = historico()) h->mActualizar();
+  };
 }
 
 }  // namespace orda::gui

@@ -52,13 +52,15 @@ struct ConsolaPrueba {
     if (arrancar) main->arrancar();
   }
 
-  // Moves the clock to `hasta`, running every deadline on the way in order.
+  // Moves the clock to `hasta`, running every deadline on the way in order
+  // and what the windows left queued after each.
   void avanzar(std::int64_t hasta) {
     for (;;) {
       const auto t = main->motor().proximoVencimiento();
       if (!t || *t > hasta) break;
       ahora = std::max(ahora, *t);
       main->motor().vencer();
+      QCoreApplication::sendPostedEvents();
     }
     ahora = hasta;
   }

@@ -16,6 +16,7 @@
 #include "app/avisos.h"
 #include "app/opciones.h"
 #include "app/visor_memoria.h"
+#include "history/historico.h"
 #include "comun/twips.h"
 #include "consola_prueba.h"
 
@@ -281,6 +282,32 @@ class PruebaArranque : public QObject {
              QStringLiteral("Memoria interna de registros históricos"));
     QCOMPARE(c.main->visorMemoria().Text1()->toPlainText().split('\n').first(),
              lineaMemoria(c.main->imagenMemoria(), 0));
+  }
+
+  // The history window asks through Info (echoed in the log) and fills
+  // itself when the transfer ends; closed, it comes back new and asks again.
+  void historialDelPanelSimulado() {
+    ConsolaPrueba c;
+    c.avanzar(1600);
+    c.accion("tbVerHistoricos")->trigger();
+    QCOMPARE(c.cuantos("lh"), 1);
+    auto* h = qobject_cast<Historico*>(c.main->contenido(Vista::Historicos));
+    QVERIFY(h != nullptr);
+    QCOMPARE(h->cantidadRegistros(), 0);
+    c.avanzar(10000);
+    QVERIFY(h->cantidadRegistros() > 0);
+    auto* info = c.main->contenido(Vista::Info)->findChild<QTextEdit*>(QStringLiteral("mRT"));
+    QVERIFY(info->toPlainText().contains(QStringLiteral("lh")));
+
+    c.main->subventana(Vista::Historicos)->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(c.main->subventana(Vista::Historicos) == nullptr);
+    QVERIFY(c.main->teclaRapida(14));  // Alt+H
+    QCOMPARE(c.cuantos("lh"), 2);
+    c.avanzar(20000);
+    h = qobject_cast<Historico*>(c.main->contenido(Vista::Historicos));
+    QVERIFY(h != nullptr && h->cantidadRegistros() > 0);
+    QVERIFY(c.visible(Vista::Historicos));
   }
 
   void opcionesDeLaLineaDeComandos() {
