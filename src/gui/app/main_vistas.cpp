@@ -50,13 +50,26 @@ QMdiSubWindow* Main::crearSubventana(Vista v) {
   s->setWindowIcon(d_.imagenes->icono(QString::fromLatin1(d.icono)));
   s->installEventFilter(this);
   subventanas_.at(n(v)) = s;
-  if (fabricas_.at(n(v))) ponerContenido(v, fabricas_.at(n(v))());
-  s->resize(s->widget() != nullptr ? s->widget()->sizeHint().expandedTo(QSize(420, 260)) : QSize(420, 260));
   s->move(0, 0);
+  s->resize(420, 260);
+  // Seguimiento is loaded hidden at start-up; what it shows is built when it
+  // is first needed (nothing reaches it before an input is chosen in it).
+  if (v != Vista::Seguimiento) llenar(v);
   return s;
 }
 
-QWidget* Main::cargar(Vista v) { return asegurarSubventana(v)->widget(); }
+void Main::llenar(Vista v) {
+  QMdiSubWindow* s = subventana(v);
+  if (s == nullptr || s->widget() != nullptr || !fabricas_.at(n(v))) return;
+  ponerContenido(v, fabricas_.at(n(v))());
+  s->resize(s->widget()->sizeHint().expandedTo(QSize(420, 260)));
+}
+
+QWidget* Main::cargar(Vista v) {
+  asegurarSubventana(v);
+  llenar(v);
+  return subventana(v)->widget();
+}
 
 QMdiSubWindow* Main::asegurarSubventana(Vista v) {
   QMdiSubWindow* s = subventana(v);
@@ -99,6 +112,7 @@ Form1& Main::visorMemoria() {
 
 void Main::mostrar(Vista v) {
   QMdiSubWindow* s = asegurarSubventana(v);
+  llenar(v);
   s->show();
   area_->setActiveSubWindow(s);
 }

@@ -146,6 +146,7 @@ class Main : public QMainWindow, private link::OyenteEnlace {
   // Child windows.
   QMdiSubWindow* crearSubventana(Vista v);
   QMdiSubWindow* asegurarSubventana(Vista v);
+  void llenar(Vista v);
   void mostrar(Vista v);
   void ocultar(Vista v);
   void marcar(Vista v, bool si);
