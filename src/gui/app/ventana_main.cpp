@@ -74,8 +74,10 @@ Main::Main(DependenciasMain d, QWidget* padre)
 Main::~Main() {
   soltarTeclas();
   motor_->desconectar();
-  // The windows that hear the link go before it.
+  // The child windows use the link: they go before it.
   oyentes_.clear();
+  delete takeCentralWidget();
+  area_ = nullptr;
 }
 
 void Main::arrancar() {
