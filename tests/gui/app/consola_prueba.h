@@ -27,7 +27,7 @@ struct ConsolaPrueba {
   std::vector<QUrl> abiertas;
   std::vector<std::string> enviados;  // the letters of every report the panel got
 
-  explicit ConsolaPrueba(bool arrancar = true, bool ventanasReales = true) {
+  explicit ConsolaPrueba(bool arrancar = true) {
     DependenciasMain d;
     d.dialogos = &dialogos;
     d.imagenes = &imagenes;
@@ -48,7 +48,7 @@ struct ConsolaPrueba {
     };
     main = std::make_unique<Main>(std::move(d));
     main->resize(1200, 800);
-    if (ventanasReales) ponerVentanasConsola(*main);
+    ponerVentanasConsola(*main);
     if (arrancar) main->arrancar();
   }
 
