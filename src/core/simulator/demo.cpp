@@ -58,11 +58,13 @@ struct DemoTelefono {
   const char* ring;
 };
 
-// Entries 1..9 of the phone list; 9 is the technical service.
+// Entries 1..9 of the phone list; 9 is the technical service. Every value
+// is one the editors accept (rings up to 14 s), so the demo saves and
+// programs back as it reads.
 constexpr std::array<DemoTelefono, 9> kTelefonosDemo = {{
-    {"JUAN PEREZ", "1", "1143215678", "20"},
-    {"MARIA GOMEZ", "1", "1156784321", "20"},
-    {"GUARDIA", "2", "1149876543", "30"},
+    {"JUAN PEREZ", "1", "1143215678", "12"},
+    {"MARIA GOMEZ", "1", "1156784321", "12"},
+    {"GUARDIA", "2", "1149876543", "14"},
     {"VECINO", "3", "1147770011", "10"},
     {"", "0", kNumeroSinDefinir, "5"},
     {"", "0", kNumeroSinDefinir, "5"},
