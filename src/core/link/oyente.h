@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "link/textos.h"
+
 namespace orda::link {
 
 struct Color {
@@ -66,6 +68,12 @@ class OyenteEnlace {
   // A memory block arrived: `texto` (" 45%") goes to status bar panel 2,
   // which is repainted at once. bloque counts from 1 up to total.
   virtual void progresoTransferencia(const std::string& /*texto*/, int /*bloque*/, int /*total*/) {}
+
+  // A record of a programming run went out: `enviados` of `total` so far.
+  // Unless a listener shows it its own way, status bar panel 2 tells.
+  virtual void progresoProgramacion(int enviados, int total) {
+    textoPanel(kPanelMensajes, textos::textoProgramando(enviados, total));
+  }
 
   // A memory transfer completed: the memory viewer takes this caption and
   // redraws from the image.

@@ -36,6 +36,11 @@ inline constexpr const char* kLecturaInterrumpida =
 inline constexpr const char* kHistorialSinRespuesta = "El panel no respondió. Se mantienen los registros mostrados.";
 inline constexpr const char* kHistorialInterrumpido = "La transferencia de registros históricos se interrumpió.";
 
+// Status bar panel 2 while a programming run sends its records: "Programando 12/54".
+inline std::string textoProgramando(int enviados, int total) {
+  return "Programando " + std::to_string(enviados) + "/" + std::to_string(total);
+}
+
 // "El panel no confirmó 3 de 54 registros. Verifique la conexión y vuelva a programar."
 inline std::string mensajeSinConfirmar(int n) {
   return "El panel no confirmó " + std::to_string(n) +

@@ -127,7 +127,7 @@ void Consola::despues(std::int64_t ahoraMs) {
 void Consola::bombear(std::int64_t ahoraMs) {
   if (auto s = enlace_.cola().siguiente(ahoraMs, colaPausada())) {
     enlace_.enviar(s->reporte);
-    if (envio_) envio_->enviado(s->id, ahoraMs);
+    if (envio_ && envio_->enviado(s->id, ahoraMs)) oyente_.progresoProgramacion(envio_->enviados(), envio_->total());
   }
 }
 

@@ -13,8 +13,11 @@ std::optional<std::size_t> EnvioProgramacion::posicion(Id id) const {
   return static_cast<std::size_t>(it - registros_.begin());
 }
 
-void EnvioProgramacion::enviado(Id id, std::int64_t ahoraMs) {
-  if (!registros_.empty() && id == registros_.back()) ultimoEnviadoMs_ = ahoraMs;
+bool EnvioProgramacion::enviado(Id id, std::int64_t ahoraMs) {
+  if (!posicion(id)) return false;
+  ++enviados_;
+  if (id == registros_.back()) ultimoEnviadoMs_ = ahoraMs;
+  return true;
 }
 
 void EnvioProgramacion::confirmado(Id id) {

@@ -17,13 +17,16 @@ class EnvioProgramacion {
   // The queue ids of the record reports, in the order they were queued.
   explicit EnvioProgramacion(std::vector<Id> registros);
 
-  void enviado(Id id, std::int64_t ahoraMs);
+  // False when `id` is not one of the run's records (a clock report).
+  bool enviado(Id id, std::int64_t ahoraMs);
   void confirmado(Id id);
 
   bool terminado(std::int64_t ahoraMs) const;
   std::optional<std::int64_t> proximoVencimiento() const;
   // Records whose acknowledgement never came.
   int sinConfirmar() const;
+  int enviados() const { return enviados_; }
+  int total() const { return static_cast<int>(registros_.size()); }
 
  private:
   std::optional<std::size_t> posicion(Id id) const;
@@ -31,6 +34,7 @@ class EnvioProgramacion {
   std::vector<Id> registros_;
   std::vector<bool> confirmados_;
   std::optional<std::int64_t> ultimoEnviadoMs_;  // the run's last record
+  int enviados_ = 0;
 };
 
 }  // namespace orda::secuencias

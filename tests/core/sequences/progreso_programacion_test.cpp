@@ -1,0 +1,74 @@
+// Status bar panel 2 while a programming run sends its records: one step per
+// record that went out, clock reports not counted, nothing when the run
+// stopped before sending.
+#include <gtest/gtest.h>
+
+#include "link/banco.h"
+
+namespace orda::secuencias::prueba {
+namespace {
+
+using link::prueba::Banco;
+
+const programacion::FechaHora kAhora{2025, 12, 31, 9, 5, 7};
+
+std::vector<std::string> textosProgreso(const Banco& b) {
+  std::vector<std::string> v;
+  for (const auto& [panel, texto] : b.oyente.textos) {
+    if (panel == link::kPanelMensajes && texto.rfind("Programando ", 0) == 0) v.push_back(texto);
+  }
+  return v;
+}
+
+TEST(ProgresoProgramacion, UnPasoPorRegistroEnviado) {
+  struct Caso {
+    const char* nombre;
+    bool responde;
+    std::int64_t hasta;  // when the run is certainly over
+  };
+  for (const Caso& c : {Caso{"panel que confirma", true, 4000}, Caso{"panel mudo", false, 60000}}) {
+    Banco b;
+    b.transporte.responde = c.responde;
+    ASSERT_TRUE(b.consola.programar(kAhora, 0)) << c.nombre;
+    // The clock reports went out first and count for nothing.
+    EXPECT_TRUE(textosProgreso(b).empty()) << c.nombre;
+    ASSERT_TRUE(b.correrHasta(c.hasta)) << c.nombre;
+    const auto progreso = textosProgreso(b);
+    ASSERT_EQ(progreso.size(), 54u) << c.nombre;
+    EXPECT_EQ(progreso.front(), "Programando 1/54") << c.nombre;
+    EXPECT_EQ(progreso[11], "Programando 12/54") << c.nombre;
+    EXPECT_EQ(progreso.back(), "Programando 54/54") << c.nombre;
+  }
+}
+
+TEST(ProgresoProgramacion, NadaSiLaCorridaSeDetieneOSoloSeGuarda) {
+  Banco b;
+  b.transporte.responde = true;
+  b.cfg.entradas.ponerTexto(4, 8, "999999");  // does not fit its 16 bits
+  EXPECT_FALSE(b.consola.programar(kAhora, 0));
+  b.cfg.entradas.ponerTexto(4, 8, "600");
+  EXPECT_TRUE(b.consola.prepararGuardado(kAhora, 0));
+  ASSERT_TRUE(b.correr(4000));
+  EXPECT_TRUE(textosProgreso(b).empty());
+}
+
+// A listener that shows the run its own way hears the counts instead.
+TEST(ProgresoProgramacion, OyentePropioRecibeLasCuentas) {
+  struct Oyente : link::prueba::OyenteGrabador {
+    std::vector<std::pair<int, int>> pasos;
+    void progresoProgramacion(int enviados, int total) override { pasos.emplace_back(enviados, total); }
+  };
+  Banco b;
+  Oyente propio;
+  propio.reloj = &b.ahora;
+  secuencias::Consola consola{b.transporte, propio, b.cfg, b.img, 0};
+  b.transporte.responde = false;
+  ASSERT_TRUE(consola.programar(kAhora, 0));
+  // A silent panel: the two clock reports, then one record a second.
+  for (std::int64_t t = 1000; t <= 3000; t += 1000) consola.alVencer(b.ahora = t);
+  EXPECT_TRUE(propio.textos.empty());
+  EXPECT_EQ(propio.pasos, (std::vector<std::pair<int, int>>{{1, 54}, {2, 54}}));
+}
+
+}  // namespace
+}  // namespace orda::secuencias::prueba
