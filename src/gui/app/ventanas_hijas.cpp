@@ -3,6 +3,7 @@
 #include <QPointer>
 
 #include "app/ventana_main.h"
+#include "comandos/comandos_consola.h"
 #include "comun/imagenes_aplicacion.h"
 #include "config/ventana_especiales.h"
 #include "config/ventana_globales.h"
@@ -69,6 +70,9 @@ void ponerVentanasConsola(Main& m) {
   m.ganchos().actualizarHistorial = [historico] {
     if (Historico* h = historico()) h->mActualizar();
   };
+
+  // Programar, Leer and the file commands.
+  (new ComandosConsola(m))->instalar();
 }
 
 }  // namespace orda::gui

@@ -1,0 +1,108 @@
+// Abrir, Guardar and Guardar como: the file dialogs and their questions, the
+// image written or read by the core, and what the status bar and the caption
+// say afterwards.
+#include <QFileInfo>
+
+#include "app/barra_estado.h"
+#include "app/ventana_main.h"
+#include "app/visor_memoria.h"
+#include "comandos/comandos_consola.h"
+#include "comandos/reloj_civil.h"
+#include "comun/dialogos.h"
+#include "comun/texto_qt.h"
+#include "files/archivos.h"
+#include "files/mensajes.h"
+#include "reading/decodificar.h"
+
+namespace orda::gui {
+
+namespace {
+
+const QString kFiltro = QStringLiteral("*.dat");
+const QString kExtension = QStringLiteral("dat");
+const QString kReemplazar = QStringLiteral("El archivo ya existe. ¿Desea reemplazarlo? ");
+const QString kNoExiste = QStringLiteral("Error: Archivo no existe");
+
+bool esErrorDeAcceso(const std::string& error) {
+  return error.rfind(archivos::kPrefijoLectura, 0) == 0;
+}
+
+}  // namespace
+
+ResultadoGuardado ComandosConsola::guardar() {
+  if (m_.consola().rechazarSiOcupado()) return ResultadoGuardado::Fallido;
+  if (!nombreArchivo_.isEmpty()) return escribir(nombreArchivo_);
+  return elegirYEscribir(QStringLiteral("Guardar"));
+}
+
+ResultadoGuardado ComandosConsola::guardarComo() {
+  if (m_.consola().rechazarSiOcupado()) return ResultadoGuardado::Fallido;
+  return elegirYEscribir(QStringLiteral("Guardar como "));
+}
+
+ResultadoGuardado ComandosConsola::elegirYEscribir(const QString& titulo) {
+  const PedidoArchivo pedido{titulo, dirInicial_, {}, kFiltro, kExtension};
+  for (;;) {
+    const std::optional<QString> ruta = m_.dialogos().archivoParaGuardar(pedido);
+    if (!ruta) return ResultadoGuardado::Cancelado;
+    if (!QFileInfo::exists(*ruta)) return escribir(*ruta);
+    const Respuesta r = m_.dialogos().mensaje(kReemplazar, QStringLiteral("Sistema"), Icono::Exclamacion, Botones::SiNo);
+    if (r == Respuesta::Si) return escribir(*ruta);
+  }
+}
+
+ResultadoGuardado ComandosConsola::escribir(const QString& ruta) {
+  if (!confirmarEdiciones()) return ResultadoGuardado::Fallido;
+  // The image built from the tables; the panel, if any, gets the two clock
+  // reports and nothing waits for them. An encoder error showed its box and
+  // leaves the file as it was.
+  const bool construida = m_.consola().prepararGuardado(ahoraCivil(), m_.motor().ahoraMs());
+  m_.rearmar();
+  if (!construida) return ResultadoGuardado::Fallido;
+  if (const auto error = archivos::escribirImagen(u8(ruta), m_.imagenMemoria())) {
+    m_.dialogos().mensaje(q(*error), QStringLiteral("OrDA"), Icono::Critico);
+    return ResultadoGuardado::Fallido;
+  }
+  nombreArchivo_ = ruta;
+  anunciar(q(archivos::textoGuardado(u8(ruta), u8(horaCorta()))), ruta);
+  return ResultadoGuardado::Guardado;
+}
+
+void ComandosConsola::abrir() {
+  if (m_.consola().rechazarSiOcupado()) return;
+  const PedidoArchivo pedido{QStringLiteral("Abrir"), dirInicial_, nombreArchivo_, kFiltro, kExtension};
+  std::optional<QString> ruta;
+  do {
+    ruta = m_.dialogos().archivoParaAbrir(pedido);
+    if (!ruta) return;
+  } while (!QFileInfo::exists(*ruta));
+  if (cargar(*ruta)) nombreArchivo_ = *ruta;
+}
+
+bool ComandosConsola::cargar(const QString& ruta) {
+  imagen::ImagenMemoria& imagen = m_.imagenMemoria();
+  // A short or unreadable file is refused whole: image and tables stay.
+  if (const auto error = archivos::leerImagen(u8(ruta), imagen)) {
+    if (esErrorDeAcceso(*error)) m_.ponerMensaje(kNoExiste);
+    m_.dialogos().mensaje(q(*error), QStringLiteral("OrDA"), Icono::Exclamacion);
+    return false;
+  }
+  if (m_.subventanaMemoria() != nullptr) m_.visorMemoria().sb_Change();
+  config::Configuracion& cfg = m_.configuracion();
+  lectura::decodificarImagen(imagen, cfg);
+  lectura::restaurarClave(imagen, cfg);
+  if (BarraEstado* b = m_.barraEstado()) {
+    b->panel(link::kPanelVersion).ponerTexto(q(config::textoVersion(cfg.versionPanel)));
+    b->panel(link::kPanelSerial).ponerTexto(q(config::textoSerial(cfg.serialPanel)));
+  }
+  emit m_.configuracionLeida();
+  anunciar(q(archivos::textoAbierto(u8(ruta), u8(horaCorta()))), ruta);
+  return true;
+}
+
+void ComandosConsola::anunciar(const QString& texto, const QString& ruta) {
+  m_.ponerMensaje(texto);
+  m_.setWindowTitle(q(archivos::tituloVentana(u8(ruta))));
+}
+
+}  // namespace orda::gui

@@ -1,0 +1,56 @@
+#pragma once
+// The console's commands on the panel and on configuration files, as the
+// menu, the toolbar and the hot keys reach them through Main's hooks:
+// Programar, Leer, Abrir, Guardar and Guardar como. What they do to the panel
+// and to the image lives in the core (the programming run, the read, the
+// file); here are the questions, the file dialogs and what the user is told.
+//
+// Nothing that talks to the panel or touches the image starts while a
+// transfer or a programming run is in progress: the command is refused with
+// the status text of the link.
+#include <QObject>
+#include <QString>
+#include <optional>
+
+#include "app/ganchos.h"
+
+namespace orda::gui {
+
+class Main;
+
+class ComandosConsola : public QObject {
+ public:
+  // Lives as long as `m` (its child).
+  explicit ComandosConsola(Main& m);
+
+  // Puts the commands in Main's hooks.
+  void instalar();
+
+  void programar();
+  void leer();
+  void abrir();
+  ResultadoGuardado guardar();
+  ResultadoGuardado guardarComo();
+
+  // The current file, empty until one was saved or opened.
+  QString nombreArchivo() const { return nombreArchivo_; }
+  // Where the file dialogs start.
+  QString dirInicial() const { return dirInicial_; }
+
+ private:
+  // LeaveCell of every table window: a pending cell edit is written, as the
+  // encoders read the tables. False when a value was refused (the warning
+  // is up and the editor stays on the cell).
+  bool confirmarEdiciones();
+  ResultadoGuardado elegirYEscribir(const QString& titulo);
+  ResultadoGuardado escribir(const QString& ruta);
+  bool cargar(const QString& ruta);
+  // Status bar panel 2 and the caption after a file was saved or opened.
+  void anunciar(const QString& texto, const QString& ruta);
+
+  Main& m_;
+  QString nombreArchivo_;
+  QString dirInicial_;
+};
+
+}  // namespace orda::gui
