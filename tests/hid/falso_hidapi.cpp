@@ -20,14 +20,12 @@ struct Dispositivo {
   bool presente = false;
   int generacion = 0;  // a re-plug makes the old handles stale
   std::deque<Datos> entrada;
-  Respuesta respuesta;
   int lecturasHastaFallo = -1;
   bool irseAlFallar = false;
   bool lecturaFallida = false;
   int errorApertura = -1;  // -1: opens succeed
   std::wstring textoApertura;
-  bool escrituraFalla = false;
-  std::wstring textoEscritura;
+  std::wstring textoEscritura;  // empty: writes succeed
   std::vector<std::vector<std::uint8_t>> escrituras;
 };
 
@@ -39,7 +37,6 @@ struct Estado {
   std::wstring errorGlobal = L"Success";
   int enumeraciones = 0;
   int abiertos = 0;
-  int lecturasEnCurso = 0;
   bool iniciado = false;
 };
 
@@ -57,6 +54,12 @@ void conDispositivo(const std::string& ruta, F f) {
     f(e.dispositivos[ruta]);
   }
   e.cambio.notify_all();
+}
+
+template <typename T>
+T leer(T Estado::*campo) {
+  std::lock_guard<std::mutex> bloqueo(estado().mutex);
+  return estado().*campo;
 }
 
 }  // namespace
@@ -90,10 +93,6 @@ void inyectar(const std::string& ruta, const Datos& reporte) {
   conDispositivo(ruta, [&](Dispositivo& d) { d.entrada.push_back(reporte); });
 }
 
-void responder(const std::string& ruta, Respuesta respuesta) {
-  conDispositivo(ruta, [&](Dispositivo& d) { d.respuesta = std::move(respuesta); });
-}
-
 void fallarLecturaTras(const std::string& ruta, int reportes, bool irse) {
   conDispositivo(ruta, [&](Dispositivo& d) {
     d.lecturasHastaFallo = reportes;
@@ -108,19 +107,8 @@ void fallarApertura(const std::string& ruta, int error, const std::wstring& text
   });
 }
 
-void abrirBien(const std::string& ruta) {
-  conDispositivo(ruta, [](Dispositivo& d) { d.errorApertura = -1; });
-}
-
 void fallarEscritura(const std::string& ruta, const std::wstring& texto) {
-  conDispositivo(ruta, [&](Dispositivo& d) {
-    d.escrituraFalla = true;
-    d.textoEscritura = texto;
-  });
-}
-
-void escribirBien(const std::string& ruta) {
-  conDispositivo(ruta, [](Dispositivo& d) { d.escrituraFalla = false; });
+  conDispositivo(ruta, [&](Dispositivo& d) { d.textoEscritura = texto; });
 }
 
 std::vector<std::vector<std::uint8_t>> escrituras(const std::string& ruta) {
@@ -130,18 +118,8 @@ std::vector<std::vector<std::uint8_t>> escrituras(const std::string& ruta) {
   return it == e.dispositivos.end() ? std::vector<std::vector<std::uint8_t>>{} : it->second.escrituras;
 }
 
-namespace {
-template <typename T>
-T leer(T Estado::*campo) {
-  Estado& e = estado();
-  std::lock_guard<std::mutex> bloqueo(e.mutex);
-  return e.*campo;
-}
-}  // namespace
-
 int enumeraciones() { return leer(&Estado::enumeraciones); }
 int abiertos() { return leer(&Estado::abiertos); }
-int lecturasEnCurso() { return leer(&Estado::lecturasEnCurso); }
 bool iniciado() { return leer(&Estado::iniciado); }
 
 }  // namespace orda::hid::falso
@@ -167,25 +145,27 @@ Dispositivo* vigente(Estado& e, hid_device* dev) {
   return d.presente && d.generacion == dev->generacion && !d.lecturaFallida ? &d : nullptr;
 }
 
+void iniciar(bool si) {
+  std::lock_guard<std::mutex> bloqueo(estado().mutex);
+  estado().iniciado = si;
+}
+
 }  // namespace
 
 extern "C" {
 
 int hid_init(void) {
-  Estado& e = estado();
-  std::lock_guard<std::mutex> bloqueo(e.mutex);
-  e.iniciado = true;
+  iniciar(true);
   return 0;
 }
 
 int hid_exit(void) {
-  Estado& e = estado();
-  std::lock_guard<std::mutex> bloqueo(e.mutex);
-  e.iniciado = false;
+  iniciar(false);
   return 0;
 }
 
-hid_device_info* hid_enumerate(unsigned short vendor_id, unsigned short product_id) {
+// Every present device: the transport always asks for all of them.
+hid_device_info* hid_enumerate(unsigned short, unsigned short) {
   Estado& e = estado();
   std::lock_guard<std::mutex> bloqueo(e.mutex);
   ++e.enumeraciones;
@@ -194,8 +174,6 @@ hid_device_info* hid_enumerate(unsigned short vendor_id, unsigned short product_
   for (const std::string& ruta : e.orden) {
     const Dispositivo& d = e.dispositivos[ruta];
     if (!d.presente) continue;
-    const bool ids = (vendor_id == 0 || vendor_id == d.vendorId) && (product_id == 0 || product_id == d.productId);
-    if (!ids) continue;
     auto* info = new hid_device_info{};
     info->path = new char[ruta.size() + 1];
     std::memcpy(info->path, ruta.c_str(), ruta.size() + 1);
@@ -232,18 +210,14 @@ hid_device* hid_open_path(const char* path) {
   }
   e.errorGlobal = L"Success";
   ++e.abiertos;
-  auto* dev = new hid_device_;
-  dev->ruta = path;
-  dev->generacion = it->second.generacion;
-  return dev;
+  return new hid_device_{path, it->second.generacion};
 }
 
 void hid_close(hid_device* dev) {
   if (dev == nullptr) return;
-  Estado& e = estado();
   {
-    std::lock_guard<std::mutex> bloqueo(e.mutex);
-    --e.abiertos;
+    std::lock_guard<std::mutex> bloqueo(estado().mutex);
+    --estado().abiertos;
   }
   delete dev;
 }
@@ -251,13 +225,10 @@ void hid_close(hid_device* dev) {
 int hid_read_timeout(hid_device* dev, unsigned char* data, size_t length, int milliseconds) {
   Estado& e = estado();
   std::unique_lock<std::mutex> bloqueo(e.mutex);
-  ++e.lecturasEnCurso;
-  const auto hayAlgo = [&] {
+  e.cambio.wait_for(bloqueo, std::chrono::milliseconds(milliseconds), [&] {
     Dispositivo* d = vigente(e, dev);
     return d == nullptr || !d->entrada.empty() || d->lecturasHastaFallo == 0;
-  };
-  e.cambio.wait_for(bloqueo, std::chrono::milliseconds(milliseconds), hayAlgo);
-  --e.lecturasEnCurso;
+  });
   dev->error = L"Success";
   Dispositivo* d = vigente(e, dev);
   if (d != nullptr && d->lecturasHastaFallo == 0) {
@@ -280,30 +251,21 @@ int hid_read_timeout(hid_device* dev, unsigned char* data, size_t length, int mi
 
 int hid_write(hid_device* dev, const unsigned char* data, size_t length) {
   Estado& e = estado();
-  std::vector<std::uint8_t> escrito(data, data + length);
-  Dispositivo* d = nullptr;
-  {
-    std::lock_guard<std::mutex> bloqueo(e.mutex);
-    d = vigente(e, dev);
-    if (d == nullptr || d->escrituraFalla) {
-      dev->error = d == nullptr ? L"Device disconnected" : d->textoEscritura;
-      return -1;
-    }
-    dev->error = L"Success";
-    d->escrituras.push_back(escrito);
-    if (d->respuesta) {
-      for (const Datos& r : d->respuesta(escrito)) d->entrada.push_back(r);
-    }
+  std::lock_guard<std::mutex> bloqueo(e.mutex);
+  Dispositivo* d = vigente(e, dev);
+  if (d == nullptr || !d->textoEscritura.empty()) {
+    dev->error = d == nullptr ? L"Device disconnected" : d->textoEscritura;
+    return -1;
   }
-  e.cambio.notify_all();
+  dev->error = L"Success";
+  d->escrituras.emplace_back(data, data + length);
   return static_cast<int>(length);
 }
 
 const wchar_t* hid_error(hid_device* dev) {
   if (dev != nullptr) return dev->error.c_str();
-  Estado& e = estado();
-  std::lock_guard<std::mutex> bloqueo(e.mutex);
-  return e.errorGlobal.c_str();
+  std::lock_guard<std::mutex> bloqueo(estado().mutex);
+  return estado().errorGlobal.c_str();
 }
 
 }  // extern "C"

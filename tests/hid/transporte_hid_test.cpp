@@ -20,7 +20,6 @@
 #include "hid/lector_hid.h"
 #include "hid/mensajes_hid.h"
 #include "hid/transporte_hid.h"
-#include "simulator/panel.h"
 
 namespace orda::hid {
 namespace {
@@ -34,7 +33,7 @@ const std::string kPanel = "/falso/hidraw0";
 const std::string kTeclado = "/falso/hidraw1";
 constexpr int kTecladoVendor = 0x046d;
 constexpr int kTecladoProducto = 0xc31c;
-constexpr int kEspera = 5000;
+constexpr int kRondas = 193;  // a memory read: the start report and 192 blocks
 
 falso::Datos numerado(int n) {
   falso::Datos d{};
@@ -45,37 +44,6 @@ falso::Datos numerado(int n) {
 }
 
 int numero(const BufferReporte& b) { return b[1] | (b[2] << 8); }
-
-BufferReporte comando(char a, char b) {
-  BufferReporte r{};
-  r[1] = static_cast<std::uint8_t>(a);
-  r[2] = static_cast<std::uint8_t>(b);
-  return r;
-}
-
-// The simulated panel behind the stand-in device: each written report is
-// handed to it one millisecond after the last, and its answers become the
-// device's input reports.
-struct PanelSimuladoPorHid {
-  simulador::PanelSimulado panel;
-  std::int64_t ahoraMs = 0;
-
-  falso::Respuesta respuesta() {
-    return [this](const std::vector<std::uint8_t>& escrito) {
-      BufferReporte reporte{};
-      std::copy_n(escrito.begin(), std::min(escrito.size(), reporte.size()), reporte.begin());
-      std::vector<falso::Datos> datos;
-      for (const BufferReporte& r : panel.recibir(reporte, ++ahoraMs)) {
-        falso::Datos d{};
-        std::copy(r.begin() + 1, r.end(), d.begin());
-        datos.push_back(d);
-      }
-      return datos;
-    };
-  }
-};
-
-constexpr std::size_t kBloques = simulador::MemoriaDatos{}.size() / 64;
 
 std::size_t hilosVivos() {
   std::size_t n = 0;
@@ -94,20 +62,18 @@ class TransporteHidTest : public ::testing::Test {
   void conectar() {
     transporte.alEvento = [this](const Evento& e) {
       eventos.push_back(e);
-      if (e.tipo == EventoHid::ReporteEsperando) {
-        BufferReporte b{};
-        if (transporte.Read(e.handle, b)) leidos.push_back(b);
-      }
+      BufferReporte b{};
+      if (e.tipo == EventoHid::ReporteEsperando && transporte.Read(e.handle, b)) leidos.push_back(b);
       if (alEvento) alEvento(e);
     };
     transporte.alMensaje = [this](const std::string& m) { mensajes.push_back(m); };
     ASSERT_TRUE(transporte.Connect());
   }
-  // Runs the event loop until `condicion` holds, at most kEspera ms. The loop
-  // wakes on each posted event, as the console's does, so a round trip with
-  // the reader takes what it takes in the console.
+  // Runs the event loop until `condicion` holds, at most 5 s. The loop wakes
+  // on each posted event, as the console's does, so a round trip with the
+  // reader takes what it takes in the console.
   static bool esperar(const std::function<bool()>& condicion) {
-    const QDeadlineTimer limite(kEspera);
+    const QDeadlineTimer limite(5000);
     QTimer despertador;  // wakes the loop when nothing else happens
     despertador.start(10);
     while (!condicion()) {
@@ -120,6 +86,7 @@ class TransporteHidTest : public ::testing::Test {
     return static_cast<std::size_t>(
         std::count_if(eventos.begin(), eventos.end(), [&](const Evento& e) { return e.tipo == tipo; }));
   }
+  bool escribir(const BufferReporte& b = {}) { return transporte.WriteEx(link::kVendorId, link::kProductId, b); }
   // The panel attached and its reader running.
   Handle panelLeyendo() {
     falso::enchufar(kPanel, link::kVendorId, link::kProductId);
@@ -129,31 +96,27 @@ class TransporteHidTest : public ::testing::Test {
     transporte.SetReadNotify(h, true);
     return h;
   }
-  // A memory read as the console runs it: "lt", then "pn" after the start
-  // report and after every block, sent from the event handler.
-  void leerMemoria() {
-    falso::responder(kPanel, simulado.respuesta());
-    alEvento = [&](const Evento& e) {
+  // A transfer as the console runs it: each answer's event sends the next
+  // report, and the panel answers the first kRondas with reports numbered in order.
+  void transferir() {
+    alEvento = [&, n = 1](const Evento& e) mutable {
       if (e.tipo != EventoHid::ReporteEsperando) return;
-      transporte.WriteEx(link::kVendorId, link::kProductId, comando('p', 'n'));
+      escribir();
+      if (n < kRondas) falso::inyectar(kPanel, numerado(n++));
     };
-    BufferReporte lt = comando('l', 't');
-    lt[0] = 7;      // a wrong report id never reaches the panel
-    lt[64] = 0x5a;  // nor is the last byte lost
-    ASSERT_TRUE(transporte.WriteEx(link::kVendorId, link::kProductId, lt));
+    BufferReporte primero{};
+    primero[0] = 7;      // a wrong report id never reaches the panel
+    primero[64] = 0x5a;  // nor is the last byte lost
+    ASSERT_TRUE(escribir(primero));
+    falso::inyectar(kPanel, numerado(0));
   }
-  void compararBloques(std::size_t bloques) {
-    ASSERT_GE(leidos.size(), bloques + 1);
-    EXPECT_EQ(leidos[0][1], 2) << "start report of a memory transfer";
-    const auto& memoria = simulado.panel.memoriaDatos();
-    for (std::size_t b = 0; b < bloques; ++b) {
-      EXPECT_TRUE(std::equal(leidos[b + 1].begin() + 1, leidos[b + 1].end(), memoria.begin() + b * 64)) << b;
+  void numeradosEnOrden(std::size_t n) {
+    ASSERT_GE(leidos.size(), n);
+    for (std::size_t i = 0; i < n; ++i) {
+      ASSERT_EQ(numero(leidos[i]), static_cast<int>(i));
+      ASSERT_EQ(leidos[i][0], 0) << "report id";
+      ASSERT_EQ(leidos[i][64], 0xab) << "the 64th report byte lands at index 64";
     }
-  }
-  // Enough rounds of the device list for a change to have shown.
-  void esperarRevisiones(int rondas) {
-    const int hasta = falso::enumeraciones() + rondas;
-    ASSERT_TRUE(esperar([&] { return falso::enumeraciones() >= hasta; }));
   }
 
   TransporteHid transporte{20};
@@ -162,30 +125,33 @@ class TransporteHidTest : public ::testing::Test {
   std::vector<std::string> mensajes;
   std::function<void(const Evento&)> alEvento;
   std::size_t hilosAlEmpezar = 0;
-  PanelSimuladoPorHid simulado;
 };
 
-TEST_F(TransporteHidTest, DevicesAttachedAtStartRaisePlugEventsAfterConnectReturns) {
+TEST_F(TransporteHidTest, DevicesComeAndGoWithTheListAndTheirEventsFollowConnect) {
   falso::enchufar(kTeclado, kTecladoVendor, kTecladoProducto);
   falso::enchufar(kPanel, link::kVendorId, link::kProductId);
   conectar();
   EXPECT_TRUE(eventos.empty());  // nothing re-enters the caller inside Connect
   ASSERT_TRUE(esperar([&] { return cuantos(EventoHid::Cambio) == 1; }));
-
   ASSERT_EQ(eventos.size(), 3u);
-  EXPECT_EQ(eventos[0].tipo, EventoHid::Conectado);
   EXPECT_EQ(eventos[1].tipo, EventoHid::Conectado);
-  EXPECT_NE(eventos[0].handle, eventos[1].handle);
   const Handle teclado = eventos[0].handle, panel = eventos[1].handle;
+  EXPECT_NE(teclado, panel);
   EXPECT_EQ(transporte.GetVendorID(teclado), kTecladoVendor);
   EXPECT_EQ(transporte.GetProductID(teclado), kTecladoProducto);
   EXPECT_EQ(transporte.GetHandle(link::kVendorId, link::kProductId), panel);
   EXPECT_EQ(transporte.GetHandle(0x1234, 2), 0u);
 
-  // A device plugged later is found by the next look at the list.
+  // Plugged later, or unplugged while nobody reads it: the next look finds it.
   falso::enchufar("/falso/hidraw2", 0x0001, 0x0002);
   ASSERT_TRUE(esperar([&] { return cuantos(EventoHid::Cambio) == 2; }));
   EXPECT_EQ(cuantos(EventoHid::Conectado), 3u);
+  falso::desenchufar(kTeclado);
+  ASSERT_TRUE(esperar([&] { return cuantos(EventoHid::Cambio) == 3; }));
+  EXPECT_EQ(eventos[eventos.size() - 2].tipo, EventoHid::Desconectado);
+  EXPECT_EQ(eventos[eventos.size() - 2].handle, teclado);
+  EXPECT_EQ(cuantos(EventoHid::Desconectado), 1u);
+  EXPECT_EQ(transporte.GetHandle(link::kVendorId, link::kProductId), panel);
 }
 
 TEST_F(TransporteHidTest, ReportsArriveThroughTheReaderInOrderOnePerEvent) {
@@ -198,36 +164,28 @@ TEST_F(TransporteHidTest, ReportsArriveThroughTheReaderInOrderOnePerEvent) {
   const bool llegaron = esperar([&] { return leidos.size() == kReportes; });
   alimentador.join();
   ASSERT_TRUE(llegaron) << leidos.size();
-
   EXPECT_EQ(cuantos(EventoHid::ReporteEsperando), static_cast<std::size_t>(kReportes));
-  for (int i = 0; i < kReportes; ++i) {
-    EXPECT_EQ(leidos[i][0], 0) << i;  // report id
-    EXPECT_EQ(numero(leidos[i]), i);
-    EXPECT_EQ(leidos[i][64], 0xab) << "the 64th report byte lands at index 64";
-  }
+  numeradosEnOrden(kReportes);
   BufferReporte b{};
   EXPECT_FALSE(transporte.Read(panel, b));  // each report is read once
 }
 
-TEST_F(TransporteHidTest, AMemoryReadFromTheSimulatedPanelBringsEveryBlockInOrder) {
+TEST_F(TransporteHidTest, ATransferGoesOutWholeAndNeverWaitsForTheReadTimeout) {
   panelLeyendo();
   QElapsedTimer reloj;
   reloj.start();
-  leerMemoria();
-  ASSERT_TRUE(esperar([&] { return leidos.size() == kBloques + 1; })) << leidos.size();
-  // A write never waits for the reader's timeout: 193 round trips in far
-  // less than 193 read timeouts (they take well under a millisecond each).
-  EXPECT_LT(reloj.elapsed(), static_cast<qint64>(kBloques) * LectorHid::kEsperaLecturaMs / 4);
-  compararBloques(kBloques);
-  // "lt", then one "pn" after the start report and after each block, whole.
-  ASSERT_TRUE(esperar([&] { return falso::escrituras(kPanel).size() == kBloques + 2; }));
+  transferir();
+  ASSERT_TRUE(esperar([&] { return leidos.size() == kRondas; })) << leidos.size();
+  // The round trips take well under a millisecond each, not a read timeout.
+  EXPECT_LT(reloj.elapsed(), static_cast<qint64>(kRondas) * LectorHid::kEsperaLecturaMs / 4);
+  numeradosEnOrden(kRondas);
+  ASSERT_TRUE(esperar([&] { return falso::escrituras(kPanel).size() == kRondas + 1; }));
   const auto escritas = falso::escrituras(kPanel);
   for (const auto& e : escritas) {
     ASSERT_EQ(e.size(), link::kTamanoReporte);
     EXPECT_EQ(e[0], 0);
   }
   EXPECT_EQ(escritas[0][64], 0x5a);
-  EXPECT_EQ(escritas[1][1], 'p');
   EXPECT_TRUE(mensajes.empty());
   EXPECT_FALSE(transporte.WriteEx(link::kVendorId, 2, BufferReporte{})) << "no such device";
 }
@@ -235,34 +193,29 @@ TEST_F(TransporteHidTest, AMemoryReadFromTheSimulatedPanelBringsEveryBlockInOrde
 TEST_F(TransporteHidTest, AFailingWriteReturnsFalseAndIsLoggedOncePerRun) {
   panelLeyendo();
   falso::fallarEscritura(kPanel, L"Broken pipe");
-  EXPECT_FALSE(transporte.WriteEx(link::kVendorId, link::kProductId, BufferReporte{}));
-  EXPECT_FALSE(transporte.WriteEx(link::kVendorId, link::kProductId, BufferReporte{}));
+  EXPECT_FALSE(escribir());
+  EXPECT_FALSE(escribir());
   EXPECT_EQ(mensajes, std::vector<std::string>{"No se pudo enviar al panel (Broken pipe)."});
-  falso::escribirBien(kPanel);
-  EXPECT_TRUE(transporte.WriteEx(link::kVendorId, link::kProductId, BufferReporte{}));
+  falso::fallarEscritura(kPanel, L"");
+  EXPECT_TRUE(escribir());
   falso::fallarEscritura(kPanel, L"Broken pipe");
-  EXPECT_FALSE(transporte.WriteEx(link::kVendorId, link::kProductId, BufferReporte{}));
+  EXPECT_FALSE(escribir());
   EXPECT_EQ(mensajes.size(), 2u);
 }
 
-struct CasoDesenchufe {
-  const char* nombre;
-  bool irse;  // false: the read fails but the device stays on the list
-};
+// irse: the cable is pulled; otherwise the read fails but the device stays listed.
+class DesenchufeTest : public TransporteHidTest, public ::testing::WithParamInterface<bool> {};
 
-class DesenchufeTest : public TransporteHidTest, public ::testing::WithParamInterface<CasoDesenchufe> {};
-
-TEST_P(DesenchufeTest, AReadErrorInTheMiddleOfATransferIsAnUnplugAfterTheBlocksBeforeIt) {
+TEST_P(DesenchufeTest, AReadErrorInTheMiddleOfATransferIsAnUnplugAfterTheReportsBeforeIt) {
   const Handle panel = panelLeyendo();
-  constexpr std::size_t kLlegan = 100;  // blocks before the cable goes
-  falso::fallarLecturaTras(kPanel, 1 + kLlegan, GetParam().irse);
-  leerMemoria();
+  constexpr std::size_t kLlegan = 100;
+  falso::fallarLecturaTras(kPanel, kLlegan, GetParam());
+  transferir();
   ASSERT_TRUE(esperar([&] { return cuantos(EventoHid::Desconectado) == 1; }));
-
-  ASSERT_EQ(leidos.size(), 1 + kLlegan);
-  compararBloques(kLlegan);
-  // Plug, change, the start report and the blocks, then the panel's unplug and a change.
-  ASSERT_EQ(eventos.size(), 2 + 1 + kLlegan + 2);
+  ASSERT_EQ(leidos.size(), kLlegan);
+  numeradosEnOrden(kLlegan);
+  // Plug, change, the reports, then the panel's unplug and a change.
+  ASSERT_EQ(eventos.size(), 2 + kLlegan + 2);
   EXPECT_EQ(eventos[eventos.size() - 2].tipo, EventoHid::Desconectado);
   EXPECT_EQ(eventos[eventos.size() - 2].handle, panel);
   EXPECT_EQ(eventos.back().tipo, EventoHid::Cambio);
@@ -270,29 +223,26 @@ TEST_P(DesenchufeTest, AReadErrorInTheMiddleOfATransferIsAnUnplugAfterTheBlocksB
   EXPECT_EQ(transporte.GetVendorID(panel), link::kVendorId);
   EXPECT_EQ(transporte.GetProductID(panel), link::kProductId);
   EXPECT_EQ(transporte.GetHandle(link::kVendorId, link::kProductId), 0u);
-  EXPECT_FALSE(transporte.WriteEx(link::kVendorId, link::kProductId, BufferReporte{}));
+  EXPECT_FALSE(escribir());
   BufferReporte b{};
   EXPECT_FALSE(transporte.Read(panel, b));
   EXPECT_EQ(falso::abiertos(), 0);
   EXPECT_EQ(hilosVivos(), hilosAlEmpezar);
   alEvento = nullptr;
 
-  // Straight back in on the same node: after a pause, plugged again with a
-  // new handle, and it reads.
+  // Straight back in on the same node: after a pause, a new handle that reads.
   falso::enchufar(kPanel, link::kVendorId, link::kProductId);
   ASSERT_TRUE(esperar([&] { return cuantos(EventoHid::Conectado) == 2; }));
   const Handle otra = transporte.GetHandle(link::kVendorId, link::kProductId);
   EXPECT_NE(otra, panel);
   transporte.SetReadNotify(otra, true);
   falso::inyectar(kPanel, numerado(77));
-  ASSERT_TRUE(esperar([&] { return leidos.size() == 2 + kLlegan; }));
+  ASSERT_TRUE(esperar([&] { return leidos.size() == kLlegan + 1; }));
   EXPECT_EQ(numero(leidos.back()), 77);
 }
 
-INSTANTIATE_TEST_SUITE_P(Transporte, DesenchufeTest,
-                         ::testing::Values(CasoDesenchufe{"CablePulled", true},
-                                           CasoDesenchufe{"DeviceStaysListed", false}),
-                         [](const auto& info) { return std::string(info.param.nombre); });
+INSTANTIATE_TEST_SUITE_P(Transporte, DesenchufeTest, ::testing::Values(true, false),
+                         [](const auto& info) { return std::string(info.param ? "CablePulled" : "DeviceStaysListed"); });
 
 TEST_F(TransporteHidTest, ADeviceWhoseReadsKeepFailingComesBackAfterGrowingPauses) {
   alEvento = [&](const Evento& e) {
@@ -301,26 +251,13 @@ TEST_F(TransporteHidTest, ADeviceWhoseReadsKeepFailingComesBackAfterGrowingPause
   falso::enchufar(kPanel, link::kVendorId, link::kProductId);
   falso::fallarLecturaTras(kPanel, 0, false);
   conectar();
-  esperarRevisiones(40);
+  const int hasta = falso::enumeraciones() + 40;
+  ASSERT_TRUE(esperar([&] { return falso::enumeraciones() >= hasta; }));
   // Back on looks 1, 3, 6, 11, 20 and 37: not on every other look, nor
   // never again (a panel plugged straight back in on the same node).
   EXPECT_GE(cuantos(EventoHid::Conectado), 4u);
   EXPECT_LE(cuantos(EventoHid::Conectado), 7u);
   EXPECT_GE(cuantos(EventoHid::Desconectado) + 1, cuantos(EventoHid::Conectado));
-}
-
-TEST_F(TransporteHidTest, AnUnplugOfADeviceNobodyReadsIsFoundByTheList) {
-  falso::enchufar(kTeclado, kTecladoVendor, kTecladoProducto);
-  const Handle panel = panelLeyendo();
-  const Handle teclado = transporte.GetHandle(kTecladoVendor, kTecladoProducto);
-  ASSERT_TRUE(esperar([&] { return cuantos(EventoHid::Cambio) == 1; }));
-  falso::desenchufar(kTeclado);
-  ASSERT_TRUE(esperar([&] { return cuantos(EventoHid::Cambio) == 2; }));
-  ASSERT_GE(eventos.size(), 2u);
-  EXPECT_EQ(eventos[eventos.size() - 2].tipo, EventoHid::Desconectado);
-  EXPECT_EQ(eventos[eventos.size() - 2].handle, teclado);
-  EXPECT_EQ(transporte.GetHandle(link::kVendorId, link::kProductId), panel);
-  EXPECT_EQ(cuantos(EventoHid::Desconectado), 1u);
 }
 
 struct CasoApertura {
@@ -341,12 +278,12 @@ TEST_P(AperturaTest, AFailedOpenWritesOneLineNamingTheReason) {
   // Every plug and change event asks again; the line is written once.
   transporte.SetReadNotify(panel, true);
   transporte.SetReadNotify(panel, true);
-  EXPECT_FALSE(transporte.WriteEx(link::kVendorId, link::kProductId, BufferReporte{}));
+  EXPECT_FALSE(escribir());
   EXPECT_EQ(mensajes, std::vector<std::string>{GetParam().esperado});
   EXPECT_EQ(hilosVivos(), hilosAlEmpezar) << "no reader without a device";
 
   // Once the device opens, reports flow.
-  falso::abrirBien(kPanel);
+  falso::fallarApertura(kPanel, -1, L"");
   transporte.SetReadNotify(panel, true);
   falso::inyectar(kPanel, numerado(3));
   ASSERT_TRUE(esperar([&] { return leidos.size() == 1; }));
@@ -384,7 +321,6 @@ TEST_F(TransporteHidTest, DisconnectJoinsEveryReaderClosesEveryDeviceAndDropsWha
   transporte.Disconnect();
   EXPECT_EQ(hilosVivos(), hilosAlEmpezar);
   EXPECT_EQ(falso::abiertos(), 0);
-  EXPECT_EQ(falso::lecturasEnCurso(), 0);
   EXPECT_FALSE(falso::iniciado());
   // Wake-ups posted before the readers stopped deliver nothing afterwards.
   const std::size_t antes = eventos.size();
@@ -393,7 +329,7 @@ TEST_F(TransporteHidTest, DisconnectJoinsEveryReaderClosesEveryDeviceAndDropsWha
   EXPECT_EQ(eventos.size(), antes);
   BufferReporte b{};
   EXPECT_FALSE(transporte.Read(panel, b));
-  EXPECT_FALSE(transporte.WriteEx(link::kVendorId, link::kProductId, b));
+  EXPECT_FALSE(escribir());
 
   // And it can start again.
   ASSERT_TRUE(transporte.Connect());
@@ -409,7 +345,6 @@ TEST_F(TransporteHidTest, ADisconnectFromInsideAnEventHandlerEndsEverything) {
   ASSERT_TRUE(esperar([&] { return leidos.size() == 3 && !falso::iniciado(); }));
   QCoreApplication::sendPostedEvents();
   QCoreApplication::processEvents();
-  EXPECT_EQ(leidos.size(), 3u);
   EXPECT_EQ(cuantos(EventoHid::ReporteEsperando), 3u);
   EXPECT_EQ(hilosVivos(), hilosAlEmpezar);
   EXPECT_EQ(falso::abiertos(), 0);
