@@ -139,12 +139,14 @@ class PruebaIdaYVuelta : public QObject {
     for (std::size_t i = enviados; i < c.enviados.size(); ++i) QVERIFY(c.enviados[i][0] >= 'a');
 
     c.olvidarConfiguracion();
+    c.estado(3).ponerTexto(QString());
     c.dialogos.archivos = {ruta};
     QTest::keyClick(c.main.get(), Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(c.dialogos.pedidos.back().titulo, QStringLiteral("Abrir"));
     QCOMPARE(c.dialogos.pedidos.back().nombre, ruta);
     QCOMPARE(diferencias(editada, c.cfg()), kPerdidas);  // the password comes back from a file
     QCOMPARE(c.globales().texto(9)->text(), QStringLiteral("CLAVE12"));
+    QCOMPARE(c.estado(3).texto(), QStringLiteral("V2.02"));  // the file's panel
     QVERIFY2(c.panel2().startsWith("Archivo " + ruta.toUpper() + " abierto - "), qPrintable(c.panel2()));
     QCOMPARE(c.main->windowTitle(), QStringLiteral("Ordavix - CASA.DAT"));
     QVERIFY(c.dialogos.mostrados.empty());
