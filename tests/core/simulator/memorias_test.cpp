@@ -86,27 +86,6 @@ TEST(SimuladoRegistros, TextosPropiosAparteYFueraDeRangoSinConfirmar) {
   EXPECT_EQ(b.panel.memoriaDatos(), antes);
 }
 
-TEST(SimuladoRegistros, CorridaCompletaDejaLaImagenSalvoLosBytesQueNoViajan) {
-  Banco b;
-  config::Configuracion c = configuracionDemostracion();
-  c.entradas.ponerTexto(3, 1, "PORTON GARAJ");
-  c.entradas.ponerTexto(4, 18, std::string(60, 'X'));  // bytes 60..61 travel, 62..63 do not
-  c.tree.ponerTexto(5, 3, "1199998888");
-  imagen::ImagenMemoria img{};
-  const auto corrida = programacion::aProgramar(c, img);
-  ASSERT_EQ(corrida.reportes.size(), programacion::kCantidadReportes);
-  link::BufferReporte buffer{};
-  for (const link::Reporte& r : corrida.reportes) {
-    r.aplicarSobre(buffer);
-    ASSERT_EQ(b.enviar(buffer).size(), 1u);
-  }
-  const MemoriaDatos demo = memoriaDemostracion();
-  for (std::size_t k = 0; k < kTamanoDatos; ++k) {
-    const bool noViaja = (k < 0x2200 || (k >= 0x2F00 && k < 0x2F40)) && k % 64 >= 62;
-    ASSERT_EQ(b.panel.memoriaDatos()[k], noViaja ? demo[k] : img[k]) << k;
-  }
-}
-
 TEST(SimuladoHistorial, TransferenciaConReferenciaValidaYEventosReales) {
   Banco b;
   b.ahora = 2000;
