@@ -36,7 +36,8 @@ class DialogosGrabados : public Dialogos {
   std::optional<QString> siguiente(const PedidoArchivo& p) {
     pedidos.push_back(p);
     if (archivos.empty()) return std::nullopt;
-    auto a = archivos.front();
+    std::optional<QString> a;
+    a.swap(archivos.front());
     archivos.pop_front();
     return a;
   }

@@ -1,5 +1,4 @@
 // The commands of Main and the defaults of the commands other windows supply.
-#include <QDateTime>
 #include <QDesktopServices>
 #include <QMdiArea>
 
@@ -8,18 +7,8 @@
 #include "app/ventana_main.h"
 #include "comun/dialogos.h"
 #include "comun/texto_qt.h"
-#include "files/archivos.h"
 
 namespace orda::gui {
-
-namespace {
-
-programacion::FechaHora ahoraCivil() {
-  const QDateTime t = QDateTime::currentDateTime();
-  return {t.date().year(), t.date().month(), t.date().day(), t.time().hour(), t.time().minute(), t.time().second()};
-}
-
-}  // namespace
 
 void Main::ejecutar(Comando c) {
   auto correr = [](const auto& f) {
@@ -63,35 +52,12 @@ void Main::ayuda() {
   }
 }
 
-// Plain defaults until the configuration and history windows bring theirs:
-// reading and the history request go to the panel, saving writes the image.
+// Reading and the history request go straight to the panel until the
+// configuration and history windows install theirs; the file commands have
+// no default (an empty hook does nothing).
 void Main::ponerGanchosPorDefecto() {
   ganchos_.leer = [this] { consola().leerProgramacion(motor_->ahoraMs()); };
   ganchos_.refrescarHistorial = [this] { consola().refrescarHistorial(motor_->ahoraMs()); };
-  ganchos_.nombreArchivo = [this] { return nombreArchivo_; };
-  ganchos_.guardarComo = [this] {
-    PedidoArchivo p{QStringLiteral("Guardar como "), dirInicial(), {}, QStringLiteral("*.dat"), QStringLiteral("dat")};
-    const auto ruta = dialogos().archivoParaGuardar(p);
-    if (!ruta) return ResultadoGuardado::Cancelado;
-    return guardarEn(*ruta);
-  };
-  ganchos_.guardar = [this] {
-    return nombreArchivo_.isEmpty() ? ganchos_.guardarComo() : guardarEn(nombreArchivo_);
-  };
-}
-
-ResultadoGuardado Main::guardarEn(const QString& ruta) {
-  // An image that could not be built, or a link that is busy, is not saved.
-  if (!consola().prepararGuardado(ahoraCivil(), motor_->ahoraMs())) return ResultadoGuardado::Fallido;
-  if (const auto error = archivos::escribirImagen(u8(ruta), imagenMemoria_)) {
-    dialogos().mensaje(q(*error), QStringLiteral("OrDA"), Icono::Critico);
-    return ResultadoGuardado::Fallido;
-  }
-  nombreArchivo_ = ruta;
-  const QString hora = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
-  ponerMensaje(q(archivos::textoGuardado(u8(ruta), u8(hora))));
-  setWindowTitle(q(archivos::tituloVentana(u8(ruta))));
-  return ResultadoGuardado::Guardado;
 }
 
 }  // namespace orda::gui

@@ -158,7 +158,6 @@ class Main : public QMainWindow, private link::OyenteEnlace {
   // Commands.
   void ayuda();
   void ponerGanchosPorDefecto();
-  ResultadoGuardado guardarEn(const QString& ruta);
   void mostrarMemoria();
 
   // What the link reports.
@@ -180,7 +179,6 @@ class Main : public QMainWindow, private link::OyenteEnlace {
   imagen::ImagenMemoria imagenMemoria_{};
   std::unique_ptr<MotorEnlace> motor_;
   Ganchos ganchos_;
-  QString nombreArchivo_;  // the default file commands' file
 
   QMdiArea* area_ = nullptr;
   QToolBar* barra_ = nullptr;
