@@ -18,7 +18,7 @@ mkdir -p "$destino"
 
 bash scripts/setup
 cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-pruebas=(gui_capturas_consola_test gui_capturas_test)
+pruebas=(gui_capturas_consola_test gui_capturas_test gui_capturas_tendencia_test gui_capturas_historial_test)
 objetivos=(--target orda --target orda_carpeta_aplicacion)
 ayuda=$(cmake --build "$dir" --target help)
 for p in "${pruebas[@]}"; do
