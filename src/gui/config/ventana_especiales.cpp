@@ -6,6 +6,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "comun/desplazable.h"
 #include "comun/twips.h"
 #include "config/disposicion_fluida.h"
 
@@ -45,13 +46,7 @@ Especiales::Especiales(config::Especiales& datos, QWidget* padre) : QWidget(padr
     });
   }
 
-  auto* desplazable = new QScrollArea(this);
-  desplazable->setWidget(contenido);
-  desplazable->setWidgetResizable(true);
-  desplazable->setFrameShape(QFrame::NoFrame);
-  auto* marco = new QVBoxLayout(this);
-  marco->setContentsMargins(0, 0, 0, 0);
-  marco->addWidget(desplazable);
+  llenarConDesplazable(this, contenido);
   recargar();
 }
 

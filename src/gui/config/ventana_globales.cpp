@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "comun/desplazable.h"
 #include "comun/dialogos.h"
 #include "comun/texto_qt.h"
 #include "comun/twips.h"
@@ -120,13 +121,7 @@ Globales::Globales(config::Configuracion& configuracion, Dialogos& dialogos, QWi
     connect(c, &QCheckBox::clicked, this, [this, i] { emit mensajeEstado(QStringLiteral("OpcionesGlobales %1").arg(i)); });
   }
 
-  auto* desplazable = new QScrollArea(this);
-  desplazable->setWidget(contenido);
-  desplazable->setWidgetResizable(true);
-  desplazable->setFrameShape(QFrame::NoFrame);
-  auto* marco = new QVBoxLayout(this);
-  marco->setContentsMargins(0, 0, 0, 0);
-  marco->addWidget(desplazable);
+  llenarConDesplazable(this, contenido);
   recargar();
 }
 
