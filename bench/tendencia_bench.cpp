@@ -16,7 +16,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/motor_enlace.h"
+#include "motor/motor_enlace.h"
 #include "comun/biblioteca_imagenes.h"
 #include "comun/imagenes_aplicacion.h"
 #include "monitoring/pantalla_tendencia.h"
@@ -70,8 +70,8 @@ int main(int argc, char** argv) {
   config::Configuracion cfg;
   imagen::ImagenMemoria imagenMemoria{};
   Reenvio oyente;
-  gui::MotorEnlace motor(
-      [](gui::MotorEnlace::Reloj r) -> std::unique_ptr<link::Transporte> {
+  motor::MotorEnlace motor(
+      [](motor::MotorEnlace::Reloj r) -> std::unique_ptr<link::Transporte> {
         return std::make_unique<simulador::TransporteSimulado>(std::move(r));
       },
       oyente, cfg, imagenMemoria);
@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
 
   gui::Trending ventana(motor.consola(), [&motor] { return motor.ahoraMs(); }, cfg, imagenes);
   oyente.ventana = &ventana;
-  QObject::connect(&ventana, &gui::Trending::consolaUsada, &motor, &gui::MotorEnlace::rearmar);
+  QObject::connect(&ventana, &gui::Trending::consolaUsada, &motor, &motor::MotorEnlace::rearmar);
   ventana.resize(800, 430);
   ventana.show();
   if (!motor.conectar()) {

@@ -35,20 +35,20 @@ class SinEnlace : public link::Transporte {
   bool WriteEx(int, int, const link::BufferReporte&) override { return false; }
 };
 
-gui::MotorEnlace::FabricaTransporte fabrica(const gui::OpcionesConsola& o) {
+motor::MotorEnlace::FabricaTransporte fabrica(const gui::OpcionesConsola& o) {
   if (o.simular) {
-    return [latencia = o.latenciaMs](gui::MotorEnlace::Reloj reloj) -> std::unique_ptr<link::Transporte> {
+    return [latencia = o.latenciaMs](motor::MotorEnlace::Reloj reloj) -> std::unique_ptr<link::Transporte> {
       auto t = std::make_unique<simulador::TransporteSimulado>(std::move(reloj));
       t->fallas.latenciaMs = latencia;
       return t;
     };
   }
 #ifdef ORDA_CON_HID
-  return [](gui::MotorEnlace::Reloj) -> std::unique_ptr<link::Transporte> {
+  return [](motor::MotorEnlace::Reloj) -> std::unique_ptr<link::Transporte> {
     return std::make_unique<hid::TransporteHid>();
   };
 #else
-  return [](gui::MotorEnlace::Reloj) -> std::unique_ptr<link::Transporte> { return std::make_unique<SinEnlace>(); };
+  return [](motor::MotorEnlace::Reloj) -> std::unique_ptr<link::Transporte> { return std::make_unique<SinEnlace>(); };
 #endif
 }
 

@@ -61,7 +61,7 @@ Main::Main(DependenciasMain d, QWidget* padre)
   area_->setBackground(QColor(0xab, 0xab, 0xab));
   setCentralWidget(area_);
   construirMenus();
-  motor_ = std::make_unique<MotorEnlace>(d_.fabricaTransporte, static_cast<link::OyenteEnlace&>(*this), cfg_, imagenMemoria_, d_.reloj, this);
+  motor_ = std::make_unique<motor::MotorEnlace>(d_.fabricaTransporte, static_cast<link::OyenteEnlace&>(*this), cfg_, imagenMemoria_, d_.reloj, this);
   ponerGanchosPorDefecto();
 
   if (const QScreen* s = screen()) {

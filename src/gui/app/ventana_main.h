@@ -27,7 +27,7 @@
 
 #include "app/comandos.h"
 #include "app/ganchos.h"
-#include "app/motor_enlace.h"
+#include "motor/motor_enlace.h"
 #include "config/configuracion.h"
 #include "imagen/imagen.h"
 #include "link/oyente.h"
@@ -52,8 +52,8 @@ class PanelEstado;
 struct DependenciasMain {
   Dialogos* dialogos = nullptr;
   ImagenesAplicacion* imagenes = nullptr;
-  MotorEnlace::FabricaTransporte fabricaTransporte;
-  MotorEnlace::Reloj reloj;       // empty: real time
+  motor::MotorEnlace::FabricaTransporte fabricaTransporte;
+  motor::MotorEnlace::Reloj reloj;       // empty: real time
   QString carpetaAplicacion;      // empty: the running program's
   QStringList carpetasImagenes;   // empty: "images" there, then the folder itself
   QString rutaRegistroImagenes;   // empty: beside them, or the user's data folder
@@ -103,7 +103,7 @@ class Main : public QMainWindow, private link::OyenteEnlace {
   PanelEstado& panelMensajes() const;
 
   // The link.
-  MotorEnlace& motor() const { return *motor_; }
+  motor::MotorEnlace& motor() const { return *motor_; }
   secuencias::Consola& consola() const { return motor_->consola(); }
   void rearmar() { motor_->rearmar(); }
   config::Configuracion& configuracion() { return cfg_; }
@@ -177,7 +177,7 @@ class Main : public QMainWindow, private link::OyenteEnlace {
   QString carpetaApp_;
   config::Configuracion cfg_;
   imagen::ImagenMemoria imagenMemoria_{};
-  std::unique_ptr<MotorEnlace> motor_;
+  std::unique_ptr<motor::MotorEnlace> motor_;
   Ganchos ganchos_;
 
   QMdiArea* area_ = nullptr;

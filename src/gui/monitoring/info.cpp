@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/motor_enlace.h"
+#include "motor/motor_enlace.h"
 #include "comun/texto_qt.h"
 #include "comun/twips.h"
 #include "monitoring/comandos.h"
@@ -33,7 +33,7 @@ QFont letraRegistro() {
 
 }  // namespace
 
-Info::Info(MotorEnlace& motor, RelojCivil relojCivil, QWidget* padre)
+Info::Info(motor::MotorEnlace& motor, RelojCivil relojCivil, QWidget* padre)
     : QWidget(padre), motor_(motor), relojCivil_(relojCivil ? std::move(relojCivil) : RelojCivil(relojDelSistema)) {
   setObjectName(QStringLiteral("Info"));
   setWindowTitle(QStringLiteral("Info"));

@@ -18,9 +18,11 @@ class QLineEdit;
 class QPushButton;
 class QTextEdit;
 
-namespace orda::gui {
-
+namespace orda::motor {
 class MotorEnlace;
+}
+
+namespace orda::gui {
 
 class Info : public QWidget, public link::OyenteEnlace {
   Q_OBJECT
@@ -29,7 +31,7 @@ class Info : public QWidget, public link::OyenteEnlace {
   // The computer's clock for "cH" and "cF" (empty: the real one).
   using RelojCivil = std::function<programacion::FechaHora()>;
 
-  explicit Info(MotorEnlace& motor, RelojCivil relojCivil = {}, QWidget* padre = nullptr);
+  explicit Info(motor::MotorEnlace& motor, RelojCivil relojCivil = {}, QWidget* padre = nullptr);
 
   // The window's place in the main window's inner area (pixels): its
   // bottom-right third.
@@ -68,7 +70,7 @@ class Info : public QWidget, public link::OyenteEnlace {
   void disponer();
   void eco(const QString& texto);
 
-  MotorEnlace& motor_;
+  motor::MotorEnlace& motor_;
   RelojCivil relojCivil_;
   QTextEdit* mRT_;
   QLineEdit* text1_;

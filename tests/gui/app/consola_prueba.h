@@ -32,7 +32,7 @@ struct ConsolaPrueba {
     d.dialogos = &dialogos;
     d.imagenes = &imagenes;
     d.reloj = [this] { return ahora; };
-    d.fabricaTransporte = [this](MotorEnlace::Reloj reloj) -> std::unique_ptr<link::Transporte> {
+    d.fabricaTransporte = [this](motor::MotorEnlace::Reloj reloj) -> std::unique_ptr<link::Transporte> {
       auto t = std::make_unique<simulador::TransporteSimulado>(std::move(reloj));
       t->alEscribir = [this](const link::BufferReporte& b, std::int64_t) {
         enviados.emplace_back(reinterpret_cast<const char*>(&b[1]), 2);

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/motor_enlace.h"
+#include "motor/motor_enlace.h"
 #include "comun/texto_qt.h"
 #include "dialogos_grabados.h"
 #include "history/historico.h"
@@ -23,7 +23,7 @@ struct BancoEnlace : link::OyenteEnlace {
   DialogosGrabados dialogos;
   std::vector<link::BufferReporte> escritos;  // every report the panel got
   QStringList panel2;
-  std::unique_ptr<MotorEnlace> motor;
+  std::unique_ptr<motor::MotorEnlace> motor;
   std::unique_ptr<Info> info;
   std::unique_ptr<Historico> historico;
 
@@ -31,12 +31,12 @@ struct BancoEnlace : link::OyenteEnlace {
   static programacion::FechaHora reloj() { return {2025, 12, 31, 9, 5, 7}; }
 
   BancoEnlace() {
-    auto fabrica = [this](MotorEnlace::Reloj r) -> std::unique_ptr<link::Transporte> {
+    auto fabrica = [this](motor::MotorEnlace::Reloj r) -> std::unique_ptr<link::Transporte> {
       auto t = std::make_unique<simulador::TransporteSimulado>(std::move(r));
       t->alEscribir = [this](const link::BufferReporte& b, std::int64_t) { escritos.push_back(b); };
       return t;
     };
-    motor = std::make_unique<MotorEnlace>(fabrica, *this, cfg, imagen, [this] { return ahora; });
+    motor = std::make_unique<motor::MotorEnlace>(fabrica, *this, cfg, imagen, [this] { return ahora; });
     info = std::make_unique<Info>(*motor, &BancoEnlace::reloj);
     historico = std::make_unique<Historico>(imagen, cfg, dialogos);
     historico->ponerInfo(info.get());

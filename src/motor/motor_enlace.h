@@ -1,11 +1,9 @@
 #pragma once
-// Drives the console's side of the panel in real time: one monotonic clock,
-// the transport's events stamped with it, and one single-shot timer armed for
+// Drives the console's side of the panel in real time: the Despertador's
+// clock, the transport's events stamped with it, and its timer armed for
 // the earliest deadline of the link, its sequences and (with the simulated
 // panel) the panel's answers. Nothing here waits.
-#include <QElapsedTimer>
 #include <QObject>
-#include <QTimer>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -15,19 +13,20 @@
 #include "imagen/imagen.h"
 #include "link/oyente.h"
 #include "link/transporte.h"
+#include "motor/despertador.h"
 #include "sequences/consola.h"
 
 namespace orda::simulador {
 class TransporteSimulado;
 }
 
-namespace orda::gui {
+namespace orda::motor {
 
 class MotorEnlace : public QObject {
   Q_OBJECT
 
  public:
-  using Reloj = std::function<std::int64_t()>;
+  using Reloj = Despertador::Reloj;
   using FabricaTransporte = std::function<std::unique_ptr<link::Transporte>(Reloj)>;
 
   // `reloj` empty: the motor's own monotonic clock (tests pass a virtual one).
@@ -41,7 +40,7 @@ class MotorEnlace : public QObject {
   void desconectar();
   bool conectado() const { return conectado_; }
 
-  std::int64_t ahoraMs() const { return reloj_(); }
+  std::int64_t ahoraMs() const { return despertador_.ahoraMs(); }
   // Runs everything due now and arms the timer for what comes next.
   void vencer();
   // Arms the timer again; call it after using the console directly.
@@ -56,15 +55,13 @@ class MotorEnlace : public QObject {
  private:
   void alEvento(const link::Evento& e);
 
-  QElapsedTimer monotono_;
-  Reloj reloj_;
+  Despertador despertador_;
   std::unique_ptr<link::Transporte> transporte_;
   simulador::TransporteSimulado* simulado_ = nullptr;
   std::unique_ptr<link::Transporte> vigilante_;  // what the console talks to
   std::unique_ptr<secuencias::Consola> consola_;
-  QTimer temporizador_;
   bool conectado_ = false;
   bool venciendo_ = false;
 };
 
-}  // namespace orda::gui
+}  // namespace orda::motor

@@ -1,11 +1,8 @@
-#include "app/motor_enlace.h"
-
-#include <algorithm>
-#include <limits>
+#include "motor/motor_enlace.h"
 
 #include "simulator/transporte_simulado.h"
 
-namespace orda::gui {
+namespace orda::motor {
 
 namespace {
 
@@ -42,17 +39,13 @@ class TransporteVigilado : public link::Transporte {
 
 MotorEnlace::MotorEnlace(const FabricaTransporte& fabrica, link::OyenteEnlace& oyente, config::Configuracion& cfg,
                          imagen::ImagenMemoria& imagenMemoria, Reloj reloj, QObject* padre)
-    : QObject(padre) {
-  monotono_.start();
-  reloj_ = reloj ? std::move(reloj) : Reloj([this] { return monotono_.elapsed(); });
-  transporte_ = fabrica(reloj_);
+    : QObject(padre), despertador_(std::move(reloj)) {
+  transporte_ = fabrica(despertador_.reloj());
   simulado_ = dynamic_cast<simulador::TransporteSimulado*>(transporte_.get());
-  temporizador_.setSingleShot(true);
-  temporizador_.setTimerType(Qt::PreciseTimer);
-  connect(&temporizador_, &QTimer::timeout, this, &MotorEnlace::vencer);
+  despertador_.alSonar = [this] { vencer(); };
   // A report written by anyone may bring an answer: look again right away.
   auto vigilado = std::make_unique<TransporteVigilado>(*transporte_, [this] {
-    if (!venciendo_) temporizador_.start(0);
+    if (!venciendo_) despertador_.armar(ahoraMs());
   });
   vigilado->alEvento = [this](const link::Evento& e) { alEvento(e); };
   consola_ = std::make_unique<secuencias::Consola>(*vigilado, oyente, cfg, imagenMemoria, ahoraMs());
@@ -60,7 +53,7 @@ MotorEnlace::MotorEnlace(const FabricaTransporte& fabrica, link::OyenteEnlace& o
 }
 
 MotorEnlace::~MotorEnlace() {
-  temporizador_.stop();
+  despertador_.detener();
   if (conectado_) transporte_->Disconnect();
   consola_.reset();
   vigilante_.reset();
@@ -73,7 +66,7 @@ bool MotorEnlace::conectar() {
 }
 
 void MotorEnlace::desconectar() {
-  temporizador_.stop();
+  despertador_.detener();
   if (!conectado_) return;
   vigilante_->Disconnect();
   conectado_ = false;
@@ -105,13 +98,7 @@ std::optional<std::int64_t> MotorEnlace::proximoVencimiento() const {
 
 void MotorEnlace::rearmar() {
   if (!conectado_) return;
-  const auto t = proximoVencimiento();
-  if (!t) {
-    temporizador_.stop();
-    return;
-  }
-  const std::int64_t espera = std::clamp<std::int64_t>(*t - ahoraMs(), 0, std::numeric_limits<int>::max());
-  temporizador_.start(static_cast<int>(espera));
+  despertador_.armar(proximoVencimiento());
 }
 
-}  // namespace orda::gui
+}  // namespace orda::motor

@@ -1,0 +1,48 @@
+#include "motor/despertador.h"
+
+#include <algorithm>
+#include <limits>
+
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
+
+namespace orda::motor {
+
+namespace {
+
+void holguraMinima() {
+#ifdef __linux__
+  // Linux lets a timer fire up to 50 µs late by default, even a precise Qt
+  // timer: every round trip of a transfer would pay for it.
+  static const bool hecho = [] { return prctl(PR_SET_TIMERSLACK, 1UL) == 0; }();
+  (void)hecho;
+#endif
+}
+
+}  // namespace
+
+Despertador::Despertador(Reloj reloj) {
+  holguraMinima();
+  monotono_.start();
+  reloj_ = reloj ? std::move(reloj) : Reloj([this] { return static_cast<std::int64_t>(monotono_.elapsed()); });
+  temporizador_.setSingleShot(true);
+  // A coarse timer may fire several milliseconds late: every round trip of
+  // a transfer would pay for it.
+  temporizador_.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&temporizador_, &QTimer::timeout, [this] {
+    if (alSonar) alSonar();
+  });
+}
+
+void Despertador::armar(std::optional<std::int64_t> vencimiento) {
+  if (!vencimiento) {
+    temporizador_.stop();
+    return;
+  }
+  const std::int64_t espera =
+      std::clamp<std::int64_t>(*vencimiento - ahoraMs(), 0, std::numeric_limits<int>::max());
+  temporizador_.start(static_cast<int>(espera));
+}
+
+}  // namespace orda::motor
