@@ -13,6 +13,7 @@
 #include "app/ventanas_hijas.h"
 #include "comun/dialogos.h"
 #include "comun/imagenes_aplicacion.h"
+#include "link/transporte_vacio.h"
 #include "simulator/transporte_simulado.h"
 #ifdef ORDA_CON_HID
 #include "hid/transporte_hid.h"
@@ -21,19 +22,6 @@
 namespace {
 
 using namespace orda;
-
-// A build without the USB link: nothing is ever plugged.
-class SinEnlace : public link::Transporte {
- public:
-  bool Connect() override { return false; }
-  void Disconnect() override {}
-  int GetVendorID(link::Handle) override { return 0; }
-  int GetProductID(link::Handle) override { return 0; }
-  link::Handle GetHandle(int, int) override { return 0; }
-  void SetReadNotify(link::Handle, bool) override {}
-  bool Read(link::Handle, link::BufferReporte&) override { return false; }
-  bool WriteEx(int, int, const link::BufferReporte&) override { return false; }
-};
 
 motor::MotorEnlace::FabricaTransporte fabrica(const gui::OpcionesConsola& o) {
   if (o.simular) {
@@ -48,7 +36,10 @@ motor::MotorEnlace::FabricaTransporte fabrica(const gui::OpcionesConsola& o) {
     return std::make_unique<hid::TransporteHid>();
   };
 #else
-  return [](motor::MotorEnlace::Reloj) -> std::unique_ptr<link::Transporte> { return std::make_unique<SinEnlace>(); };
+  // A build without the USB link: nothing is ever plugged.
+  return [](motor::MotorEnlace::Reloj) -> std::unique_ptr<link::Transporte> {
+    return std::make_unique<link::TransporteVacio>();
+  };
 #endif
 }
 

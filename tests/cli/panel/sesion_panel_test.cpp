@@ -16,6 +16,7 @@
 #include "cli/sesion_panel.h"
 #include "cli/tareas.h"
 #include "link/textos.h"
+#include "link/transporte_vacio.h"
 #include "reading/decodificar.h"
 #include "simulator/reloj_panel.h"
 #include "simulator/transporte_simulado.h"
@@ -26,23 +27,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::int64_t kColgada = 10 * 60 * 1000;  // a session still running then is hung
-
-// A USB bus with nothing on it, or one that cannot be opened at all.
-class BusVacio : public link::Transporte {
- public:
-  explicit BusVacio(bool abre) : abre_(abre) {}
-  bool Connect() override { return abre_; }
-  void Disconnect() override {}
-  int GetVendorID(link::Handle) override { return 0; }
-  int GetProductID(link::Handle) override { return 0; }
-  link::Handle GetHandle(int, int) override { return 0; }
-  void SetReadNotify(link::Handle, bool) override {}
-  bool Read(link::Handle, link::BufferReporte&) override { return false; }
-  bool WriteEx(int, int, const link::BufferReporte&) override { return false; }
-
- private:
-  bool abre_;
-};
 
 std::vector<std::uint8_t> leerBytes(const fs::path& p) {
   std::ifstream f(p, std::ios::binary);
@@ -219,13 +203,13 @@ TEST_F(Banco, RelojPoneLaHoraDeLaComputadora) {
 }
 
 TEST_F(Banco, SinPanelEnElUsb) {
-  BusVacio vacio(true);
+  link::TransporteVacio vacio(true);
   TareaLeer leer(ruta("x.dat"));
   EXPECT_EQ(correr(leer, &vacio), 1);
   EXPECT_EQ(err.str(), std::string(kSinPanel) + "\n");
   EXPECT_EQ(duracion(), kEsperaPanelMs);
 
-  BusVacio cerrado(false);
+  link::TransporteVacio cerrado(false);
   EXPECT_EQ(correr(leer, &cerrado), 1);
   EXPECT_EQ(err.str(), std::string(kSinUsb) + "\n");
   EXPECT_EQ(duracion(), 0);
