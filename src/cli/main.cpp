@@ -68,7 +68,8 @@ int main(int argc, char** argv) {
   auto* historial = app.add_subcommand(
       "history", "Describe el historial: el de un volcado o, sin VOLCADO, el que se lee del panel");
   auto* opcionVolcado =
-      historial->add_option("VOLCADO", volcado, "Volcado de 4096 bytes o imagen de 12289 bytes (- para la entrada estándar)");
+      historial->add_option("VOLCADO", volcado,
+                            "Volcado de 4096 bytes o imagen de 12289 bytes (- para la entrada estándar)");
   historial->add_option("--config", configuracion, "Archivo .dat con los alias y números a mostrar");
   historial->add_flag("--csv", csv, "Salida CSV (UTF-8, líneas CRLF)");
   historial->add_option("-o", salidaVolcado, "Guarda también el volcado de 4096 bytes leído del panel")

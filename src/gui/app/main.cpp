@@ -114,9 +114,10 @@ int main(int argc, char** argv) {
       QByteArray bytes;
       QBuffer dibujo(&bytes);
       const QByteArray formato = QFileInfo(o.captura).suffix().toUpper().toLatin1();
-      const bool ok = dibujo.open(QIODevice::WriteOnly) &&
-                      ventana.grab().save(&dibujo, formato.isEmpty() ? "PNG" : formato.constData()) &&
-                      !archivos::escribirArchivo(o.captura.toStdString(), std::string_view(bytes.constData(), bytes.size()));
+      const bool ok =
+          dibujo.open(QIODevice::WriteOnly) &&
+          ventana.grab().save(&dibujo, formato.isEmpty() ? "PNG" : formato.constData()) &&
+          !archivos::escribirArchivo(o.captura.toStdString(), std::string_view(bytes.constData(), bytes.size()));
       if (!ok) std::fprintf(stderr, "orda: no se pudo guardar la captura en %s\n", qPrintable(o.captura));
       QApplication::exit(ok ? 0 : 1);
     });

@@ -149,8 +149,9 @@ TEST_F(Banco, ArchivoODestinoImposibleNoBuscaElPanel) {
 // and a monitor stops at once.
 TEST_F(Banco, SalidaPerdidaTerminaEnError) {
   ASSERT_EQ(comandoNuevo(ruta("a.dat"), err), 0);
-  std::unique_ptr<Tarea> tareas[] = {std::make_unique<TareaEnviar>("hola"), std::make_unique<TareaProgramar>(ruta("a.dat")),
-                                     std::make_unique<TareaReloj>(), std::make_unique<TareaMonitor>(60)};
+  std::unique_ptr<Tarea> tareas[] = {std::make_unique<TareaEnviar>("hola"),
+                                     std::make_unique<TareaProgramar>(ruta("a.dat")), std::make_unique<TareaReloj>(),
+                                     std::make_unique<TareaMonitor>(60)};
   for (auto& tarea : tareas) {
     out.setstate(std::ios::badbit);
     EXPECT_EQ(correr(*tarea), 1);

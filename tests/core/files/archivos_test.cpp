@@ -153,7 +153,8 @@ TEST_F(Archivos, AbrirRutaImposibleRechazaSinTocarLaImagen) {
   };
   ASSERT_EQ(::mkfifo((dir_ / "tubo").c_str(), 0600), 0);
   const std::string tubo = "No se pudo leer el archivo: " + (dir_ / "tubo").string() + " no es un archivo común";
-  for (const Caso& c : {Caso{dir_, "No se pudo leer el archivo: Es una carpeta"}, Caso{dir_ / "tubo", tubo.c_str()},
+  for (const Caso& c : {Caso{dir_, "No se pudo leer el archivo: Es una carpeta"},
+                        Caso{dir_ / "tubo", tubo.c_str()},
                         Caso{dir_ / "falta.dat", "No se pudo leer el archivo: No existe el archivo o la carpeta"},
                         Caso{archivo / "x.dat", "No se pudo leer el archivo: Una parte de la ruta no es una carpeta"}}) {
     ImagenMemoria im = imagenDePrueba(4);
