@@ -40,7 +40,8 @@ class TareaProgramar : public Tarea {
 };
 
 // `history [--csv] [-o DUMP] [--config FILE.dat]`: the history memory,
-// described as `history DUMP` describes a file; -o also keeps its 4,096 bytes.
+// described as `history DUMP` describes a file; -o also keeps its 4,096 bytes
+// (its destination checked before the panel is asked).
 class TareaHistorial : public Tarea {
  public:
   TareaHistorial(std::optional<std::string> volcado, std::optional<std::string> configuracion, bool csv)
