@@ -6,15 +6,15 @@
 #include <vector>
 
 #include "cli/listado.h"
-#include "config/configuracion.h"
-#include "files/archivos.h"
-#include "files/mensajes.h"
-#include "files/sistema.h"
-#include "history/csv.h"
-#include "history/filas.h"
+#include "core/config/configuracion.h"
+#include "core/files/archivos.h"
+#include "core/files/mensajes.h"
+#include "core/files/sistema.h"
+#include "core/history/csv.h"
+#include "core/history/filas.h"
 #include "json/configuracion_json.h"
-#include "programming/aprogramar.h"
-#include "reading/decodificar.h"
+#include "core/programming/aprogramar.h"
+#include "core/reading/decodificar.h"
 
 namespace orda::cli {
 
@@ -28,7 +28,7 @@ constexpr std::size_t kMaximoJson = 1 << 20;
 // `cortado` tells whether there was more.
 std::optional<std::string> leerArchivo(const std::string& ruta, std::size_t maximo, std::vector<std::uint8_t>& datos,
                                        bool& cortado) {
-  if (ruta != "-") return archivos::leerArchivo(ruta, maximo, datos, cortado);
+  if (ruta != "-") return files::leerArchivo(ruta, maximo, datos, cortado);
   datos.assign(maximo + 1, 0);
   std::cin.read(reinterpret_cast<char*>(datos.data()), static_cast<std::streamsize>(datos.size()));
   if (std::cin.bad()) return std::string("No se pudo leer la entrada estándar");
@@ -42,13 +42,13 @@ std::optional<std::string> leerArchivo(const std::string& ruta, std::size_t maxi
 
 std::optional<std::string> configuracionDeArchivo(const std::string& dat, config::Configuracion& cfg) {
   imagen::ImagenMemoria imagen{};
-  if (auto error = archivos::leerImagen(dat, imagen)) return error;
-  lectura::decodificarImagen(imagen, cfg);
-  lectura::restaurarClave(imagen, cfg);
+  if (auto error = files::leerImagen(dat, imagen)) return error;
+  reading::decodificarImagen(imagen, cfg);
+  reading::restaurarClave(imagen, cfg);
   return std::nullopt;
 }
 
-void informarErrores(const programacion::CorridaProgramacion& corrida, std::ostream& err) {
+void informarErrores(const programming::CorridaProgramacion& corrida, std::ostream& err) {
   for (const auto& e : corrida.errores) {
     err << e.titulo << ": " << e.mensaje();
     if (!e.ubicacion.empty()) err << " (" << e.ubicacion << ")";
@@ -62,13 +62,13 @@ namespace {
 // value writes nothing.
 int guardar(config::Configuracion& cfg, const std::string& dat, std::ostream& err) {
   imagen::ImagenMemoria imagen{};
-  const programacion::CorridaProgramacion corrida = programacion::aProgramar(cfg, imagen);
+  const programming::CorridaProgramacion corrida = programming::aProgramar(cfg, imagen);
   informarErrores(corrida, err);
   if (corrida.detenida()) {
     err << "No se guardó " << dat << "\n";
     return kEntradaInvalida;
   }
-  if (auto error = archivos::escribirImagen(dat, imagen)) {
+  if (auto error = files::escribirImagen(dat, imagen)) {
     err << *error << "\n";
     return kEntradaInvalida;
   }

@@ -14,7 +14,7 @@
 #include "cli/bucle_panel.h"
 #include "cli/comandos.h"
 #include "cli/tareas.h"
-#include "files/sistema.h"
+#include "core/files/sistema.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
   using namespace orda::cli;
   // Before any thread starts: a signal never leaves half a file behind, and
   // a closed pipe is an output error to report, not a silent death.
-  orda::archivos::protegerEscrituras();
+  orda::files::protegerEscrituras();
 #ifdef SIGPIPE
   std::signal(SIGPIPE, SIG_IGN);
 #endif

@@ -3,11 +3,11 @@
 
 #include "cli/comandos.h"
 #include "cli/tareas.h"
-#include "files/archivos.h"
-#include "files/sistema.h"
-#include "history/memoria.h"
-#include "programming/aprogramar.h"
-#include "reading/decodificar.h"
+#include "core/files/archivos.h"
+#include "core/files/sistema.h"
+#include "core/history/memoria.h"
+#include "core/programming/aprogramar.h"
+#include "core/reading/decodificar.h"
 
 namespace orda::cli {
 
@@ -17,7 +17,7 @@ bool esDe(const link::ResultadoSecuencia& r, link::TipoSecuencia tipo) { return 
 
 }  // namespace
 
-std::optional<std::string> TareaLeer::preparar(SesionPanel& /*s*/) { return archivos::comprobarDestino(ruta_); }
+std::optional<std::string> TareaLeer::preparar(SesionPanel& /*s*/) { return files::comprobarDestino(ruta_); }
 
 void TareaLeer::iniciar(SesionPanel& s, std::int64_t ahoraMs) {
   s.err() << "Leyendo la programación del panel...\n";
@@ -34,7 +34,7 @@ void TareaLeer::secuenciaTerminada(const link::ResultadoSecuencia& r) {
     s.terminar(1);
     return;
   }
-  if (auto error = archivos::escribirImagen(ruta_, s.imagen())) {
+  if (auto error = files::escribirImagen(ruta_, s.imagen())) {
     s.err() << *error << "\n";
     s.terminar(1);
     return;
@@ -45,13 +45,13 @@ void TareaLeer::secuenciaTerminada(const link::ResultadoSecuencia& r) {
 
 std::optional<std::string> TareaProgramar::preparar(SesionPanel& s) {
   imagen::ImagenMemoria archivo{};
-  if (auto error = archivos::leerImagen(ruta_, archivo)) return error;
+  if (auto error = files::leerImagen(ruta_, archivo)) return error;
   config::Configuracion& cfg = s.configuracion();
-  lectura::decodificarImagen(archivo, cfg);
-  lectura::restaurarClave(archivo, cfg);
+  reading::decodificarImagen(archivo, cfg);
+  reading::restaurarClave(archivo, cfg);
   // An error on a value found now, before the panel is looked for.
   imagen::ImagenMemoria prueba{};
-  const programacion::CorridaProgramacion corrida = programacion::aProgramar(cfg, prueba);
+  const programming::CorridaProgramacion corrida = programming::aProgramar(cfg, prueba);
   if (corrida.detenida()) {
     informarErrores(corrida, s.err());
     return "No se programó el panel.";
@@ -78,7 +78,7 @@ void TareaProgramar::secuenciaTerminada(const link::ResultadoSecuencia& r) {
 
 std::optional<std::string> TareaHistorial::preparar(SesionPanel& /*s*/) {
   if (volcado_) {
-    if (auto error = archivos::comprobarDestino(*volcado_)) return error;
+    if (auto error = files::comprobarDestino(*volcado_)) return error;
   }
   if (rutaConfiguracion_) return configuracionDeArchivo(*rutaConfiguracion_, alias_);
   return std::nullopt;
@@ -99,7 +99,7 @@ void TareaHistorial::secuenciaTerminada(const link::ResultadoSecuencia& r) {
   }
   const std::span<const std::uint8_t> memoria(s.imagen().data(), history::kTamanoHistorial);
   if (volcado_) {
-    if (auto error = archivos::escribirArchivo(*volcado_, memoria)) {
+    if (auto error = files::escribirArchivo(*volcado_, memoria)) {
       s.err() << *error << "\n";
       s.terminar(1);
       return;

@@ -1,13 +1,13 @@
-#include "files/archivos.h"
+#include "core/files/archivos.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "files/mensajes.h"
-#include "files/sistema.h"
-#include "texto/cp1252.h"
+#include "core/files/mensajes.h"
+#include "core/files/sistema.h"
+#include "core/texto/cp1252.h"
 
-namespace orda::archivos {
+namespace orda::files {
 
 std::optional<std::string> escribirImagen(const std::string& ruta, const imagen::ImagenMemoria& imagen) {
   return escribirArchivo(ruta, std::span<const std::uint8_t>(imagen.data(), imagen.size()));
@@ -39,4 +39,4 @@ std::string tituloVentana(std::string_view ruta) {
   return "Ordavix - " + texto::mayusculas(nombreDeArchivo(ruta));
 }
 
-}  // namespace orda::archivos
+}  // namespace orda::files

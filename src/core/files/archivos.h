@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "imagen/imagen.h"
+#include "core/imagen/imagen.h"
 
-namespace orda::archivos {
+namespace orda::files {
 
 // Writes the whole image to `ruta` through the one writer (files/sistema.h):
 // a failed save leaves the old file as it was, a longer old file does not
@@ -30,4 +30,4 @@ std::string tituloVentana(std::string_view ruta);
 // The file name part of a path, after its last '/' or '\'.
 std::string_view nombreDeArchivo(std::string_view ruta);
 
-}  // namespace orda::archivos
+}  // namespace orda::files

@@ -23,7 +23,7 @@
 #include <string_view>
 #include <vector>
 
-namespace orda::archivos {
+namespace orda::files {
 
 // `datos` written whole to `ruta`, or nothing changed; the message for the
 // user on failure.
@@ -54,4 +54,4 @@ enum class PasoEscritura { TemporalCreado, DatosEscritos, TemporalCerrado, Renom
 extern void (*alPasoEscritura)(PasoEscritura paso);
 }  // namespace prueba
 
-}  // namespace orda::archivos
+}  // namespace orda::files

@@ -5,7 +5,7 @@
 // GetFileAttributesW to refuse devices and folders, and only SIGINT and
 // SIGTERM to hold back (a console close arrives through
 // SetConsoleCtrlHandler instead of SIGHUP).
-#include "files/sistema.h"
+#include "core/files/sistema.h"
 
 #include <algorithm>
 #include <atomic>
@@ -19,9 +19,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "files/mensajes.h"
+#include "core/files/mensajes.h"
 
-namespace orda::archivos {
+namespace orda::files {
 
 namespace prueba {
 void (*alPasoEscritura)(PasoEscritura paso) = nullptr;
@@ -284,4 +284,4 @@ void protegerEscrituras() {
   }
 }
 
-}  // namespace orda::archivos
+}  // namespace orda::files

@@ -10,14 +10,14 @@
 #include <ctime>
 #include <memory>
 
-#include "app/opciones.h"
-#include "app/ventana_main.h"
-#include "app/ventanas_hijas.h"
-#include "comun/dialogos.h"
-#include "comun/imagenes_aplicacion.h"
-#include "files/sistema.h"
-#include "link/transporte_vacio.h"
-#include "simulator/transporte_simulado.h"
+#include "gui/app/opciones.h"
+#include "gui/app/ventana_main.h"
+#include "gui/app/ventanas_hijas.h"
+#include "gui/comun/dialogos.h"
+#include "gui/comun/imagenes_aplicacion.h"
+#include "core/files/sistema.h"
+#include "core/link/transporte_vacio.h"
+#include "core/simulator/transporte_simulado.h"
 #ifdef ORDA_CON_HID
 #include "hid/transporte_hid.h"
 #endif
@@ -29,7 +29,7 @@ using namespace orda;
 motor::MotorEnlace::FabricaTransporte fabrica(const gui::OpcionesConsola& o) {
   if (o.simular) {
     return [latencia = o.latenciaMs](motor::MotorEnlace::Reloj reloj) -> std::unique_ptr<link::Transporte> {
-      auto t = std::make_unique<simulador::TransporteSimulado>(std::move(reloj));
+      auto t = std::make_unique<simulator::TransporteSimulado>(std::move(reloj));
       t->fallas.latenciaMs = latencia;
       return t;
     };
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
   QElapsedTimer desdeInicio;
   desdeInicio.start();
   // Before any thread starts: a signal during a save leaves no half file.
-  archivos::protegerEscrituras();
+  files::protegerEscrituras();
   QApplication::setApplicationName(QStringLiteral("orda"));
   QApplication::setApplicationVersion(QStringLiteral("2.02"));
   auto responder = [](const gui::ResultadoOpciones& r) {
@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
       const bool ok =
           dibujo.open(QIODevice::WriteOnly) &&
           ventana.grab().save(&dibujo, formato.isEmpty() ? "PNG" : formato.constData()) &&
-          !archivos::escribirArchivo(o.captura.toStdString(), std::string_view(bytes.constData(), bytes.size()));
+          !files::escribirArchivo(o.captura.toStdString(), std::string_view(bytes.constData(), bytes.size()));
       if (!ok) std::fprintf(stderr, "orda: no se pudo guardar la captura en %s\n", qPrintable(o.captura));
       QApplication::exit(ok ? 0 : 1);
     });

@@ -1,4 +1,4 @@
-#include "comun/imagenes_aplicacion.h"
+#include "gui/comun/imagenes_aplicacion.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,7 +14,7 @@
 #include <optional>
 #include <string_view>
 
-#include "files/sistema.h"
+#include "core/files/sistema.h"
 
 namespace orda::gui {
 
@@ -118,7 +118,7 @@ ImagenesAplicacion::Resultado ImagenesAplicacion::cargar(const QStringList& carp
   if (!rutaRegistro.isEmpty()) {
     const QByteArray bytes = registro.toUtf8();
     res.registroEscrito =
-        !archivos::escribirArchivo(rutaRegistro.toStdString(), std::string_view(bytes.constData(), bytes.size()));
+        !files::escribirArchivo(rutaRegistro.toStdString(), std::string_view(bytes.constData(), bytes.size()));
   }
   return res;
 }

@@ -1,5 +1,5 @@
-#include "files/archivos.h"
-#include "files/sistema.h"
+#include "core/files/archivos.h"
+#include "core/files/sistema.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 #include <iterator>
 #include <vector>
 
-namespace orda::archivos {
+namespace orda::files {
 namespace {
 
 namespace fs = std::filesystem;
@@ -177,4 +177,4 @@ TEST(TextosDeArchivo, EstadoYTituloEnMayusculas) {
 }
 
 }  // namespace
-}  // namespace orda::archivos
+}  // namespace orda::files

@@ -1,6 +1,6 @@
 // The writer's promises that no return value shows: what reaches the disk
 // and when, and what a signal in the middle leaves.
-#include "files/sistema.h"
+#include "core/files/sistema.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -24,7 +24,7 @@ extern "C" int fsync(int fd) {
   return static_cast<int>(::syscall(SYS_fsync, fd));
 }
 
-namespace orda::archivos {
+namespace orda::files {
 namespace {
 
 namespace fs = std::filesystem;
@@ -103,4 +103,4 @@ TEST(EscrituraInterrumpida, UnaSenalNoDejaTemporalNiArchivoAMedias) {
 }
 
 }  // namespace
-}  // namespace orda::archivos
+}  // namespace orda::files
