@@ -1,8 +1,7 @@
 #include "cli/comandos.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
+#include <algorithm>
+#include <iostream>
 #include <span>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "core/config/configuracion.h"
 #include "core/files/archivos.h"
 #include "core/files/mensajes.h"
+#include "core/files/sistema.h"
 #include "core/history/csv.h"
 #include "core/history/filas.h"
 #include "json/configuracion_json.h"
@@ -24,22 +24,15 @@ namespace {
 // not one and is not read into memory.
 constexpr std::size_t kMaximoJson = 1 << 20;
 
-// Reads at most `maximo` bytes; `cortado` tells whether the file was longer.
+// Reads at most `maximo` bytes of a file, or of the standard input for "-";
+// `cortado` tells whether there was more.
 std::optional<std::string> leerArchivo(const std::string& ruta, std::size_t maximo, std::vector<std::uint8_t>& datos,
                                        bool& cortado) {
-  std::error_code ec;
-  const auto estado = std::filesystem::status(ruta, ec);
-  if (ec) return files::kPrefijoLectura + files::motivoDelSistema(ec.value());
-  if (std::filesystem::is_directory(estado)) return files::kPrefijoLectura + files::motivoDelSistema(EISDIR);
-  errno = 0;
-  std::FILE* f = std::fopen(ruta.c_str(), "rb");
-  if (f == nullptr) return files::kPrefijoLectura + files::motivoDelSistema(errno);
+  if (ruta != "-") return files::leerArchivo(ruta, maximo, datos, cortado);
   datos.assign(maximo + 1, 0);
-  errno = 0;
-  const std::size_t n = std::fread(datos.data(), 1, datos.size(), f);
-  const int error = std::ferror(f) != 0 ? (errno != 0 ? errno : EIO) : 0;
-  std::fclose(f);  // read-only
-  if (error != 0) return files::kPrefijoLectura + files::motivoDelSistema(error);
+  std::cin.read(reinterpret_cast<char*>(datos.data()), static_cast<std::streamsize>(datos.size()));
+  if (std::cin.bad()) return std::string("No se pudo leer la entrada estándar");
+  const auto n = static_cast<std::size_t>(std::cin.gcount());
   cortado = n > maximo;
   datos.resize(std::min(n, maximo));
   return std::nullopt;
@@ -85,7 +78,7 @@ int guardar(config::Configuracion& cfg, const std::string& dat, std::ostream& er
 int terminarSalida(std::ostream& out, std::ostream& err) {
   out.flush();
   if (out) return kSalidaBien;
-  err << "No se pudo escribir la salida\n";
+  err << kSalidaFallida << "\n";
   return kEntradaInvalida;
 }
 

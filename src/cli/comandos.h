@@ -16,6 +16,9 @@ inline constexpr int kSalidaBien = 0;
 inline constexpr int kEntradaInvalida = 1;  // the message went to the error stream
 inline constexpr int kUsoIncorrecto = 2;
 
+// Standard output that could not be written (a full disk, a closed pipe).
+inline constexpr const char* kSalidaFallida = "No se pudo escribir la salida";
+
 // The default configuration, as a new console would save it.
 int comandoNuevo(const std::string& dat, std::ostream& err);
 // The configuration held by a .dat file, as JSON or as a readable listing.

@@ -1,5 +1,6 @@
 // orda-cli: the console's configuration files and history dumps from a
 // shell, and the panel itself over USB (or the simulated panel).
+#include <csignal>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -14,6 +15,7 @@
 #include "cli/bucle_panel.h"
 #include "cli/comandos.h"
 #include "cli/tareas.h"
+#include "core/files/sistema.h"
 
 namespace {
 
@@ -29,6 +31,12 @@ int conPanel(orda::cli::Tarea& tarea, const orda::cli::OpcionesEnlace& opciones,
 
 int main(int argc, char** argv) {
   using namespace orda::cli;
+  // Before any thread starts: a signal never leaves half a file behind, and
+  // a closed pipe is an output error to report, not a silent death.
+  orda::files::protegerEscrituras();
+#ifdef SIGPIPE
+  std::signal(SIGPIPE, SIG_IGN);
+#endif
   CLI::App app{"Archivos de configuración (.dat), historial y panel ORDA202", "orda-cli"};
   ponerAyudaEnEspanol(app, "orda-cli " ORDA_VERSION);
   app.require_subcommand(1);
@@ -56,13 +64,14 @@ int main(int argc, char** argv) {
   exportar->add_flag("--text", comoTexto, "Listado legible en lugar de JSON");
 
   auto* importar = app.add_subcommand("import", "Guarda en un archivo la configuración de un JSON");
-  importar->add_option("JSON", json, "Configuración en JSON")->required();
+  importar->add_option("JSON", json, "Configuración en JSON (- para la entrada estándar)")->required();
   importar->add_option("ARCHIVO", dat, "Archivo .dat a escribir")->required();
 
   auto* historial = app.add_subcommand(
       "history", "Describe el historial: el de un volcado o, sin VOLCADO, el que se lee del panel");
   auto* opcionVolcado =
-      historial->add_option("VOLCADO", volcado, "Volcado de 4096 bytes o imagen de 12289 bytes");
+      historial->add_option("VOLCADO", volcado,
+                            "Volcado de 4096 bytes o imagen de 12289 bytes (- para la entrada estándar)");
   historial->add_option("--config", configuracion, "Archivo .dat con los alias y números a mostrar");
   historial->add_flag("--csv", csv, "Salida CSV (UTF-8, líneas CRLF)");
   historial->add_option("-o", salidaVolcado, "Guarda también el volcado de 4096 bytes leído del panel")

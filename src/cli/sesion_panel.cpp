@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ctime>
 
+#include "cli/comandos.h"
 #include "core/link/enlace.h"
 #include "core/link/textos.h"
 #include "core/simulator/transporte_simulado.h"
@@ -121,8 +122,13 @@ void SesionPanel::terminar(int codigo) {
   if (terminada()) return;
   if (progresoAbierto_) err_ << "\n";
   progresoAbierto_ = false;
-  codigo_ = codigo;
+  // Output that never arrived (a full disk, a closed pipe) is a failure.
   out_.flush();
+  if (!out_) {
+    err_ << kSalidaFallida << "\n";
+    codigo = 1;
+  }
+  codigo_ = codigo;
   err_.flush();
 }
 
@@ -136,18 +142,28 @@ void SesionPanel::agregarAlRegistro(const std::string& texto, link::Color color)
 
 void SesionPanel::progresoTransferencia(const std::string& texto, int bloque, int total) {
   const int porcentaje = total > 1 ? (bloque - 1) * 100 / (total - 1) : 100;
+  mostrarProgreso("Transfiriendo:" + texto, porcentaje / 10, bloque >= total);
+  tarea_.progresoTransferencia(texto, bloque, total);
+}
+
+void SesionPanel::progresoProgramacion(int enviados, int total) {
+  mostrarProgreso(link::textos::textoProgramando(enviados, total), total > 0 ? enviados * 10 / total : 10,
+                  enviados >= total);
+  tarea_.progresoProgramacion(enviados, total);
+}
+
+void SesionPanel::mostrarProgreso(const std::string& linea, int decimo, bool ultimo) {
   if (progresoTerminal) {
     // One line rewritten in place, only when the figure changes.
-    if (texto != ultimoProgreso_) err_ << "\rTransfiriendo:" << texto << std::flush;
-    progresoAbierto_ = bloque < total;
-    if (!progresoAbierto_) err_ << "\n";
-  } else if (porcentaje / 10 != ultimoDecimo_) {
+    if (linea != ultimoProgreso_) err_ << "\r" << linea << std::flush;
+    progresoAbierto_ = !ultimo;
+    if (ultimo) err_ << "\n";
+  } else if (decimo != ultimoDecimo_) {
     // A log file gets a line every tenth.
-    err_ << "Transfiriendo:" << texto << "\n";
+    err_ << linea << "\n";
   }
-  ultimoProgreso_ = bloque < total ? texto : "";
-  ultimoDecimo_ = bloque < total ? porcentaje / 10 : -1;
-  tarea_.progresoTransferencia(texto, bloque, total);
+  ultimoProgreso_ = ultimo ? "" : linea;
+  ultimoDecimo_ = ultimo ? -1 : decimo;
 }
 
 void SesionPanel::memoriaActualizada(const std::string& titulo) { tarea_.memoriaActualizada(titulo); }

@@ -80,8 +80,8 @@ class SesionPanel : public link::OyenteEnlace {
   // The first call decides the exit status.
   void terminar(int codigo);
 
-  // Transfer progress rewritten in place on one line (a terminal), or a
-  // line every tenth.
+  // Transfer and programming progress rewritten in place on one line (a
+  // terminal), or a line every tenth.
   bool progresoTerminal = false;
 
   // Called after every link event has been handled, for the owner to arm
@@ -102,6 +102,7 @@ class SesionPanel : public link::OyenteEnlace {
   void imagenPanel(int panel, const std::string& clave) override;
   void agregarAlRegistro(const std::string& texto, link::Color color) override;
   void progresoTransferencia(const std::string& texto, int bloque, int total) override;
+  void progresoProgramacion(int enviados, int total) override;
   void memoriaActualizada(const std::string& titulo) override;
   void actGraf(const link::ValoresAnalogicos& v) override;
   void actLedEntradas(const link::EstadoEntradas& e) override;
@@ -114,6 +115,8 @@ class SesionPanel : public link::OyenteEnlace {
   enum class Fase { Inicial, Buscando, Asentando, Operando };
 
   void trasEvento();
+  // Progress on the error stream; `decimo` 0..10, `ultimo` ends the line.
+  void mostrarProgreso(const std::string& linea, int decimo, bool ultimo);
   void avanzar(std::int64_t ahoraMs);
 
   link::Transporte& transporte_;

@@ -12,10 +12,13 @@
 namespace orda::cli {
 
 // `read -o FILE.dat`: the configuration memory, saved as it stood when its
-// last block arrived. Nothing is written unless the whole transfer came.
+// last block arrived. Nothing is written unless the whole transfer came; a
+// destination that could not take the file is refused before the panel is
+// asked.
 class TareaLeer : public Tarea {
  public:
   explicit TareaLeer(std::string ruta) : ruta_(std::move(ruta)) {}
+  std::optional<std::string> preparar(SesionPanel& s) override;
   void iniciar(SesionPanel& s, std::int64_t ahoraMs) override;
   void secuenciaTerminada(const link::ResultadoSecuencia& r) override;
 
@@ -37,7 +40,8 @@ class TareaProgramar : public Tarea {
 };
 
 // `history [--csv] [-o DUMP] [--config FILE.dat]`: the history memory,
-// described as `history DUMP` describes a file; -o also keeps its 4,096 bytes.
+// described as `history DUMP` describes a file; -o also keeps its 4,096 bytes
+// (its destination checked before the panel is asked).
 class TareaHistorial : public Tarea {
  public:
   TareaHistorial(std::optional<std::string> volcado, std::optional<std::string> configuracion, bool csv)

@@ -101,9 +101,11 @@ void TareaMonitor::actLedSalidas(const link::EstadoSalidas& salidas) {
 }
 
 void TareaMonitor::avanzar(SesionPanel& s, std::int64_t ahoraMs) {
-  if (!hasta_ || ahoraMs < *hasta_) return;
+  // Nobody reads any more (a closed pipe, a full disk): no use going on.
+  const bool salidaPerdida = !s.out();
+  if (!hasta_ || (ahoraMs < *hasta_ && !salidaPerdida)) return;
   s.consola().seleccionarCanal(0, ahoraMs);
-  if (lineas_ == 0) {
+  if (lineas_ == 0 && !salidaPerdida) {
     s.err() << kSinRespuesta << "\n";
     s.terminar(1);
     return;

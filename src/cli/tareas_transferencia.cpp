@@ -1,14 +1,10 @@
 // The commands that move a whole memory: read, program, history.
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
 #include <span>
-#include <system_error>
 
 #include "cli/comandos.h"
 #include "cli/tareas.h"
 #include "core/files/archivos.h"
-#include "core/files/mensajes.h"
+#include "core/files/sistema.h"
 #include "core/history/memoria.h"
 #include "core/programming/aprogramar.h"
 #include "core/reading/decodificar.h"
@@ -17,37 +13,11 @@ namespace orda::cli {
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// The history dump beside its target first and then renamed over it, so an
-// old dump is never left half written.
-std::optional<std::string> escribirVolcado(const std::string& ruta, std::span<const std::uint8_t> datos) {
-  const fs::path destino(ruta);
-  fs::path temporal = destino;
-  temporal += ".orda-tmp";
-  errno = 0;
-  std::FILE* f = std::fopen(temporal.string().c_str(), "wb");
-  if (f == nullptr) return files::kPrefijoEscritura + files::motivoDelSistema(errno);
-  int error = 0;
-  if (std::fwrite(datos.data(), 1, datos.size(), f) != datos.size() || std::fflush(f) != 0) {
-    error = errno != 0 ? errno : EIO;
-  }
-  if (std::fclose(f) != 0 && error == 0) error = errno != 0 ? errno : EIO;
-  std::error_code ec;
-  if (error == 0) {
-    fs::rename(temporal, destino, ec);
-    if (ec) error = ec.value();
-  }
-  if (error != 0) {
-    fs::remove(temporal, ec);
-    return files::kPrefijoEscritura + files::motivoDelSistema(error);
-  }
-  return std::nullopt;
-}
-
 bool esDe(const link::ResultadoSecuencia& r, link::TipoSecuencia tipo) { return r.tipo == tipo; }
 
 }  // namespace
+
+std::optional<std::string> TareaLeer::preparar(SesionPanel& /*s*/) { return files::comprobarDestino(ruta_); }
 
 void TareaLeer::iniciar(SesionPanel& s, std::int64_t ahoraMs) {
   s.err() << "Leyendo la programación del panel...\n";
@@ -107,6 +77,9 @@ void TareaProgramar::secuenciaTerminada(const link::ResultadoSecuencia& r) {
 }
 
 std::optional<std::string> TareaHistorial::preparar(SesionPanel& /*s*/) {
+  if (volcado_) {
+    if (auto error = files::comprobarDestino(*volcado_)) return error;
+  }
   if (rutaConfiguracion_) return configuracionDeArchivo(*rutaConfiguracion_, alias_);
   return std::nullopt;
 }
@@ -126,7 +99,7 @@ void TareaHistorial::secuenciaTerminada(const link::ResultadoSecuencia& r) {
   }
   const std::span<const std::uint8_t> memoria(s.imagen().data(), history::kTamanoHistorial);
   if (volcado_) {
-    if (auto error = escribirVolcado(*volcado_, memoria)) {
+    if (auto error = files::escribirArchivo(*volcado_, memoria)) {
       s.err() << *error << "\n";
       s.terminar(1);
       return;

@@ -9,14 +9,14 @@
 
 namespace orda::files {
 
-// Writes the whole image to `ruta` through a temporary file in the same
-// folder that is then renamed over it, so a failed save leaves the old file
-// as it was and a longer old file does not keep its tail. Returns the
-// message for the user on failure.
+// Writes the whole image to `ruta` through the one writer (files/sistema.h):
+// a failed save leaves the old file as it was, a longer old file does not
+// keep its tail. Returns the message for the user on failure.
 std::optional<std::string> escribirImagen(const std::string& ruta, const imagen::ImagenMemoria& imagen);
 
 // Loads the first 12,289 bytes of `ruta` into the image. A shorter file, a
-// folder or an unreadable path is refused and the image stays as it was.
+// folder, a device, a pipe or an unreadable path is refused and the image
+// stays as it was.
 std::optional<std::string> leerImagen(const std::string& ruta, imagen::ImagenMemoria& imagen);
 
 // Status bar texts after a save or an open; `hora` is the time already

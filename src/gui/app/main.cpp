@@ -2,7 +2,9 @@
 #include <sys/resource.h>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTimer>
 #include <cstdio>
 #include <ctime>
@@ -13,6 +15,7 @@
 #include "gui/app/ventanas_hijas.h"
 #include "gui/comun/dialogos.h"
 #include "gui/comun/imagenes_aplicacion.h"
+#include "core/files/sistema.h"
 #include "core/link/transporte_vacio.h"
 #include "core/simulator/transporte_simulado.h"
 #ifdef ORDA_CON_HID
@@ -63,6 +66,8 @@ void informarArranque(const QElapsedTimer& desdeInicio) {
 int main(int argc, char** argv) {
   QElapsedTimer desdeInicio;
   desdeInicio.start();
+  // Before any thread starts: a signal during a save leaves no half file.
+  files::protegerEscrituras();
   QApplication::setApplicationName(QStringLiteral("orda"));
   QApplication::setApplicationVersion(QStringLiteral("2.02"));
   auto responder = [](const gui::ResultadoOpciones& r) {
@@ -105,7 +110,14 @@ int main(int argc, char** argv) {
     });
   } else if (!o.captura.isEmpty()) {
     QTimer::singleShot(o.esperaCapturaMs, &app, [&] {
-      const bool ok = ventana.grab().save(o.captura);
+      // Drawn in memory, then saved through the one writer.
+      QByteArray bytes;
+      QBuffer dibujo(&bytes);
+      const QByteArray formato = QFileInfo(o.captura).suffix().toUpper().toLatin1();
+      const bool ok =
+          dibujo.open(QIODevice::WriteOnly) &&
+          ventana.grab().save(&dibujo, formato.isEmpty() ? "PNG" : formato.constData()) &&
+          !files::escribirArchivo(o.captura.toStdString(), std::string_view(bytes.constData(), bytes.size()));
       if (!ok) std::fprintf(stderr, "orda: no se pudo guardar la captura en %s\n", qPrintable(o.captura));
       QApplication::exit(ok ? 0 : 1);
     });

@@ -12,6 +12,9 @@
 #include <QSvgRenderer>
 #include <QTextStream>
 #include <optional>
+#include <string_view>
+
+#include "core/files/sistema.h"
 
 namespace orda::gui {
 
@@ -112,10 +115,10 @@ ImagenesAplicacion::Resultado ImagenesAplicacion::cargar(const QStringList& carp
   }
   linea.flush();
 
-  QFile log(rutaRegistro);
-  if (!rutaRegistro.isEmpty() && log.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+  if (!rutaRegistro.isEmpty()) {
     const QByteArray bytes = registro.toUtf8();
-    res.registroEscrito = log.write(bytes) == bytes.size() && log.flush();
+    res.registroEscrito =
+        !files::escribirArchivo(rutaRegistro.toStdString(), std::string_view(bytes.constData(), bytes.size()));
   }
   return res;
 }

@@ -5,7 +5,6 @@
 #include <QHeaderView>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QStyle>
@@ -16,6 +15,7 @@
 #include "gui/comun/dialogos.h"
 #include "gui/comun/texto_qt.h"
 #include "gui/comun/twips.h"
+#include "core/files/sistema.h"
 #include "gui/history/columnas_historico.h"
 #include "core/history/csv.h"
 #include "gui/history/encabezado_historico.h"
@@ -235,18 +235,12 @@ void Historico::mExportar_Click() {
   if (escribirCsv(*ruta)) emit mensajeEstado(QStringLiteral("Registros exportados a %1").arg(*ruta));
 }
 
-// Written whole or not at all: a failed export leaves an older file as it was.
+// Through the console's one writer: written whole or not at all, never over
+// anything but a regular file.
 bool Historico::escribirCsv(const QString& ruta) {
-  const std::string csv = history::historialCsv(modelo_->filas());
-  QSaveFile f(ruta);
-  const bool ok = f.open(QIODevice::WriteOnly) &&
-                  f.write(csv.data(), static_cast<qint64>(csv.size())) == static_cast<qint64>(csv.size()) &&
-                  f.commit();
-  if (!ok) {
-    dialogos_.mensaje(QStringLiteral("No se pudo guardar %1: %2").arg(ruta, f.errorString()), QStringLiteral("OrDA"),
-                      Icono::Critico);
-  }
-  return ok;
+  const auto error = files::escribirArchivo(u8(ruta), history::historialCsv(modelo_->filas()));
+  if (error) dialogos_.mensaje(q(*error), QStringLiteral("OrDA"), Icono::Critico);
+  return !error;
 }
 
 }  // namespace orda::gui

@@ -2,6 +2,7 @@
 // what each leaves on disk and prints, and how each ends when the panel
 // stays silent, goes away or is not there.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -92,6 +93,9 @@ TEST_F(Banco, LoProgramadoSeLeeDeVueltaYElPanelQuedaEnHora) {
   TareaProgramar programar(ruta("nuevo.dat"));
   ASSERT_EQ(correr(programar), 0) << err.str();
   EXPECT_EQ(out.str(), "Registros sin confirmar: 0\n");
+  // Progress on the error stream, a line every tenth in a log.
+  EXPECT_NE(err.str().find("\nProgramando 1/54\nProgramando 6/54\n"), std::string::npos) << err.str();
+  EXPECT_NE(err.str().find("\nProgramando 54/54\n"), std::string::npos);
   // Clock, date and 54 records, each answered after 1 ms.
   EXPECT_LE(duracion(), 1000 + 56 + 5);
   const std::int64_t puesta = simulator::segundosDesde2000(hora);
@@ -118,15 +122,48 @@ TEST_F(Banco, ProgramarCuentaLosRegistrosSinConfirmar) {
   EXPECT_NE(err.str().find(link::textos::mensajeSinConfirmar(5)), std::string::npos);
 }
 
-TEST_F(Banco, ProgramarUnArchivoIlegibleNoBuscaElPanel) {
-  TareaProgramar programar(ruta("falta.dat"));
-  EXPECT_EQ(correr(programar), 1);
-  EXPECT_NE(err.str().find("No se pudo leer el archivo"), std::string::npos);
-  EXPECT_EQ(duracion(), 0);
+// A file that cannot be read, or a destination that could not take the
+// result, ends the command before the panel is looked for.
+TEST_F(Banco, ArchivoODestinoImposibleNoBuscaElPanel) {
+  ASSERT_EQ(::mkfifo(ruta("tubo").c_str(), 0600), 0);
+  struct Caso {
+    std::unique_ptr<Tarea> tarea;
+    std::string mensaje;
+  };
+  Caso casos[] = {
+      {std::make_unique<TareaProgramar>(ruta("falta.dat")), "No se pudo leer el archivo"},
+      {std::make_unique<TareaLeer>(ruta("sin/x.dat")), "No se pudo guardar el archivo: No existe"},
+      {std::make_unique<TareaLeer>(ruta("tubo")), ruta("tubo") + " no es un archivo común"},
+      {std::make_unique<TareaHistorial>(ruta("sin/h.bin"), std::nullopt, false), "No existe"},
+  };
+  for (Caso& c : casos) {
+    EXPECT_EQ(correr(*c.tarea), 1);
+    EXPECT_NE(err.str().find(c.mensaje), std::string::npos) << err.str();
+    EXPECT_EQ(duracion(), 0);
+  }
   EXPECT_EQ(sim.reportesEscritos(), 0);
+  EXPECT_EQ(fs::status(ruta("tubo")).type(), fs::file_type::fifo);
+}
+
+// Output that cannot be written (a full disk, a closed pipe) is a failure,
+// and a monitor stops at once.
+TEST_F(Banco, SalidaPerdidaTerminaEnError) {
+  ASSERT_EQ(comandoNuevo(ruta("a.dat"), err), 0);
+  std::unique_ptr<Tarea> tareas[] = {std::make_unique<TareaEnviar>("hola"),
+                                     std::make_unique<TareaProgramar>(ruta("a.dat")), std::make_unique<TareaReloj>(),
+                                     std::make_unique<TareaMonitor>(60)};
+  for (auto& tarea : tareas) {
+    out.setstate(std::ios::badbit);
+    EXPECT_EQ(correr(*tarea), 1);
+    EXPECT_NE(err.str().find(kSalidaFallida), std::string::npos) << err.str();
+    EXPECT_LT(duracion(), 60000);
+    out.clear();
+  }
 }
 
 TEST_F(Banco, HistorialDescribeYGuardaElVolcado) {
+  std::ofstream(ruta("victima")) << 'v';
+  fs::create_symlink(ruta("victima"), ruta("h.bin.orda-tmp"));
   TareaHistorial historial(ruta("h.bin"), std::nullopt, true);
   ASSERT_EQ(correr(historial), 0) << err.str();
   const std::string csv = out.str();
@@ -136,7 +173,8 @@ TEST_F(Banco, HistorialDescribeYGuardaElVolcado) {
   const auto& memoria = sim.panel().memoriaHistorial();
   ASSERT_EQ(volcado.size(), memoria.size());
   EXPECT_TRUE(std::equal(memoria.begin(), memoria.end(), volcado.begin()));
-  EXPECT_FALSE(fs::exists(ruta("h.bin.orda-tmp")));
+  // A link planted where a temporary could be expected redirects nothing.
+  EXPECT_EQ(leerBytes(ruta("victima")), std::vector<std::uint8_t>{'v'});
 }
 
 TEST_F(Banco, EnviarMuestraLaRespuestaDelPanel) {

@@ -1,6 +1,8 @@
 #include "core/files/archivos.h"
+#include "core/files/sistema.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -50,55 +52,58 @@ class Archivos : public ::testing::Test {
   fs::path dir_;
 };
 
-TEST_F(Archivos, GuardarYAbrirDevuelvenLaMismaImagen) {
-  const fs::path p = dir_ / "casa.dat";
-  const ImagenMemoria original = imagenDePrueba(3);
-  ASSERT_EQ(escribirImagen(p.string(), original), std::nullopt);
-  EXPECT_EQ(fs::file_size(p), kTamanoImagen);
-  EXPECT_EQ(archivosEnCarpeta(), 1u);
-
-  ImagenMemoria leida{};
-  ASSERT_EQ(leerImagen(p.string(), leida), std::nullopt);
-  EXPECT_EQ(leida, original);
-}
-
+// Saved whole, read back the same, no tail of a longer old file, no temporary left.
 TEST_F(Archivos, GuardarSobreUnArchivoMasLargoNoDejaLaCola) {
   const fs::path p = dir_ / "viejo.dat";
   crear(p, 20000, 'x');
   ASSERT_EQ(escribirImagen(p.string(), imagenDePrueba(1)), std::nullopt);
   EXPECT_EQ(fs::file_size(p), kTamanoImagen);
   EXPECT_EQ(archivosEnCarpeta(), 1u);
-}
-
-TEST_F(Archivos, GuardarDosVecesReemplazaElContenido) {
-  const fs::path p = dir_ / "dos.dat";
-  ASSERT_EQ(escribirImagen(p.string(), imagenDePrueba(1)), std::nullopt);
-  ASSERT_EQ(escribirImagen(p.string(), imagenDePrueba(2)), std::nullopt);
   ImagenMemoria leida{};
   ASSERT_EQ(leerImagen(p.string(), leida), std::nullopt);
-  EXPECT_EQ(leida, imagenDePrueba(2));
+  EXPECT_EQ(leida, imagenDePrueba(1));
 }
 
-TEST_F(Archivos, GuardarPorUnEnlaceActualizaElArchivoEnlazado) {
+TEST_F(Archivos, GuardarPorUnEnlaceActualizaElArchivoEnlazadoConSusPermisos) {
   fs::create_directory(dir_ / "real");
   const fs::path real = dir_ / "real" / "casa.dat";
   crear(real, 100, 'x');
+  fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
   fs::create_symlink(real, dir_ / "enlace.dat");
   ASSERT_EQ(escribirImagen((dir_ / "enlace.dat").string(), imagenDePrueba(5)), std::nullopt);
   EXPECT_TRUE(fs::is_symlink(dir_ / "enlace.dat"));
   EXPECT_EQ(fs::file_size(real), kTamanoImagen);
+  EXPECT_EQ(fs::status(real).permissions(), fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "real"), fs::directory_iterator()), 1);
 }
 
-TEST_F(Archivos, GuardarFallidoDejaTodoComoEstaba) {
-  EXPECT_EQ(escribirImagen((dir_ / "no" / "existe.dat").string(), imagenDePrueba(0)),
-            "No se pudo guardar el archivo: No existe el archivo o la carpeta");
-
-  const fs::path carpeta = dir_ / "carpeta.dat";
-  fs::create_directory(carpeta);
-  EXPECT_EQ(escribirImagen(carpeta.string(), imagenDePrueba(0)), "No se pudo guardar el archivo: Es una carpeta");
-  EXPECT_TRUE(fs::is_directory(carpeta));
-  EXPECT_EQ(archivosEnCarpeta(), 1u);
+// Only a missing path, a regular file or a link to one is written: anything
+// else is refused by name and left as it was.
+TEST_F(Archivos, DestinoQueNoEsArchivoComunSeRechazaSinTocarlo) {
+  ASSERT_EQ(::mkfifo((dir_ / "tubo").c_str(), 0600), 0);
+  fs::create_directory(dir_ / "carpeta.dat");
+  fs::create_symlink(dir_ / "nada.dat", dir_ / "roto.dat");
+  fs::create_symlink(dir_ / "tubo", dir_ / "a_tubo.dat");
+  struct Caso {
+    std::string nombre, motivo;
+  };
+  for (const Caso& c : std::vector<Caso>{{"tubo", (dir_ / "tubo").string() + " no es un archivo común"},
+                                         {"a_tubo.dat", (dir_ / "a_tubo.dat").string() + " no es un archivo común"},
+                                         {"roto.dat", (dir_ / "roto.dat").string() +
+                                                          " es un enlace a un archivo que no existe"},
+                                         {"carpeta.dat", "Es una carpeta"},
+                                         {"no/existe.dat", "No existe el archivo o la carpeta"}}) {
+    const std::string ruta = (dir_ / c.nombre).string();
+    const std::string error = "No se pudo guardar el archivo: " + c.motivo;
+    EXPECT_EQ(comprobarDestino(ruta), error);
+    EXPECT_EQ(escribirImagen(ruta, imagenDePrueba(0)), error);
+  }
+  EXPECT_EQ(fs::symlink_status(dir_ / "tubo").type(), fs::file_type::fifo);
+  EXPECT_TRUE(fs::is_symlink(dir_ / "roto.dat"));
+  EXPECT_FALSE(fs::exists(dir_ / "nada.dat"));
+  EXPECT_TRUE(fs::is_directory(dir_ / "carpeta.dat"));
+  EXPECT_EQ(archivosEnCarpeta(), 4u);
+  EXPECT_EQ(comprobarDestino((dir_ / "nuevo.dat").string()), std::nullopt);
 }
 
 TEST_F(Archivos, GuardarEnCarpetaSinPermisoConservaElArchivoViejo) {
@@ -110,6 +115,7 @@ TEST_F(Archivos, GuardarEnCarpetaSinPermisoConservaElArchivoViejo) {
 
   const auto error = escribirImagen(p.string(), imagenDePrueba(0));
   EXPECT_EQ(error, "No se pudo guardar el archivo: Permiso denegado");
+  EXPECT_EQ(comprobarDestino(p.string()), error);
   EXPECT_EQ(contenido(p), std::vector<char>(20000, 'x'));
 }
 
@@ -145,7 +151,10 @@ TEST_F(Archivos, AbrirRutaImposibleRechazaSinTocarLaImagen) {
     fs::path ruta;
     const char* error;
   };
+  ASSERT_EQ(::mkfifo((dir_ / "tubo").c_str(), 0600), 0);
+  const std::string tubo = "No se pudo leer el archivo: " + (dir_ / "tubo").string() + " no es un archivo común";
   for (const Caso& c : {Caso{dir_, "No se pudo leer el archivo: Es una carpeta"},
+                        Caso{dir_ / "tubo", tubo.c_str()},
                         Caso{dir_ / "falta.dat", "No se pudo leer el archivo: No existe el archivo o la carpeta"},
                         Caso{archivo / "x.dat", "No se pudo leer el archivo: Una parte de la ruta no es una carpeta"}}) {
     ImagenMemoria im = imagenDePrueba(4);

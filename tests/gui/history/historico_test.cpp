@@ -1,6 +1,7 @@
 // The history window: the grid filled from the image, its error boxes, its
 // layout, the export, and the retrieval from the simulated panel.
 #include <QFile>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTest>
+#include <sys/stat.h>
 
 #include "gui/comun/twips.h"
 #include "gui/history/columnas_historico.h"
@@ -176,6 +178,15 @@ class PruebaHistorico : public QObject {
     QCOMPARE(b.dialogos.mostrados.back().botones, Botones::SiNo);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll().count('\n'), 4);
+
+    // Only a regular file is replaced: a pipe is refused by name and left alone.
+    const QString tubo = carpeta.filePath(QStringLiteral("tubo.csv"));
+    QCOMPARE(::mkfifo(QFile::encodeName(tubo).constData(), 0600), 0);
+    b.dialogos.archivos.push_back(tubo);
+    b.dialogos.respuestas.push_back(Respuesta::Si);
+    b.historico->mExportar()->click();
+    QVERIFY2(b.dialogos.mostrados.back().texto.contains(tubo), qPrintable(b.dialogos.mostrados.back().texto));
+    QVERIFY(QFileInfo(tubo).exists() && !QFileInfo(tubo).isFile());
   }
 
   void sincronizarTraeElHistorialDelPanel() {
