@@ -1,9 +1,7 @@
-// The start-up layout of the child windows, every case of its table, and the
-// two tilings of our own.
+// The start-up layout of the child windows, every case of its table.
 #include <QTest>
 
 #include "app/disposicion.h"
-#include "app/mosaico.h"
 
 using namespace orda::gui;
 
@@ -74,19 +72,6 @@ class PruebaDisposicion : public QObject {
     QFETCH(QString, visibles);
     QFETCH(QString, cajas);
     QCOMPARE(describir(disponer(vis(visibles), 900, 900)), cajas);
-  }
-
-  void mosaicosCubrenElAreaExacta() {
-    const QSize area(1000, 700);
-    const auto lado = mosaico(Mosaico::Horizontal, 3, area);
-    QCOMPARE(lado.size(), std::size_t{3});
-    QCOMPARE(lado[0], QRect(0, 0, 333, 700));
-    QCOMPARE(lado[1], QRect(333, 0, 333, 700));
-    QCOMPARE(lado[2], QRect(666, 0, 334, 700));
-    const auto encima = mosaico(Mosaico::Vertical, 3, area);
-    QCOMPARE(encima[0], QRect(0, 0, 1000, 233));
-    QCOMPARE(encima[2].bottom(), 699);
-    QVERIFY(mosaico(Mosaico::Vertical, 0, area).empty());
   }
 };
 
