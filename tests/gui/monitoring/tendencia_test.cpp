@@ -237,8 +237,13 @@ class PruebaTendencia : public QObject {
     QTest::mouseMove(t.ledSalida(1));
     QCOMPARE(t.ledSalida(0)->clave(), k(L::kRoja));
     QCOMPARE(t.ledSalida(1)->clave(), k(L::kApagadaPresionada));
+    t.actLedSalidas(link::EstadoSalidas{0, -1, 0, 0});  // the next answer keeps it pressed
+    QCOMPARE(t.ledSalida(1)->clave(), k(L::kRojaPresionada));
+    QCOMPARE(t.ledSalida(0)->clave(), k(L::kApagada));
     QTest::mouseMove(&t, QPoint(2, 2));  // the background
-    QCOMPARE(t.ledSalida(1)->clave(), k(L::kApagada));
+    QCOMPARE(t.ledSalida(1)->clave(), k(L::kRoja));
+    t.actLedSalidas(link::EstadoSalidas{0, -1, 0, 0});
+    QCOMPARE(t.ledSalida(1)->clave(), k(L::kRoja));
 
     t.elegirCanal(0);
     QTest::mouseMove(t.ledSalida(3));
