@@ -1,5 +1,6 @@
 // The device information window on the simulated panel: what a typed command
 // puts on the wire, what the console keeps for itself, the log and the layout.
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -110,6 +111,22 @@ class PruebaInfo : public QObject {
     escribir(*b.info, QStringLiteral("Hc"));
     QCOMPARE(b.info->Text1()->text(), QStringLiteral("Hc4321"));  // the password stays in view
     QCOMPARE(std::string(reinterpret_cast<const char*>(&b.escritos.back()[1]), 7), std::string("Hc4321\r"));
+  }
+
+  // After Enter or "Enviar" the command stays, selected, and the field keeps
+  // the focus: the next command typed replaces it.
+  void loEscritoReemplazaAlComandoEnviado() {
+    BancoEnlace b;
+    Info& info = *b.info;
+    info.show();
+    QVERIFY(QTest::qWaitForWindowActive(&info));
+    escribir(info, QStringLiteral("V!203"));
+    QCOMPARE(info.Text1()->text(), QStringLiteral("V!203"));
+    QTest::keyClicks(info.Text1(), QStringLiteral("S!12345"));
+    QTest::mouseClick(info.Command2(), Qt::LeftButton);
+    QCOMPARE(std::string(reinterpret_cast<const char*>(&b.escritos.back()[1]), 8), std::string("S!12345\r"));
+    QCOMPARE(info.Text1()->selectedText(), QStringLiteral("S!12345"));
+    QCOMPARE(QApplication::focusWidget(), info.Text1());
   }
 
   void comandoDemasiadoLargo() {
