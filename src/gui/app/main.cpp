@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/opciones.h"
+#include "app/traducciones.h"
 #include "app/ventana_main.h"
 #include "app/ventanas_hijas.h"
 #include "comun/dialogos.h"
@@ -78,6 +79,11 @@ int main(int argc, char** argv) {
   const gui::ResultadoOpciones leidas = gui::leerOpciones(QApplication::arguments());
   if (!leidas.opciones) return responder(leidas);
   const gui::OpcionesConsola& o = *leidas.opciones;
+  if (!gui::instalarTraduccionesQt(app)) {
+    std::fputs("orda: no se encontró la traducción de Qt al español (paquete qt6-translations-l10n): "
+               "los diálogos de archivos y los menús contextuales se verán en inglés.\n",
+               stderr);
+  }
 
   gui::DialogosQt dialogos;
   gui::ImagenesAplicacion imagenes;
