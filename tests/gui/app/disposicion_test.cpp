@@ -1,7 +1,9 @@
-// The start-up layout of the child windows, every case of its table.
+// The start-up layout of the child windows, every case of its table, and a
+// cascade too large for its area.
 #include <QTest>
 
 #include "app/disposicion.h"
+#include "app/mosaico.h"
 
 using namespace orda::gui;
 
@@ -72,6 +74,20 @@ class PruebaDisposicion : public QObject {
     QFETCH(QString, visibles);
     QFETCH(QString, cajas);
     QCOMPARE(describir(disponer(vis(visibles), 900, 900)), cajas);
+  }
+
+  // Many windows in a small area: three quarters of it each, and the
+  // staircase starts again before leaving it.
+  void cascadaQueNoCabe() {
+    const QRect area(0, 0, 400, 300);
+    const auto cajas = cascada(8, area.size(), 25);
+    QList<int> arribas;
+    for (const QRect& r : cajas) {
+      QCOMPARE(r.size(), QSize(300, 225));
+      QVERIFY(area.contains(r));
+      arribas << r.y();
+    }
+    QCOMPARE(arribas, (QList<int>{0, 25, 50, 75, 0, 25, 50, 75}));
   }
 };
 
