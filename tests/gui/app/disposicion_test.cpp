@@ -46,9 +46,7 @@ class PruebaDisposicion : public QObject {
   void casos_data() {
     QTest::addColumn<QString>("visibles");
     QTest::addColumn<QString>("cajas");
-    QTest::newRow("arranque") << "GESXTI"
-                              << "E 302 0 600 200, S 302 200 600 200, X 302 400 600 200, G - - 300 900, "
-                                 "T 300 600 300 300, I 600 600 300 300";
+    // Start-up (all six) is drawn through the console itself (main_arranque_test).
     // Right column.
     QTest::newRow("sin globales, sin banda") << "ESX" << "E 0 0 900 300, S 0 300 900 300, X 0 600 900 300";
     QTest::newRow("dos tablas, sin banda") << "GES" << "E 302 0 600 450, S 302 450 600 450, G - - 300 900";
