@@ -1,4 +1,4 @@
-#include "files/archivos.h"
+#include "core/files/archivos.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -6,9 +6,9 @@
 #include <random>
 #include <system_error>
 
-#include "files/mensajes.h"
+#include "core/files/mensajes.h"
 
-namespace orda::archivos {
+namespace orda::files {
 
 namespace fs = std::filesystem;
 
@@ -119,4 +119,4 @@ std::string tituloVentana(std::string_view ruta) {
   return "Ordavix - " + std::string(nombreDeArchivo(ruta));
 }
 
-}  // namespace orda::archivos
+}  // namespace orda::files

@@ -1,13 +1,13 @@
-#include "sequences/consola.h"
+#include "core/sequences/consola.h"
 
 #include <algorithm>
 
-#include "config/tablas.h"
-#include "link/senal.h"
-#include "link/textos.h"
-#include "reading/decodificar.h"
+#include "core/config/tablas.h"
+#include "core/link/senal.h"
+#include "core/link/textos.h"
+#include "core/reading/decodificar.h"
 
-namespace orda::secuencias {
+namespace orda::sequences {
 
 namespace {
 
@@ -16,7 +16,7 @@ void minimo(std::optional<std::int64_t>& t, std::optional<std::int64_t> otro) {
 }
 
 // "14:32:05": the time of day `ms` milliseconds after `inicio`.
-std::string horaTras(const programacion::FechaHora& inicio, std::int64_t ms) {
+std::string horaTras(const programming::FechaHora& inicio, std::int64_t ms) {
   constexpr std::int64_t kDia = 24 * 3600;
   const std::int64_t s = ((inicio.hora * 3600 + inicio.minuto * 60 + inicio.segundo + ms / 1000) % kDia + kDia) % kDia;
   auto dos = [](std::int64_t n) { return std::string(1, char('0' + n / 10)) + char('0' + n % 10); };
@@ -176,7 +176,7 @@ void Consola::terminarLectura(EstadoEspera estado, std::int64_t ahoraMs) {
                                 sinRespuesta ? FinSecuencia::SinRespuesta : FinSecuencia::Interrumpida, 0});
     return;
   }
-  lectura::decodificarImagen(imagenMemoria_, cfg_);
+  reading::decodificarImagen(imagenMemoria_, cfg_);
   oyente_.textoPanel(link::kPanelVersion, config::textoVersion(cfg_.versionPanel));
   oyente_.textoPanel(link::kPanelSerial, config::textoSerial(cfg_.serialPanel));
   // The history request goes out first so that nothing can slip in between;
@@ -203,4 +203,4 @@ void Consola::error(const std::string& texto) {
   oyente_.mostrarError(texto, link::textos::kTituloSecuencias, link::Icono::Exclamacion);
 }
 
-}  // namespace orda::secuencias
+}  // namespace orda::sequences

@@ -1,4 +1,4 @@
-#include "app/traducciones.h"
+#include "gui/app/traducciones.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

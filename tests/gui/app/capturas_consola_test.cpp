@@ -14,9 +14,9 @@
 #include <QToolBar>
 #include <utility>
 
-#include "app/avisos.h"
-#include "app/visor_memoria.h"
-#include "config/globales.h"
+#include "gui/app/avisos.h"
+#include "gui/app/visor_memoria.h"
+#include "core/config/globales.h"
 #include "consola_prueba.h"
 
 using namespace orda;

@@ -2,8 +2,8 @@
 // cascade too large for its area.
 #include <QTest>
 
-#include "app/disposicion.h"
-#include "app/mosaico.h"
+#include "gui/app/disposicion.h"
+#include "gui/app/mosaico.h"
 
 using namespace orda::gui;
 

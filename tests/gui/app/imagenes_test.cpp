@@ -12,9 +12,9 @@
 #include <QTest>
 #include <memory>
 
-#include "app/carpetas.h"
-#include "app/traducciones.h"
-#include "comun/imagenes_aplicacion.h"
+#include "gui/app/carpetas.h"
+#include "gui/app/traducciones.h"
+#include "gui/comun/imagenes_aplicacion.h"
 
 using namespace orda::gui;
 

@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "consola_prueba.h"
-#include "history/historico.h"
+#include "gui/history/historico.h"
 
 using namespace orda;
 using namespace orda::gui;
