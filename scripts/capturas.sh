@@ -4,7 +4,8 @@
 #   - consola-arranque.png: `orda --simulate` itself under Xvfb, a few seconds
 #     after start-up (connected, signal level shown);
 #   - the rest from the window tests in virtual time (ORDA_CAPTURAS): the
-#     console after a read, toolbar, status bar, menus, memory viewer, splash,
+#     console after a read, toolbar, status bar, menus, the window
+#     arrangements, the end of a programming run, memory viewer, splash,
 #     exit question, and each configuration window.
 #
 #   scripts/capturas.sh [CARPETA]     with ORDA_BUILD_DIR (default build)

@@ -5,7 +5,6 @@
 
 #include "core/files/mensajes.h"
 #include "core/files/sistema.h"
-#include "core/texto/cp1252.h"
 
 namespace orda::files {
 
@@ -28,15 +27,15 @@ std::string_view nombreDeArchivo(std::string_view ruta) {
 }
 
 std::string textoGuardado(std::string_view ruta, std::string_view hora) {
-  return "Archivo " + texto::mayusculas(ruta) + " guardado - " + std::string(hora);
+  return "Archivo " + std::string(ruta) + " guardado - " + std::string(hora);
 }
 
 std::string textoAbierto(std::string_view ruta, std::string_view hora) {
-  return "Archivo " + texto::mayusculas(ruta) + " abierto - " + std::string(hora);
+  return "Archivo " + std::string(ruta) + " abierto - " + std::string(hora);
 }
 
 std::string tituloVentana(std::string_view ruta) {
-  return "Ordavix - " + texto::mayusculas(nombreDeArchivo(ruta));
+  return "Ordavix - " + std::string(nombreDeArchivo(ruta));
 }
 
 }  // namespace orda::files

@@ -20,11 +20,12 @@ std::optional<std::string> escribirImagen(const std::string& ruta, const imagen:
 std::optional<std::string> leerImagen(const std::string& ruta, imagen::ImagenMemoria& imagen);
 
 // Status bar texts after a save or an open; `hora` is the time already
-// written as the user's clock shows it.
+// written as the user's clock shows it. The path shows as it is: on a system
+// whose names tell case apart, an upper-cased path names another file.
 std::string textoGuardado(std::string_view ruta, std::string_view hora);
 std::string textoAbierto(std::string_view ruta, std::string_view hora);
 
-// Main window caption for the current file: its name, upper case.
+// Main window caption for the current file: its name, as it is.
 std::string tituloVentana(std::string_view ruta);
 
 // The file name part of a path, after its last '/' or '\'.

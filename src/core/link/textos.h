@@ -41,6 +41,15 @@ inline std::string textoProgramando(int enviados, int total) {
   return "Programando " + std::to_string(enviados) + "/" + std::to_string(total);
 }
 
+// Status bar panel 2 when a programming run has ended, at `hora` ("14:32:05"):
+// "Programación terminada 14:32:05", followed by the records the panel never
+// acknowledged, when there are ("… - 3 de 54 registros sin confirmar").
+inline std::string textoProgramacionTerminada(const std::string& hora, int sinConfirmar) {
+  std::string t = "Programación terminada " + hora;
+  if (sinConfirmar > 0) t += " - " + std::to_string(sinConfirmar) + " de 54 registros sin confirmar";
+  return t;
+}
+
 // "El panel no confirmó 3 de 54 registros. Verifique la conexión y vuelva a programar."
 inline std::string mensajeSinConfirmar(int n) {
   return "El panel no confirmó " + std::to_string(n) +

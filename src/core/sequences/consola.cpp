@@ -15,6 +15,14 @@ void minimo(std::optional<std::int64_t>& t, std::optional<std::int64_t> otro) {
   if (otro && (!t || *otro < *t)) t = otro;
 }
 
+// "14:32:05": the time of day `ms` milliseconds after `inicio`.
+std::string horaTras(const programming::FechaHora& inicio, std::int64_t ms) {
+  constexpr std::int64_t kDia = 24 * 3600;
+  const std::int64_t s = ((inicio.hora * 3600 + inicio.minuto * 60 + inicio.segundo + ms / 1000) % kDia + kDia) % kDia;
+  auto dos = [](std::int64_t n) { return std::string(1, char('0' + n / 10)) + char('0' + n % 10); };
+  return dos(s / 3600) + ":" + dos(s / 60 % 60) + ":" + dos(s % 60);
+}
+
 }  // namespace
 
 Consola::Consola(link::Transporte& transporte, link::OyenteEnlace& oyente, config::Configuracion& cfg,
@@ -136,6 +144,9 @@ void Consola::revisarProgramacion(std::int64_t ahoraMs) {
   const int sinConfirmar = envio_->sinConfirmar();
   envio_.reset();
   activa_ = Activa::Ninguna;
+  // "Programando 54/54" would read as still at work.
+  oyente_.textoPanel(link::kPanelMensajes,
+                     link::textos::textoProgramacionTerminada(horaTras(inicioCivil_, ahoraMs - inicioMs_), sinConfirmar));
   if (sinConfirmar > 0) error(link::textos::mensajeSinConfirmar(sinConfirmar));
   oyente_.secuenciaTerminada({link::TipoSecuencia::Programacion, link::FinSecuencia::Completa, sinConfirmar});
 }

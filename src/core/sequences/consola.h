@@ -72,7 +72,8 @@ class Consola {
   // "Programar", after the user confirmed: the whole run is encoded first (an
   // encoder error shows its box and sends nothing), then the clock and the
   // 54 records go through the acknowledged sender. Ends through
-  // secuenciaTerminada with the count of unacknowledged records.
+  // secuenciaTerminada with the count of unacknowledged records; status bar
+  // panel 2 then tells the time it ended (`ahora` plus the time it took).
   bool programar(const programming::FechaHora& ahora, std::int64_t ahoraMs);
   // A file save: the image is built and only the two clock reports are
   // queued; nothing waits for them. False when the image must not be saved
@@ -140,6 +141,8 @@ class Consola {
 
   Activa activa_ = Activa::Ninguna;
   std::optional<EnvioProgramacion> envio_;
+  programming::FechaHora inicioCivil_{};  // the computer's clock when the run started
+  std::int64_t inicioMs_ = 0;              // and the console's
   std::optional<EsperaVolcado> espera_;
   bool historialTrasLectura_ = true;
 

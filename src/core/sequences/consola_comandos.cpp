@@ -39,6 +39,10 @@ bool Consola::codificar(bool enviar, const programming::FechaHora& ahora, std::i
 }
 
 bool Consola::programar(const programming::FechaHora& ahora, std::int64_t ahoraMs) {
+  if (!ocupado()) {
+    inicioCivil_ = ahora;
+    inicioMs_ = ahoraMs;
+  }
   return codificar(true, ahora, ahoraMs);
 }
 

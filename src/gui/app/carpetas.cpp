@@ -39,9 +39,11 @@ QString rutaManual(const QString& carpetaApp) {
   return QFileInfo::exists(indice) ? indice : QString();
 }
 
+// A documents folder that does not exist would come up in the dialog as a
+// file name to save under.
 QString dirInicial() {
   const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  return docs.isEmpty() ? QDir::homePath() : docs;
+  return !docs.isEmpty() && QFileInfo(docs).isDir() ? docs : QDir::homePath();
 }
 
 }  // namespace orda::gui

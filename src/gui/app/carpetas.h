@@ -25,7 +25,8 @@ QString rutaRegistroImagenes(const QString& carpetaApp);
 // The user manual's first page, or empty when it is not there.
 QString rutaManual(const QString& carpetaApp);
 
-// The first folder the file dialogs open: the user's documents.
+// The first folder the file dialogs open: the user's documents, or the
+// home folder when there is no documents folder.
 QString dirInicial();
 
 }  // namespace orda::gui

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "gui/app/opciones.h"
+#include "gui/app/traducciones.h"
 #include "gui/app/ventana_main.h"
 #include "gui/app/ventanas_hijas.h"
 #include "gui/comun/dialogos.h"
@@ -83,6 +84,11 @@ int main(int argc, char** argv) {
   const gui::ResultadoOpciones leidas = gui::leerOpciones(QApplication::arguments());
   if (!leidas.opciones) return responder(leidas);
   const gui::OpcionesConsola& o = *leidas.opciones;
+  if (!gui::instalarTraduccionesQt(app)) {
+    std::fputs("orda: no se encontró la traducción de Qt al español (paquete qt6-translations-l10n): "
+               "los diálogos de archivos y los menús contextuales se verán en inglés.\n",
+               stderr);
+  }
 
   gui::DialogosQt dialogos;
   gui::ImagenesAplicacion imagenes;

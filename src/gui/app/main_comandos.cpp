@@ -26,7 +26,7 @@ void Main::ejecutar(Comando c) {
       case Comando::MostrarHistorial: mostrarHistorial(); break;
       case Comando::OrganizarHorizontal: organizar(*area_, Mosaico::Horizontal); break;
       case Comando::OrganizarVertical: organizar(*area_, Mosaico::Vertical); break;
-      case Comando::Cascada: area_->cascadeSubWindows(); break;
+      case Comando::Cascada: organizarEnCascada(*area_); break;
       case Comando::Programar: correr(ganchos_.programar); break;
       case Comando::Leer: correr(ganchos_.leer); break;
       case Comando::Ayuda: ayuda(); break;

@@ -58,11 +58,19 @@ QMdiSubWindow* Main::crearSubventana(Vista v) {
   return s;
 }
 
+// The sub-window's own hint holds its frame and title bar around the
+// content's, so the content gets the whole of its hint.
 void Main::llenar(Vista v) {
   QMdiSubWindow* s = subventana(v);
   if (s == nullptr || s->widget() != nullptr || !fabricas_.at(n(v))) return;
   ponerContenido(v, fabricas_.at(n(v))());
-  s->resize(s->widget()->sizeHint().expandedTo(QSize(420, 260)));
+  s->resize(s->sizeHint().expandedTo(QSize(420, 260)));
+  if (v == Vista::Seguimiento) ajustarSeguimiento();
+}
+
+// Seguimiento is two thirds of the inner width wide, wherever it stands.
+void Main::ajustarSeguimiento() {
+  if (QMdiSubWindow* s = subventana(Vista::Seguimiento)) s->resize(area_->viewport()->width() * 2 / 3, s->height());
 }
 
 QWidget* Main::cargar(Vista v) {
@@ -189,6 +197,7 @@ void Main::disponerVentanas() {
   aplicar(Vista::Globales, d.globales);
   aplicar(Vista::Tree, d.tree);
   aplicar(Vista::Info, d.info);
+  ajustarSeguimiento();
 }
 
 void Main::cerrarHijas() {

@@ -94,7 +94,8 @@ class Main : public QMainWindow, private link::OyenteEnlace {
   QMdiSubWindow* subventanaMemoria() const { return memoria_; }
   bool menuMarcado(Vista v) const { return marcado_.at(static_cast<std::size_t>(v)); }
   bool botonPulsado(Vista v) const;
-  // Lays the child windows out in the client area as at start-up.
+  // Lays the child windows out in the client area as at start-up, and gives
+  // Seguimiento two thirds of its width.
   void disponerVentanas();
 
   QAction* accion(const QString& nombre) const;
@@ -147,6 +148,7 @@ class Main : public QMainWindow, private link::OyenteEnlace {
   QMdiSubWindow* crearSubventana(Vista v);
   QMdiSubWindow* asegurarSubventana(Vista v);
   void llenar(Vista v);
+  void ajustarSeguimiento();
   void mostrar(Vista v);
   void ocultar(Vista v);
   void marcar(Vista v, bool si);

@@ -115,7 +115,10 @@ void Info::Command2_Click() {
   const sequences::ResultadoComando r =
       motor_.consola().enviarComando(u8(texto), relojCivil_(), motor_.ahoraMs());
   motor_.rearmar();
+  // The command stays in view, selected: what is typed next replaces it.
   text1_->setText(q(r.textoCampo));
+  text1_->selectAll();
+  text1_->setFocus();
   switch (r.estado) {
     case sequences::EstadoComando::Enviado: break;
     case sequences::EstadoComando::Rechazado: eco(texto); break;

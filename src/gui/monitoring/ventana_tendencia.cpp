@@ -257,7 +257,9 @@ void Trending::actLedEntradas(const link::EstadoEntradas& estados) {
 void Trending::actLedSalidas(const link::EstadoSalidas& estados) {
   for (int i = 0; i < monitoring::kLamparasSalida; ++i) {
     const auto k = static_cast<std::size_t>(i);
-    ledSalida_[k]->ponerClave(clave(monitoring::lamparaSalida(canal(), estados[k])));
+    // The lamp under the pointer keeps its pressed look through the answers.
+    const std::string_view estado = monitoring::lamparaSalida(canal(), estados[k]);
+    ledSalida_[k]->ponerClave(q(i == encima_ ? monitoring::aspectoPresionado(estado) : estado));
     QLabel* nombre = labelSalida_[k];
     const QString alias = q(monitoring::aliasLampara(cfg_.salidas, i));
     if (alias != nombre->text()) {
@@ -272,11 +274,13 @@ void Trending::alEntrarSalida(int i) {
   for (int j = 0; j < monitoring::kLamparasSalida; ++j) {
     if (j != i) aspectoNormal(j);
   }
+  encima_ = i;
   Lampara* led = ledSalida_[static_cast<std::size_t>(i)];
   led->ponerClave(q(monitoring::aspectoPresionado(u8(led->clave()))));
 }
 
 void Trending::aspectoNormal(int i) {
+  if (i == encima_) encima_ = -1;
   Lampara* led = ledSalida_[static_cast<std::size_t>(i)];
   led->ponerClave(q(monitoring::aspectoNormal(u8(led->clave()))));
 }

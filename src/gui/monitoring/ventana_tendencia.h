@@ -112,6 +112,7 @@ class Trending : public QWidget, public link::OyenteEnlace {
   monitoring::Cursores cursores_;
   double altoCursores_ = 0;      // the plot height they were placed in
   std::array<bool, 2> leido_{};  // each cursor's readout updated once
+  int encima_ = -1;              // the output lamp under the pointer
 
   Pantalla* pantalla_ = nullptr;
   std::array<FlechaCursor*, 2> flechas_{};

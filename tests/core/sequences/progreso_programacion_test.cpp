@@ -1,6 +1,6 @@
 // Status bar panel 2 while a programming run sends its records: one step per
 // record that went out, clock reports not counted, nothing when the run
-// stopped before sending.
+// stopped before sending; and the end of the run.
 #include <gtest/gtest.h>
 
 #include "link/banco.h"
@@ -20,13 +20,17 @@ std::vector<std::string> textosProgreso(const Banco& b) {
   return v;
 }
 
-TEST(ProgresoProgramacion, UnPasoPorRegistroEnviado) {
+// Then the end, at the computer's time the run started plus what it took.
+TEST(ProgresoProgramacion, UnPasoPorRegistroEnviadoYElFinConSuHora) {
   struct Caso {
     const char* nombre;
     bool responde;
     std::int64_t hasta;  // when the run is certainly over
+    const char* fin;
   };
-  for (const Caso& c : {Caso{"panel que confirma", true, 4000}, Caso{"panel mudo", false, 60000}}) {
+  for (const Caso& c : {Caso{"panel que confirma", true, 4000, "Programación terminada 09:05:07"},
+                        Caso{"panel mudo", false, 60000,
+                             "Programación terminada 09:06:03 - 54 de 54 registros sin confirmar"}}) {
     Banco b;
     b.transporte.responde = c.responde;
     ASSERT_TRUE(b.consola.programar(kAhora, 0)) << c.nombre;
@@ -38,6 +42,11 @@ TEST(ProgresoProgramacion, UnPasoPorRegistroEnviado) {
     EXPECT_EQ(progreso.front(), "Programando 1/54") << c.nombre;
     EXPECT_EQ(progreso[11], "Programando 12/54") << c.nombre;
     EXPECT_EQ(progreso.back(), "Programando 54/54") << c.nombre;
+    std::string ultimo;
+    for (const auto& [panel, texto] : b.oyente.textos) {
+      if (panel == link::kPanelMensajes) ultimo = texto;
+    }
+    EXPECT_EQ(ultimo, c.fin) << c.nombre;
   }
 }
 

@@ -1,8 +1,10 @@
 // Draws the console as the manual shows it: the whole window after a read
-// from the simulated panel, its toolbar, status bar and menus, the memory
-// viewer, the splash, the exit question and the closing notice. Checks that
+// from the simulated panel, its toolbar, status bar and menus, the window
+// arrangements, the end of a programming run, the memory viewer, the splash,
+// the exit question and the closing notice. Checks that
 // each picture is drawn; with ORDA_CAPTURAS set to a folder, saves them there.
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -10,9 +12,11 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <utility>
 
 #include "gui/app/avisos.h"
 #include "gui/app/visor_memoria.h"
+#include "core/config/globales.h"
 #include "consola_prueba.h"
 
 using namespace orda;
@@ -52,6 +56,24 @@ class PruebaCapturasConsola : public QObject {
     const QList<QAction*> menus = c.main->menuBar()->actions();
     guardar(menu(menus[0]->menu()), "menu-archivo");
     guardar(menu(menus[1]->menu()), "menu-ver");
+
+    // The arrangements of the "Ver" menu, then the end of a programming run.
+    for (const auto& [comando, nombre] : {std::pair{Comando::Cascada, "cascada"},
+                                          std::pair{Comando::OrganizarHorizontal, "mosaico-horizontal"},
+                                          std::pair{Comando::OrganizarVertical, "mosaico-vertical"}}) {
+      c.main->ejecutar(comando);
+      QTest::qWait(20);
+      guardar(c.main->grab().scaledToWidth(960, Qt::SmoothTransformation), nombre);
+    }
+    // The panel read has the SMS password on and keeps the password itself.
+    auto* clave = c.main->contenido(Vista::Globales)->findChild<QLineEdit*>(QStringLiteral("Text9"));
+    QVERIFY(clave != nullptr);
+    clave->setText(QStringLiteral("1234"));
+    c.main->configuracion().globales.text[config::caja::kClave] = "1234";
+    QVERIFY(c.main->teclaRapida(12));  // Programar, answered Sí
+    c.avanzar(c.ahora + 5000);
+    QTest::qWait(50);
+    guardar(c.main->statusBar()->grab(), "programacion-terminada");
 
     c.main->visorMemoria();
     QMdiSubWindow* memoria = c.main->subventanaMemoria();

@@ -1,5 +1,5 @@
-// The start-up layout of the child windows, every case of its table, and the
-// two tilings of our own.
+// The start-up layout of the child windows, every case of its table, and a
+// cascade too large for its area.
 #include <QTest>
 
 #include "gui/app/disposicion.h"
@@ -46,9 +46,7 @@ class PruebaDisposicion : public QObject {
   void casos_data() {
     QTest::addColumn<QString>("visibles");
     QTest::addColumn<QString>("cajas");
-    QTest::newRow("arranque") << "GESXTI"
-                              << "E 302 0 600 200, S 302 200 600 200, X 302 400 600 200, G - - 300 900, "
-                                 "T 300 600 300 300, I 600 600 300 300";
+    // Start-up (all six) is drawn through the console itself (main_arranque_test).
     // Right column.
     QTest::newRow("sin globales, sin banda") << "ESX" << "E 0 0 900 300, S 0 300 900 300, X 0 600 900 300";
     QTest::newRow("dos tablas, sin banda") << "GES" << "E 302 0 600 450, S 302 450 600 450, G - - 300 900";
@@ -76,17 +74,18 @@ class PruebaDisposicion : public QObject {
     QCOMPARE(describir(disponer(vis(visibles), 900, 900)), cajas);
   }
 
-  void mosaicosCubrenElAreaExacta() {
-    const QSize area(1000, 700);
-    const auto lado = mosaico(Mosaico::Horizontal, 3, area);
-    QCOMPARE(lado.size(), std::size_t{3});
-    QCOMPARE(lado[0], QRect(0, 0, 333, 700));
-    QCOMPARE(lado[1], QRect(333, 0, 333, 700));
-    QCOMPARE(lado[2], QRect(666, 0, 334, 700));
-    const auto encima = mosaico(Mosaico::Vertical, 3, area);
-    QCOMPARE(encima[0], QRect(0, 0, 1000, 233));
-    QCOMPARE(encima[2].bottom(), 699);
-    QVERIFY(mosaico(Mosaico::Vertical, 0, area).empty());
+  // Many windows in a small area: three quarters of it each, and the
+  // staircase starts again before leaving it.
+  void cascadaQueNoCabe() {
+    const QRect area(0, 0, 400, 300);
+    const auto cajas = cascada(8, area.size(), 25);
+    QList<int> arribas;
+    for (const QRect& r : cajas) {
+      QCOMPARE(r.size(), QSize(300, 225));
+      QVERIFY(area.contains(r));
+      arribas << r.y();
+    }
+    QCOMPARE(arribas, (QList<int>{0, 25, 50, 75, 0, 25, 50, 75}));
   }
 };
 

@@ -1,13 +1,19 @@
 // The image library: keys from file names, what gets in, and the log that
-// every start rewrites.
+// every start rewrites; the console's folders and Qt's own texts.
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
 #include "gui/app/carpetas.h"
+#include "gui/app/traducciones.h"
 #include "gui/comun/imagenes_aplicacion.h"
 
 using namespace orda::gui;
@@ -113,6 +119,27 @@ class PruebaImagenes : public QObject {
     QCOMPARE(carpetaAplicacion(bin), QDir::cleanPath(dir.filePath("usr/share/orda")));
     QCOMPARE(carpetaAplicacion(dir.filePath("build/src/gui")), QDir::cleanPath(dir.filePath("build/src/gui")));
     QCOMPARE(rutaRegistroImagenes(dir.path()), QDir(dir.path()).filePath("imagenes.log"));
+
+    // The file dialogs start in the documents folder, or at home without one.
+    const QByteArray casa = qgetenv("HOME");
+    qputenv("HOME", dir.path().toLocal8Bit());
+    qunsetenv("XDG_CONFIG_HOME");
+    const QString inicial = dirInicial();
+    QVERIFY(QDir().mkpath(dir.filePath("Documents")));
+    const QString documentos = dirInicial();
+    qputenv("HOME", casa);
+    QCOMPARE(inicial, dir.path());
+    QCOMPARE(documentos, dir.filePath("Documents"));
+  }
+
+  // Qt's own texts in Spanish: standard buttons, a text box's context menu.
+  void textosDeQtEnEspanol() {
+    QVERIFY(instalarTraduccionesQt(*QCoreApplication::instance()));
+    QDialogButtonBox botones(QDialogButtonBox::Cancel | QDialogButtonBox::Save);
+    QCOMPARE(botones.button(QDialogButtonBox::Cancel)->text().remove('&'), QStringLiteral("Cancelar"));
+    QLineEdit caja;
+    std::unique_ptr<QMenu> menu(caja.createStandardContextMenu());
+    QCOMPARE(menu->actions().constFirst()->text().remove('&').section('\t', 0, 0), QStringLiteral("Deshacer"));
   }
 };
 

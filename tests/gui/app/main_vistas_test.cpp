@@ -6,8 +6,10 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QToolBar>
+#include <algorithm>
 
 #include "consola_prueba.h"
+#include "gui/history/historico.h"
 
 using namespace orda;
 using namespace orda::gui;
@@ -104,6 +106,14 @@ class PruebaVistas : public QObject {
     QCOMPARE(estado(c, Vista::Seguimiento), QString("001"));
     c.accion("tbVerSeguimiento")->trigger();
     QCOMPARE(estado(c, Vista::Seguimiento), QString("111"));
+    // Two thirds of the inner width, again when the windows are laid out.
+    QWidget* interior = c.main->area().viewport();
+    QCOMPARE(c.main->subventana(Vista::Seguimiento)->width(), interior->width() * 2 / 3);
+    const int antes = interior->width();
+    c.main->resize(c.main->width() - 300, c.main->height());
+    QTRY_VERIFY(interior->width() < antes);
+    c.main->disponerVentanas();
+    QCOMPARE(c.main->subventana(Vista::Seguimiento)->width(), interior->width() * 2 / 3);
     c.accion("tbVerSeguimiento")->trigger();
     QCOMPARE(estado(c, Vista::Seguimiento), QString("000"));
   }
@@ -128,6 +138,8 @@ class PruebaVistas : public QObject {
     QCOMPARE(pasos, QStringList({"Refrescar visible", "mActualizar visible"}));
     QCOMPARE(estado(c, Vista::Historicos), QString("111"));
     QCOMPARE(c.main->subventana(Vista::Historicos)->windowTitle(), QStringLiteral("Histórico"));
+    const auto* h = qobject_cast<Historico*>(c.main->contenido(Vista::Historicos));
+    QCOMPARE(h->width(), h->anchoVentana());  // the sub-window's frame around it: every column shows
 
     // Alt+H asks again and never hides.
     pasos.clear();
@@ -162,26 +174,39 @@ class PruebaVistas : public QObject {
     QVERIFY(c.visible(Vista::Globales));
   }
 
-  // Each command reaches the six visible windows; the tilings fill the area.
+  // Each command reaches the six visible windows. "Mosaico horizontal"
+  // stacks them full width, "Mosaico vertical" puts them side by side full
+  // height, each covering the area to the pixel; "Cascada" staggers them by a
+  // title bar, each at least three quarters of the area and inside it.
   void organizar() {
     ConsolaPrueba c;
-    const QSize area = c.main->area().viewport()->size();
+    const QRect area(QPoint(0, 0), c.main->area().viewport()->size());
     QList<QMdiSubWindow*> visibles;
-    for (QMdiSubWindow* s : c.main->area().subWindowList()) {
+    for (QMdiSubWindow* s : c.main->area().subWindowList(QMdiArea::StackingOrder)) {
       if (s->isVisible()) visibles << s;
     }
     QCOMPARE(visibles.size(), 6);
-    for (Comando comando : {Comando::OrganizarHorizontal, Comando::OrganizarVertical, Comando::Cascada}) {
+    for (Comando comando : {Comando::OrganizarHorizontal, Comando::OrganizarVertical}) {
       c.main->ejecutar(comando);
-      QSet<int> izquierdas, arribas;
-      int anchos = 0, altos = 0;
-      for (QMdiSubWindow* s : visibles) {
-        izquierdas << s->x(), arribas << s->y();
-        anchos += s->width(), altos += s->height();
+      const bool apiladas = comando == Comando::OrganizarHorizontal;
+      QList<QRect> cajas;
+      for (QMdiSubWindow* s : visibles) cajas << s->geometry();
+      std::sort(cajas.begin(), cajas.end(), [](const QRect& a, const QRect& b) { return a.x() + a.y() < b.x() + b.y(); });
+      int borde = 0;
+      for (const QRect& r : cajas) {
+        QCOMPARE(r, apiladas ? QRect(0, borde, area.width(), r.height()) : QRect(borde, 0, r.width(), area.height()));
+        borde += apiladas ? r.height() : r.width();
       }
-      if (comando == Comando::OrganizarHorizontal) QVERIFY(arribas == QSet<int>{0} && anchos == area.width());
-      if (comando == Comando::OrganizarVertical) QVERIFY(izquierdas == QSet<int>{0} && altos == area.height());
-      if (comando == Comando::Cascada) QCOMPARE(arribas.size(), 6);
+      QCOMPARE(borde, apiladas ? area.height() : area.width());
+    }
+    c.main->ejecutar(Comando::Cascada);
+    const int paso = visibles[1]->y() - visibles[0]->y();
+    QCOMPARE(paso, visibles[0]->widget()->y());  // a whole title bar shows
+    for (qsizetype i = 0; i < visibles.size(); ++i) {
+      const QRect r = visibles[i]->geometry();
+      QCOMPARE(r.topLeft(), QPoint(int(i) * paso, int(i) * paso));
+      QVERIFY(area.contains(r));
+      QVERIFY(r.width() * 4 >= area.width() * 3 && r.height() * 4 >= area.height() * 3);
     }
   }
 

@@ -1,5 +1,6 @@
 // The device information window on the simulated panel: what a typed command
 // puts on the wire, what the console keeps for itself, the log and the layout.
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -101,14 +102,26 @@ class PruebaInfo : public QObject {
     }
   }
 
-  void identidadYClave() {
+  // Version, serial and password; after Enter or "Enviar" the command stays,
+  // selected in the focused field, so the next one typed replaces it.
+  void identidadClaveYComandoSiguiente() {
     BancoEnlace b;
+    Info& info = *b.info;
+    info.show();
+    QVERIFY(QTest::qWaitForWindowActive(&info));
     b.cfg.globales.text[config::caja::kClave] = "4321";
-    escribir(*b.info, QStringLiteral("V!203"));
+    escribir(info, QStringLiteral("V!203"));
     QCOMPARE(b.cfg.versionPanel, std::string("203"));
     QCOMPARE(std::string(reinterpret_cast<const char*>(&b.escritos.back()[1]), 6), std::string("V!203\r"));
-    escribir(*b.info, QStringLiteral("Hc"));
-    QCOMPARE(b.info->Text1()->text(), QStringLiteral("Hc4321"));  // the password stays in view
+    QCOMPARE(info.Text1()->text(), QStringLiteral("V!203"));
+    QTest::keyClicks(info.Text1(), QStringLiteral("S!12345"));
+    QTest::mouseClick(info.Command2(), Qt::LeftButton);
+    QCOMPARE(b.cfg.serialPanel, std::string("12345"));
+    QCOMPARE(std::string(reinterpret_cast<const char*>(&b.escritos.back()[1]), 8), std::string("S!12345\r"));
+    QCOMPARE(info.Text1()->selectedText(), QStringLiteral("S!12345"));
+    QCOMPARE(QApplication::focusWidget(), info.Text1());
+    escribir(info, QStringLiteral("Hc"));
+    QCOMPARE(info.Text1()->text(), QStringLiteral("Hc4321"));  // the password stays in view
     QCOMPARE(std::string(reinterpret_cast<const char*>(&b.escritos.back()[1]), 7), std::string("Hc4321\r"));
   }
 

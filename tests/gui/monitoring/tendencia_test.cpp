@@ -188,16 +188,6 @@ class PruebaTendencia : public QObject {
     QVERIFY(b.ventana->pantalla()->dibujada());
   }
 
-  void lamparasPorEstado() {
-    BancoTendencia b;
-    b.ventana->elegirCanal(1);
-    b.ventana->actLedEntradas(link::EstadoEntradas{0, 1, 2, 255});
-    QCOMPARE(lamparas(*b.ventana).mid(0, 4),
-             (QStringList{k(L::kApagada), k(L::kVerde), k(L::kAmarilla), k(L::kAmarilla)}));
-    b.ventana->actLedSalidas(link::EstadoSalidas{-1, 0});
-    QCOMPARE(lamparas(*b.ventana).mid(8, 2), (QStringList{k(L::kRoja), k(L::kApagada)}));
-  }
-
   // Channel 0 turns every lamp off at once, and a click then sends nothing;
   // with a channel, output lamp 3 sends "ts3" and the lamp follows the panel.
   void forzarSalidas() {
@@ -223,12 +213,16 @@ class PruebaTendencia : public QObject {
     QCOMPARE(lamparas(*b.ventana), QStringList(12, k(L::kSinCanal)));
   }
 
-  void aspectoPresionadoSigueAlRaton() {
+  // The lamps follow the states (the keys are the core's); the pressed look
+  // follows the mouse from lamp to lamp and stays through the answers.
+  void lamparasYAspectoPresionado() {
     BancoTendencia b;
     Trending& t = *b.ventana;
     t.show();
     QVERIFY(QTest::qWaitForWindowExposed(&t));
     t.elegirCanal(1);
+    t.actLedEntradas(link::EstadoEntradas{0, 1, 2});
+    QCOMPARE(lamparas(t).mid(0, 3), (QStringList{k(L::kApagada), k(L::kVerde), k(L::kAmarilla)}));
     t.actLedSalidas(link::EstadoSalidas{-1, 0, 0, 0});
     QCOMPARE(t.ledSalida(0)->cursor().shape(), Qt::BitmapCursor);  // the lamp cursor
 
@@ -237,8 +231,13 @@ class PruebaTendencia : public QObject {
     QTest::mouseMove(t.ledSalida(1));
     QCOMPARE(t.ledSalida(0)->clave(), k(L::kRoja));
     QCOMPARE(t.ledSalida(1)->clave(), k(L::kApagadaPresionada));
+    t.actLedSalidas(link::EstadoSalidas{0, -1, 0, 0});  // the next answer keeps it pressed
+    QCOMPARE(t.ledSalida(1)->clave(), k(L::kRojaPresionada));
+    QCOMPARE(t.ledSalida(0)->clave(), k(L::kApagada));
     QTest::mouseMove(&t, QPoint(2, 2));  // the background
-    QCOMPARE(t.ledSalida(1)->clave(), k(L::kApagada));
+    QCOMPARE(t.ledSalida(1)->clave(), k(L::kRoja));
+    t.actLedSalidas(link::EstadoSalidas{0, -1, 0, 0});
+    QCOMPARE(t.ledSalida(1)->clave(), k(L::kRoja));
 
     t.elegirCanal(0);
     QTest::mouseMove(t.ledSalida(3));
