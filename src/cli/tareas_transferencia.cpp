@@ -77,7 +77,7 @@ std::optional<std::string> TareaProgramar::preparar(SesionPanel& s) {
   imagen::ImagenMemoria archivo{};
   if (auto error = archivos::leerImagen(ruta_, archivo)) return error;
   config::Configuracion& cfg = s.configuracion();
-  lectura::decodificarImagen(archivo, cfg);
+  avisarBorrados(lectura::decodificarImagen(archivo, cfg), s.err());
   lectura::restaurarClave(archivo, cfg);
   // An error on a value found now, before the panel is looked for.
   imagen::ImagenMemoria prueba{};
@@ -106,8 +106,8 @@ void TareaProgramar::secuenciaTerminada(const link::ResultadoSecuencia& r) {
   s.terminar(r.sinConfirmar == 0 ? 0 : 1);
 }
 
-std::optional<std::string> TareaHistorial::preparar(SesionPanel& /*s*/) {
-  if (rutaConfiguracion_) return configuracionDeArchivo(*rutaConfiguracion_, alias_);
+std::optional<std::string> TareaHistorial::preparar(SesionPanel& s) {
+  if (rutaConfiguracion_) return configuracionDeArchivo(*rutaConfiguracion_, alias_, &s.err());
   return std::nullopt;
 }
 

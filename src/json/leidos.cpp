@@ -1,0 +1,109 @@
+#include "json/leidos.h"
+
+#include <string>
+
+#include "config/globales.h"
+#include "config/tablas.h"
+#include "imagen/codificacion.h"
+#include "reading/decodificar.h"
+#include "texto/cp1252.h"
+
+namespace orda::json {
+
+namespace {
+
+// A text read from the panel: Windows-1252 characters, no control character,
+// at most as many as the decoder reads.
+bool textoLeido(std::string_view s, std::size_t maximo) {
+  const std::vector<std::uint8_t> b = texto::aCp1252(s);
+  return b.size() <= maximo && !tieneControl(s) && texto::desdeCp1252(b.data(), b.size()) == s;
+}
+
+// A byte as its decimal text: privilege and ring duration.
+bool byteLeido(std::string_view s) {
+  for (int v = 0; v <= 255; ++v) {
+    if (std::to_string(v) == s) return true;
+  }
+  return false;
+}
+
+// "HH:MM" as two BCD bytes read back: each part 00..165.
+bool horaLeida(std::string_view s) {
+  const std::size_t dos = s.find(':');
+  if (dos == std::string_view::npos) return false;
+  auto parte = [](std::string_view p) {
+    for (int b = 0; b <= 255; ++b) {
+      if (imagen::dosDigitos(imagen::desdeBcd(static_cast<std::uint8_t>(b))) == p) return true;
+    }
+    return false;
+  };
+  return parte(s.substr(0, dos)) && parte(s.substr(dos + 1));
+}
+
+// Two decimals of some 16-bit count.
+bool voltajeLeido(std::string_view s) {
+  const auto c = imagen::cuentasDeVoltaje(s);
+  if (!c) return false;
+  for (std::int64_t n = *c - 2; n <= *c + 3; ++n) {
+    if (n >= 0 && n <= 0xFFFF && imagen::voltajeDeCuentas(static_cast<std::uint16_t>(n)) == s) return true;
+  }
+  return false;
+}
+
+// The shortest text of some single, as the decoder writes the scale.
+bool flotanteLeido(std::string_view s) {
+  if (s == "nan" || s == "-nan" || s == "inf" || s == "-inf") return true;
+  const auto b = imagen::flotantePanel(s);
+  if (!b) return false;
+  const float f = imagen::desdeFlotantePanel(*b & 0xFF, (*b >> 8) & 0xFF, (*b >> 16) & 0xFF, *b >> 24);
+  return imagen::textoFlotante(f) == s;
+}
+
+}  // namespace
+
+bool tieneControl(std::string_view s) {
+  for (const char c : s) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
+  }
+  return false;
+}
+
+bool comoSeLeeCelda(const config::Tabla& t, int col, std::string_view s) {
+  using config::TipoTabla;
+  switch (t.tipo()) {
+    case TipoTabla::Entradas:
+      switch (col) {
+        case config::colEntradas::kAlias: return textoLeido(s, 12);
+        case config::colEntradas::kMensajeActivacion:
+        case config::colEntradas::kMensajeDesactivacion:
+        case config::colEntradas::kMensajeDisparo: return textoLeido(s, lectura::kLargoMensaje);
+        case config::colEntradas::kComparacionSuperior:
+        case config::colEntradas::kComparacionInferior: return voltajeLeido(s);
+        case config::colEntradas::kEscalaValor: return flotanteLeido(s);
+        case config::colEntradas::kEscalaUnidad: return textoLeido(s, 3);
+        default: return false;  // the delays read back as their editor takes them
+      }
+    case TipoTabla::Salidas:
+      return col == config::colSalidas::kAlias ? textoLeido(s, 12) : horaLeida(s);
+    case TipoTabla::Tree:
+      switch (col) {
+        case config::colTree::kPerteneceA: return textoLeido(s, 12);
+        case config::colTree::kTelefono: return textoLeido(s, 10);
+        default: return byteLeido(s);
+      }
+  }
+  return false;
+}
+
+bool comoSeLeeCaja(int caja, std::string_view s) {
+  namespace c = config::caja;
+  switch (caja) {
+    case c::kHoraLlamada:
+    case c::kHoraSms: return horaLeida(s);
+    case c::kMensajeSms: return textoLeido(s, lectura::kLargoMensaje);
+    case c::kClave: return textoLeido(s, 8);
+    default: return false;  // numbers read back already rewritten; Text8 has no rule
+  }
+}
+
+}  // namespace orda::json
