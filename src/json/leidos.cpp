@@ -27,17 +27,13 @@ bool byteLeido(std::string_view s) {
   return false;
 }
 
-// "HH:MM" as two BCD bytes read back: each part 00..165.
+// "HH:MM" as two BCD bytes read back: any two digits on either side.
 bool horaLeida(std::string_view s) {
-  const std::size_t dos = s.find(':');
-  if (dos == std::string_view::npos) return false;
-  auto parte = [](std::string_view p) {
-    for (int b = 0; b <= 255; ++b) {
-      if (imagen::dosDigitos(imagen::desdeBcd(static_cast<std::uint8_t>(b))) == p) return true;
-    }
-    return false;
-  };
-  return parte(s.substr(0, dos)) && parte(s.substr(dos + 1));
+  if (s.size() != 5 || s[2] != ':') return false;
+  for (std::size_t i : {0u, 1u, 3u, 4u}) {
+    if (s[i] < '0' || s[i] > '9') return false;
+  }
+  return true;
 }
 
 // Two decimals of some 16-bit count.

@@ -1,6 +1,6 @@
 #pragma once
 // Values a panel or a file can hold that the editors would not let anyone
-// type: a lower-case name, a 61-character message, "5.00" volts, "165:165",
+// type: a lower-case name, a 61-character message, "5.00" volts, "99:99",
 // a privilege of 255. Opening the file shows them as they are, so exporting
 // writes them, and importing must take them back unchanged: the image saved
 // from the imported document is then the one the console saves.

@@ -42,6 +42,13 @@ void copiarFila(const Tabla& desde, Tabla& hacia, int f, std::initializer_list<i
   }
 }
 
+// "HH:MM" from two BCD bytes. A nibble above 9 ("165:165" for erased bytes)
+// is no time the console could write back: the field's new value instead.
+std::string hora(std::uint8_t h, std::uint8_t m, const std::string& porOmision) {
+  auto bcd = [](std::uint8_t b) { return (b & 15) <= 9 && (b >> 4) <= 9; };
+  return bcd(h) && bcd(m) ? img::textoHora(h, m) : porOmision;
+}
+
 void ponerTipo(Tabla& t, int f, std::uint8_t tipo) {
   using namespace config;
   const int c = colEntradas::kTipo;
@@ -179,8 +186,8 @@ int decodificarSalidas(const img::ImagenMemoria& m, config::Configuracion& cfg) 
     for (int k = 0; k < 4; ++k) {
       const std::size_t p = b + 7 * static_cast<std::size_t>(k);
       t.marcar(f, hab(k), m[p + 1] == 1);
-      t.ponerTexto(f, desde(k), img::textoHora(m[p + 2], m[p + 3]));
-      t.ponerTexto(f, hasta(k), img::textoHora(m[p + 5], m[p + 6]));
+      t.ponerTexto(f, desde(k), hora(m[p + 2], m[p + 3], nueva().salidas.texto(f, desde(k))));
+      t.ponerTexto(f, hasta(k), hora(m[p + 5], m[p + 6], nueva().salidas.texto(f, hasta(k))));
     }
   }
   return borrados;
@@ -211,10 +218,11 @@ int decodificarGlobal(const img::ImagenMemoria& m, config::Configuracion& cfg) {
                                                   {45, kUsoClave}};
   for (const auto& [offset, opcion] : banderas) g.opciones[static_cast<std::size_t>(opcion)] = m[b + offset] == 1;
   g.text[caja::kDuracionDisparo] = std::to_string(leerNumero(m, b + 3, 2) / 60);
-  g.text[caja::kHoraLlamada] = img::textoHora(m[b + 6], m[b + 7]);
+  const config::Globales& omision = nueva().globales;
+  g.text[caja::kHoraLlamada] = hora(m[b + 6], m[b + 7], omision.text[caja::kHoraLlamada]);
   g.text[caja::kDuracionLlamada] = std::to_string(m[b + 9]);
   opcionesDeBits(g, kLlamadaDiariaA, 8, m[b + 10]);
-  g.text[caja::kHoraSms] = img::textoHora(m[b + 12], m[b + 13]);
+  g.text[caja::kHoraSms] = hora(m[b + 12], m[b + 13], omision.text[caja::kHoraSms]);
   opcionesDeBits(g, kSmsDiarioA, 8, m[b + 15]);
   opcionesDeBits(g, kGrupoHabilitado, 4, m[b + 16]);
   g.text[caja::kDuracionStr] = std::to_string(leerNumero(m, b + 18, 2) / 60);

@@ -134,7 +134,7 @@ TEST(Json, CadaValorPasaPorLaReglaDeSuEditor) {
       {"/entradas/0/grupo", Json::array({true, false, true}), "Se esperaba una lista de 4 elementos", nullptr},
       {"/entradas/0/grupo/1", 1, "Se esperaba true o false", nullptr},
       {"/salidas/1/programas/2/desde", "24:0", "La hora ingresada es incorrecra (HH:MM)  ", nullptr},
-      {"/salidas/1/programas/2/desde", "165:165", nullptr, nullptr},
+      {"/salidas/1/programas/2/desde", "24:60", nullptr, nullptr},
       {"/salidas/1/programas/2/hasta", "9:30", "La hora ingresada es incorrecra (HH:MM)  ", nullptr},
       {"/salidas/1/programas/2/hasta", "12.30", nullptr, nullptr},
 

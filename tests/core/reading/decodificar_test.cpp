@@ -95,6 +95,9 @@ TEST(Decodificar, ValoresDelPanel) {
   img[g + 48] = 'Z';
   img[g + 49] = 0;
   std::fill_n(img.begin() + 64 * 2, 64, 'M');  // a text with no NUL
+  img[0x2800 + 7 + 5] = 0xA5;                    // output 1, program 2 "hasta": no BCD
+  img[g + 12] = 0x99;                            // "99:99" is still a time the panel can hold
+  img[g + 13] = 0x99;
 
   config::Configuracion c = otraConfiguracion();
   c.globales.text[9] = "";
@@ -107,6 +110,8 @@ TEST(Decodificar, ValoresDelPanel) {
   EXPECT_EQ(c.entradas.texto(3, config::colEntradas::kMensajeDisparo), std::string(kLargoMensaje, 'M'));
   EXPECT_EQ(c.entradas.celda(3, 6), (config::Celda{"Activa en alto", "FLANCOASC"}));
   EXPECT_EQ(c.entradas.imagen(3, 7), "OKGRG");
+  EXPECT_EQ(c.salidas.texto(3, config::colSalidas::hasta(1)), "00:00");
+  EXPECT_EQ(c.globales.text[config::caja::kHoraSms], "99:99");
   EXPECT_EQ(config::textoVersion(c.versionPanel), "V2.02");
   EXPECT_EQ(config::textoSerial(c.serialPanel), "SN: 12345");
   // Every group comes from the image: a group without a bit shows "Ninguno".
