@@ -165,7 +165,12 @@ int decodificarTelefonos(const img::ImagenMemoria& m, config::Configuracion& cfg
       t.ponerTexto(f, kDuracionRing, std::to_string(m[b + 25]));
     }
   }
-  config::cambiarNumeroSaldo(cfg, t.texto(kFilaSaldo, kTelefono));
+  // The balance number is kept numeric; one written with an exponent ("1e10")
+  // would grow past what its box and its record hold, and reads as any other
+  // text that is no number does.
+  std::string saldo = config::reescribirNumeroSaldo(t.texto(kFilaSaldo, kTelefono));
+  if (texto::largo(saldo) > static_cast<std::size_t>(config::largoMaximoTexto(config::caja::kNumeroSaldo))) saldo = "0";
+  config::cambiarNumeroSaldo(cfg, saldo);
   return borrados;
 }
 

@@ -98,6 +98,8 @@ TEST(Decodificar, ValoresDelPanel) {
   img[0x2800 + 7 + 5] = 0xA5;                    // output 1, program 2 "hasta": no BCD
   img[g + 12] = 0x99;                            // "99:99" is still a time the panel can hold
   img[g + 13] = 0x99;
+  const char exponente[] = "1e10";  // the hidden row's balance number, 11 digits once rewritten
+  std::copy_n(exponente, 5, img.begin() + 0x2C00 + 32 * 9 + 14);
 
   config::Configuracion c = otraConfiguracion();
   c.globales.text[9] = "";
@@ -119,6 +121,7 @@ TEST(Decodificar, ValoresDelPanel) {
   for (int grupo = 0; grupo < 5; ++grupo) EXPECT_EQ(c.especiales.seleccion(grupo), esperadas[grupo]) << grupo;
   // The hidden phone row brings only the balance number.
   EXPECT_EQ(c.tree.texto(config::colTree::kFilaSaldo, config::colTree::kPerteneceA), "");
+  EXPECT_EQ(c.globales.text[config::caja::kNumeroSaldo], "0");
   EXPECT_EQ(c.globales.text[9], "");
   restaurarClave(img, c);
   EXPECT_EQ(c.globales.text[9], "XYZ");
