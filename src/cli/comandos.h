@@ -7,8 +7,8 @@
 #include <span>
 #include <string>
 
-#include "config/configuracion.h"
-#include "programming/aprogramar.h"
+#include "core/config/configuracion.h"
+#include "core/programming/aprogramar.h"
 
 namespace orda::cli {
 
@@ -41,6 +41,6 @@ std::optional<std::string> configuracionDeArchivo(const std::string& dat, config
 void avisarBorrados(int borrados, std::ostream& err);
 
 // The encoders' errors, one line each.
-void informarErrores(const programacion::CorridaProgramacion& corrida, std::ostream& err);
+void informarErrores(const programming::CorridaProgramacion& corrida, std::ostream& err);
 
 }  // namespace orda::cli

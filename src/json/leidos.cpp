@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "config/globales.h"
-#include "config/tablas.h"
-#include "imagen/codificacion.h"
-#include "reading/decodificar.h"
-#include "texto/cp1252.h"
+#include "core/config/globales.h"
+#include "core/config/tablas.h"
+#include "core/imagen/codificacion.h"
+#include "core/reading/decodificar.h"
+#include "core/texto/cp1252.h"
 
 namespace orda::json {
 
@@ -72,7 +72,7 @@ bool comoSeLeeCelda(const config::Tabla& t, int col, std::string_view s) {
         case config::colEntradas::kAlias: return textoLeido(s, 12);
         case config::colEntradas::kMensajeActivacion:
         case config::colEntradas::kMensajeDesactivacion:
-        case config::colEntradas::kMensajeDisparo: return textoLeido(s, lectura::kLargoMensaje);
+        case config::colEntradas::kMensajeDisparo: return textoLeido(s, reading::kLargoMensaje);
         case config::colEntradas::kComparacionSuperior:
         case config::colEntradas::kComparacionInferior: return voltajeLeido(s);
         case config::colEntradas::kEscalaValor: return flotanteLeido(s);
@@ -96,7 +96,7 @@ bool comoSeLeeCaja(int caja, std::string_view s) {
   switch (caja) {
     case c::kHoraLlamada:
     case c::kHoraSms: return horaLeida(s);
-    case c::kMensajeSms: return textoLeido(s, lectura::kLargoMensaje);
+    case c::kMensajeSms: return textoLeido(s, reading::kLargoMensaje);
     case c::kClave: return textoLeido(s, 8);
     default: return false;  // numbers read back already rewritten; Text8 has no rule
   }

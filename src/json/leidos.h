@@ -6,7 +6,7 @@
 // from the imported document is then the one the console saves.
 #include <string_view>
 
-#include "config/tabla.h"
+#include "core/config/tabla.h"
 
 namespace orda::json {
 

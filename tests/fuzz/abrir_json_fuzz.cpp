@@ -8,11 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "config/configuracion.h"
-#include "imagen/imagen.h"
+#include "core/config/configuracion.h"
+#include "core/imagen/imagen.h"
 #include "json/configuracion_json.h"
-#include "programming/aprogramar.h"
-#include "reading/decodificar.h"
+#include "core/programming/aprogramar.h"
+#include "core/reading/decodificar.h"
 
 #include "exigir.h"
 
@@ -50,8 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) 
   }
 
   Configuracion abierta;
-  orda::lectura::decodificarImagen(archivo, abierta);
-  orda::lectura::restaurarClave(archivo, abierta);
+  orda::reading::decodificarImagen(archivo, abierta);
+  orda::reading::restaurarClave(archivo, abierta);
   Configuracion importada;
   const auto r = orda::json::importarJson(orda::json::exportarJson(abierta), importada);
   exigir(r.ok(), "lo que muestra un archivo abierto se exporta y se importa");
@@ -59,8 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) 
   exigir(importada == abierta, "importar devuelve lo exportado");
 
   orda::imagen::ImagenMemoria guardada{}, desdeJson{};
-  const auto a = orda::programacion::aProgramar(abierta, guardada);
-  const auto b = orda::programacion::aProgramar(importada, desdeJson);
+  const auto a = orda::programming::aProgramar(abierta, guardada);
+  const auto b = orda::programming::aProgramar(importada, desdeJson);
   exigir(a.detenida() == b.detenida() && guardada == desdeJson, ".dat -> exportar -> importar da la misma imagen");
   return 0;
 }

@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "config/configuracion.h"
-#include "imagen/imagen.h"
+#include "core/config/configuracion.h"
+#include "core/imagen/imagen.h"
 #include "json/configuracion_json.h"
-#include "programming/aprogramar.h"
-#include "reading/decodificar.h"
+#include "core/programming/aprogramar.h"
+#include "core/reading/decodificar.h"
 
 #include "exigir.h"
 
@@ -30,18 +30,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) 
 
   orda::imagen::ImagenMemoria imagen{};
   const orda::imagen::ImagenMemoria antes = imagen;
-  if (orda::programacion::aProgramar(cfg, imagen).detenida()) {
+  if (orda::programming::aProgramar(cfg, imagen).detenida()) {
     exigir(imagen == antes, "una corrida detenida no toca la imagen");
     return 0;
   }
   Configuracion abierta;
-  orda::lectura::decodificarImagen(imagen, abierta);
-  orda::lectura::restaurarClave(imagen, abierta);
+  orda::reading::decodificarImagen(imagen, abierta);
+  orda::reading::restaurarClave(imagen, abierta);
   Configuracion importada;
   exigir(orda::json::importarJson(orda::json::exportarJson(abierta), importada).ok(),
          "la imagen guardada se exporta y se importa");
   orda::imagen::ImagenMemoria otraImagen{};
-  exigir(!orda::programacion::aProgramar(importada, otraImagen).detenida(), "lo importado se guarda");
+  exigir(!orda::programming::aProgramar(importada, otraImagen).detenida(), "lo importado se guarda");
   exigir(otraImagen == imagen, "JSON -> imagen -> exportar -> importar da la misma imagen");
   return 0;
 }

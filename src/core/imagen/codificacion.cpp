@@ -1,4 +1,4 @@
-#include "imagen/codificacion.h"
+#include "core/imagen/codificacion.h"
 
 #include <algorithm>
 #include <bit>
@@ -6,8 +6,8 @@
 #include <cmath>
 #include <limits>
 
-#include "texto/cp1252.h"
-#include "texto/numero.h"
+#include "core/texto/cp1252.h"
+#include "core/texto/numero.h"
 
 namespace orda::imagen {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace orda::programacion {
+namespace orda::programming {
 
 inline constexpr int kErrorDesbordamiento = 6;
 inline constexpr const char* kTextoDesbordamiento = "Desbordamiento";
@@ -39,4 +39,4 @@ struct CajaErrores {
 inline constexpr std::size_t kLineasCajaErrores = 16;
 CajaErrores cajaErrores(const std::vector<ErrorCodificacion>& errores);
 
-}  // namespace orda::programacion
+}  // namespace orda::programming

@@ -1,12 +1,12 @@
-#include "programming/registro.h"
+#include "core/programming/registro.h"
 
 #include <algorithm>
 
-#include "imagen/codificacion.h"
-#include "texto/cp1252.h"
-#include "texto/numero.h"
+#include "core/imagen/codificacion.h"
+#include "core/texto/cp1252.h"
+#include "core/texto/numero.h"
 
-namespace orda::programacion {
+namespace orda::programming {
 
 std::optional<int> Registro::texto(std::size_t offset, std::size_t n, std::string_view utf8) {
   const std::vector<std::uint8_t> b = texto::aCp1252(utf8);
@@ -61,4 +61,4 @@ CajaErrores cajaErrores(const std::vector<ErrorCodificacion>& errores) {
   return caja;
 }
 
-}  // namespace orda::programacion
+}  // namespace orda::programming

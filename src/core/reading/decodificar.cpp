@@ -1,14 +1,14 @@
-#include "reading/decodificar.h"
+#include "core/reading/decodificar.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "config/alternar.h"
-#include "config/tablas.h"
-#include "imagen/codificacion.h"
-#include "texto/cp1252.h"
+#include "core/config/alternar.h"
+#include "core/config/tablas.h"
+#include "core/imagen/codificacion.h"
+#include "core/texto/cp1252.h"
 
-namespace orda::lectura {
+namespace orda::reading {
 
 namespace {
 
@@ -261,4 +261,4 @@ std::string textoRegistrosBorrados(int cantidad, bool delPanel) {
          ": se cargaron los valores por omisión.";
 }
 
-}  // namespace orda::lectura
+}  // namespace orda::reading

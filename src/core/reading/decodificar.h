@@ -3,10 +3,10 @@
 // used after a panel read and after opening a file.
 #include <string>
 
-#include "config/configuracion.h"
-#include "imagen/imagen.h"
+#include "core/config/configuracion.h"
+#include "core/imagen/imagen.h"
 
-namespace orda::lectura {
+namespace orda::reading {
 
 // A message slot holds 64 bytes, but the panel receives 62 of them: a text
 // longer than 61 characters could be neither sent whole nor saved again.
@@ -40,4 +40,4 @@ std::string textoRegistrosBorrados(int cantidad, bool delPanel);
 // programming it again keeps it; an erased block gives the empty default.
 void restaurarClave(const imagen::ImagenMemoria& img, config::Configuracion& cfg);
 
-}  // namespace orda::lectura
+}  // namespace orda::reading

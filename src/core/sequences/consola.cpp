@@ -1,13 +1,13 @@
-#include "sequences/consola.h"
+#include "core/sequences/consola.h"
 
 #include <algorithm>
 
-#include "config/tablas.h"
-#include "link/senal.h"
-#include "link/textos.h"
-#include "reading/decodificar.h"
+#include "core/config/tablas.h"
+#include "core/link/senal.h"
+#include "core/link/textos.h"
+#include "core/reading/decodificar.h"
 
-namespace orda::secuencias {
+namespace orda::sequences {
 
 namespace {
 
@@ -165,9 +165,9 @@ void Consola::terminarLectura(EstadoEspera estado, std::int64_t ahoraMs) {
                                 sinRespuesta ? FinSecuencia::SinRespuesta : FinSecuencia::Interrumpida, 0});
     return;
   }
-  const int borrados = lectura::decodificarImagen(imagenMemoria_, cfg_);
+  const int borrados = reading::decodificarImagen(imagenMemoria_, cfg_);
   if (borrados > 0) {
-    oyente_.mostrarError(lectura::textoRegistrosBorrados(borrados, true), link::textos::kTituloSecuencias,
+    oyente_.mostrarError(reading::textoRegistrosBorrados(borrados, true), link::textos::kTituloSecuencias,
                          link::Icono::Informacion);
   }
   oyente_.textoPanel(link::kPanelVersion, config::textoVersion(cfg_.versionPanel));
@@ -196,4 +196,4 @@ void Consola::error(const std::string& texto) {
   oyente_.mostrarError(texto, link::textos::kTituloSecuencias, link::Icono::Exclamacion);
 }
 
-}  // namespace orda::secuencias
+}  // namespace orda::sequences

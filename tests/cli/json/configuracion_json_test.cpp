@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "config/alternar.h"
-#include "config/tablas.h"
-#include "reading/decodificar.h"
+#include "core/config/alternar.h"
+#include "core/config/tablas.h"
+#include "core/reading/decodificar.h"
 
 #include <random>
 
@@ -86,8 +86,8 @@ TEST(Json, LoQueMuestraCualquierArchivoVuelveIgual) {
     if (n == 0) img.fill(0xFF);
     if (n == 1) img.fill(0x00);
     Configuracion abierta;
-    lectura::decodificarImagen(img, abierta);
-    lectura::restaurarClave(img, abierta);
+    reading::decodificarImagen(img, abierta);
+    reading::restaurarClave(img, abierta);
     Configuracion importada;
     const ResultadoImportacion r = importarJson(exportarJson(abierta), importada);
     ASSERT_TRUE(r.ok()) << n << ": " << r.errores.front();
