@@ -40,12 +40,18 @@ std::optional<std::string> leerArchivo(const std::string& ruta, std::size_t maxi
 
 }  // namespace
 
-std::optional<std::string> configuracionDeArchivo(const std::string& dat, config::Configuracion& cfg) {
+std::optional<std::string> configuracionDeArchivo(const std::string& dat, config::Configuracion& cfg,
+                                                  std::ostream* avisos) {
   imagen::ImagenMemoria imagen{};
   if (auto error = files::leerImagen(dat, imagen)) return error;
-  reading::decodificarImagen(imagen, cfg);
+  const int borrados = reading::decodificarImagen(imagen, cfg);
   reading::restaurarClave(imagen, cfg);
+  if (avisos != nullptr) avisarBorrados(borrados, *avisos);
   return std::nullopt;
+}
+
+void avisarBorrados(int borrados, std::ostream& err) {
+  if (borrados > 0) err << reading::textoRegistrosBorrados(borrados, false) << "\n";
 }
 
 void informarErrores(const programming::CorridaProgramacion& corrida, std::ostream& err) {
@@ -98,7 +104,7 @@ int comandoNuevo(const std::string& dat, std::ostream& err) {
 
 int comandoExportar(const std::string& dat, bool comoTexto, std::ostream& out, std::ostream& err) {
   config::Configuracion cfg;
-  if (auto error = configuracionDeArchivo(dat, cfg)) {
+  if (auto error = configuracionDeArchivo(dat, cfg, &err)) {
     err << *error << "\n";
     return kEntradaInvalida;
   }
@@ -132,7 +138,7 @@ int comandoHistorial(const std::string& volcado, const std::optional<std::string
                      std::ostream& out, std::ostream& err) {
   config::Configuracion cfg;
   if (configuracion) {
-    if (auto error = configuracionDeArchivo(*configuracion, cfg)) {
+    if (auto error = configuracionDeArchivo(*configuracion, cfg, &err)) {
       err << *error << "\n";
       return kEntradaInvalida;
     }

@@ -35,8 +35,13 @@ int describirHistorial(std::span<const std::uint8_t> memoria, const config::Conf
                        std::ostream& out, std::ostream& err);
 
 // The configuration a .dat file holds, password included; the message for
-// the user when it cannot be read.
-std::optional<std::string> configuracionDeArchivo(const std::string& dat, config::Configuracion& cfg);
+// the user when it cannot be read. Erased records take the defaults, and
+// `avisos` (standard error) is told how many.
+std::optional<std::string> configuracionDeArchivo(const std::string& dat, config::Configuracion& cfg,
+                                                  std::ostream* avisos = nullptr);
+
+// "El archivo tiene N registros sin programar: ..." when N > 0.
+void avisarBorrados(int borrados, std::ostream& err);
 
 // The encoders' errors, one line each.
 void informarErrores(const programming::CorridaProgramacion& corrida, std::ostream& err);

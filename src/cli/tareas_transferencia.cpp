@@ -47,7 +47,7 @@ std::optional<std::string> TareaProgramar::preparar(SesionPanel& s) {
   imagen::ImagenMemoria archivo{};
   if (auto error = files::leerImagen(ruta_, archivo)) return error;
   config::Configuracion& cfg = s.configuracion();
-  reading::decodificarImagen(archivo, cfg);
+  avisarBorrados(reading::decodificarImagen(archivo, cfg), s.err());
   reading::restaurarClave(archivo, cfg);
   // An error on a value found now, before the panel is looked for.
   imagen::ImagenMemoria prueba{};
@@ -76,11 +76,11 @@ void TareaProgramar::secuenciaTerminada(const link::ResultadoSecuencia& r) {
   s.terminar(r.sinConfirmar == 0 ? 0 : 1);
 }
 
-std::optional<std::string> TareaHistorial::preparar(SesionPanel& /*s*/) {
+std::optional<std::string> TareaHistorial::preparar(SesionPanel& s) {
   if (volcado_) {
     if (auto error = files::comprobarDestino(*volcado_)) return error;
   }
-  if (rutaConfiguracion_) return configuracionDeArchivo(*rutaConfiguracion_, alias_);
+  if (rutaConfiguracion_) return configuracionDeArchivo(*rutaConfiguracion_, alias_, &s.err());
   return std::nullopt;
 }
 

@@ -5,6 +5,7 @@
 #include "core/config/validacion.h"
 #include "json/configuracion_json.h"
 #include "json/formato.h"
+#include "json/leidos.h"
 #include "json/lector.h"
 #include "core/texto/cp1252.h"
 
@@ -121,8 +122,13 @@ class Importador {
     }
   }
 
-  // The cell gets what LeaveCell would commit for the typed text.
+  // The cell gets the text as reading a panel shows it, or else what
+  // LeaveCell would commit for the typed text.
   void textoCelda(const std::string& s, const std::string& donde, Tabla& t, int fila, int col) {
+    if (comoSeLeeCelda(t, col, s)) {
+      t.ponerTexto(fila, col, s);
+      return;
+    }
     if (demasiadoLargo(s, t.columna(col).largoMaximo)) {
       l_.error(donde, kTextoLargo);
       return;
@@ -186,11 +192,15 @@ class Importador {
     }
   }
 
-  // What the box holds once it has lost the focus; an empty password is a
-  // box that never had it.
+  // What the box holds as read from a panel, or once it has lost the focus;
+  // an empty password is a box that never had it.
   // The numeric rewrite can lengthen a text ("1e20"), so the box's limit
   // holds for what is typed and for what it becomes.
   void cajaGlobal(const std::string& s, const std::string& donde, int caja) {
+    if (comoSeLeeCaja(caja, s)) {
+      cfg_.globales.text[static_cast<std::size_t>(caja)] = s;
+      return;
+    }
     const int largoMaximo = config::largoMaximoTexto(caja);
     if (demasiadoLargo(s, largoMaximo)) {
       l_.error(donde, kTextoLargo);

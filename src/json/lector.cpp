@@ -1,5 +1,7 @@
 #include "json/lector.h"
 
+#include "json/leidos.h"
+
 #include <algorithm>
 
 namespace orda::json {
@@ -42,9 +44,17 @@ bool Lector::lista(const Json& v, const std::string& donde, std::size_t cantidad
 }
 
 const std::string* Lector::texto(const Json& v, const std::string& donde) {
-  if (v.is_string()) return v.get_ptr<const std::string*>();
-  error(donde, kEsperabaTexto);
-  return nullptr;
+  if (!v.is_string()) {
+    error(donde, kEsperabaTexto);
+    return nullptr;
+  }
+  // A NUL would end the text in the panel, a line end would split a listing.
+  const std::string* s = v.get_ptr<const std::string*>();
+  if (tieneControl(*s)) {
+    error(donde, kCaracterDeControl);
+    return nullptr;
+  }
+  return s;
 }
 
 std::optional<bool> Lector::logico(const Json& v, const std::string& donde) {

@@ -18,6 +18,7 @@ inline constexpr const char* kEsperabaObjeto = "Se esperaba un objeto";
 inline constexpr const char* kEsperabaTexto = "Se esperaba un texto";
 inline constexpr const char* kEsperabaLogico = "Se esperaba true o false";
 inline constexpr const char* kEsperabaEntero = "Se esperaba un número entero";
+inline constexpr const char* kCaracterDeControl = "El texto tiene caracteres de control";
 
 // "entradas" + 2 -> "entradas[2]"; "entradas[2]" + "alias" -> "entradas[2].alias".
 std::string ruta(const std::string& base, std::string_view clave);
@@ -36,6 +37,7 @@ class Lector {
   static const Json* miembro(const Json& obj, std::string_view clave);
 
   bool lista(const Json& v, const std::string& donde, std::size_t cantidad);
+  // A string without control characters (U+0000..U+001F, U+007F).
   const std::string* texto(const Json& v, const std::string& donde);
   std::optional<bool> logico(const Json& v, const std::string& donde);
   std::optional<std::int64_t> entero(const Json& v, const std::string& donde);

@@ -1,5 +1,6 @@
 #include "core/imagen/codificacion.h"
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -40,6 +41,9 @@ std::string voltajeDeCuentas(std::uint16_t cuentas) {
   const std::uint32_t num = static_cast<std::uint32_t>(cuentas) * 330;
   std::uint32_t centesimos = num / 1024;
   if ((num % 1024) * 2 >= 1024) ++centesimos;
+  // "211.20" would encode as 65536: the top two counts show the highest
+  // text that still fits 16 bits.
+  centesimos = std::min(centesimos, 21119u);
   return std::to_string(centesimos / 100) + "." + dosDigitos(static_cast<int>(centesimos % 100));
 }
 

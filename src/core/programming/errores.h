@@ -2,6 +2,7 @@
 // An encoder that cannot build a record reports what the panel's runtime
 // would have: a number, a description, and the routine it happened in.
 #include <string>
+#include <vector>
 
 namespace orda::programming {
 
@@ -26,5 +27,16 @@ struct ErrorCodificacion {
 
 // Title of the error box of each encoding routine.
 std::string tituloError(const std::string& rutina);
+
+// All the errors of one run in one box: a single error as its routine shows
+// it (number, then where); several, one line each under the title of their
+// routine (or of aProgramar when they come from more than one), the first 16
+// and then "… y N más".
+struct CajaErrores {
+  std::string titulo;
+  std::string texto;
+};
+inline constexpr std::size_t kLineasCajaErrores = 16;
+CajaErrores cajaErrores(const std::vector<ErrorCodificacion>& errores);
 
 }  // namespace orda::programming

@@ -1,5 +1,7 @@
 #include "core/programming/registro.h"
 
+#include <algorithm>
+
 #include "core/imagen/codificacion.h"
 #include "core/texto/cp1252.h"
 #include "core/texto/numero.h"
@@ -36,6 +38,27 @@ std::string tituloError(const std::string& rutina) {
   // The SMS-text routine's title has no "en", as the panel software always showed it.
   if (rutina == "progSMSentradas") return "Información de Error progSMSentradas";
   return "Información de Error en " + rutina;
+}
+
+CajaErrores cajaErrores(const std::vector<ErrorCodificacion>& errores) {
+  CajaErrores caja;
+  if (errores.empty()) return caja;
+  if (errores.size() == 1) {
+    const ErrorCodificacion& e = errores.front();
+    return {e.titulo, e.ubicacion.empty() ? e.mensaje() : e.mensaje() + "\n" + e.ubicacion};
+  }
+  caja.titulo = errores.front().titulo;
+  for (const ErrorCodificacion& e : errores) {
+    if (e.rutina != errores.front().rutina) caja.titulo = tituloError("aProgramar");
+  }
+  const std::size_t mostrados = std::min(errores.size(), kLineasCajaErrores);
+  for (std::size_t i = 0; i < mostrados; ++i) {
+    const ErrorCodificacion& e = errores[i];
+    if (i > 0) caja.texto += "\n";
+    caja.texto += e.ubicacion.empty() ? e.mensaje() : e.ubicacion + ": " + e.mensaje();
+  }
+  if (errores.size() > mostrados) caja.texto += "\n… y " + std::to_string(errores.size() - mostrados) + " más";
+  return caja;
 }
 
 }  // namespace orda::programming

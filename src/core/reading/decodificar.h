@@ -8,24 +8,36 @@
 
 namespace orda::reading {
 
-// Bytes from `inicio` up to the first NUL, at most n, as Windows-1252 text.
+// A message slot holds 64 bytes, but the panel receives 62 of them: a text
+// longer than 61 characters could be neither sent whole nor saved again.
+inline constexpr std::size_t kLargoMensaje = 61;
+
+// Bytes from `inicio` up to the first NUL, at most n, as Windows-1252 text;
+// a control byte reads as "?".
 std::string leerTexto(const imagen::ImagenMemoria& img, std::size_t inicio, std::size_t n);
 // Little-endian unsigned value of n bytes.
 std::uint32_t leerNumero(const imagen::ImagenMemoria& img, std::size_t inicio, std::size_t n);
 
-void decodificarEntradas(const imagen::ImagenMemoria& img, config::Configuracion& cfg);
-void decodificarMensajes(const imagen::ImagenMemoria& img, config::Configuracion& cfg);
-void decodificarTelefonos(const imagen::ImagenMemoria& img, config::Configuracion& cfg);
-void decodificarSalidas(const imagen::ImagenMemoria& img, config::Configuracion& cfg);
-void decodificarGlobal(const imagen::ImagenMemoria& img, config::Configuracion& cfg);
+// Each decoder sets every field of its records from the image. A record
+// whose bytes are all 0xFF was never programmed: its fields take the values
+// of a new configuration. Each returns how many of its records were erased.
+int decodificarEntradas(const imagen::ImagenMemoria& img, config::Configuracion& cfg);
+int decodificarMensajes(const imagen::ImagenMemoria& img, config::Configuracion& cfg);  // 24 texts + the daily one
+int decodificarTelefonos(const imagen::ImagenMemoria& img, config::Configuracion& cfg);
+int decodificarSalidas(const imagen::ImagenMemoria& img, config::Configuracion& cfg);
+int decodificarGlobal(const imagen::ImagenMemoria& img, config::Configuracion& cfg);
 
-// The five decoders in order. The SMS password is not decoded: after a
-// panel read the password typed in the console stays.
-void decodificarImagen(const imagen::ImagenMemoria& img, config::Configuracion& cfg);
+// The five decoders in order; the count of erased records. The SMS password
+// is not decoded: after a panel read the password typed in the console stays.
+int decodificarImagen(const imagen::ImagenMemoria& img, config::Configuracion& cfg);
+
+// "La central tiene 21 registros sin programar: se cargaron los valores por
+// omisión." (or "El archivo tiene ..." after opening a file).
+std::string textoRegistrosBorrados(int cantidad, bool delPanel);
 
 // A loaded file also brings back its SMS password (offset 46 of the global
 // block, up to the first NUL, at most 8 characters), so that saving or
-// programming it again keeps it.
+// programming it again keeps it; an erased block gives the empty default.
 void restaurarClave(const imagen::ImagenMemoria& img, config::Configuracion& cfg);
 
 }  // namespace orda::reading

@@ -176,7 +176,11 @@ void Consola::terminarLectura(EstadoEspera estado, std::int64_t ahoraMs) {
                                 sinRespuesta ? FinSecuencia::SinRespuesta : FinSecuencia::Interrumpida, 0});
     return;
   }
-  reading::decodificarImagen(imagenMemoria_, cfg_);
+  const int borrados = reading::decodificarImagen(imagenMemoria_, cfg_);
+  if (borrados > 0) {
+    oyente_.mostrarError(reading::textoRegistrosBorrados(borrados, true), link::textos::kTituloSecuencias,
+                         link::Icono::Informacion);
+  }
   oyente_.textoPanel(link::kPanelVersion, config::textoVersion(cfg_.versionPanel));
   oyente_.textoPanel(link::kPanelSerial, config::textoSerial(cfg_.serialPanel));
   // The history request goes out first so that nothing can slip in between;

@@ -11,10 +11,10 @@ namespace orda::sequences {
 bool Consola::codificar(bool enviar, const programming::FechaHora& ahora, std::int64_t ahoraMs) {
   if (rechazarSiOcupado()) return false;
   programming::CorridaProgramacion corrida = programming::aProgramar(cfg_, imagenMemoria_);
-  for (const auto& e : corrida.errores) {
-    std::string texto = e.mensaje();
-    if (!e.ubicacion.empty()) texto += "\n" + e.ubicacion;
-    oyente_.mostrarError(texto, e.titulo, link::Icono::Critico);
+  // One box for the whole run, however many values failed.
+  if (!corrida.errores.empty()) {
+    const programming::CajaErrores caja = programming::cajaErrores(corrida.errores);
+    oyente_.mostrarError(caja.texto, caja.titulo, link::Icono::Critico);
   }
   if (corrida.detenida()) {
     if (enviar) {

@@ -54,8 +54,8 @@ ResultadoGuardado ComandosConsola::elegirYEscribir(const QString& titulo) {
 ResultadoGuardado ComandosConsola::escribir(const QString& ruta) {
   if (!confirmarEdiciones()) return ResultadoGuardado::Fallido;
   // The image built from the tables; the panel, if any, gets the two clock
-  // reports and nothing waits for them. An encoder error showed its box and
-  // leaves the file as it was.
+  // reports and nothing waits for them. Encoder errors showed their one box
+  // and leave the file as it was.
   const bool construida = m_.consola().prepararGuardado(ahoraCivil(), m_.motor().ahoraMs());
   m_.rearmar();
   if (!construida) return ResultadoGuardado::Fallido;
@@ -89,7 +89,7 @@ bool ComandosConsola::cargar(const QString& ruta) {
   }
   if (m_.subventanaMemoria() != nullptr) m_.visorMemoria().sb_Change();
   config::Configuracion& cfg = m_.configuracion();
-  reading::decodificarImagen(imagen, cfg);
+  const int borrados = reading::decodificarImagen(imagen, cfg);
   reading::restaurarClave(imagen, cfg);
   if (BarraEstado* b = m_.barraEstado()) {
     b->panel(link::kPanelVersion).ponerTexto(q(config::textoVersion(cfg.versionPanel)));
@@ -97,6 +97,10 @@ bool ComandosConsola::cargar(const QString& ruta) {
   }
   emit m_.configuracionLeida();
   anunciar(q(files::textoAbierto(u8(ruta), u8(horaCorta()))), ruta);
+  if (borrados > 0) {
+    m_.dialogos().mensaje(q(reading::textoRegistrosBorrados(borrados, false)), QStringLiteral("OrDA"),
+                          Icono::Informacion);
+  }
   return true;
 }
 

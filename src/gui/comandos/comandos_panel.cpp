@@ -46,7 +46,7 @@ void ComandosConsola::programar() {
       m_.dialogos().mensaje(kPreguntaProgramar, QStringLiteral("OrDA"), Icono::Exclamacion, Botones::SiNo);
   if (r != Respuesta::Si) return;
   if (!confirmarEdiciones()) return;
-  // Encoder errors show their boxes from the core and nothing is sent; the
+  // Encoder errors show their one box from the core and nothing is sent; the
   // records' progress and the unacknowledged count come from it as well.
   consola.programar(ahoraCivil(), m_.motor().ahoraMs());
   m_.rearmar();

@@ -20,7 +20,7 @@ contiene err 'Registro 3: Fila 23 inexistente en la tabla de entradas'
 # The aliases come from a configuration file when one is given.
 espera 0 "$CLI" new a.dat
 espera 0 "$CLI" export a.dat
-sed 's/"ENTRADA2"/"patio, fondo"/' out >patio.json
+sed 's/"ENTRADA2"/"PATIO, FONDO"/' out >patio.json
 espera 0 "$CLI" import patio.json patio.dat
 espera 0 "$CLI" history volcado.bin --config patio.dat --csv
 cr=$(printf '\r')

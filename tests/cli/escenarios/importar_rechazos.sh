@@ -20,7 +20,7 @@ rechaza() {
 sed '0,/"600"/s//"400000"/' a.json >retardo.json
 rechaza retardo.json 'entradas[0].retardoActivacion: El valor debe ser menor a 327,675 seg'
 
-sed 's/"numero": "\*\*\*\*\*\*\*\*\*\*"/"numero": "12345"/' a.json >numero.json
+sed 's/"numero": "\*\*\*\*\*\*\*\*\*\*"/"numero": "1234 中"/' a.json >numero.json
 rechaza numero.json "telefonos[8].numero: El campo 'Número' debe tener 10 dígitos numéricos (0~9) "
 
 sed 's/"textoSaldo": "SALDO"/"textoSaldo": "CONSULTA DE SALDO"/' a.json >largo.json

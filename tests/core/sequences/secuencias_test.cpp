@@ -151,6 +151,23 @@ TEST(Lectura, DecodificaApenasLlegaElUltimoBloqueYPideElHistorial) {
   EXPECT_TRUE(std::equal(b.transporte.historial.begin(), b.transporte.historial.end(), b.img.begin()));
   EXPECT_TRUE(std::equal(b.transporte.datos.begin() + 4096, b.transporte.datos.end(), b.img.begin() + 4096));
   EXPECT_FALSE(b.consola.ocupado());
+  EXPECT_TRUE(b.oyente.cajas.empty());
+}
+
+// A panel with erased records: the defaults, and one box that says how many.
+TEST(Lectura, RegistrosBorradosUnaSolaCaja) {
+  BancoPanel b;
+  std::fill_n(b.transporte.datos.begin() + 0x2000, 3 * 64, 0xFF);  // inputs 1..3
+  std::fill_n(b.transporte.datos.begin() + 0x2F00, 64, 0xFF);      // the global block
+  b.cfg.especiales.seleccionar(13);
+  ASSERT_TRUE(b.consola.leerProgramacion(0));
+  ASSERT_TRUE(b.correr(1000));
+  ASSERT_EQ(b.oyente.cajas.size(), 1u);
+  EXPECT_EQ(b.oyente.cajas[0].texto, "La central tiene 4 registros sin programar: se cargaron los valores por omisión.");
+  EXPECT_EQ(b.oyente.cajas[0].titulo, "OrDA");
+  EXPECT_EQ(b.oyente.cajas[0].icono, link::Icono::Informacion);
+  EXPECT_EQ(b.cfg.entradas.texto(3, 1), "ENTRADA1");
+  EXPECT_TRUE(b.cfg.especiales == config::Especiales{});
 }
 
 TEST(Lectura, SinRespuestaEnDosSegundosNoTocaLasTablas) {

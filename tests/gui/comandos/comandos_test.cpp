@@ -100,21 +100,75 @@ class PruebaComandos : public QObject {
     QCOMPARE(registros(c), 0);
   }
 
-  // A value the checks warned about but the box kept cannot be encoded: its
-  // titled box, and nothing goes out.
-  void errorDeCodificacionNoEnviaNada() {
+  // Values that cannot be encoded: one box for the whole run, however many,
+  // titled by their routine (or by aProgramar when several routines failed),
+  // and nothing goes out.
+  void erroresDeCodificacionEnUnaCaja_data() {
+    QTest::addColumn<bool>("muchos");
+    QTest::addColumn<QString>("titulo");
+    QTest::addColumn<QString>("primera");
+    QTest::addColumn<QString>("ultima");
+    QTest::newRow("uno") << false << "Información de Error en mProgGlobal" << "ERROR: 6 - Desbordamiento"
+                         << "Configuraciones globales: «Duración [seg]» (Text2)";
+    QTest::newRow("diecisiete") << true << "Información de Error en aProgramar"
+                                << "Programación de Entradas: entrada 1, «Valor de comparación [Volt] Superior»: "
+                                   "ERROR: 6 - Desbordamiento"
+                                << "… y 1 más";
+  }
+  void erroresDeCodificacionEnUnaCaja() {
+    QFETCH(bool, muchos);
+    QFETCH(QString, titulo);
+    QFETCH(QString, primera);
+    QFETCH(QString, ultima);
     ConsolaComandos c;
-    escribirCaja(c.globales().texto(config::caja::kDuracionLlamada), QStringLiteral("256"));
+    if (muchos) {
+      // Two of each input, one phone: the encoders of two routines refuse 17 values.
+      for (int f = 3; f <= 10; ++f) {
+        c.cfg().entradas.ponerTexto(f, config::colEntradas::kComparacionSuperior, "300");
+        c.cfg().entradas.ponerTexto(f, config::colEntradas::kComparacionInferior, "300");
+      }
+      c.cfg().tree.ponerTexto(3, config::colTree::kPrivilegio, "999");
+    } else {
+      // A value the box warned about but kept.
+      escribirCaja(c.globales().texto(config::caja::kDuracionLlamada), QStringLiteral("256"));
+    }
     QTest::keyClick(c.main.get(), Qt::Key_P, Qt::AltModifier);
     c.esperar(5000);
     QCOMPARE(c.dialogos.mostrados.size(), std::size_t{2});
     const MensajeMostrado& m = c.dialogos.mostrados[1];
-    QCOMPARE(m.titulo, QStringLiteral("Información de Error en mProgGlobal"));
+    QCOMPARE(m.titulo, titulo);
     QCOMPARE(m.icono, Icono::Critico);
-    QVERIFY2(m.texto.startsWith("ERROR: 6 - Desbordamiento\nConfiguraciones globales: "), qPrintable(m.texto));
-    QVERIFY(m.texto.endsWith("(Text2)"));
+    const QStringList lineas = m.texto.split('\n');
+    QCOMPARE(lineas.size(), muchos ? 17 : 2);
+    QCOMPARE(lineas.front(), primera);
+    QCOMPARE(lineas.back(), ultima);
     QCOMPARE(c.cuantos("cH"), 0);
     QCOMPARE(registros(c), 0);
+  }
+
+  // A file of erased memory opens as a new configuration (the special
+  // functions too, whatever the window showed), says so once, and saves and
+  // programs without a single error box.
+  void archivoBorrado() {
+    ConsolaComandos c;
+    const QString ruta = c.carpeta.filePath(QStringLiteral("borrada.dat"));
+    escribirArchivo(ruta, QByteArray(12289, '\xFF'));
+    for (int i : {2, 6, 9, 11, 13}) clicEnBoton(c.especiales().opcion(i));
+    c.dialogos.archivos = {ruta};
+    c.accion("tbOpen")->trigger();
+    QCOMPARE(c.dialogos.mostrados.size(), std::size_t{1});
+    QCOMPARE(c.dialogos.mostrados[0].texto,
+             QStringLiteral("El archivo tiene 48 registros sin programar: se cargaron los valores por omisión."));
+    QCOMPARE(c.dialogos.mostrados[0].titulo, QStringLiteral("OrDA"));
+    QCOMPARE(c.dialogos.mostrados[0].icono, Icono::Informacion);
+    QCOMPARE(diferencias(config::Configuracion{}, c.cfg()), QStringList{});
+    for (int i : {0, 4, 7, 10, 12}) QVERIFY(c.especiales().opcion(i)->isChecked());
+
+    c.accion("tbSave")->trigger();
+    QTest::keyClick(c.main.get(), Qt::Key_P, Qt::AltModifier);
+    c.esperar(60000);
+    QCOMPARE(c.dialogos.mostrados.size(), std::size_t{2});  // and the question to program
+    QCOMPARE(registros(c), 54);
   }
 
   // Records the panel never acknowledged are told once, by one box.
