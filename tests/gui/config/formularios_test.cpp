@@ -102,6 +102,27 @@ class PruebaFormularios : public QObject {
     QVERIFY(b.dialogos.mostrados.empty());
   }
 
+  // Before a command, a box typed in but never left gets its check: refused
+  // with a real warning box, it takes the focus and the selection back, and
+  // stays refused until changed.
+  void revisarPendientes() {
+    Banco b;
+    Globales* v = b.mostrar(new Globales(b.config, b.dialogos), {600, 900});
+    QLineEdit* hora = v->texto(caja::kHoraSms);
+    reemplazar(hora, "99:99");
+    b.dialogos.reales = true;
+    b.dialogos.ponerPadre(b.anfitrion.get());
+    cerrarLaProximaCaja(b.anfitrion.get());
+    QCOMPARE(v->revisarPendientes(), caja::kHoraSms);
+    QCOMPARE(b.ultimoAviso(), QString(config::kAvisoHora));
+    v->enfocar(caja::kHoraSms);
+    QCoreApplication::processEvents();  // the window active again
+    QVERIFY(hora->hasFocus());
+    QCOMPARE(hora->selectedText(), QString("99:99"));
+    b.dialogos.reales = false;
+    QCOMPARE(v->revisarPendientes(), caja::kHoraSms);
+  }
+
   // Kept numeric while typed, and copied to the phone list.
   void numeroDeSaldoNumericoYEnElTree() {
     Banco b;
