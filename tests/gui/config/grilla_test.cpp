@@ -52,13 +52,11 @@ class PruebaGrilla : public QObject {
     QTest::addColumn<bool>("alFinal");  // caret at the end of the text first
     QTest::addColumn<int>("filaEsperada");
     QTest::addColumn<int>("colEsperada");
-    QTest::newRow("enter en la ultima celda de entradas") << "Entradas" << 10 << 40 << int(Qt::Key_Return) << false << 3 << 1;
     QTest::newRow("enter en la ultima celda de salidas") << "Salidas" << 6 << 14 << int(Qt::Key_Return) << false << 3 << 1;
     QTest::newRow("enter en la ultima celda de tree") << "Tree" << 11 << 4 << int(Qt::Key_Enter) << false << 3 << 1;
     QTest::newRow("enter al final de la fila") << "Tree" << 5 << 4 << int(Qt::Key_Return) << false << 6 << 1;
     QTest::newRow("derecha al final del texto") << "Tree" << 4 << 1 << int(Qt::Key_Right) << true << 4 << 2;
     QTest::newRow("derecha con el texto elegido") << "Entradas" << 4 << 1 << int(Qt::Key_Right) << false << 4 << 1;
-    QTest::newRow("izquierda en la primera celda") << "Tree" << 3 << 1 << int(Qt::Key_Left) << false << 11 << 4;
     QTest::newRow("izquierda en la columna 1") << "Salidas" << 5 << 1 << int(Qt::Key_Left) << false << 4 << 14;
     QTest::newRow("izquierda al final del texto") << "Tree" << 4 << 2 << int(Qt::Key_Left) << true << 4 << 2;
     QTest::newRow("abajo en la ultima fila") << "Entradas" << 10 << 8 << int(Qt::Key_Down) << false << 3 << 8;
