@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "comun/dialogos.h"
+#include "gui/comun/dialogos.h"
 
 namespace orda::gui {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "config/configuracion.h"
+#include "core/config/configuracion.h"
 
 class QCheckBox;
 class QGridLayout;
