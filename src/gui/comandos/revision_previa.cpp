@@ -1,9 +1,9 @@
 // The check that Programar and the saves run before anything else: a value
 // typed in a global options box is checked even when the box never lost the
 // focus (a toolbar click or a hot key takes none).
-#include "app/ventana_main.h"
-#include "comandos/comandos_consola.h"
-#include "config/ventana_globales.h"
+#include "gui/app/ventana_main.h"
+#include "gui/comandos/comandos_consola.h"
+#include "gui/config/ventana_globales.h"
 
 namespace orda::gui {
 
