@@ -65,6 +65,12 @@ RevisionTexto revisarTextoGlobal(int c, std::string_view texto) {
   }
 }
 
+bool revisionPendiente(const Globales& g, int c, std::string_view aceptado) {
+  if (c < 1 || c > 9) return false;
+  if (c == caja::kClave && g.opcionActiva(opcion::kUsoClave)) return true;
+  return g.text[static_cast<std::size_t>(c)] != aceptado;
+}
+
 std::string reescribirNumeroSaldo(std::string_view texto) {
   return texto::textoNumerico(texto::numeroInicial(texto));
 }

@@ -55,6 +55,11 @@ struct RevisionTexto {
 // The check a text box makes when it loses the focus.
 RevisionTexto revisarTextoGlobal(int caja, std::string_view texto);
 
+// Whether a box's check must run before the configuration is programmed or
+// saved: its text is not the one its check last accepted, or it is the
+// password while its use is enabled (a short one would replace the panel's).
+bool revisionPendiente(const Globales& g, int caja, std::string_view aceptado);
+
 // Text7 on every change: its numeric value written without blanks.
 std::string reescribirNumeroSaldo(std::string_view texto);
 

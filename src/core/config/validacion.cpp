@@ -55,8 +55,8 @@ ValidacionCelda validarTree(int col, std::string_view texto) {
     case colTree::kDuracionRing:
       return todosDigitos(texto) && texto::valorNumerico(texto) <= 14 ? escribir(std::string(texto))
                                                                        : rechazar(kAvisoRing);
-    default:
-      return escribir(std::string(texto));
+    default:  // the owner's name, stored upper case however it is committed
+      return escribir(texto::mayusculas(texto));
   }
 }
 

@@ -31,12 +31,14 @@ bool esErrorDeAcceso(const std::string& error) {
 
 ResultadoGuardado ComandosConsola::guardar() {
   if (m_.consola().rechazarSiOcupado()) return ResultadoGuardado::Fallido;
+  if (!revisarGlobales()) return ResultadoGuardado::Fallido;
   if (!nombreArchivo_.isEmpty()) return escribir(nombreArchivo_);
   return elegirYEscribir(QStringLiteral("Guardar"));
 }
 
 ResultadoGuardado ComandosConsola::guardarComo() {
   if (m_.consola().rechazarSiOcupado()) return ResultadoGuardado::Fallido;
+  if (!revisarGlobales()) return ResultadoGuardado::Fallido;
   return elegirYEscribir(QStringLiteral("Guardar como "));
 }
 

@@ -42,6 +42,9 @@ class ComandosConsola : public QObject {
   // encoders read the tables. False when a value was refused (the warning
   // is up and the editor stays on the cell).
   bool confirmarEdiciones();
+  // The global options' own checks, before anything is asked, sent or
+  // written. False when a box refused its value (warning shown, focus on it).
+  bool revisarGlobales();
   ResultadoGuardado elegirYEscribir(const QString& titulo);
   ResultadoGuardado escribir(const QString& ruta);
   bool cargar(const QString& ruta);

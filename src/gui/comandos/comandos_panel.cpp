@@ -42,6 +42,7 @@ void ComandosConsola::programar() {
   sequences::Consola& consola = m_.consola();
   // No question for a run that could not start.
   if (consola.rechazarSiOcupado()) return;
+  if (!revisarGlobales()) return;
   const Respuesta r =
       m_.dialogos().mensaje(kPreguntaProgramar, QStringLiteral("OrDA"), Icono::Exclamacion, Botones::SiNo);
   if (r != Respuesta::Si) return;

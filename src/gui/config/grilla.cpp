@@ -28,12 +28,6 @@ constexpr int kLineaGrilla = 1;       // pixels of the grid line on each cell's 
 constexpr int kMargenEncabezado = 8;  // room kept around a header caption
 constexpr double kRecorteProporcional = 120;  // twips the phone list leaves for its borders
 
-bool esMotivoReal(Qt::FocusReason m) {
-  // A message box or a popup taking the focus is not the user leaving the cell.
-  return m == Qt::MouseFocusReason || m == Qt::TabFocusReason || m == Qt::BacktabFocusReason ||
-         m == Qt::OtherFocusReason;
-}
-
 }  // namespace
 
 TablaGrilla::TablaGrilla(config::Tabla& tabla, Dialogos& dialogos, const BibliotecaImagenes& imagenes, QWidget* padre)
@@ -75,6 +69,7 @@ TablaGrilla::TablaGrilla(config::Tabla& tabla, Dialogos& dialogos, const Bibliot
   connect(editor_, &QLineEdit::textChanged, this, [this](const QString& t) {
     if (editorAbierto_ && !cargando_) contador(t);
   });
+  connect(qApp, &QApplication::focusChanged, this, &TablaGrilla::alCambiarFoco);
 }
 
 bool TablaGrilla::esColumnaEditable(int col) const {
@@ -151,8 +146,11 @@ void TablaGrilla::moverSinConfirmar(int fila, int col) {
   const bool antes = moviendo_;
   moviendo_ = true;
   geo_.asegurarVisible(fila, col);
-  horizontalScrollBar()->setValue(geo_.primeraColumna() - geo_.columnasFijas());
-  verticalScrollBar()->setValue(geo_.primeraFila() - geo_.filasFijas());
+  // Both positions first: each bar's scroll reads the other bar back.
+  const int columna = geo_.primeraColumna() - geo_.columnasFijas();
+  const int filaArriba = geo_.primeraFila() - geo_.filasFijas();
+  horizontalScrollBar()->setValue(columna);
+  verticalScrollBar()->setValue(filaArriba);
   moviendo_ = antes;
   viewport()->update();
 }
@@ -193,6 +191,9 @@ bool TablaGrilla::leaveCell() {
     // The refused cell is brought into view with the editor over it.
     moverSinConfirmar(filaEditada_, colEditada_);
     colocarEditor();
+    // Closing the box may leave no window active: the console takes the
+    // keyboard back, so that the next focus change is seen.
+    editor_->activateWindow();
     editor_->setFocus(Qt::OtherFocusReason);
     editor_->selectAll();
     return false;
@@ -334,12 +335,21 @@ bool TablaGrilla::teclaEditor(QKeyEvent* e) {
   return true;
 }
 
-void TablaGrilla::editorPerdioFoco(Qt::FocusReason motivo) {
-  if (cerrando_ || !editorAbierto_ || !edicionHabilitada_ || !esMotivoReal(motivo)) return;
-  // Focus going to the grid itself is a cell move: LeaveCell commits it.
-  if (QApplication::focusWidget() == this) return;
+// The focus went to another widget of the console: the cell is left by focus
+// loss, however the focus got there (a click, another window chosen, the
+// console coming back after a message box or from another program). Focus
+// on the grid itself is a cell move, for LeaveCell; a message box or a
+// popup is a window of its own and leaves the edit pending.
+void TablaGrilla::alCambiarFoco(QWidget*, QWidget* ahora) {
+  if (ahora == nullptr || ahora == editor_ || ahora == this || ahora->window() != window()) return;
+  if (cerrando_ || !editorAbierto_ || !edicionHabilitada_) return;
   try {
-    const config::Aviso aviso = config::confirmarLostFocus(tabla_, filaEditada_, colEditada_, u8(editor_->text()));
+    const std::string texto = u8(editor_->text());
+    if (texto == tabla_.texto(filaEditada_, colEditada_)) {
+      cerrarEditor();
+      return;
+    }
+    const config::Aviso aviso = config::confirmarLostFocus(tabla_, filaEditada_, colEditada_, texto);
     cerrarEditor();
     avisarTabla();
     if (aviso) emit mensajeEstado(q(aviso.texto));
@@ -350,10 +360,7 @@ void TablaGrilla::editorPerdioFoco(Qt::FocusReason motivo) {
 }
 
 bool TablaGrilla::eventFilter(QObject* objeto, QEvent* e) {
-  if (objeto == editor_) {
-    if (e->type() == QEvent::KeyPress) return teclaEditor(static_cast<QKeyEvent*>(e));
-    if (e->type() == QEvent::FocusOut) editorPerdioFoco(static_cast<QFocusEvent*>(e)->reason());
-  }
+  if (objeto == editor_ && e->type() == QEvent::KeyPress) return teclaEditor(static_cast<QKeyEvent*>(e));
   return QAbstractScrollArea::eventFilter(objeto, e);
 }
 

@@ -5,8 +5,8 @@
 //
 // Moving the current cell commits the cell left (LeaveCell: the table's check,
 // then the write, or the warning with the editor kept on the refused cell) and
-// then opens the editor on the new cell (EnterCell). When the editor loses the
-// focus to another widget of the console, its text is written by the table's
+// then opens the editor on the new cell (EnterCell). When the focus goes to
+// another widget of the console, the editor's text is written by the table's
 // focus-loss rule.
 #include <QAbstractScrollArea>
 #include <QFont>
@@ -94,7 +94,7 @@ class TablaGrilla : public QAbstractScrollArea {
   void avisarTabla();
   void contador(const QString& texto);
   bool teclaEditor(QKeyEvent* e);
-  void editorPerdioFoco(Qt::FocusReason motivo);
+  void alCambiarFoco(QWidget* antes, QWidget* ahora);
   PosicionCelda siguiente(int fila, int col) const;
   PosicionCelda anterior(int fila, int col) const;
   void errorEnTabla();

@@ -240,13 +240,40 @@ bool Globales::eventFilter(QObject* objeto, QEvent* e) {
   return QWidget::eventFilter(objeto, e);
 }
 
-void Globales::revisar(int n) {
+// The box's own check, with its numeric rewrite; an accepted text is remembered.
+config::Aviso Globales::comprobar(int n) {
   QLineEdit* caja = textos_[static_cast<std::size_t>(n)];
-  const config::RevisionTexto r = config::revisarTextoGlobal(n, u8(caja->text()));
-  if (q(r.texto) != caja->text()) caja->setText(q(r.texto));  // the numeric rewrite
-  if (!r.aviso || !caja->isVisible()) return;  // a closed window has no box to take back
-  dialogos_.mensaje(q(r.aviso.texto), q(config::kTituloAviso), Icono::Exclamacion);
+  config::RevisionTexto r = config::revisarTextoGlobal(n, u8(caja->text()));
+  if (q(r.texto) != caja->text()) caja->setText(q(r.texto));
+  if (!r.aviso) aceptados_[static_cast<std::size_t>(n)] = config_.globales.text[static_cast<std::size_t>(n)];
+  return std::move(r.aviso);
+}
+
+void Globales::revisar(int n) {
+  const config::Aviso aviso = comprobar(n);
+  if (!aviso || !textos_[static_cast<std::size_t>(n)]->isVisible()) return;  // a closed window has no box to take back
+  dialogos_.mensaje(q(aviso.texto), q(config::kTituloAviso), Icono::Exclamacion);
+  enfocar(n);
+}
+
+int Globales::revisarPendientes() {
+  for (int n = 1; n <= 9; ++n) {
+    if (!config::revisionPendiente(config_.globales, n, aceptados_[static_cast<std::size_t>(n)])) continue;
+    if (const config::Aviso aviso = comprobar(n)) {
+      dialogos_.mensaje(q(aviso.texto), q(config::kTituloAviso), Icono::Exclamacion);
+      return n;
+    }
+  }
+  return 0;
+}
+
+void Globales::enfocar(int n) {
+  QLineEdit* caja = textos_[static_cast<std::size_t>(n)];
+  if (auto* desplazable = findChild<QScrollArea*>()) desplazable->ensureWidgetVisible(caja);
   retomando_ = true;
+  // Closing the warning may leave no window active: the console takes the
+  // keyboard back, so that the box really has it.
+  caja->activateWindow();
   caja->setFocus(Qt::OtherFocusReason);
   retomando_ = false;
   caja->selectAll();
@@ -260,6 +287,8 @@ void Globales::recargar() {
   for (int n = 1; n <= 9; ++n) {
     ponerTexto(textos_[static_cast<std::size_t>(n)], n, q(config_.globales.text[static_cast<std::size_t>(n)]));
   }
+  // What was read or opened stands as it is until the user changes it.
+  aceptados_ = config_.globales.text;
   cargando_ = false;
 }
 

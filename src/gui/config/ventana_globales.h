@@ -5,6 +5,7 @@
 // its text.
 #include <QWidget>
 #include <array>
+#include <string>
 #include <vector>
 
 #include "core/config/configuracion.h"
@@ -31,6 +32,13 @@ class Globales : public QWidget {
   // Shows the options again after a read or a file opened.
   void recargar();
 
+  // Before the configuration is programmed or saved: the check of every box
+  // whose text its check has not accepted yet, and of the password while its
+  // use is enabled. Returns the first box refused, after its warning (0 when
+  // none is); enfocar() then puts the focus and the selection on it.
+  int revisarPendientes();
+  void enfocar(int n);
+
  signals:
   void mensajeEstado(const QString& texto);
   void cambiado();
@@ -45,12 +53,14 @@ class Globales : public QWidget {
   void agregarTexto(QGridLayout* g, int n);
   void alCambiarTexto(int n, const QString& t);
   void revisar(int n);
+  config::Aviso comprobar(int n);
   void alinearEtiquetas();
 
   config::Configuracion& config_;
   Dialogos& dialogos_;
   std::array<QCheckBox*, config::opcion::kCantidad> opciones_{};
   std::array<QLineEdit*, 10> textos_{};  // [1]..[9]
+  std::array<std::string, 10> aceptados_;  // each box's text its check last accepted, or as loaded
   std::vector<QGridLayout*> grillas_;
   bool cargando_ = false;   // controls being filled from the data
   bool retomando_ = false;  // a box is taking the focus back after its warning

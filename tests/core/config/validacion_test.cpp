@@ -47,7 +47,7 @@ TEST(LeaveCell, LimitesDeCadaTabla) {
       {Salidas, 10, "9:30", Accion::Rechazar, kAvisoHora},
       {Salidas, 14, "12:5", Accion::Rechazar, kAvisoHora},
       {Salidas, 1, "bomba", Accion::Escribir, "BOMBA"},
-      {Tree, 1, "juan", Accion::Escribir, "juan"},
+      {Tree, 1, "juan", Accion::Escribir, "JUAN"},
       {Tree, 2, "4", Accion::Escribir, "4"},
       {Tree, 2, "5", Accion::Rechazar, kAvisoPrivilegio},
       {Tree, 2, "a", Accion::Rechazar, kAvisoPrivilegio},

@@ -3,6 +3,7 @@
 // is told, and what is left as it was.
 #include <QDir>
 #include <QFile>
+#include <QToolBar>
 
 #include "banco_comandos.h"
 
@@ -33,6 +34,12 @@ void escribirArchivo(const QString& ruta, const QByteArray& datos) {
 }
 
 QString nombreArchivo(ConsolaComandos& c) { return c.main->ganchos().nombreArchivo(); }
+
+// A global value as a read or a file brings it: not typed, so not checked.
+void globalLeida(ConsolaComandos& c, int n, const char* texto) {
+  c.cfg().globales.text[static_cast<std::size_t>(n)] = texto;
+  c.globales().recargar();
+}
 
 TablaGrilla& grilla(ConsolaComandos& c, const QString& tabla) {
   if (tabla == "Salidas") return c.salidas();
@@ -100,6 +107,59 @@ class PruebaComandos : public QObject {
     QCOMPARE(registros(c), 0);
   }
 
+  // A value typed in a global options box and never left (a toolbar click
+  // takes no focus), or an empty password while its use is on, stops the
+  // command before anything is asked, sent or written: the box's warning, and
+  // the box shown with the focus and its text selected.
+  void globalesSinRevisarDetienenElComando_data() {
+    QTest::addColumn<QString>("comando");  // a toolbar button, or "salir"
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("escrito");  // null: the password's use turned on instead
+    QTest::addColumn<bool>("oculta");      // Globales hidden before the command
+    QTest::addColumn<QString>("aviso");
+    namespace k = config::caja;
+    QTest::newRow("programar") << "tbProgramar" << k::kHoraSms << "99:99" << false << config::kAvisoHora;
+    QTest::newRow("guardar sin clave") << "tbSave" << k::kClave << QString() << false << config::kAvisoClave;
+    QTest::newRow("guardar como, oculta") << "tbSaveAs" << k::kDuracionLlamada << "256" << true
+                                          << config::kAvisoDuracionLlamada;
+    QTest::newRow("salir guardando") << "salir" << k::kHoraLlamada << "12:5" << false << config::kAvisoHora;
+  }
+  void globalesSinRevisarDetienenElComando() {
+    QFETCH(QString, comando);
+    QFETCH(int, n);
+    QFETCH(QString, escrito);
+    QFETCH(bool, oculta);
+    QFETCH(QString, aviso);
+    ConsolaComandos c;
+    QLineEdit* caja = c.globales().texto(n);
+    if (escrito.isNull()) {
+      clicEnBoton(c.globales().opcion(config::opcion::kUsoClave));
+    } else {
+      escribirCaja(caja, escrito);
+    }
+    if (oculta) {
+      c.accion("tbVerGlobales")->trigger();
+      QCoreApplication::processEvents();  // the box is left as its window goes
+    }
+    const int relojes = c.cuantos("cH");
+    if (comando == "salir") {
+      QVERIFY(!c.main->close());
+    } else {
+      QTest::mouseClick(c.main->barraHerramientas()->widgetForAction(c.accion(qPrintable(comando))), Qt::LeftButton);
+    }
+    c.esperar(5000);
+    const std::size_t pregunta = comando == "salir" ? 1 : 0;  // the exit question only
+    QCOMPARE(c.dialogos.mostrados.size(), pregunta + 1);
+    QCOMPARE(c.dialogos.mostrados[pregunta].texto, aviso);
+    QVERIFY(c.dialogos.pedidos.empty());  // no file asked for
+    QCOMPARE(c.cuantos("cH"), relojes);
+    QCOMPARE(registros(c), 0);
+    QVERIFY(c.visible(Vista::Globales));
+    QCoreApplication::processEvents();  // the console active again
+    QVERIFY(caja->hasFocus());
+    QCOMPARE(caja->selectedText(), caja->text());
+  }
+
   // Values that cannot be encoded: one box for the whole run, however many,
   // titled by their routine (or by aProgramar when several routines failed),
   // and nothing goes out.
@@ -129,8 +189,8 @@ class PruebaComandos : public QObject {
       }
       c.cfg().tree.ponerTexto(3, config::colTree::kPrivilegio, "999");
     } else {
-      // A value the box warned about but kept.
-      escribirCaja(c.globales().texto(config::caja::kDuracionLlamada), QStringLiteral("256"));
+      // A value read from a file, which no box has checked.
+      globalLeida(c, config::caja::kDuracionLlamada, "256");
     }
     QTest::keyClick(c.main.get(), Qt::Key_P, Qt::AltModifier);
     c.esperar(5000);
@@ -351,7 +411,7 @@ class PruebaComandos : public QObject {
     const QByteArray viejo = contenido(ruta);
     QCOMPARE(viejo.size(), 12289);
     editarCelda(c.entradas(), 3, 1, QStringLiteral("nuevo"));
-    escribirCaja(c.globales().texto(config::caja::kDuracionLlamada), QStringLiteral("256"));
+    globalLeida(c, config::caja::kDuracionLlamada, "256");
     c.main->ponerMensaje(QString());
     c.accion("tbSave")->trigger();
     c.esperar(10);

@@ -48,8 +48,6 @@ class PruebaFormularios : public QObject {
     QTest::newRow("hora 12:5") << caja::kHoraLlamada << "12:5" << "12:5" << config::kAvisoHora;
     QTest::newRow("256 seg") << caja::kDuracionLlamada << "256" << "256" << config::kAvisoDuracionLlamada;
     QTest::newRow("duracion con letras") << caja::kDuracionLlamada << "012seg" << "12" << ok;
-    QTest::newRow("1093 min del STR") << caja::kDuracionStr << "01093" << "1093" << config::kAvisoMinutos;
-    QTest::newRow("clave de 3") << caja::kClave << "abc" << "abc" << ok;
   }
   void revisarAlPerderElFoco() {
     QFETCH(int, n);
@@ -100,6 +98,27 @@ class PruebaFormularios : public QObject {
     }
     QCoreApplication::processEvents();
     QVERIFY(b.dialogos.mostrados.empty());
+  }
+
+  // Before a command, a box typed in but never left gets its check: refused
+  // with a real warning box, it takes the focus and the selection back, and
+  // stays refused until changed.
+  void revisarPendientes() {
+    Banco b;
+    Globales* v = b.mostrar(new Globales(b.config, b.dialogos), {600, 900});
+    QLineEdit* hora = v->texto(caja::kHoraSms);
+    reemplazar(hora, "99:99");
+    b.dialogos.reales = true;
+    b.dialogos.ponerPadre(b.anfitrion.get());
+    cerrarLaProximaCaja(b.anfitrion.get());
+    QCOMPARE(v->revisarPendientes(), caja::kHoraSms);
+    QCOMPARE(b.ultimoAviso(), QString(config::kAvisoHora));
+    v->enfocar(caja::kHoraSms);
+    QCoreApplication::processEvents();  // the window active again
+    QVERIFY(hora->hasFocus());
+    QCOMPARE(hora->selectedText(), QString("99:99"));
+    b.dialogos.reales = false;
+    QCOMPARE(v->revisarPendientes(), caja::kHoraSms);
   }
 
   // Kept numeric while typed, and copied to the phone list.

@@ -52,13 +52,11 @@ class PruebaGrilla : public QObject {
     QTest::addColumn<bool>("alFinal");  // caret at the end of the text first
     QTest::addColumn<int>("filaEsperada");
     QTest::addColumn<int>("colEsperada");
-    QTest::newRow("enter en la ultima celda de entradas") << "Entradas" << 10 << 40 << int(Qt::Key_Return) << false << 3 << 1;
     QTest::newRow("enter en la ultima celda de salidas") << "Salidas" << 6 << 14 << int(Qt::Key_Return) << false << 3 << 1;
     QTest::newRow("enter en la ultima celda de tree") << "Tree" << 11 << 4 << int(Qt::Key_Enter) << false << 3 << 1;
     QTest::newRow("enter al final de la fila") << "Tree" << 5 << 4 << int(Qt::Key_Return) << false << 6 << 1;
     QTest::newRow("derecha al final del texto") << "Tree" << 4 << 1 << int(Qt::Key_Right) << true << 4 << 2;
     QTest::newRow("derecha con el texto elegido") << "Entradas" << 4 << 1 << int(Qt::Key_Right) << false << 4 << 1;
-    QTest::newRow("izquierda en la primera celda") << "Tree" << 3 << 1 << int(Qt::Key_Left) << false << 11 << 4;
     QTest::newRow("izquierda en la columna 1") << "Salidas" << 5 << 1 << int(Qt::Key_Left) << false << 4 << 14;
     QTest::newRow("izquierda al final del texto") << "Tree" << 4 << 2 << int(Qt::Key_Left) << true << 4 << 2;
     QTest::newRow("abajo en la ultima fila") << "Entradas" << 10 << 8 << int(Qt::Key_Down) << false << 3 << 8;
@@ -91,27 +89,37 @@ class PruebaGrilla : public QObject {
     QVERIFY(b.dialogos.mostrados.empty());
   }
 
-  // Moving lays the editor exactly over the new cell, scrolling it into view.
-  void elEditorCubreLaCeldaAunDesplazada() {
+  // A move in a window smaller than the table both ways scrolls both ways and
+  // lays the editor exactly over the new cell, in view.
+  void moverDesplazaHastaLaCelda_data() {
+    QTest::addColumn<int>("fila");
+    QTest::addColumn<int>("col");
+    QTest::addColumn<QList<int>>("teclas");
+    QTest::addColumn<int>("filaEsperada");
+    QTest::addColumn<int>("colEsperada");
+    QTest::newRow("inicio e izquierda en la primera celda") << 3 << 1 << QList<int>{Qt::Key_Home, Qt::Key_Left} << 10 << 40;
+    QTest::newRow("derecha al final de la ultima celda") << 10 << 40 << QList<int>{Qt::Key_End, Qt::Key_Right} << 3 << 1;
+    QTest::newRow("enter al final de una fila") << 4 << 40 << QList<int>{Qt::Key_Return} << 5 << 1;
+  }
+  void moverDesplazaHastaLaCelda() {
+    QFETCH(int, fila);
+    QFETCH(int, col);
+    QFETCH(QList<int>, teclas);
+    QFETCH(int, filaEsperada);
+    QFETCH(int, colEsperada);
     Banco b;
-    TablaGrilla& g = abrir(b, "Entradas", {420, 300})->grilla();
-    editar(g, 3, 39);
-    QVERIFY(g.horizontalScrollBar()->value() > 0);
-    QVERIFY(g.editor()->isVisible());
-    QCOMPARE(g.editor()->geometry(), g.rectCelda(3, 39).adjusted(1, 1, 0, 0));
+    TablaGrilla& g = abrir(b, "Entradas", {420, 130})->grilla();
+    QVERIFY(g.geometria().filasEnVista() < 8);
+    g.irA(fila, 1);  // one scroll at a time on the way there
+    editar(g, fila, col);
+    for (int t : teclas) QTest::keyClick(g.editor(), static_cast<Qt::Key>(t));
+    QCOMPARE(g.fila(), filaEsperada);
+    QCOMPARE(g.columna(), colEsperada);
+    QVERIFY(g.editor()->isVisible() && g.editor()->hasFocus());
+    QCOMPARE(g.editor()->geometry(), g.rectCelda(filaEsperada, colEsperada).adjusted(1, 1, 0, 0));
     QVERIFY(g.viewport()->rect().contains(g.editor()->geometry()));
     QVERIFY(g.editor()->geometry().left() >= g.geometria().anchoFijo());
-    // The caret at the end, Right goes on; Enter at the end of the row wraps
-    // to the first column, which comes back into view under the editor.
-    QTest::keyClick(g.editor(), Qt::Key_End);
-    QTest::keyClick(g.editor(), Qt::Key_Right);
-    QCOMPARE(g.columna(), 40);
-    QTest::keyClick(g.editor(), Qt::Key_Return);
-    QCOMPARE(g.fila(), 4);
-    QCOMPARE(g.columna(), 1);
-    QCOMPARE(g.horizontalScrollBar()->value(), 0);
-    QVERIFY(g.editor()->hasFocus());
-    QCOMPARE(g.editor()->geometry(), g.rectCelda(4, 1).adjusted(1, 1, 0, 0));
+    QVERIFY(g.editor()->geometry().top() >= g.geometria().altoFijo());
   }
 
   // Scrolling the edited cell out of view keeps what was typed.
@@ -274,7 +282,7 @@ class PruebaGrilla : public QObject {
     QTest::newRow("voltaje rechazado") << "Entradas" << 37 << "3.31" << "1.20" << config::kAvisoVoltaje;
     QTest::newRow("hora con punto") << "Salidas" << 4 << "12.30" << "12.30" << ok;
     QTest::newRow("hora rechazada") << "Salidas" << 7 << "24:00" << "00:00" << config::kAvisoHora;
-    QTest::newRow("nombre tal cual") << "Tree" << 1 << "ana" << "ana" << ok;
+    QTest::newRow("nombre en mayusculas") << "Tree" << 1 << "ana" << "ANA" << ok;
     QTest::newRow("numero con letra") << "Tree" << 3 << "01234a6789" << "**********" << config::kAvisoNumero;
     QTest::newRow("numero borrado") << "Tree" << 3 << "" << "**********" << ok;
   }
@@ -346,23 +354,39 @@ class PruebaGrilla : public QObject {
     QVERIFY(b.dialogos.mostrados.empty());
   }
 
-  // A message box or a popup taking the focus is not the user leaving.
-  void focoTomadoPorUnaCajaNoConfirma_data() {
-    QTest::addColumn<int>("motivo");
-    QTest::newRow("ventana activa") << int(Qt::ActiveWindowFocusReason);
-    QTest::newRow("popup") << int(Qt::PopupFocusReason);
-  }
-  void focoTomadoPorUnaCajaNoConfirma() {
-    QFETCH(int, motivo);
+  // While a real warning box is up the edit stays pending; once the box is
+  // closed, the next edit is written when the focus leaves, as any other.
+  void trasUnaCajaRealPerderElFocoConfirma() {
     Banco b;
-    TablaGrilla& g = abrir(b, "Entradas")->grilla();
-    editar(g, 3, 1);
-    escribir(g, "sur");
-    QFocusEvent salida(QEvent::FocusOut, static_cast<Qt::FocusReason>(motivo));
-    QApplication::sendEvent(g.editor(), &salida);
-    QCOMPARE(celda(g, 3, 1), QString("ENTRADA1"));
-    QVERIFY(g.editorAbierto());
-    QCOMPARE(g.editor()->text(), QString("sur"));
+    TablaGrilla& g = abrir(b, "Tree")->grilla();
+    b.dialogos.reales = true;
+    b.dialogos.ponerPadre(b.anfitrion.get());
+    const int col = config::colTree::kPrivilegio;
+    editar(g, 3, col);
+    escribir(g, "7");
+    bool pendiente = false;
+    cerrarLaProximaCaja(b.anfitrion.get(), [&](QMessageBox*) { pendiente = g.editorAbierto() && celda(g, 3, col) == "0"; });
+    QTest::keyClick(g.editor(), Qt::Key_Return);
+    QCOMPARE(b.ultimoAviso(), QString::fromUtf8(config::kAvisoPrivilegio));
+    QVERIFY(pendiente);
+    QCoreApplication::processEvents();  // the console active again
+    QVERIFY(g.editor()->hasFocus());
+    escribir(g, "3");
+    QTest::mouseClick(b.otro, Qt::LeftButton);
+    QCOMPARE(celda(g, 3, col), QString("3"));
+    QVERIFY(!g.editorAbierto());
+  }
+
+  // An editor the grid's arrows opened, the focus still on the grid, goes
+  // as well when the focus leaves the grid.
+  void perderElFocoCierraElEditorDeLasFlechas() {
+    Banco b;
+    TablaGrilla& g = abrir(b, "Salidas")->grilla();
+    g.setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(&g, Qt::Key_Down);
+    QVERIFY(g.editor()->isVisible() && g.hasFocus());
+    QTest::mouseClick(b.otro, Qt::LeftButton);
+    QVERIFY(!g.editor()->isVisible());
   }
 
   // The commands commit a pending edit before they read the table.
