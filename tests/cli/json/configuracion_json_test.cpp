@@ -147,7 +147,7 @@ TEST(Json, CadaValorPasaPorLaReglaDeSuEditor) {
       {"/telefonos/8/duracionRing", "x", "El campo 'Duración RING'  debe contener un valor numérico menor a 15 ",
        nullptr},
       {"/telefonos/8/duracionRing", "", nullptr, nullptr},
-      {"/telefonos/8/perteneceA", "técnico", nullptr, "TÉCNICO"},
+      {"/telefonos/8/perteneceA", "técnico", nullptr, nullptr},
       {"/globales/horaLlamada", "12:5", "La hora ingresada es incorrecra (HH:MM)  ", nullptr},
       {"/globales/duracionLlamada", "256", "El valor debe ser menor a 255 seg", nullptr},
       {"/globales/duracionLlamada", "0255", nullptr, "255"},
