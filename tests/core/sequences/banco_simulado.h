@@ -6,14 +6,14 @@
 #include <optional>
 
 #include "link/banco.h"
-#include "sequences/consola.h"
-#include "simulator/transporte_simulado.h"
+#include "core/sequences/consola.h"
+#include "core/simulator/transporte_simulado.h"
 
-namespace orda::secuencias::prueba {
+namespace orda::sequences::prueba {
 
 struct BancoSimulado {
   std::int64_t ahora = 0;
-  simulador::TransporteSimulado transporte{[this] { return ahora; }};
+  simulator::TransporteSimulado transporte{[this] { return ahora; }};
   link::prueba::OyenteGrabador oyente;
   config::Configuracion cfg;
   imagen::ImagenMemoria img{};
@@ -50,4 +50,4 @@ struct BancoSimulado {
   }
 };
 
-}  // namespace orda::secuencias::prueba
+}  // namespace orda::sequences::prueba

@@ -12,14 +12,14 @@
 #include <string>
 #include <vector>
 
-#include "monitoring/comandos.h"
-#include "programming/aprogramar.h"
-#include "reading/decodificar.h"
+#include "core/monitoring/comandos.h"
+#include "core/programming/aprogramar.h"
+#include "core/reading/decodificar.h"
 #include "sequences/banco_simulado.h"
-#include "simulator/azar.h"
-#include "simulator/demo.h"
+#include "core/simulator/azar.h"
+#include "core/simulator/demo.h"
 
-namespace orda::secuencias::prueba {
+namespace orda::sequences::prueba {
 namespace {
 
 using link::FinSecuencia;
@@ -48,7 +48,7 @@ constexpr std::int64_t kLimiteSecuenciaMs = 240000;
 // After a run: the panel back on the bus (0.5 s), its reports enabled (1 s),
 // and a transfer that garbage started abandoned (2 s).
 constexpr std::int64_t kReposoMs = 4000;
-const programacion::FechaHora kAhora{2025, 6, 1, 10, 20, 30};
+const programming::FechaHora kAhora{2025, 6, 1, 10, 20, 30};
 
 // What a read may change: the tables and the options, not the panel's identity.
 bool mismasTablas(const config::Configuracion& a, const config::Configuracion& b) {
@@ -95,7 +95,7 @@ class Resistencia {
       const EstadoComando e = b_.consola.enviarComando(texto, kAhora, b_.ahora).estado;
       desenlace = e == EstadoComando::Enviado                     ? "enviado"
                   : e == EstadoComando::Local                     ? "local"
-                  : texto.size() > monitoreo::kLargoMaximoComando ? "demasiado largo"
+                  : texto.size() > monitoring::kLargoMaximoComando ? "demasiado largo"
                                                                   : "rechazado";
       avanzar(2000);
     } else if (op == kForzado) {
@@ -127,7 +127,7 @@ class Resistencia {
     if (falla == kNinguna && !sinFalla(op, desenlace, antes, lecturaCompleta)) return false;
     // A read that took garbage for blocks may leave tables no encoder takes:
     // the user puts the panel's usual configuration back.
-    if (desenlace == "detenida") b_.cfg = simulador::configuracionDemostracion();
+    if (desenlace == "detenida") b_.cfg = simulator::configuracionDemostracion();
     return true;
   }
 
@@ -142,7 +142,7 @@ class Resistencia {
 
  private:
   int azar(std::size_t n) {
-    estado_ = simulador::mezclar(estado_);
+    estado_ = simulator::mezclar(estado_);
     return static_cast<int>(estado_ % n);
   }
   void contar(const std::string& clave) { ++cuentas_[clave]; }
@@ -153,7 +153,7 @@ class Resistencia {
   std::string fin(std::size_t k) const { return kNombreFin[static_cast<int>(b_.oyente.resultados.at(k).fin)]; }
 
   void armar(Falla falla, Operacion op) {
-    simulador::Fallas& f = b_.transporte.fallas;
+    simulator::Fallas& f = b_.transporte.fallas;
     f.latenciaMs = 1 + azar(40);
     if (falla == kConfirmaciones) f.perderConfirmacionCada = 1 + azar(5);
     if (falla == kBasura) f.basuraCada = 1 + azar(30);
@@ -218,7 +218,7 @@ class Resistencia {
   bool sinFalla(Operacion op, const std::string& desenlace, const config::Configuracion& antes, bool lecturaCompleta) {
     const std::vector<std::string>& bien = kSinFalla[op];
     config::Configuracion copia = antes;
-    const bool sinCodificar = desenlace == "detenida" && programacion::aProgramar(copia, img_).detenida();
+    const bool sinCodificar = desenlace == "detenida" && programming::aProgramar(copia, img_).detenida();
     if (!sinCodificar && std::find(bien.begin(), bien.end(), desenlace) == bien.end()) {
       return romper("sin falla terminó " + desenlace);
     }
@@ -226,7 +226,7 @@ class Resistencia {
     // The tables are what the panel holds.
     const auto& m = b_.transporte.panel().memoriaDatos();
     std::copy(m.begin(), m.end(), img_.begin());
-    lectura::decodificarImagen(img_, copia);
+    reading::decodificarImagen(img_, copia);
     return mismasTablas(b_.cfg, copia) || romper("una lectura completa no dio lo que guarda el panel");
   }
 
@@ -258,4 +258,4 @@ TEST(Resistencia, MilCorridasAlAzarConFallasAlAzar) {
 }
 
 }  // namespace
-}  // namespace orda::secuencias::prueba
+}  // namespace orda::sequences::prueba

@@ -5,18 +5,18 @@
 
 #include <gtest/gtest.h>
 
-#include "history/filas.h"
-#include "programming/aprogramar.h"
-#include "reading/decodificar.h"
+#include "core/history/filas.h"
+#include "core/programming/aprogramar.h"
+#include "core/reading/decodificar.h"
 #include "sequences/banco_simulado.h"
 
-namespace orda::secuencias::prueba {
+namespace orda::sequences::prueba {
 namespace {
 
 using link::FinSecuencia;
 using link::TipoSecuencia;
 
-const programacion::FechaHora kAhora{2025, 6, 1, 10, 20, 30};
+const programming::FechaHora kAhora{2025, 6, 1, 10, 20, 30};
 
 config::Configuracion editada() {
   config::Configuracion c;
@@ -70,7 +70,7 @@ TEST(PanelSimulado, LeerTrasProgramarDevuelveLasMismasTablas) {
   // The tables as the image the run sent reads back (defaults take the
   // decoders' own spelling: "1.000" comes back as "1").
   config::Configuracion esperada;
-  lectura::decodificarImagen(b.img, esperada);
+  reading::decodificarImagen(b.img, esperada);
 
   b.cfg = config::Configuracion{};
   ASSERT_TRUE(b.consola.leerProgramacion(b.ahora));
@@ -130,7 +130,7 @@ TEST(PanelSimulado, DesenchufadoTrasCadaReporteDeCadaSecuencia) {
     const BancoSimulado b;
     imagen::ImagenMemoria i{};
     std::copy(b.transporte.panel().memoriaDatos().begin(), b.transporte.panel().memoriaDatos().end(), i.begin());
-    lectura::decodificarImagen(i, delPanel);
+    reading::decodificarImagen(i, delPanel);
   }
   for (const Caso& c : casos) {
     for (int n = 1; n <= c.reportes; ++n) {
@@ -179,4 +179,4 @@ TEST(PanelSimulado, DesenchufadoTrasCadaReporteDeCadaSecuencia) {
 }
 
 }  // namespace
-}  // namespace orda::secuencias::prueba
+}  // namespace orda::sequences::prueba
