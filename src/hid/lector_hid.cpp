@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 
 namespace orda::hid {
 
@@ -28,6 +29,8 @@ std::deque<Llegada> ColaLlegadas::tomarTodo() {
 void ColaLlegadas::vaciar() {
   std::lock_guard<std::mutex> bloqueo(mutex_);
   llegadas_.clear();
+  // Nothing is left for the owner to take: the next arrival must wake it again.
+  avisado_ = false;
 }
 
 LectorHid::LectorHid(hid_device* dispositivo, link::Handle handle, ColaLlegadas& cola)
@@ -45,8 +48,12 @@ void LectorHid::detener() {
 void LectorHid::leer() {
   std::array<unsigned char, link::kTamanoReporte - 1> datos{};
   while (!parar_) {
+    // hidapi says nothing of why a read failed but leaves errno as poll or
+    // read set it; cleared first, so that a stale value is never taken.
+    errno = 0;
     const int leidos = hid_read_timeout(dispositivo_, datos.data(), datos.size(), kEsperaLecturaMs);
-    if (leidos == 0) continue;
+    // A signal interrupted the wait: the device is still there.
+    if (leidos == 0 || (leidos < 0 && errno == EINTR)) continue;
     Llegada llegada{handle_};
     if (leidos < 0) {
       // The device is gone (or no longer answers): the owner treats it as unplugged.

@@ -23,6 +23,7 @@ struct Dispositivo {
   int lecturasHastaFallo = -1;
   bool irseAlFallar = false;
   bool lecturaFallida = false;
+  int interrupciones = 0;
   int errorApertura = -1;  // -1: opens succeed
   std::wstring textoApertura;
   std::wstring textoEscritura;  // empty: writes succeed
@@ -98,6 +99,10 @@ void fallarLecturaTras(const std::string& ruta, int reportes, bool irse) {
     d.lecturasHastaFallo = reportes;
     d.irseAlFallar = irse;
   });
+}
+
+void interrumpirLecturas(const std::string& ruta, int veces) {
+  conDispositivo(ruta, [&](Dispositivo& d) { d.interrupciones += veces; });
 }
 
 void fallarApertura(const std::string& ruta, int error, const std::wstring& texto) {
@@ -227,10 +232,16 @@ int hid_read_timeout(hid_device* dev, unsigned char* data, size_t length, int mi
   std::unique_lock<std::mutex> bloqueo(e.mutex);
   e.cambio.wait_for(bloqueo, std::chrono::milliseconds(milliseconds), [&] {
     Dispositivo* d = vigente(e, dev);
-    return d == nullptr || !d->entrada.empty() || d->lecturasHastaFallo == 0;
+    return d == nullptr || !d->entrada.empty() || d->lecturasHastaFallo == 0 || d->interrupciones > 0;
   });
   dev->error = L"Success";
   Dispositivo* d = vigente(e, dev);
+  if (d != nullptr && d->interrupciones > 0) {
+    --d->interrupciones;
+    dev->error = L"Interrupted system call";
+    errno = EINTR;
+    return -1;
+  }
   if (d != nullptr && d->lecturasHastaFallo == 0) {
     d->lecturaFallida = true;
     if (d->irseAlFallar) d->presente = false;

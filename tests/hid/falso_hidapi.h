@@ -21,6 +21,9 @@ void inyectar(const std::string& ruta, const Datos& reporte);
 // After `reportes` more reports are read the next read fails; `irse` also
 // takes the device off the list at that moment, as a pulled cable does.
 void fallarLecturaTras(const std::string& ruta, int reportes, bool irse);
+// The next `veces` reads fail as hidapi's do when a signal interrupts their
+// wait: -1 with errno EINTR. The device stays.
+void interrumpirLecturas(const std::string& ruta, int veces);
 // errno and hid_error(NULL) of the next opens; error -1: opens succeed again.
 void fallarApertura(const std::string& ruta, int error, const std::wstring& texto);
 // hid_error of the next writes; an empty text: writes succeed again.

@@ -186,24 +186,6 @@ TEST(Lectura, SinRespuestaEnDosSegundosNoTocaLasTablas) {
   EXPECT_FALSE(b.consola.ocupado());
 }
 
-TEST(Lectura, DesenchufarTrasCualquierBloqueLaInterrumpe) {
-  for (int k = 0; k < 192; ++k) {
-    BancoPanel b;
-    const config::Configuracion antes = b.cfg;
-    b.transporte.bloquesHasta = k;
-    b.consola.leerProgramacion(0);
-    ASSERT_TRUE(b.correr(1000));
-    ASSERT_EQ(b.consola.enlace().volcado().bloqueVolcado, k);
-    b.evento(link::EventoHid::Desconectado);
-    ASSERT_EQ(b.oyente.resultados.size(), 1u) << k;
-    EXPECT_EQ(b.oyente.resultados[0].fin, FinSecuencia::Interrumpida) << k;
-    EXPECT_EQ(b.oyente.momentosFin[0], 1000) << k;
-    EXPECT_TRUE(b.cfg == antes) << k;
-    EXPECT_FALSE(b.consola.ocupado()) << k;
-    EXPECT_EQ(b.oyente.cajas.at(0).texto, "La transferencia se interrumpió. La programación mostrada no cambió.");
-  }
-}
-
 TEST(Historial, FinesYMensajes) {
   struct Caso {
     bool responde;

@@ -1,13 +1,14 @@
 // The console against the simulated panel, end to end in virtual time:
 // programming, reading back and the history.
+#include <functional>
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "core/history/filas.h"
-#include "link/banco.h"
 #include "core/programming/aprogramar.h"
 #include "core/reading/decodificar.h"
-#include "core/sequences/consola.h"
-#include "core/simulator/transporte_simulado.h"
+#include "sequences/banco_simulado.h"
 
 namespace orda::sequences::prueba {
 namespace {
@@ -16,45 +17,6 @@ using link::FinSecuencia;
 using link::TipoSecuencia;
 
 const programming::FechaHora kAhora{2025, 6, 1, 10, 20, 30};
-
-struct BancoSimulado {
-  std::int64_t ahora = 0;
-  simulator::TransporteSimulado transporte{[this] { return ahora; }};
-  link::prueba::OyenteGrabador oyente;
-  config::Configuracion cfg;
-  imagen::ImagenMemoria img{};
-  Consola consola{transporte, oyente, cfg, img, 0};
-
-  BancoSimulado() {
-    oyente.reloj = &ahora;
-    consola.instalar([this] { return ahora; });
-    correrHasta(2000);  // plugged, and its reports enabled
-  }
-  bool correrHasta(std::int64_t hasta) {
-    for (int paso = 0; paso < 500000; ++paso) {
-      std::optional<std::int64_t> t = consola.proximoVencimiento();
-      const auto tt = transporte.proximoVencimiento();
-      if (tt && (!t || *tt < *t)) t = tt;
-      if (!t || *t > hasta) {
-        ahora = std::max(ahora, hasta);
-        return true;
-      }
-      ahora = std::max(ahora, *t);
-      transporte.alVencer(ahora);
-      consola.alVencer(ahora);
-    }
-    return false;
-  }
-  bool correr(std::int64_t ms) { return correrHasta(ahora + ms); }
-  // Runs until the n-th sequence ended (at most `limite` ms).
-  bool esperarFin(std::size_t n, std::int64_t limite = 120000) {
-    const std::int64_t fin = ahora + limite;
-    while (oyente.resultados.size() < n && ahora < fin) {
-      if (!correr(10)) return false;
-    }
-    return oyente.resultados.size() >= n;
-  }
-};
 
 config::Configuracion editada() {
   config::Configuracion c;
@@ -138,6 +100,82 @@ TEST(PanelSimulado, HistorialConLosEventosDelPanel) {
   const auto filas = history::filasHistorial(std::span(b.img.data(), 4096), b.cfg.entradas, b.cfg.tree);
   EXPECT_EQ(filas.cantidad.cantidad, b.transporte.panel().cantidadRegistros());
   EXPECT_GT(filas.cantidad.cantidad, 2);
+}
+
+// The cable pulled right after the panel took the n-th report of a run, for
+// every n: the run ends at once and says so, nothing is decoded from what
+// came, and with the panel back the same run goes through.
+TEST(PanelSimulado, DesenchufadoTrasCadaReporteDeCadaSecuencia) {
+  struct Caso {
+    TipoSecuencia tipo;
+    int reportes;  // each is answered: the clock and the records, or the request and the blocks
+    std::function<bool(BancoSimulado&)> iniciar;
+    std::function<std::string(int n)> caja;
+  };
+  const auto transferencia = [](const char* sinRespuesta, const char* interrumpida) {
+    return [=](int n) { return std::string(n == 1 ? sinRespuesta : interrumpida); };
+  };
+  const Caso casos[] = {
+      {TipoSecuencia::Programacion, 2 + 54, [](BancoSimulado& b) { return b.consola.programar(kAhora, b.ahora); },
+       [](int n) { return link::textos::mensajeSinConfirmar(std::min(54, 57 - n)); }},
+      {TipoSecuencia::Lectura, 1 + 192, [](BancoSimulado& b) { return b.consola.leerProgramacion(b.ahora, false); },
+       transferencia("El panel no respondió. La programación mostrada no cambió.",
+                     "La transferencia se interrumpió. La programación mostrada no cambió.")},
+      {TipoSecuencia::Historial, 1 + 64, [](BancoSimulado& b) { return b.consola.refrescarHistorial(b.ahora); },
+       transferencia("El panel no respondió. Se mantienen los registros mostrados.",
+                     "La transferencia de registros históricos se interrumpió.")},
+  };
+  config::Configuracion delPanel = editada();  // what a read keeps of the user's (the password)
+  {
+    const BancoSimulado b;
+    imagen::ImagenMemoria i{};
+    std::copy(b.transporte.panel().memoriaDatos().begin(), b.transporte.panel().memoriaDatos().end(), i.begin());
+    reading::decodificarImagen(i, delPanel);
+  }
+  for (const Caso& c : casos) {
+    for (int n = 1; n <= c.reportes; ++n) {
+      SCOPED_TRACE(testing::Message() << "secuencia " << static_cast<int>(c.tipo) << ", reporte " << n);
+      BancoSimulado b;
+      b.cfg = editada();
+      const config::Configuracion antes = b.cfg;
+      const int corte = b.transporte.reportesEscritos() + n;
+      b.transporte.fallas.desenchufarTrasReportes = corte;
+      std::int64_t momentoCorte = -1;
+      b.transporte.alEscribir = [&](const link::BufferReporte&, std::int64_t t) {
+        if (b.transporte.reportesEscritos() == corte) momentoCorte = t;
+      };
+      ASSERT_TRUE(c.iniciar(b));
+      ASSERT_TRUE(b.esperarFin(1));
+      ASSERT_FALSE(b.transporte.enchufado());
+      const bool programa = c.tipo == TipoSecuencia::Programacion;
+      const FinSecuencia fin = programa ? FinSecuencia::Completa : n == 1 ? FinSecuencia::SinRespuesta
+                                                                          : FinSecuencia::Interrumpida;
+      EXPECT_EQ(b.oyente.resultados[0],
+                (link::ResultadoSecuencia{c.tipo, fin, programa ? std::min(54, 57 - n) : 0}));
+      if (fin == FinSecuencia::Interrumpida) {
+        EXPECT_EQ(b.oyente.momentosFin[0], momentoCorte);  // no stall timeout sat out
+      }
+      ASSERT_EQ(b.oyente.cajas.size(), 1u);
+      EXPECT_EQ(b.oyente.cajas[0].texto, c.caja(n));
+      EXPECT_TRUE(b.oyente.memoria.empty());
+      EXPECT_TRUE(b.cfg == antes);
+      EXPECT_FALSE(b.consola.ocupado());
+
+      b.transporte.enchufar();
+      ASSERT_TRUE(b.correr(2000));
+      ASSERT_TRUE(c.iniciar(b));
+      ASSERT_TRUE(b.esperarFin(2));
+      EXPECT_EQ(b.oyente.resultados[1], (link::ResultadoSecuencia{c.tipo, FinSecuencia::Completa, 0}));
+      if (c.tipo == TipoSecuencia::Lectura) {
+        EXPECT_TRUE(b.cfg == delPanel);
+      } else if (c.tipo == TipoSecuencia::Historial) {
+        const auto& h = b.transporte.panel().memoriaHistorial();
+        EXPECT_TRUE(std::equal(h.begin(), h.end(), b.img.begin()));
+      } else {
+        EXPECT_EQ(b.transporte.panel().version(), "203");
+      }
+    }
+  }
 }
 
 }  // namespace
