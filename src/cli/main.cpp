@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 
 #include "cli/bucle_panel.h"
+#include "cli/comando_informe.h"
 #include "cli/comandos.h"
 #include "cli/tareas.h"
 
@@ -80,6 +81,14 @@ int main(int argc, char** argv) {
 
   auto* reloj = app.add_subcommand("clock", "Pone en hora el panel con la fecha y hora de la computadora");
 
+  std::string pdf;
+  orda::report::OpcionesInforme informe;
+  auto* reporte = app.add_subcommand("report", "Escribe el informe de configuración de un archivo .dat en PDF");
+  reporte->add_option("ARCHIVO", dat, "Archivo .dat a leer")->required();
+  reporte->add_option("-o", pdf, "Archivo PDF a escribir")->required();
+  reporte->add_flag("--non-default", informe.soloDistintos, "Solo valores distintos de los de fábrica");
+  reporte->add_flag("--mask-phones", informe.ocultarTelefonos, "Oculta los números de teléfono salvo sus 3 últimas cifras");
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -93,6 +102,7 @@ int main(int argc, char** argv) {
     if (*nuevo) return comandoNuevo(dat, std::cerr);
     if (*exportar) return comandoExportar(dat, comoTexto, std::cout, std::cerr);
     if (*importar) return comandoImportar(json, dat, std::cerr);
+    if (*reporte) return comandoInforme(argv[0], dat, pdf, informe, std::cerr);
     if (*historial && volcado) return comandoHistorial(*volcado, configuracion, csv, std::cout, std::cerr);
 
     std::unique_ptr<Tarea> tarea;
