@@ -117,12 +117,16 @@ Clave claveColumna(const Tabla& t, int col) {
   return t.columna(col).tipo == CellKind::Mark ? Clave::Marca : Clave::Texto;
 }
 
-// The column as its headers name it; the output programs also say which.
+// The column as its headers name it: a header that only groups columns
+// ("Listado", "Si dispara envía SMS a ...") leaves the name to the second,
+// unless that is a number; the output programs also say which.
 std::string captionColumna(const Tabla& t, int col) {
   const config::ColumnSpec& c = t.columna(col);
   if (t.tipo() == config::TipoTabla::Salidas && col >= config::colSalidas::hab(0)) {
     return c.encabezado1 + " " + std::to_string(col / 3) + " " + c.encabezado2;
   }
+  const bool agrupa = c.encabezado1 == "Listado" || c.encabezado1.ends_with("...");
+  if (agrupa && !texto::soloDigitos(c.encabezado2)) return c.encabezado2;
   return c.encabezado1 + " " + c.encabezado2;
 }
 
