@@ -13,6 +13,7 @@
 #include "cli/bucle_panel.h"
 #include "cli/comando_informe.h"
 #include "cli/comandos.h"
+#include "cli/diferencias.h"
 #include "cli/tareas.h"
 
 namespace {
@@ -79,6 +80,15 @@ int main(int argc, char** argv) {
   auto* monitor = app.add_subcommand("monitor", "Muestra los valores y estados de entradas y salidas");
   monitor->add_option("--seconds", segundos, "Duración en segundos (10 por omisión)")->check(CLI::Range(1, 86400));
 
+  std::vector<std::string> comparados;
+  bool comoJson = false, conBytes = false, contraPanel = false;
+  auto* diff = app.add_subcommand(
+      "diff", "Compara dos archivos .dat, o el panel con uno: 0 iguales, 1 distintos, 2 error");
+  diff->add_option("ARCHIVOS", comparados, "A.dat B.dat, o FILE.dat con --panel")->required()->expected(1, 2);
+  diff->add_flag("--panel", contraPanel, "Compara lo que tiene el panel con el archivo");
+  diff->add_flag("--json", comoJson, "Salida JSON");
+  diff->add_flag("--bytes", conBytes, "También los bytes que ningún campo cubre");
+
   auto* reloj = app.add_subcommand("clock", "Pone en hora el panel con la fecha y hora de la computadora");
 
   std::string pdf;
@@ -98,7 +108,14 @@ int main(int argc, char** argv) {
     return kUsoIncorrecto;
   }
 
+  if (*diff && comparados.size() != (contraPanel ? 1u : 2u)) {
+    std::cerr << "Uso incorrecto: diff A.dat B.dat, o diff --panel FILE.dat\n" << "Ayuda: orda-cli --help\n";
+    return kUsoIncorrecto;
+  }
+
   try {
+    if (*diff && !contraPanel) return comandoDiferencias(comparados[0], comparados[1], comoJson, conBytes, std::cout,
+                                                             std::cerr);
     if (*nuevo) return comandoNuevo(dat, std::cerr);
     if (*exportar) return comandoExportar(dat, comoTexto, std::cout, std::cerr);
     if (*importar) return comandoImportar(json, dat, std::cerr);
@@ -112,10 +129,17 @@ int main(int argc, char** argv) {
     if (*enviar) tarea = std::make_unique<TareaEnviar>(texto);
     if (*monitor) tarea = std::make_unique<TareaMonitor>(segundos);
     if (*reloj) tarea = std::make_unique<TareaReloj>();
+    TareaDiferencias* diferencias = nullptr;
+    if (*diff) {
+      auto t = std::make_unique<TareaDiferencias>(comparados[0], comoJson, conBytes);
+      diferencias = t.get();
+      tarea = std::move(t);
+    }
     enlace.progresoTerminal = isatty(STDERR_FILENO) != 0;
-    return conPanel(*tarea, enlace, argv[0]);
+    const int codigo = conPanel(*tarea, enlace, argv[0]);
+    return diferencias ? diferencias->codigo(codigo) : codigo;
   } catch (const std::exception& e) {
     std::cerr << "Error inesperado: " << e.what() << "\n";
-    return kEntradaInvalida;
+    return *diff ? kErrorComparacion : kEntradaInvalida;
   }
 }
