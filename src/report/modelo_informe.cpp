@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "compare/comparar.h"
 #include "config/alternar.h"
 #include "config/disposicion_globales.h"
 #include "config/tablas.h"
@@ -13,12 +14,12 @@ namespace {
 using config::CellKind;
 using config::Tabla;
 
-// Window captions, as the console titles them.
-constexpr const char* kVentanaEntradas = "Programación de Entradas";
-constexpr const char* kVentanaSalidas = "Programación de Salidas";
-constexpr const char* kVentanaTree = "Listado de números telefónicos habilitados";
-constexpr const char* kVentanaGlobales = "Configuraciones globales";
-constexpr const char* kVentanaEspeciales = "Funciones Especiales";
+using compare::Ventana;
+using compare::tituloVentana;
+
+// The windows in the order the report shows them.
+constexpr Ventana kVentanas[] = {Ventana::Entradas, Ventana::Salidas, Ventana::Telefonos, Ventana::Globales,
+                                 Ventana::Especiales};
 
 // Relative width a page takes: wider tables are cut into bands that each
 // repeat the number and alias columns.
@@ -131,8 +132,8 @@ TablaInforme tablaDeColumnas(const Tabla& t, const std::vector<int>& cols, const
   return r;
 }
 
-Seccion seccionTabla(const char* titulo, const Tabla& t, const OpcionesInforme& o) {
-  Seccion s{titulo, {}, {}};
+Seccion seccionTabla(Ventana v, const Tabla& t, const OpcionesInforme& o) {
+  Seccion s{tituloVentana(v), {}, {}};
   for (const auto& cols : bandas(t)) s.tablas.push_back(tablaDeColumnas(t, cols, o));
   return s;
 }
@@ -161,7 +162,7 @@ std::string numerosMarcados(const config::Globales& g, const config::FilaGlobal&
 }
 
 Seccion seccionGlobales(const config::Globales& g, const OpcionesInforme& o) {
-  Seccion s{kVentanaGlobales, {}, {}};
+  Seccion s{tituloVentana(Ventana::Globales), {}, {}};
   for (const config::GrupoGlobal& grupo : config::gruposGlobales()) {
     std::vector<std::vector<std::string>> filas;
     for (const config::FilaGlobal& f : grupo.filas) {
@@ -192,13 +193,42 @@ Seccion seccionEspeciales(const config::Especiales& e) {
   }
   TablaInforme t = tablaDeValores("", std::move(filas));
   t.encabezados.clear();  // the section's title says it all
-  return {kVentanaEspeciales, {std::move(t)}, {}};
+  return {tituloVentana(Ventana::Especiales), {std::move(t)}, {}};
 }
 
 std::vector<Seccion> seccionesCompletas(const config::Configuracion& cfg, const OpcionesInforme& o) {
-  return {seccionTabla(kVentanaEntradas, cfg.entradas, o), seccionTabla(kVentanaSalidas, cfg.salidas, o),
-          seccionTabla(kVentanaTree, cfg.tree, o), seccionGlobales(cfg.globales, o),
+  return {seccionTabla(Ventana::Entradas, cfg.entradas, o), seccionTabla(Ventana::Salidas, cfg.salidas, o),
+          seccionTabla(Ventana::Telefonos, cfg.tree, o), seccionGlobales(cfg.globales, o),
           seccionEspeciales(cfg.especiales)};
+}
+
+bool esTelefono(const compare::Diferencia& d) {
+  return (d.ventana == Ventana::Telefonos && d.lugar.tipo == compare::Lugar::Celda &&
+          d.lugar.indice == config::colTree::kTelefono) ||
+         (d.ventana == Ventana::Globales && d.lugar.tipo == compare::Lugar::CajaTexto &&
+          d.lugar.indice == config::caja::kNumeroSaldo);
+}
+
+// Each window's fields that differ from a new configuration's, one per row.
+std::vector<Seccion> seccionesDistintas(const config::Configuracion& cfg, const OpcionesInforme& o) {
+  const std::vector<compare::Diferencia> distintas = compare::comparar(config::Configuracion(), cfg);
+  std::vector<Seccion> secciones;
+  for (Ventana v : kVentanas) {
+    TablaInforme t;
+    t.encabezados = {{{"Fila"}, {"Campo"}, {"Valor"}, {"De fábrica"}}};
+    t.anchos = {3, 4, 4, 3};
+    t.alineaciones.assign(4, Alineacion::Izquierda);
+    for (const compare::Diferencia& d : distintas) {
+      if (d.ventana != v) continue;
+      const bool ocultar = o.ocultarTelefonos && esTelefono(d);
+      t.filas.push_back({d.fila, d.campo, ocultar ? ocultarNumero(d.despues) : d.despues,
+                         ocultar ? ocultarNumero(d.antes) : d.antes});
+    }
+    Seccion s{tituloVentana(v), {}, "Todos los valores son los de fábrica."};
+    if (!t.filas.empty()) s.tablas.push_back(std::move(t));
+    secciones.push_back(std::move(s));
+  }
+  return secciones;
 }
 
 }  // namespace
@@ -221,7 +251,7 @@ Informe armarInforme(const config::Configuracion& cfg, const OpcionesInforme& o,
                {"Cliente", d.cliente}};
   if (o.soloDistintos) inf.avisos.push_back("Solo valores distintos de los de fábrica");
   if (o.ocultarTelefonos) inf.avisos.push_back("Números de teléfono ocultos");
-  inf.secciones = seccionesCompletas(cfg, o);
+  inf.secciones = o.soloDistintos ? seccionesDistintas(cfg, o) : seccionesCompletas(cfg, o);
   return inf;
 }
 
