@@ -25,7 +25,7 @@ int comandoInforme(char* programa, const std::string& dat, const std::string& pd
 
   report::DatosInforme datos;
   datos.archivo = std::string(archivos::nombreDeArchivo(dat));
-  datos.fechaHora = QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm")).toStdString();
+  datos.fechaHora = report::fechaHoraInforme(QDateTime::currentDateTime());
   const report::Informe informe = report::armarInforme(cfg, opciones, datos);
   const QByteArray documento = report::pdfInforme(informe, report::tamanoPagina(QLocale()));
   if (auto error = report::guardarPdf(QString::fromStdString(pdf), documento)) {

@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QDateTime>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -138,6 +139,10 @@ void construir(QTextDocument& doc, const Informe& inf) {
 }
 
 }  // namespace
+
+std::string fechaHoraInforme(const QDateTime& momento) {
+  return momento.toString(QStringLiteral("dd/MM/yyyy HH:mm")).toStdString();
+}
 
 QPageSize tamanoPagina(const QLocale& locale) {
   return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);

@@ -9,11 +9,15 @@
 
 #include "report/modelo_informe.h"
 
+class QDateTime;
 class QLocale;
 class QPagedPaintDevice;
 class QString;
 
 namespace orda::report {
+
+// The report's date and time, the same whatever the locale: "06/12/2026 13:05".
+std::string fechaHoraInforme(const QDateTime& momento);
 
 // Letter where the locale measures in US units, A4 everywhere else.
 QPageSize tamanoPagina(const QLocale& locale);

@@ -9,6 +9,7 @@
 #include "config/ventana_globales.h"
 #include "config/ventanas_tablas.h"
 #include "history/historico.h"
+#include "informe/comandos_informe.h"
 #include "monitoring/info.h"
 #include "monitoring/ventana_tendencia.h"
 
@@ -73,6 +74,8 @@ void ponerVentanasConsola(Main& m) {
 
   // Programar, Leer and the file commands.
   (new ComandosConsola(m))->instalar();
+  // Informe… and Imprimir…
+  (new ComandosInforme(m))->instalar();
 }
 
 }  // namespace orda::gui
