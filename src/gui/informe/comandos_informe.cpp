@@ -23,6 +23,7 @@ const QString kTitulo = QStringLiteral("OrDA");
 }  // namespace
 
 ComandosInforme::ComandosInforme(Main& m) : QObject(&m), m_(m) {
+  setObjectName(QStringLiteral("ComandosInforme"));
   pedirOpciones = [this](const PedidoInforme& inicial) -> std::optional<PedidoInforme> {
     DialogoInforme d(inicial, &m_);
     if (d.exec() != QDialog::Accepted) return std::nullopt;
