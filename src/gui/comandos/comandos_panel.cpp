@@ -2,6 +2,7 @@
 #include "app/carpetas.h"
 #include "app/ventana_main.h"
 #include "comandos/comandos_consola.h"
+#include "comandos/confirmar_ediciones.h"
 #include "comandos/reloj_civil.h"
 #include "comun/dialogos.h"
 #include "config/ventanas_tablas.h"
@@ -26,17 +27,7 @@ void ComandosConsola::instalar() {
   g.nombreArchivo = [this] { return nombreArchivo(); };
 }
 
-bool ComandosConsola::confirmarEdiciones() {
-  // Outputs too: an edit left open there would otherwise be lost to the run.
-  if (auto* e = dynamic_cast<Entradas*>(m_.contenido(Vista::Entradas)); e && !e->TablaEntradas_LeaveCell()) {
-    return false;
-  }
-  if (auto* s = dynamic_cast<Salidas*>(m_.contenido(Vista::Salidas)); s && !s->TablaSalidas_LeaveCell()) {
-    return false;
-  }
-  if (auto* t = dynamic_cast<Tree*>(m_.contenido(Vista::Tree)); t && !t->TablaTree_LeaveCell()) return false;
-  return true;
-}
+bool ComandosConsola::confirmarEdiciones() { return gui::confirmarEdiciones(m_); }
 
 void ComandosConsola::programar() {
   secuencias::Consola& consola = m_.consola();

@@ -10,6 +10,7 @@
 #include <QPrinter>
 
 #include "app/ventana_main.h"
+#include "comandos/confirmar_ediciones.h"
 #include "comun/dialogos.h"
 #include "comun/texto_qt.h"
 #include "report/documento_informe.h"
@@ -62,6 +63,7 @@ report::Informe ComandosInforme::armar(const PedidoInforme& p) const {
 }
 
 void ComandosInforme::informe() {
+  if (!confirmarEdiciones(m_)) return;
   const auto p = pedirOpciones(ultimo_);
   if (!p) return;
   ultimo_ = *p;
@@ -88,6 +90,7 @@ void ComandosInforme::informe() {
 }
 
 void ComandosInforme::imprimir() {
+  if (!confirmarEdiciones(m_)) return;
   const auto p = pedirOpciones(ultimo_);
   if (!p) return;
   ultimo_ = *p;
