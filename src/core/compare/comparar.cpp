@@ -1,7 +1,6 @@
 #include "compare/comparar.h"
 
 #include <array>
-#include <cstdio>
 
 #include "config/alternar.h"
 #include "config/tablas.h"
@@ -239,9 +238,22 @@ void compararEspeciales(const config::Especiales& a, const config::Especiales& b
 }
 
 std::string hex(unsigned v, int digitos) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%0*X", digitos, v);
-  return buf;
+  std::string s(static_cast<std::size_t>(digitos), '0');
+  for (int i = digitos - 1; i >= 0; --i, v >>= 4) s[static_cast<std::size_t>(i)] = "0123456789ABCDEF"[v & 15];
+  return s;
+}
+
+// Sized first: two random images differ in thousands of bytes.
+void agregarBytes(const imagen::ImagenMemoria& antes, const imagen::ImagenMemoria& despues,
+                  std::vector<Diferencia>& out) {
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < antes.size(); ++i) n += antes[i] != despues[i] && !cubierto(i);
+  out.reserve(out.size() + n);
+  for (std::size_t i = 0; i < antes.size(); ++i) {
+    if (antes[i] == despues[i] || cubierto(i)) continue;
+    out.push_back({Ventana::Memoria, "", "0x" + hex(static_cast<unsigned>(i), 4), hex(antes[i], 2),
+                   hex(despues[i], 2), {Lugar::Byte, -1, static_cast<int>(i)}, i});
+  }
 }
 
 }  // namespace
@@ -298,11 +310,7 @@ bool cubierto(std::size_t i) {
 
 std::vector<Diferencia> compararBytes(const imagen::ImagenMemoria& antes, const imagen::ImagenMemoria& despues) {
   std::vector<Diferencia> out;
-  for (std::size_t i = 0; i < antes.size(); ++i) {
-    if (antes[i] == despues[i] || cubierto(i)) continue;
-    out.push_back({Ventana::Memoria, "", "0x" + hex(static_cast<unsigned>(i), 4), hex(antes[i], 2),
-                   hex(despues[i], 2), {Lugar::Byte, -1, static_cast<int>(i)}, i});
-  }
+  agregarBytes(antes, despues, out);
   return out;
 }
 
@@ -316,10 +324,7 @@ config::Configuracion configuracionDe(const imagen::ImagenMemoria& img) {
 std::vector<Diferencia> compararImagenes(const imagen::ImagenMemoria& antes, const imagen::ImagenMemoria& despues,
                                          bool bytes) {
   std::vector<Diferencia> out = comparar(configuracionDe(antes), configuracionDe(despues));
-  if (bytes) {
-    std::vector<Diferencia> b = compararBytes(antes, despues);
-    out.insert(out.end(), b.begin(), b.end());
-  }
+  if (bytes) agregarBytes(antes, despues, out);
   return out;
 }
 
