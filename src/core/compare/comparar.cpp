@@ -195,13 +195,18 @@ const Control kControles[] = {
     {kClaveSms, "Clave", true, caja::kClave, 1, Clave::Mayusculas},
 };
 
+std::string oculto(std::string_view t) { return std::string(texto::largo(t), '*'); }
+
 void compararGlobales(const config::Globales& a, const config::Globales& b, std::vector<Diferencia>& out) {
   for (const Control& c : kControles) {
     if (c.esTexto) {
       const std::string& ta = a.text[static_cast<std::size_t>(c.indice)];
       const std::string& tb = b.text[static_cast<std::size_t>(c.indice)];
       if (ta == tb || claveDe(c.clave, ta, {}) == claveDe(c.clave, tb, {})) continue;
-      out.push_back({Ventana::Globales, c.grupo, c.caption, ta, tb, {Lugar::CajaTexto, -1, c.indice}, std::nullopt});
+      // A read never shows the panel's SMS password: neither does a comparison.
+      const bool oculta = c.indice == caja::kClave;
+      out.push_back({Ventana::Globales, c.grupo, c.caption, oculta ? oculto(ta) : ta, oculta ? oculto(tb) : tb,
+                     {Lugar::CajaTexto, -1, c.indice}, std::nullopt});
       continue;
     }
     for (int k = 0; k < c.cuantas; ++k) {
