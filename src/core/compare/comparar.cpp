@@ -1,7 +1,6 @@
 #include "compare/comparar.h"
 
 #include <array>
-#include <cstdio>
 
 #include "config/alternar.h"
 #include "config/tablas.h"
@@ -196,13 +195,18 @@ const Control kControles[] = {
     {kClaveSms, "Clave", true, caja::kClave, 1, Clave::Mayusculas},
 };
 
+std::string oculto(std::string_view t) { return std::string(texto::largo(t), '*'); }
+
 void compararGlobales(const config::Globales& a, const config::Globales& b, std::vector<Diferencia>& out) {
   for (const Control& c : kControles) {
     if (c.esTexto) {
       const std::string& ta = a.text[static_cast<std::size_t>(c.indice)];
       const std::string& tb = b.text[static_cast<std::size_t>(c.indice)];
       if (ta == tb || claveDe(c.clave, ta, {}) == claveDe(c.clave, tb, {})) continue;
-      out.push_back({Ventana::Globales, c.grupo, c.caption, ta, tb, {Lugar::CajaTexto, -1, c.indice}, std::nullopt});
+      // A read never shows the panel's SMS password: neither does a comparison.
+      const bool oculta = c.indice == caja::kClave;
+      out.push_back({Ventana::Globales, c.grupo, c.caption, oculta ? oculto(ta) : ta, oculta ? oculto(tb) : tb,
+                     {Lugar::CajaTexto, -1, c.indice}, std::nullopt});
       continue;
     }
     for (int k = 0; k < c.cuantas; ++k) {
@@ -239,9 +243,22 @@ void compararEspeciales(const config::Especiales& a, const config::Especiales& b
 }
 
 std::string hex(unsigned v, int digitos) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%0*X", digitos, v);
-  return buf;
+  std::string s(static_cast<std::size_t>(digitos), '0');
+  for (int i = digitos - 1; i >= 0; --i, v >>= 4) s[static_cast<std::size_t>(i)] = "0123456789ABCDEF"[v & 15];
+  return s;
+}
+
+// Sized first: two random images differ in thousands of bytes.
+void agregarBytes(const imagen::ImagenMemoria& antes, const imagen::ImagenMemoria& despues,
+                  std::vector<Diferencia>& out) {
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < antes.size(); ++i) n += antes[i] != despues[i] && !cubierto(i);
+  out.reserve(out.size() + n);
+  for (std::size_t i = 0; i < antes.size(); ++i) {
+    if (antes[i] == despues[i] || cubierto(i)) continue;
+    out.push_back({Ventana::Memoria, "", "0x" + hex(static_cast<unsigned>(i), 4), hex(antes[i], 2),
+                   hex(despues[i], 2), {Lugar::Byte, -1, static_cast<int>(i)}, i});
+  }
 }
 
 }  // namespace
@@ -298,11 +315,7 @@ bool cubierto(std::size_t i) {
 
 std::vector<Diferencia> compararBytes(const imagen::ImagenMemoria& antes, const imagen::ImagenMemoria& despues) {
   std::vector<Diferencia> out;
-  for (std::size_t i = 0; i < antes.size(); ++i) {
-    if (antes[i] == despues[i] || cubierto(i)) continue;
-    out.push_back({Ventana::Memoria, "", "0x" + hex(static_cast<unsigned>(i), 4), hex(antes[i], 2),
-                   hex(despues[i], 2), {Lugar::Byte, -1, static_cast<int>(i)}, i});
-  }
+  agregarBytes(antes, despues, out);
   return out;
 }
 
@@ -316,10 +329,7 @@ config::Configuracion configuracionDe(const imagen::ImagenMemoria& img) {
 std::vector<Diferencia> compararImagenes(const imagen::ImagenMemoria& antes, const imagen::ImagenMemoria& despues,
                                          bool bytes) {
   std::vector<Diferencia> out = comparar(configuracionDe(antes), configuracionDe(despues));
-  if (bytes) {
-    std::vector<Diferencia> b = compararBytes(antes, despues);
-    out.insert(out.end(), b.begin(), b.end());
-  }
+  if (bytes) agregarBytes(antes, despues, out);
   return out;
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/ventana_main.h"
 #include "comandos/comandos_consola.h"
+#include "comparacion/comandos_comparar.h"
 #include "comun/imagenes_aplicacion.h"
 #include "config/ventana_especiales.h"
 #include "config/ventana_globales.h"
@@ -72,8 +73,11 @@ void ponerVentanasConsola(Main& m) {
     if (Historico* h = historico()) h->mActualizar();
   };
 
-  // Programar, Leer and the file commands.
-  (new ComandosConsola(m))->instalar();
+  // Programar, Leer and the file commands, then the comparisons (which take
+  // Programar's hook over, to compare first when asked).
+  auto* comandos = new ComandosConsola(m);
+  comandos->instalar();
+  (new ComandosComparar(m, *comandos))->instalar();
   // Informe… and Imprimir…
   (new ComandosInforme(m))->instalar();
 }

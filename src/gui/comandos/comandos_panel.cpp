@@ -9,12 +9,6 @@
 
 namespace orda::gui {
 
-namespace {
-
-const QString kPreguntaProgramar = QStringLiteral("¿Está seguro que desea programar?");
-
-}  // namespace
-
 ComandosConsola::ComandosConsola(Main& m) : QObject(&m), m_(m), dirInicial_(gui::dirInicial()) {}
 
 void ComandosConsola::instalar() {
@@ -33,9 +27,13 @@ void ComandosConsola::programar() {
   secuencias::Consola& consola = m_.consola();
   // No question for a run that could not start.
   if (consola.rechazarSiOcupado()) return;
-  const Respuesta r =
-      m_.dialogos().mensaje(kPreguntaProgramar, QStringLiteral("OrDA"), Icono::Exclamacion, Botones::SiNo);
-  if (r != Respuesta::Si) return;
+  const Respuesta r = m_.dialogos().mensaje(QString::fromUtf8(kPreguntaProgramar), QStringLiteral("OrDA"),
+                                            Icono::Exclamacion, Botones::SiNo);
+  if (r == Respuesta::Si) programarConfirmado();
+}
+
+void ComandosConsola::programarConfirmado() {
+  secuencias::Consola& consola = m_.consola();
   if (!confirmarEdiciones()) return;
   // Encoder errors show their boxes from the core and nothing is sent; the
   // records' progress and the unacknowledged count come from it as well.

@@ -60,7 +60,7 @@ TEST(Comparar, CadaTipoDeCampo) {
        [](auto& c) { c.globales.text[caja::kMensajeSms] = "COMUNICACIÓN OK"; }, "Configuraciones globales",
        "Notificación por SMS", "Mensaje de SMS", "Comunicación OK", "COMUNICACIÓN OK"},
       {"clave", [](auto& c) { c.globales.text[caja::kClave] = "abc"; }, "Configuraciones globales",
-       "Uso de clave para SMS", "Clave", "", "abc"},
+       "Uso de clave para SMS", "Clave", "", "***"},  // never shown
       {"función especial", [](auto& c) { c.especiales.seleccionar(8); }, "Funciones Especiales", "",
        "Comportamiento Salida 1", "Ninguno", "Enciende sirena"},
   };
