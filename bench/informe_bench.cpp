@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "report/documento_informe.h"
-#include "simulator/demo.h"
+#include "core/simulator/demo.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   const int repeticiones = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
-  const config::Configuracion cfg = simulador::configuracionDemostracion();
+  const config::Configuracion cfg = simulator::configuracionDemostracion();
 
   struct Forma {
     const char* nombre;

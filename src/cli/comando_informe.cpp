@@ -5,7 +5,7 @@
 #include <QLocale>
 
 #include "cli/comandos.h"
-#include "files/archivos.h"
+#include "core/files/archivos.h"
 #include "report/documento_informe.h"
 
 namespace orda::cli {
@@ -24,7 +24,7 @@ int comandoInforme(char* programa, const std::string& dat, const std::string& pd
   QGuiApplication aplicacion(argc, argv);
 
   report::DatosInforme datos;
-  datos.archivo = std::string(archivos::nombreDeArchivo(dat));
+  datos.archivo = std::string(files::nombreDeArchivo(dat));
   datos.fechaHora = report::fechaHoraInforme(QDateTime::currentDateTime());
   const report::Informe informe = report::armarInforme(cfg, opciones, datos);
   const QByteArray documento = report::pdfInforme(informe, report::tamanoPagina(QLocale()));

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "compare/comparar.h"
-#include "config/alternar.h"
-#include "config/disposicion_globales.h"
-#include "config/tablas.h"
+#include "core/compare/comparar.h"
+#include "core/config/alternar.h"
+#include "core/config/disposicion_globales.h"
+#include "core/config/tablas.h"
 
 namespace orda::report {
 

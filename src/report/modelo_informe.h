@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "config/configuracion.h"
+#include "core/config/configuracion.h"
 
 namespace orda::report {
 

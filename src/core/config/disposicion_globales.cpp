@@ -1,4 +1,4 @@
-#include "config/disposicion_globales.h"
+#include "core/config/disposicion_globales.h"
 
 namespace orda::config {
 

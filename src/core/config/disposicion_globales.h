@@ -5,7 +5,7 @@
 // both read it, so the report says what the window shows.
 #include <vector>
 
-#include "config/globales.h"
+#include "core/config/globales.h"
 
 namespace orda::config {
 

@@ -1,7 +1,7 @@
-#include "comandos/confirmar_ediciones.h"
+#include "gui/comandos/confirmar_ediciones.h"
 
-#include "app/ventana_main.h"
-#include "config/ventanas_tablas.h"
+#include "gui/app/ventana_main.h"
+#include "gui/config/ventanas_tablas.h"
 
 namespace orda::gui {
 

@@ -1,4 +1,4 @@
-#include "informe/comandos_informe.h"
+#include "gui/informe/comandos_informe.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -9,10 +9,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "app/ventana_main.h"
-#include "comandos/confirmar_ediciones.h"
-#include "comun/dialogos.h"
-#include "comun/texto_qt.h"
+#include "gui/app/ventana_main.h"
+#include "gui/comandos/confirmar_ediciones.h"
+#include "gui/comun/dialogos.h"
+#include "gui/comun/texto_qt.h"
 #include "report/documento_informe.h"
 
 namespace orda::gui {

@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-#include "informe/dialogo_informe.h"
+#include "gui/informe/dialogo_informe.h"
 
 class QPrinter;
 

@@ -1,4 +1,4 @@
-#include "informe/dialogo_informe.h"
+#include "gui/informe/dialogo_informe.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -6,9 +6,9 @@
 #include <QPrinter>
 #include <QProcess>
 
-#include "app/comandos.h"
+#include "gui/app/comandos.h"
 #include "comandos/banco_comandos.h"
-#include "informe/comandos_informe.h"
+#include "gui/informe/comandos_informe.h"
 
 using namespace orda;
 using namespace orda::gui;
