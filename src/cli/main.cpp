@@ -11,9 +11,10 @@
 #include <CLI/CLI.hpp>
 #include <QCoreApplication>
 
-#include "cli/ayuda.h"
 #include "cli/bucle_panel.h"
+#include "cli/comando_informe.h"
 #include "cli/comandos.h"
+#include "cli/diferencias.h"
 #include "cli/tareas.h"
 #include "core/files/sistema.h"
 
@@ -38,7 +39,6 @@ int main(int argc, char** argv) {
   std::signal(SIGPIPE, SIG_IGN);
 #endif
   CLI::App app{"Archivos de configuración (.dat), historial y panel ORDA202", "orda-cli"};
-  ponerAyudaEnEspanol(app, "orda-cli " ORDA_VERSION);
   app.require_subcommand(1);
   // Global options may also come after the command.
   app.fallthrough();
@@ -89,22 +89,46 @@ int main(int argc, char** argv) {
   auto* monitor = app.add_subcommand("monitor", "Muestra los valores y estados de entradas y salidas");
   monitor->add_option("--seconds", segundos, "Duración en segundos (10 por omisión)")->check(CLI::Range(1, 86400));
 
+  std::vector<std::string> comparados;
+  bool comoJson = false, conBytes = false, contraPanel = false;
+  auto* diff = app.add_subcommand(
+      "diff", "Compara dos archivos .dat, o el panel con uno: 0 iguales, 1 distintos, 2 error");
+  diff->add_option("ARCHIVOS", comparados, "A.dat B.dat, o FILE.dat con --panel")->required()->expected(1, 2);
+  diff->add_flag("--panel", contraPanel, "Compara lo que tiene el panel con el archivo");
+  diff->add_flag("--json", comoJson, "Salida JSON");
+  diff->add_flag("--bytes", conBytes, "También los bytes que ningún campo cubre");
+
   auto* reloj = app.add_subcommand("clock", "Pone en hora el panel con la fecha y hora de la computadora");
 
-  terminarAyudaEnEspanol(app);
+  std::string pdf;
+  orda::report::OpcionesInforme informe;
+  auto* reporte = app.add_subcommand("report", "Escribe el informe de configuración de un archivo .dat en PDF");
+  reporte->add_option("ARCHIVO", dat, "Archivo .dat a leer")->required();
+  reporte->add_option("-o", pdf, "Archivo PDF a escribir")->required();
+  reporte->add_flag("--non-default", informe.soloDistintos, "Solo valores distintos de los de fábrica");
+  reporte->add_flag("--mask-phones", informe.ocultarTelefonos, "Oculta los números de teléfono salvo sus 3 últimas cifras");
+
   try {
     app.parse(argc, argv);
-  } catch (const CLI::Success& e) {  // --help or --version
+  } catch (const CLI::CallForHelp& e) {
     return app.exit(e);
   } catch (const CLI::ParseError& e) {
-    std::cerr << "Uso incorrecto: " << traducirError(e) << "\n" << "Ayuda: orda-cli --help\n";
+    std::cerr << "Uso incorrecto: " << e.what() << "\n" << "Ayuda: orda-cli --help\n";
+    return kUsoIncorrecto;
+  }
+
+  if (*diff && comparados.size() != (contraPanel ? 1u : 2u)) {
+    std::cerr << "Uso incorrecto: diff A.dat B.dat, o diff --panel FILE.dat\n" << "Ayuda: orda-cli --help\n";
     return kUsoIncorrecto;
   }
 
   try {
+    if (*diff && !contraPanel) return comandoDiferencias(comparados[0], comparados[1], comoJson, conBytes, std::cout,
+                                                             std::cerr);
     if (*nuevo) return comandoNuevo(dat, std::cerr);
     if (*exportar) return comandoExportar(dat, comoTexto, std::cout, std::cerr);
     if (*importar) return comandoImportar(json, dat, std::cerr);
+    if (*reporte) return comandoInforme(argv[0], dat, pdf, informe, std::cerr);
     if (*historial && volcado) return comandoHistorial(*volcado, configuracion, csv, std::cout, std::cerr);
 
     std::unique_ptr<Tarea> tarea;
@@ -114,10 +138,17 @@ int main(int argc, char** argv) {
     if (*enviar) tarea = std::make_unique<TareaEnviar>(texto);
     if (*monitor) tarea = std::make_unique<TareaMonitor>(segundos);
     if (*reloj) tarea = std::make_unique<TareaReloj>();
+    TareaDiferencias* diferencias = nullptr;
+    if (*diff) {
+      auto t = std::make_unique<TareaDiferencias>(comparados[0], comoJson, conBytes);
+      diferencias = t.get();
+      tarea = std::move(t);
+    }
     enlace.progresoTerminal = isatty(STDERR_FILENO) != 0;
-    return conPanel(*tarea, enlace, argv[0]);
+    const int codigo = conPanel(*tarea, enlace, argv[0]);
+    return diferencias ? diferencias->codigo(codigo) : codigo;
   } catch (const std::exception& e) {
     std::cerr << "Error inesperado: " << e.what() << "\n";
-    return kEntradaInvalida;
+    return *diff ? kErrorComparacion : kEntradaInvalida;
   }
 }

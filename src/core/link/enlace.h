@@ -72,6 +72,11 @@ class Enlace {
   // Ends a transfer in progress: the panel went away or stopped sending.
   void abandonarVolcado();
 
+  // While set, transferred blocks go to `otra` instead of the console's image
+  // and the end of a transfer is not announced (the memory viewer shows the
+  // console's image). Null sends them back.
+  void desviarVolcado(imagen::ImagenMemoria* otra) { desvio_ = otra; }
+
   // Status bar panel 1 click.
   void alternarSenal();
 
@@ -105,6 +110,7 @@ class Enlace {
   Transporte& transporte_;
   OyenteEnlace& oyente_;
   imagen::ImagenMemoria& imagenMemoria_;
+  imagen::ImagenMemoria* desvio_ = nullptr;
 
   BufferReporte bufferSalida_{};
   BufferReporte bufferEntrada_{};

@@ -38,7 +38,9 @@ enum class ComandoLocal {
   ActualizarHistorial,    // "mH": the history window, laid out again and filled from the image
 };
 
-enum class TipoSecuencia { Programacion, Lectura, Historial };
+// Comparacion: the configuration memory read into an image of the caller's,
+// for a comparison; nothing of the console's changes.
+enum class TipoSecuencia { Programacion, Lectura, Historial, Comparacion };
 
 enum class FinSecuencia {
   Completa,      // programming: every report sent (see sinConfirmar); transfers: last block in

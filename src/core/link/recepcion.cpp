@@ -97,7 +97,7 @@ bool Enlace::recibirBloque(std::int64_t ahoraMs) {
     oyente_.mostrarError(textos::kErrorComunicacion, textos::kTituloComunicacion, Icono::Exclamacion);
   } else {
     std::copy_n(bufferEntrada_.begin() + 1, kTamanoBloqueVolcado,
-                imagenMemoria_.begin() + static_cast<std::ptrdiff_t>(inicio));
+                (desvio_ != nullptr ? *desvio_ : imagenMemoria_).begin() + static_cast<std::ptrdiff_t>(inicio));
   }
   oyente_.progresoTransferencia(" " + std::to_string(bloque * 100 / (total - 1)) + "%", bloque + 1, total);
 
@@ -107,7 +107,7 @@ bool Enlace::recibirBloque(std::int64_t ahoraMs) {
     volcado_.modoVolcado = kSinVolcado;
     volcado_.ultimoCompleto = modo;
     ++volcado_.completos;
-    oyente_.memoriaActualizada(datos ? textos::kMemoriaDatos : textos::kMemoriaRegistros);
+    if (desvio_ == nullptr) oyente_.memoriaActualizada(datos ? textos::kMemoriaDatos : textos::kMemoriaRegistros);
   }
   // Asks for the next block, also after the last one.
   enviarLetras("pn");

@@ -122,7 +122,8 @@ bool Consola::rechazarSiOcupado() {
 // A transfer holds the acknowledged sender: a report sent now would be
 // answered in the middle of the blocks.
 bool Consola::colaPausada() const {
-  return enlace_.enTransferencia() || activa_ == Activa::Lectura || activa_ == Activa::Historial;
+  return enlace_.enTransferencia() || activa_ == Activa::Lectura || activa_ == Activa::Comparacion ||
+         activa_ == Activa::Historial;
 }
 
 void Consola::despues(std::int64_t ahoraMs) {
@@ -161,6 +162,8 @@ void Consola::revisarVolcado(std::int64_t ahoraMs) {
   // A transfer of the other kind may still hold the link.
   if (activa == Activa::Lectura) {
     terminarLectura(estado, ahoraMs);
+  } else if (activa == Activa::Comparacion) {
+    terminarComparacion(estado);
   } else {
     terminarHistorial(estado);
   }
@@ -188,6 +191,18 @@ void Consola::terminarLectura(EstadoEspera estado, std::int64_t ahoraMs) {
   // configuration while the listener hears of the read.
   if (historialTrasLectura_) iniciarHistorial(ahoraMs);
   oyente_.secuenciaTerminada({link::TipoSecuencia::Lectura, FinSecuencia::Completa, 0});
+}
+
+void Consola::terminarComparacion(EstadoEspera estado) {
+  using link::FinSecuencia;
+  enlace_.desviarVolcado(nullptr);
+  FinSecuencia fin = FinSecuencia::Completa;
+  if (estado != EstadoEspera::Completa) {
+    const bool sinRespuesta = estado == EstadoEspera::SinRespuesta;
+    error(sinRespuesta ? link::textos::kLecturaSinRespuesta : link::textos::kLecturaInterrumpida);
+    fin = sinRespuesta ? FinSecuencia::SinRespuesta : FinSecuencia::Interrumpida;
+  }
+  oyente_.secuenciaTerminada({link::TipoSecuencia::Comparacion, fin, 0});
 }
 
 void Consola::terminarHistorial(EstadoEspera estado) {

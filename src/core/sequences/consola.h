@@ -82,6 +82,12 @@ class Consola {
   // "Leer programación": "lt", the transfer, the decoders, then the history
   // retrieval (unless conHistorial is false).
   bool leerProgramacion(std::int64_t ahoraMs, bool conHistorial = true);
+  // The configuration memory read into `destino` for a comparison: the
+  // console's image, the configuration and the memory viewer stay as they
+  // are, and no history follows. `destino` must outlive the read, which ends
+  // through secuenciaTerminada (Comparacion); a failed one says why, as a
+  // read does.
+  bool leerParaComparar(std::int64_t ahoraMs, imagen::ImagenMemoria& destino);
   // `Refrescar`: "lh" through the typed-command sender and its transfer.
   bool refrescarHistorial(std::int64_t ahoraMs);
 
@@ -104,7 +110,7 @@ class Consola {
   const link::Enlace& enlace() const { return enlace_; }
 
  private:
-  enum class Activa { Ninguna, Programacion, Lectura, Historial };
+  enum class Activa { Ninguna, Programacion, Lectura, Comparacion, Historial };
 
   // Keeps incoming events for later while something is being handled, and
   // handles them when the outermost input ends.
@@ -127,6 +133,8 @@ class Consola {
   void revisarProgramacion(std::int64_t ahoraMs);
   void revisarVolcado(std::int64_t ahoraMs);
   void terminarLectura(EstadoEspera estado, std::int64_t ahoraMs);
+  void terminarComparacion(EstadoEspera estado);
+  void pedirDatos(std::int64_t ahoraMs, Activa activa);
   void terminarHistorial(EstadoEspera estado);
   void iniciarHistorial(std::int64_t ahoraMs);
   bool codificar(bool enviar, const programming::FechaHora& ahora, std::int64_t ahoraMs);

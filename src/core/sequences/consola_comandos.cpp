@@ -52,15 +52,26 @@ bool Consola::prepararGuardado(const programming::FechaHora& ahora, std::int64_t
 
 bool Consola::leerProgramacion(std::int64_t ahoraMs, bool conHistorial) {
   if (rechazarSiOcupado()) return false;
-  Turno turno(*this);
   historialTrasLectura_ = conHistorial;
+  pedirDatos(ahoraMs, Activa::Lectura);
+  return true;
+}
+
+bool Consola::leerParaComparar(std::int64_t ahoraMs, imagen::ImagenMemoria& destino) {
+  if (rechazarSiOcupado()) return false;
+  enlace_.desviarVolcado(&destino);
+  pedirDatos(ahoraMs, Activa::Comparacion);
+  return true;
+}
+
+void Consola::pedirDatos(std::int64_t ahoraMs, Activa activa) {
+  Turno turno(*this);
   espera_.emplace(link::kVolcadoDatos, enlace_.volcado(), ahoraMs);
-  activa_ = Activa::Lectura;
+  activa_ = activa;
   // No wait for an earlier acknowledgement, but the request counts as one.
   enlace_.enviarLetras("lt");
   enlace_.cola().ponerEsperando();
   despues(ahoraMs);
-  return true;
 }
 
 bool Consola::refrescarHistorial(std::int64_t ahoraMs) {

@@ -4,11 +4,13 @@
 
 #include "gui/app/ventana_main.h"
 #include "gui/comandos/comandos_consola.h"
+#include "gui/comparacion/comandos_comparar.h"
 #include "gui/comun/imagenes_aplicacion.h"
 #include "gui/config/ventana_especiales.h"
 #include "gui/config/ventana_globales.h"
 #include "gui/config/ventanas_tablas.h"
 #include "gui/history/historico.h"
+#include "gui/informe/comandos_informe.h"
 #include "gui/monitoring/info.h"
 #include "gui/monitoring/ventana_tendencia.h"
 
@@ -71,8 +73,13 @@ void ponerVentanasConsola(Main& m) {
     if (Historico* h = historico()) h->mActualizar();
   };
 
-  // Programar, Leer and the file commands.
-  (new ComandosConsola(m))->instalar();
+  // Programar, Leer and the file commands, then the comparisons (which take
+  // Programar's hook over, to compare first when asked).
+  auto* comandos = new ComandosConsola(m);
+  comandos->instalar();
+  (new ComandosComparar(m, *comandos))->instalar();
+  // Informe… and Imprimir…
+  (new ComandosInforme(m))->instalar();
 }
 
 }  // namespace orda::gui

@@ -18,6 +18,8 @@ namespace orda::gui {
 
 class Main;
 
+inline constexpr const char* kPreguntaProgramar = "¿Está seguro que desea programar?";
+
 class ComandosConsola : public QObject {
  public:
   // Lives as long as `m` (its child).
@@ -27,6 +29,8 @@ class ComandosConsola : public QObject {
   void instalar();
 
   void programar();
+  // The run itself, once the user said "Sí".
+  void programarConfirmado();
   void leer();
   void abrir();
   ResultadoGuardado guardar();
@@ -37,7 +41,6 @@ class ComandosConsola : public QObject {
   // Where the file dialogs start.
   QString dirInicial() const { return dirInicial_; }
 
- private:
   // LeaveCell of every table window: a pending cell edit is written, as the
   // encoders read the tables. False when a value was refused (the warning
   // is up and the editor stays on the cell).
@@ -45,6 +48,8 @@ class ComandosConsola : public QObject {
   // The global options' own checks, before anything is asked, sent or
   // written. False when a box refused its value (warning shown, focus on it).
   bool revisarGlobales();
+
+ private:
   ResultadoGuardado elegirYEscribir(const QString& titulo);
   ResultadoGuardado escribir(const QString& ruta);
   bool cargar(const QString& ruta);

@@ -16,6 +16,7 @@
 #include "gui/comun/dialogos.h"
 #include "gui/comun/texto_qt.h"
 #include "gui/comun/twips.h"
+#include "core/config/disposicion_globales.h"
 #include "core/config/globales.h"
 
 namespace orda::gui {
@@ -25,45 +26,7 @@ namespace {
 using namespace config::opcion;
 using namespace config::caja;
 
-const char* const kTitulosOpciones[kCantidad] = {
-    "CoAdministrador", "Llamada diaria", "SMS diario", "No permitir desarmar el sistema", "Rearmado automático",
-    "Sistema armado cuando resetea", "Permitir 'Serv. Téc. Remoto'",
-};
-constexpr const char* kTituloUsoClave = "Habilitar uso de clave";
-
-// What each group box holds, in the order the window builds them.
-struct Fila {
-  enum Tipo { Opcion, Numerada, Texto } tipo;
-  int indice;          // option index, first numbered option, or text box
-  int cuantas = 0;     // numbered rows only
-  const char* titulo = "";
-};
-
-struct Grupo {
-  const char* titulo;
-  std::vector<Fila> filas;
-};
-
-const std::vector<Grupo>& grupos() {
-  static const std::vector<Grupo> g = {
-      {"Forma de armar el sistema",
-       {{Fila::Opcion, kNoPermitirDesarmar}, {Fila::Opcion, kRearmadoAutomatico}, {Fila::Opcion, kArmadoAlResetear},
-        {Fila::Numerada, kAvisoArmadoA, 8, "Notificación por armada/desarmado:"}}},
-      {"Miscelánea",
-       {{Fila::Opcion, kServTecRemoto},
-        {Fila::Numerada, kGrupoHabilitado, 4, "Habilitación global de grupo:"},
-        {Fila::Texto, kDuracionDisparo}, {Fila::Texto, kDuracionStr}, {Fila::Texto, kNumeroSaldo},
-        {Fila::Texto, kTextoSaldo}}},
-      {"Notificación por llamada",
-       {{Fila::Opcion, kLlamadaDiaria}, {Fila::Texto, kHoraLlamada}, {Fila::Texto, kDuracionLlamada},
-        {Fila::Numerada, kLlamadaDiariaA, 8, "Notificar al número de teléfono:"}}},
-      {"Notificación por SMS",
-       {{Fila::Opcion, kSmsDiario}, {Fila::Texto, kHoraSms}, {Fila::Texto, kMensajeSms},
-        {Fila::Numerada, kSmsDiarioA, 8, "Notificar al número de teléfono:"}}},
-      {"Uso de clave para SMS", {{Fila::Opcion, kUsoClave}, {Fila::Texto, kClave}}},
-  };
-  return g;
-}
+using config::FilaGlobal;
 
 // Characters a box shows at once: its maximum length, within reason.
 int caracteresVisibles(int n) {
@@ -102,12 +65,12 @@ Globales::Globales(config::Configuracion& configuracion, Dialogos& dialogos, QWi
   auto* columna = new QVBoxLayout(contenido);
   columna->setContentsMargins(aPixeles(90), aPixeles(60), aPixeles(90), aPixeles(60));
   columna->setSpacing(aPixeles(90));
-  for (int g = 0; g < static_cast<int>(grupos().size()); ++g) columna->addWidget(construirGrupo(g));
+  for (int g = 0; g < static_cast<int>(config::gruposGlobales().size()); ++g) columna->addWidget(construirGrupo(g));
   columna->addStretch(1);
   alinearEtiquetas();
 
   // CoAdministrador is part of the options but never shown.
-  opciones_[kCoAdministrador] = new QCheckBox(QString::fromUtf8(kTitulosOpciones[kCoAdministrador]), contenido);
+  opciones_[kCoAdministrador] = new QCheckBox(QString::fromUtf8(config::captionOpcion(kCoAdministrador)), contenido);
   opciones_[kCoAdministrador]->hide();
 
   for (int i = 0; i < kCantidad; ++i) {
@@ -126,7 +89,7 @@ Globales::Globales(config::Configuracion& configuracion, Dialogos& dialogos, QWi
 }
 
 QWidget* Globales::construirGrupo(int indice) {
-  const Grupo& grupo = grupos()[static_cast<std::size_t>(indice)];
+  const config::GrupoGlobal& grupo = config::gruposGlobales()[static_cast<std::size_t>(indice)];
   auto* caja = new QGroupBox(QString::fromUtf8(grupo.titulo));
   QFont fuente(QStringLiteral("Tahoma"), 8);
   fuente.setStyleHint(QFont::SansSerif);
@@ -135,11 +98,11 @@ QWidget* Globales::construirGrupo(int indice) {
   g->setHorizontalSpacing(aPixeles(120));
   g->setVerticalSpacing(aPixeles(45));
   g->setContentsMargins(aPixeles(120), aPixeles(60), aPixeles(120), aPixeles(90));
-  for (const Fila& f : grupo.filas) {
+  for (const FilaGlobal& f : grupo.filas) {
     switch (f.tipo) {
-      case Fila::Opcion: agregarOpcion(g, f.indice); break;
-      case Fila::Numerada: agregarFilaNumerada(g, QString::fromUtf8(f.titulo), f.indice, f.cuantas); break;
-      case Fila::Texto: agregarTexto(g, f.indice); break;
+      case FilaGlobal::Opcion: agregarOpcion(g, f.indice); break;
+      case FilaGlobal::Numerada: agregarFilaNumerada(g, QString::fromUtf8(f.titulo), f.indice, f.cuantas); break;
+      case FilaGlobal::Texto: agregarTexto(g, f.indice); break;
     }
   }
   g->setColumnStretch(2, 1);
@@ -162,8 +125,7 @@ void Globales::alinearEtiquetas() {
 }
 
 void Globales::agregarOpcion(QGridLayout* g, int i) {
-  const char* titulo = i == kUsoClave ? kTituloUsoClave : kTitulosOpciones[i];
-  auto* c = new QCheckBox(QString::fromUtf8(titulo));
+  auto* c = new QCheckBox(QString::fromUtf8(config::captionOpcion(i)));
   opciones_[static_cast<std::size_t>(i)] = c;
   g->addWidget(c, g->rowCount(), 0, 1, 3, Qt::AlignLeft);
 }

@@ -88,6 +88,40 @@ TEST(PanelSimulado, LeerTrasProgramarDevuelveLasMismasTablas) {
   EXPECT_EQ(b.oyente.texto(link::kPanelSerial), "SN: 54321");
 }
 
+// A read for a comparison fills only the caller's image: the console's image,
+// tables and memory viewer stay, no history follows, and a busy console
+// refuses it.
+TEST(PanelSimulado, LeerParaCompararNoTocaLaConsola) {
+  BancoSimulado b;
+  b.cfg.entradas.ponerTexto(3, 1, "EDITADA");
+  const config::Configuracion cfg = b.cfg;
+  const imagen::ImagenMemoria img = b.img;
+  imagen::ImagenMemoria destino{};
+  ASSERT_TRUE(b.consola.leerProgramacion(b.ahora, false));
+  EXPECT_FALSE(b.consola.leerParaComparar(b.ahora, destino));
+  ASSERT_TRUE(b.esperarFin(1));
+  b.cfg = cfg;
+  b.img = img;
+  b.oyente.memoria.clear();
+
+  ASSERT_TRUE(b.consola.leerParaComparar(b.ahora, destino));
+  ASSERT_TRUE(b.esperarFin(2));
+  b.correr(5000);
+  EXPECT_EQ(b.oyente.resultados.size(), 2u);
+  EXPECT_EQ(b.oyente.resultados[1], (link::ResultadoSecuencia{TipoSecuencia::Comparacion, FinSecuencia::Completa, 0}));
+  const auto& memoria = b.transporte.panel().memoriaDatos();
+  EXPECT_TRUE(std::equal(memoria.begin(), memoria.end(), destino.begin()));
+  EXPECT_TRUE(b.img == img);
+  EXPECT_TRUE(b.cfg == cfg);
+  EXPECT_TRUE(b.oyente.memoria.empty());
+  EXPECT_FALSE(b.consola.ocupado());
+
+  // Later transfers fill the console's image again.
+  ASSERT_TRUE(b.consola.leerProgramacion(b.ahora, false));
+  ASSERT_TRUE(b.esperarFin(3));
+  EXPECT_TRUE(std::equal(memoria.begin(), memoria.end(), b.img.begin()));
+}
+
 TEST(PanelSimulado, HistorialConLosEventosDelPanel) {
   BancoSimulado b;
   b.consola.enviarHora(kAhora, b.ahora);  // an event the panel logs

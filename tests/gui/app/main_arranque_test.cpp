@@ -97,10 +97,12 @@ class PruebaArranque : public QObject {
     QCOMPARE(textos(menus), QStringList({"Archivo", "Ver"}));
     const QList<QAction*> archivo = menus[0]->menu()->actions();
     QCOMPARE(textos(archivo), QStringList({"Abrir" + QString(31, ' ') + "Ctrl-A", "Guardar" + QString(26, ' ') + "Ctrl-G",
-                                          "Guardar como     Shift-Ctrl-G", "", "Salir" + QString(32, ' ') + "Alt-F4"}));
+                                          "Guardar como     Shift-Ctrl-G", "", "Comparar con archivo…",
+                                          "Comparar con el panel", "Comparar antes de programar", "", "Informe…",
+                                          "Imprimir…", "", "Salir" + QString(32, ' ') + "Alt-F4"}));
     QVERIFY(archivo[3]->isSeparator());
     // The key texts are only text: the keys are the hot keys.
-    for (const QAction* a : archivo) QVERIFY(a->shortcut().isEmpty());
+    for (int i : {0, 1, 2, 11}) QVERIFY(archivo[i]->shortcut().isEmpty());
     QCOMPARE(textos(menus[1]->menu()->actions()),
              QStringList({"Entradas", "Salidas", "Especiales", "Tree", "Seguimiento", "Globales", "Históricos", "Info",
                           "", "Mosaico horizontal", "Mosaico vertical", "Cascada"}));

@@ -1,0 +1,176 @@
+// The comparison commands on the simulated panel, in virtual time: what the
+// Diferencias window lists, what stays untouched, what Programar asks when
+// it compares first, and where a row takes the user.
+#include <QLabel>
+#include <QMdiArea>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTreeWidget>
+
+#include "comandos/banco_comandos.h"
+#include "gui/comandos/comandos_consola.h"
+#include "gui/comparacion/comandos_comparar.h"
+#include "gui/comparacion/ventana_diferencias.h"
+#include "core/files/archivos.h"
+
+using namespace orda;
+using namespace orda::gui;
+
+namespace {
+
+QAction* accion(ConsolaComandos& c, const char* nombre) { return c.main->findChild<QAction*>(nombre); }
+ComandosComparar& comandos(ConsolaComandos& c) { return *c.main->findChild<ComandosComparar*>(); }
+Diferencias& ventana(ConsolaComandos& c) { return comandos(c).ventana(); }
+
+// The tables start from what the panel holds, its password included (a
+// read leaves the one typed).
+void leerPanel(ConsolaComandos& c) {
+  c.accion("tbLeer")->trigger();
+  c.esperar(30000);
+  escribirCaja(c.globales().texto(config::caja::kClave), QStringLiteral("4321"));
+}
+
+int registros(const ConsolaComandos& c) {
+  int n = 0;
+  for (const auto& e : c.enviados) n += e[0] >= 21 && e[0] <= 25;
+  return n;
+}
+
+QStringList filas(ConsolaComandos& c) {
+  QStringList s;
+  for (const compare::Diferencia& d : ventana(c).lista()) {
+    s << QStringLiteral("%1 | %2 | %3 | %4 -> %5")
+             .arg(compare::tituloVentana(d.ventana), q(d.fila), q(d.campo), q(d.antes), q(d.despues));
+  }
+  return s;
+}
+
+}  // namespace
+
+class PruebaComparar : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings(QStringLiteral("orda"), QStringLiteral("orda")).remove(QString::fromLatin1(kClaveCompararAntes));
+  }
+
+  // Two edited cells are the two rows; the tables and the image stay as
+  // they were; a busy console refuses the read.
+  void compararConElPanel() {
+    ConsolaComandos c;
+    leerPanel(c);
+    editarCelda(c.entradas(), 3, 1, QStringLiteral("porton"));
+    editarCelda(c.tree(), 3, 4, QStringLiteral("9"));
+    const config::Configuracion tablas = c.cfg();
+    const imagen::ImagenMemoria imagen = c.main->imagenMemoria();
+    const int lecturas = c.cuantos("lt");
+
+    accion(c, "menuArchivoCompararPanel")->trigger();
+    c.esperar(30000);
+    QCOMPARE(c.cuantos("lt"), lecturas + 1);
+    QCOMPARE(filas(c), QStringList({
+                           "Programación de Entradas | 1 PORTON | Alias Identificación | PUERTA PPAL -> PORTON",
+                           "Listado de números telefónicos habilitados | 1 JUAN PEREZ | Duración Ring [seg] | 12 -> 9",
+                       }));
+    QVERIFY(comandos(c).subventana()->isVisible());
+    QVERIFY(!ventana(c).sinDiferencias()->isVisible());
+    QVERIFY(c.cfg() == tablas);
+    QVERIFY(c.main->imagenMemoria() == imagen);
+
+    c.accion("tbLeer")->trigger();
+    accion(c, "menuArchivoCompararPanel")->trigger();
+    QCOMPARE(c.panel2(), QStringLiteral("Hay una operación en curso"));
+    c.esperar(30000);
+    QCOMPARE(c.cuantos("lt"), lecturas + 2);
+  }
+
+  // With the option on, Programar reads the panel and lists the changes in
+  // its question; "No" sends nothing, "Sí" programs. The option outlives the
+  // console.
+  void compararAntesDeProgramar() {
+    {
+      ConsolaComandos c;
+      QVERIFY(!comandos(c).antesDeProgramar());
+      accion(c, "menuArchivoCompararAntes")->trigger();
+      leerPanel(c);
+      c.dialogos.respuestas = {Respuesta::No};
+      c.dialogos.mostrados.clear();
+      c.accion("tbProgramar")->trigger();
+      c.esperar(30000);
+      QCOMPARE(c.dialogos.mostrados.size(), std::size_t{1});
+      QVERIFY(c.dialogos.mostrados[0].texto.startsWith(
+          QStringLiteral("El panel ya tiene esta configuración: programar no cambia nada.")));
+      QVERIFY(c.dialogos.mostrados[0].texto.endsWith(QString::fromUtf8(kPreguntaProgramar)));
+      QCOMPARE(registros(c), 0);
+      QVERIFY(ventana(c).sinDiferencias()->isVisible());
+    }
+    ConsolaComandos c;
+    QVERIFY(comandos(c).antesDeProgramar());
+    leerPanel(c);
+    editarCelda(c.salidas(), 3, config::colSalidas::desde(0), QStringLiteral("07:30"));
+    c.dialogos.mostrados.clear();
+    c.accion("tbProgramar")->trigger();
+    c.esperar(60000);
+    QCOMPARE(c.dialogos.mostrados.size(), std::size_t{1});
+    QVERIFY(c.dialogos.mostrados[0].texto.contains(
+        QStringLiteral("Programación de Salidas | 1 SIRENA | Programación automática 1 Desde: 00:00 -> 07:30")));
+    QCOMPARE(registros(c), 54);
+    accion(c, "menuArchivoCompararAntes")->trigger();
+    QVERIFY(!QSettings(QStringLiteral("orda"), QStringLiteral("orda")).value(kClaveCompararAntes).toBool());
+  }
+
+  // Against a file: the tables saved are the same; a file that is not a
+  // configuration is refused with its reason.
+  void compararConArchivo() {
+    ConsolaComandos c;
+    const QString ruta = c.carpeta.filePath(QStringLiteral("a.dat"));
+    c.dialogos.archivos = {ruta, ruta};
+    c.accion("tbSaveAs")->trigger();
+    accion(c, "menuArchivoCompararArchivo")->trigger();
+    QVERIFY(ventana(c).lista().empty());
+    QVERIFY(ventana(c).sinDiferencias()->isVisible());
+    QVERIFY(!ventana(c).arbol()->isVisible());
+
+    QFile corto(c.carpeta.filePath(QStringLiteral("corto.dat")));
+    QVERIFY(corto.open(QIODevice::WriteOnly) && corto.write("abc") == 3);
+    corto.close();
+    c.dialogos.archivos = {corto.fileName()};
+    c.dialogos.mostrados.clear();
+    accion(c, "menuArchivoCompararArchivo")->trigger();
+    QCOMPARE(c.dialogos.mostrados.size(), std::size_t{1});
+    QCOMPARE(c.dialogos.mostrados[0].icono, Icono::Exclamacion);
+  }
+
+  // A double click takes the user to the cell or the box.
+  void dobleClicLlevaAlCampo() {
+    ConsolaComandos c;
+    c.cfg().salidas.ponerTexto(5, 1, "BOMBA");
+    c.cfg().globales.text[config::caja::kDuracionStr] = "45";
+    c.cfg().especiales.seleccionar(13);
+    ventana(c).mostrar(QString(), compare::comparar(config::Configuracion{}, c.cfg()));
+    comandos(c).subventana()->show();
+    QCOMPARE(ventana(c).lista().size(), std::size_t{3});
+
+    auto dobleClic = [&](std::size_t i) {
+      QTreeWidget* a = ventana(c).arbol();
+      a->scrollToItem(ventana(c).fila(i));
+      const QRect r = a->visualItemRect(ventana(c).fila(i));
+      QTest::mouseClick(a->viewport(), Qt::LeftButton, {}, r.center());
+      QTest::mouseDClick(a->viewport(), Qt::LeftButton, {}, r.center());
+    };
+    dobleClic(0);
+    QVERIFY(c.visible(Vista::Salidas));
+    QCOMPARE(c.salidas().fila(), 5);
+    QCOMPARE(c.salidas().columna(), 1);
+    dobleClic(1);
+    QVERIFY(c.visible(Vista::Globales));
+    QCOMPARE(c.main->focusWidget(), c.globales().texto(config::caja::kDuracionStr));
+    dobleClic(2);
+    QCOMPARE(c.main->focusWidget(), c.especiales().opcion(13));
+  }
+};
+
+QTEST_MAIN(PruebaComparar)
+#include "comparar_test.moc"
