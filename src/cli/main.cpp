@@ -11,6 +11,7 @@
 #include <CLI/CLI.hpp>
 #include <QCoreApplication>
 
+#include "cli/ayuda.h"
 #include "cli/bucle_panel.h"
 #include "cli/comando_informe.h"
 #include "cli/comandos.h"
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
   std::signal(SIGPIPE, SIG_IGN);
 #endif
   CLI::App app{"Archivos de configuración (.dat), historial y panel ORDA202", "orda-cli"};
+  ponerAyudaEnEspanol(app, "orda-cli " ORDA_VERSION);
   app.require_subcommand(1);
   // Global options may also come after the command.
   app.fallthrough();
@@ -108,12 +110,13 @@ int main(int argc, char** argv) {
   reporte->add_flag("--non-default", informe.soloDistintos, "Solo valores distintos de los de fábrica");
   reporte->add_flag("--mask-phones", informe.ocultarTelefonos, "Oculta los números de teléfono salvo sus 3 últimas cifras");
 
+  terminarAyudaEnEspanol(app);
   try {
     app.parse(argc, argv);
-  } catch (const CLI::CallForHelp& e) {
+  } catch (const CLI::Success& e) {  // --help or --version
     return app.exit(e);
   } catch (const CLI::ParseError& e) {
-    std::cerr << "Uso incorrecto: " << e.what() << "\n" << "Ayuda: orda-cli --help\n";
+    std::cerr << "Uso incorrecto: " << traducirError(e) << "\n" << "Ayuda: orda-cli --help\n";
     return kUsoIncorrecto;
   }
 
