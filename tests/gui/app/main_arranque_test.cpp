@@ -97,10 +97,17 @@ class PruebaArranque : public QObject {
     QCOMPARE(textos(menus), QStringList({"Archivo", "Ver"}));
     const QList<QAction*> archivo = menus[0]->menu()->actions();
     QCOMPARE(textos(archivo), QStringList({"Abrir" + QString(31, ' ') + "Ctrl-A", "Guardar" + QString(26, ' ') + "Ctrl-G",
-                                          "Guardar como     Shift-Ctrl-G", "", "Salir" + QString(32, ' ') + "Alt-F4"}));
-    QVERIFY(archivo[3]->isSeparator());
-    // The key texts are only text: the keys are the hot keys.
-    for (const QAction* a : archivo) QVERIFY(a->shortcut().isEmpty());
+                                          "Guardar como     Shift-Ctrl-G", "", "Comparar con archivo…",
+                                          "Comparar con el panel", "Comparar antes de programar", "",
+                                          "Salir" + QString(32, ' ') + "Alt-F4"}));
+    QVERIFY(archivo[3]->isSeparator() && archivo[7]->isSeparator());
+    // The key texts are only text: the keys are the hot keys. The two
+    // comparisons have keys of their own, none of them a hot key.
+    for (int i = 0; i < archivo.size(); ++i) {
+      const QKeySequence tecla = archivo[i]->shortcut();
+      QCOMPARE(tecla.isEmpty(), i != 4 && i != 5);
+      for (const TeclaRapida& t : teclasRapidas()) QVERIFY(tecla != t.tecla);
+    }
     QCOMPARE(textos(menus[1]->menu()->actions()),
              QStringList({"Entradas", "Salidas", "Especiales", "Tree", "Seguimiento", "Globales", "Históricos", "Info",
                           "", "Mosaico horizontal", "Mosaico vertical", "Cascada"}));
