@@ -1,6 +1,5 @@
 #include "compare/comparar.h"
 
-#include <array>
 
 #include "config/alternar.h"
 #include "config/tablas.h"

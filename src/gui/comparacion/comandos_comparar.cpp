@@ -63,10 +63,12 @@ void enfocar(QWidget* w) {
 ComandosComparar::ComandosComparar(Main& m, ComandosConsola& consola)
     : QObject(&m), m_(m), consola_(consola), ajustes_(std::make_unique<QSettings>(QStringLiteral("orda"),
                                                                                   QStringLiteral("orda"))) {
+  // Heard until the main window goes: it forgets its listeners before its
+  // children are destroyed.
   m_.agregarOyente(this);
 }
 
-ComandosComparar::~ComandosComparar() { m_.quitarOyente(this); }
+ComandosComparar::~ComandosComparar() = default;
 
 void ComandosComparar::instalar() {
   // A group of their own before the separator that precedes Salir.
