@@ -195,7 +195,8 @@ void ComandosComparar::preguntarYProgramar(const std::vector<compare::Diferencia
   if (lista.empty()) {
     texto = QStringLiteral("El panel ya tiene esta configuración: programar no cambia nada.");
   } else {
-    texto = QStringLiteral("Programar cambia %1 valores en el panel:\n").arg(lista.size());
+    texto = lista.size() == 1 ? QStringLiteral("Programar cambia 1 valor en el panel:\n")
+                              : QStringLiteral("Programar cambia %1 valores en el panel:\n").arg(lista.size());
     for (std::size_t i = 0; i < lista.size() && i < kLineasEnPregunta; ++i) texto += linea(lista[i]) + '\n';
     if (lista.size() > kLineasEnPregunta) {
       texto += QStringLiteral("… y %1 más (en la ventana Diferencias)\n").arg(lista.size() - kLineasEnPregunta);
