@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "compare/comparar.h"
-#include "programming/aprogramar.h"
-#include "simulator/demo.h"
+#include "core/compare/comparar.h"
+#include "core/programming/aprogramar.h"
+#include "core/simulator/demo.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ using namespace orda;
 
 imagen::ImagenMemoria imagenDe(config::Configuracion cfg) {
   imagen::ImagenMemoria img{};
-  programacion::aProgramar(cfg, img);
+  programming::aProgramar(cfg, img);
   return img;
 }
 
@@ -45,7 +45,7 @@ void comparar(benchmark::State& estado, const imagen::ImagenMemoria& a, const im
 }
 
 void demoContraNueva(benchmark::State& estado) {
-  static const auto demo = imagenDe(simulador::configuracionDemostracion());
+  static const auto demo = imagenDe(simulator::configuracionDemostracion());
   static const auto nueva = imagenDe(config::Configuracion{});
   comparar(estado, demo, nueva);
 }

@@ -7,8 +7,8 @@
 #include <span>
 #include <string>
 
-#include "config/configuracion.h"
-#include "programming/aprogramar.h"
+#include "core/config/configuracion.h"
+#include "core/programming/aprogramar.h"
 
 namespace orda::cli {
 
@@ -36,6 +36,6 @@ int describirHistorial(std::span<const std::uint8_t> memoria, const config::Conf
 std::optional<std::string> configuracionDeArchivo(const std::string& dat, config::Configuracion& cfg);
 
 // The encoders' errors, one line each.
-void informarErrores(const programacion::CorridaProgramacion& corrida, std::ostream& err);
+void informarErrores(const programming::CorridaProgramacion& corrida, std::ostream& err);
 
 }  // namespace orda::cli

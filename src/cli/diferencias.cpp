@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "files/archivos.h"
+#include "core/files/archivos.h"
 
 namespace orda::cli {
 
@@ -45,7 +45,7 @@ int comandoDiferencias(const std::string& antes, const std::string& despues, boo
                        std::ostream& out, std::ostream& err) {
   imagen::ImagenMemoria a{}, b{};
   for (const auto& [ruta, img] : {std::pair{&antes, &a}, std::pair{&despues, &b}}) {
-    if (auto error = archivos::leerImagen(*ruta, *img)) {
+    if (auto error = files::leerImagen(*ruta, *img)) {
       err << *error << "\n";
       return kErrorComparacion;
     }
@@ -54,7 +54,7 @@ int comandoDiferencias(const std::string& antes, const std::string& despues, boo
 }
 
 std::optional<std::string> TareaDiferencias::preparar(SesionPanel&) {
-  return archivos::leerImagen(ruta_, archivo_);
+  return files::leerImagen(ruta_, archivo_);
 }
 
 void TareaDiferencias::iniciar(SesionPanel& s, std::int64_t ahoraMs) {

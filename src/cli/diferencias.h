@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "cli/sesion_panel.h"
-#include "compare/comparar.h"
-#include "imagen/imagen.h"
+#include "core/compare/comparar.h"
+#include "core/imagen/imagen.h"
 
 namespace orda::cli {
 

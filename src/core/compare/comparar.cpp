@@ -1,12 +1,12 @@
-#include "compare/comparar.h"
+#include "core/compare/comparar.h"
 
 
-#include "config/alternar.h"
-#include "config/tablas.h"
-#include "imagen/codificacion.h"
-#include "reading/decodificar.h"
-#include "texto/cp1252.h"
-#include "texto/numero.h"
+#include "core/config/alternar.h"
+#include "core/config/tablas.h"
+#include "core/imagen/codificacion.h"
+#include "core/reading/decodificar.h"
+#include "core/texto/cp1252.h"
+#include "core/texto/numero.h"
 
 namespace orda::compare {
 
@@ -338,8 +338,8 @@ std::vector<Diferencia> compararBytes(const imagen::ImagenMemoria& antes, const 
 
 config::Configuracion configuracionDe(const imagen::ImagenMemoria& img) {
   config::Configuracion c;
-  lectura::decodificarImagen(img, c);
-  lectura::restaurarClave(img, c);
+  reading::decodificarImagen(img, c);
+  reading::restaurarClave(img, c);
   return c;
 }
 

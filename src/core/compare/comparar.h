@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "config/configuracion.h"
-#include "imagen/imagen.h"
+#include "core/config/configuracion.h"
+#include "core/imagen/imagen.h"
 
 namespace orda::compare {
 

@@ -1,4 +1,4 @@
-#include "comparacion/comandos_comparar.h"
+#include "gui/comparacion/comandos_comparar.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -11,16 +11,16 @@
 #include <QScrollArea>
 #include <QSettings>
 
-#include "app/ventana_main.h"
-#include "comandos/comandos_consola.h"
-#include "comparacion/ventana_diferencias.h"
-#include "comun/dialogos.h"
-#include "comun/imagenes_aplicacion.h"
-#include "comun/texto_qt.h"
-#include "config/ventana_especiales.h"
-#include "config/ventana_globales.h"
-#include "config/ventanas_tablas.h"
-#include "files/archivos.h"
+#include "gui/app/ventana_main.h"
+#include "gui/comandos/comandos_consola.h"
+#include "gui/comparacion/ventana_diferencias.h"
+#include "gui/comun/dialogos.h"
+#include "gui/comun/imagenes_aplicacion.h"
+#include "gui/comun/texto_qt.h"
+#include "gui/config/ventana_especiales.h"
+#include "gui/config/ventana_globales.h"
+#include "gui/config/ventanas_tablas.h"
+#include "core/files/archivos.h"
 
 namespace orda::gui {
 
@@ -134,12 +134,12 @@ void ComandosComparar::compararConArchivo() {
   const std::optional<QString> ruta = m_.dialogos().archivoParaAbrir(pedido);
   if (!ruta) return;
   imagen::ImagenMemoria archivo{};
-  if (const auto error = archivos::leerImagen(u8(*ruta), archivo)) {
+  if (const auto error = files::leerImagen(u8(*ruta), archivo)) {
     m_.dialogos().mensaje(q(*error), QStringLiteral("OrDA"), Icono::Exclamacion);
     return;
   }
   mostrar(QStringLiteral("Antes: %1. Después: las tablas de la consola.")
-              .arg(q(archivos::nombreDeArchivo(u8(*ruta)))),
+              .arg(q(files::nombreDeArchivo(u8(*ruta)))),
           contraLasTablas(archivo));
 }
 

@@ -9,9 +9,9 @@
 #include <QObject>
 #include <memory>
 
-#include "compare/comparar.h"
-#include "imagen/imagen.h"
-#include "link/oyente.h"
+#include "core/compare/comparar.h"
+#include "core/imagen/imagen.h"
+#include "core/link/oyente.h"
 
 class QAction;
 class QMdiSubWindow;

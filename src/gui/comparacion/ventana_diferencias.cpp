@@ -1,4 +1,4 @@
-#include "comparacion/ventana_diferencias.h"
+#include "gui/comparacion/ventana_diferencias.h"
 
 #include <QHeaderView>
 #include <algorithm>
@@ -6,7 +6,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "comun/texto_qt.h"
+#include "gui/comun/texto_qt.h"
 
 namespace orda::gui {
 

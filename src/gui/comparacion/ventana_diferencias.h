@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "compare/comparar.h"
+#include "core/compare/comparar.h"
 
 class QLabel;
 class QTreeWidget;

@@ -1,12 +1,12 @@
-#include "compare/comparar.h"
+#include "core/compare/comparar.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <random>
 
-#include "config/tablas.h"
-#include "programming/aprogramar.h"
+#include "core/config/tablas.h"
+#include "core/programming/aprogramar.h"
 
 namespace orda::compare {
 namespace {
@@ -168,7 +168,7 @@ TEST(Comparar, UnCampoPorVez) {
 TEST(Comparar, BytesSinCampo) {
   Configuracion cfg;
   imagen::ImagenMemoria a{};
-  programacion::aProgramar(cfg, a);
+  programming::aProgramar(cfg, a);
   imagen::ImagenMemoria b = a;
   const std::size_t entrada = imagen::kEntradas.inicio(1);
   b[entrada + 0] = 'X';        // the alias: a field

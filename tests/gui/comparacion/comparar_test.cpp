@@ -9,10 +9,10 @@
 #include <QTreeWidget>
 
 #include "comandos/banco_comandos.h"
-#include "comandos/comandos_consola.h"
-#include "comparacion/comandos_comparar.h"
-#include "comparacion/ventana_diferencias.h"
-#include "files/archivos.h"
+#include "gui/comandos/comandos_consola.h"
+#include "gui/comparacion/comandos_comparar.h"
+#include "gui/comparacion/ventana_diferencias.h"
+#include "core/files/archivos.h"
 
 using namespace orda;
 using namespace orda::gui;
