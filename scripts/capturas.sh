@@ -6,7 +6,7 @@
 #   - the rest from the window tests in virtual time (ORDA_CAPTURAS): the
 #     console after a read, toolbar, status bar, menus, the window
 #     arrangements, the end of a programming run, memory viewer, splash,
-#     exit question, and each configuration window.
+#     exit question, each configuration window, and Diferencias.
 #
 #   scripts/capturas.sh [CARPETA]     with ORDA_BUILD_DIR (default build)
 set -euo pipefail
@@ -19,7 +19,8 @@ mkdir -p "$destino"
 
 bash scripts/setup
 cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-pruebas=(gui_capturas_consola_test gui_capturas_test gui_capturas_tendencia_test gui_capturas_historial_test)
+pruebas=(gui_capturas_consola_test gui_capturas_test gui_capturas_tendencia_test gui_capturas_historial_test
+  gui_comparar_test)
 objetivos=(--target orda --target orda_carpeta_aplicacion)
 ayuda=$(cmake --build "$dir" --target help)
 for p in "${pruebas[@]}"; do

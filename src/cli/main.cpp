@@ -126,8 +126,9 @@ int main(int argc, char** argv) {
   }
 
   try {
-    if (*diff && !contraPanel) return comandoDiferencias(comparados[0], comparados[1], comoJson, conBytes, std::cout,
-                                                             std::cerr);
+    if (*diff && !contraPanel) {
+      return comandoDiferencias(comparados[0], comparados[1], comoJson, conBytes, std::cout, std::cerr);
+    }
     if (*nuevo) return comandoNuevo(dat, std::cerr);
     if (*exportar) return comandoExportar(dat, comoTexto, std::cout, std::cerr);
     if (*importar) return comandoImportar(json, dat, std::cerr);

@@ -1,6 +1,5 @@
 #include "core/compare/comparar.h"
 
-#include <array>
 
 #include "core/config/alternar.h"
 #include "core/config/tablas.h"
@@ -242,22 +241,40 @@ void compararEspeciales(const config::Especiales& a, const config::Especiales& b
   }
 }
 
-std::string hex(unsigned v, int digitos) {
-  std::string s(static_cast<std::size_t>(digitos), '0');
-  for (int i = digitos - 1; i >= 0; --i, v >>= 4) s[static_cast<std::size_t>(i)] = "0123456789ABCDEF"[v & 15];
-  return s;
+// "prefijo" and upper-case hexadecimal digits into `s` (short: no allocation).
+void hex(std::string& s, std::string_view prefijo, unsigned v, std::size_t digitos) {
+  char buf[8];
+  prefijo.copy(buf, prefijo.size());
+  for (std::size_t i = digitos; i-- > 0; v >>= 4) buf[prefijo.size() + i] = "0123456789ABCDEF"[v & 15];
+  s.assign(buf, prefijo.size() + digitos);
 }
 
-// Sized first: two random images differ in thousands of bytes.
+// Which image bytes a field covers, worked out once.
+const std::vector<bool>& cobertura() {
+  static const std::vector<bool> c = [] {
+    std::vector<bool> v(imagen::kTamanoImagen);
+    for (std::size_t i = 0; i < v.size(); ++i) v[i] = cubierto(i);
+    return v;
+  }();
+  return c;
+}
+
+// Sized first and built in place: two random images differ in thousands of bytes.
 void agregarBytes(const imagen::ImagenMemoria& antes, const imagen::ImagenMemoria& despues,
                   std::vector<Diferencia>& out) {
+  const std::vector<bool>& cubre = cobertura();
   std::size_t n = 0;
-  for (std::size_t i = 0; i < antes.size(); ++i) n += antes[i] != despues[i] && !cubierto(i);
+  for (std::size_t i = 0; i < antes.size(); ++i) n += antes[i] != despues[i] && !cubre[i];
   out.reserve(out.size() + n);
   for (std::size_t i = 0; i < antes.size(); ++i) {
-    if (antes[i] == despues[i] || cubierto(i)) continue;
-    out.push_back({Ventana::Memoria, "", "0x" + hex(static_cast<unsigned>(i), 4), hex(antes[i], 2),
-                   hex(despues[i], 2), {Lugar::Byte, -1, static_cast<int>(i)}, i});
+    if (antes[i] == despues[i] || cubre[i]) continue;
+    Diferencia& d = out.emplace_back();
+    d.ventana = Ventana::Memoria;
+    hex(d.campo, "0x", static_cast<unsigned>(i), 4);
+    hex(d.antes, "", antes[i], 2);
+    hex(d.despues, "", despues[i], 2);
+    d.lugar = {Lugar::Byte, -1, static_cast<int>(i)};
+    d.offset = i;
   }
 }
 

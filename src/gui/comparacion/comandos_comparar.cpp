@@ -63,10 +63,12 @@ void enfocar(QWidget* w) {
 ComandosComparar::ComandosComparar(Main& m, ComandosConsola& consola)
     : QObject(&m), m_(m), consola_(consola), ajustes_(std::make_unique<QSettings>(QStringLiteral("orda"),
                                                                                   QStringLiteral("orda"))) {
+  // Heard until the main window goes: it forgets its listeners before its
+  // children are destroyed.
   m_.agregarOyente(this);
 }
 
-ComandosComparar::~ComandosComparar() { m_.quitarOyente(this); }
+ComandosComparar::~ComandosComparar() = default;
 
 void ComandosComparar::instalar() {
   // A group of their own before the separator that precedes Salir.
@@ -195,7 +197,8 @@ void ComandosComparar::preguntarYProgramar(const std::vector<compare::Diferencia
   if (lista.empty()) {
     texto = QStringLiteral("El panel ya tiene esta configuración: programar no cambia nada.");
   } else {
-    texto = QStringLiteral("Programar cambia %1 valores en el panel:\n").arg(lista.size());
+    texto = lista.size() == 1 ? QStringLiteral("Programar cambia 1 valor en el panel:\n")
+                              : QStringLiteral("Programar cambia %1 valores en el panel:\n").arg(lista.size());
     for (std::size_t i = 0; i < lista.size() && i < kLineasEnPregunta; ++i) texto += linea(lista[i]) + '\n';
     if (lista.size() > kLineasEnPregunta) {
       texto += QStringLiteral("… y %1 más (en la ventana Diferencias)\n").arg(lista.size() - kLineasEnPregunta);

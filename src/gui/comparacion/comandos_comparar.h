@@ -31,7 +31,7 @@ class ComandosComparar : public QObject, private link::OyenteEnlace {
  public:
   // Lives as long as `m` (its child); `consola` runs the programming itself.
   ComandosComparar(Main& m, ComandosConsola& consola);
-  ~ComandosComparar() override;
+  ~ComandosComparar() override;  // QSettings is incomplete here
 
   // Adds the three menu items and takes over Programar's hook.
   void instalar();

@@ -137,9 +137,7 @@ TEST(Comparar, UnCampoPorVez) {
     EXPECT_EQ(d[0].lugar, lugar);
     ++suma;
   };
-  const std::pair<config::Tabla Configuracion::*, int> tablas[] = {
-      {&Configuracion::entradas, 0}, {&Configuracion::salidas, 1}, {&Configuracion::tree, 2}};
-  for (const auto& [tabla, n] : tablas) {
+  for (config::Tabla Configuracion::*tabla : {&Configuracion::entradas, &Configuracion::salidas, &Configuracion::tree}) {
     for (int f = 3; f <= (a.*tabla).ultimaFila(); ++f) {
       for (int col = 0; col < (a.*tabla).columnas(); ++col) {
         Configuracion c = a;
