@@ -6,8 +6,10 @@
 #include <ostream>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "config/configuracion.h"
+#include "history/filas.h"
 #include "programming/aprogramar.h"
 
 namespace orda::cli {
@@ -34,6 +36,16 @@ int describirHistorial(std::span<const std::uint8_t> memoria, const config::Conf
 // The configuration a .dat file holds, password included; the message for
 // the user when it cannot be read.
 std::optional<std::string> configuracionDeArchivo(const std::string& dat, config::Configuracion& cfg);
+
+// A history dump file (4,096 bytes, or a whole image whose start holds the
+// history), cut to its 4,096 history bytes; the message when it is not one.
+std::optional<std::string> leerVolcadoHistorial(const std::string& ruta, std::vector<std::uint8_t>& datos);
+
+// One history row as `history` prints it.
+void lineaHistorial(std::ostream& out, const history::FilaHistorial& f);
+
+// Flushes the output: kSalidaBien, or kEntradaInvalida with a message.
+int terminarSalida(std::ostream& out, std::ostream& err);
 
 // The encoders' errors, one line each.
 void informarErrores(const programacion::CorridaProgramacion& corrida, std::ostream& err);

@@ -12,6 +12,7 @@
 
 #include "cli/bucle_panel.h"
 #include "cli/comandos.h"
+#include "cli/sitios.h"
 #include "cli/tareas.h"
 
 namespace {
@@ -80,6 +81,16 @@ int main(int argc, char** argv) {
 
   auto* reloj = app.add_subcommand("clock", "Pone en hora el panel con la fecha y hora de la computadora");
 
+  // The installations library: `site ...`, and --site on the commands that archive.
+  std::optional<std::string> db, sitioPanel;
+  app.add_option("--db", db, "Biblioteca de instalaciones: postgresql://USUARIO@HOST[:PUERTO]/NOMBRE o sqlite:RUTA");
+  for (CLI::App* c : {leer, programar, historial}) {
+    c->add_option("--site", sitioPanel, "Archiva en la instalación SITE (número, nombre o serie; auto: por la serie del panel)");
+  }
+  ComandosSitio sitios(app);
+  std::unique_ptr<ArchivadorSitio> archivador;
+  QCoreApplication::setApplicationName("orda");  // the console's data folder holds the default library
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -90,15 +101,17 @@ int main(int argc, char** argv) {
   }
 
   try {
+    if (sitios.elegido()) return sitios.ejecutar(db, std::cout, std::cerr);
+    if (sitioPanel) archivador = std::make_unique<ArchivadorSitio>(db, *sitioPanel);
     if (*nuevo) return comandoNuevo(dat, std::cerr);
     if (*exportar) return comandoExportar(dat, comoTexto, std::cout, std::cerr);
     if (*importar) return comandoImportar(json, dat, std::cerr);
     if (*historial && volcado) return comandoHistorial(*volcado, configuracion, csv, std::cout, std::cerr);
 
     std::unique_ptr<Tarea> tarea;
-    if (*historial) tarea = std::make_unique<TareaHistorial>(salidaVolcado, configuracion, csv);
-    if (*leer) tarea = std::make_unique<TareaLeer>(dat);
-    if (*programar) tarea = std::make_unique<TareaProgramar>(dat);
+    if (*historial) tarea = std::make_unique<TareaHistorial>(salidaVolcado, configuracion, csv, archivador.get());
+    if (*leer) tarea = std::make_unique<TareaLeer>(dat, archivador.get());
+    if (*programar) tarea = std::make_unique<TareaProgramar>(dat, archivador.get());
     if (*enviar) tarea = std::make_unique<TareaEnviar>(texto);
     if (*monitor) tarea = std::make_unique<TareaMonitor>(segundos);
     if (*reloj) tarea = std::make_unique<TareaReloj>();

@@ -50,6 +50,10 @@ std::string usuarioDelSistema() {
   return u != nullptr ? u : "";
 }
 
+QVariant claveBusqueda(const Sitio& s) {
+  return QString::fromStdString(s.nombre + "\n" + s.direccion + "\n" + s.serie.value_or("")).toCaseFolded();
+}
+
 std::string horaUtc() { return QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString(); }
 
 }  // namespace
@@ -103,10 +107,10 @@ std::int64_t Biblioteca::crearSitio(const Sitio& s) {
   }
   const std::string ahora = this->ahora();
   const QVariant id = c_->valor(
-      "INSERT INTO sitios (nombre, direccion, contacto, telefono, serie, notas, creado, cambiado)"
-      " VALUES (?, ?, ?, ?, ?, ?, ?, ?) RETURNING id",
+      "INSERT INTO sitios (nombre, direccion, contacto, telefono, serie, notas, creado, cambiado, busqueda)"
+      " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id",
       {texto(s.nombre), texto(s.direccion), texto(s.contacto), texto(s.telefono), serie(s.serie), texto(s.notas),
-       texto(ahora), texto(ahora)});
+       texto(ahora), texto(ahora), claveBusqueda(s)});
   t.confirmar();
   return id.toLongLong();
 }
@@ -125,9 +129,9 @@ void Biblioteca::modificarSitio(const Sitio& s) {
   }
   QSqlQuery q = c_->ejecutar(
       "UPDATE sitios SET nombre = ?, direccion = ?, contacto = ?, telefono = ?, serie = ?, notas = ?,"
-      " cambiado = ? WHERE id = ?",
+      " cambiado = ?, busqueda = ? WHERE id = ?",
       {texto(s.nombre), texto(s.direccion), texto(s.contacto), texto(s.telefono), serie(s.serie), texto(s.notas),
-       texto(ahora()), numero(s.id)});
+       texto(ahora()), claveBusqueda(s), numero(s.id)});
   if (q.numRowsAffected() != 1) throw Error("No existe la instalación " + std::to_string(s.id) + ".");
   t.confirmar();
 }
@@ -170,16 +174,11 @@ std::optional<Sitio> Biblioteca::buscarSitio(const std::string& t) {
 
 std::vector<Sitio> Biblioteca::buscarSitios(const std::string& t) {
   // instr/strpos: the text is found as it is, with no pattern characters.
-  const QString contiene = c_->motor() == Motor::Sqlite ? "instr(lower(%1), lower(?)) > 0" : "strpos(lower(%1), lower(?)) > 0";
-  QString sql = QStringLiteral("SELECT %1 FROM sitios").arg(kColumnasSitio);
-  QSqlQuery q;
-  if (t.empty()) {
-    q = c_->ejecutar(sql + " ORDER BY nombre");
-  } else {
-    sql += " WHERE " + contiene.arg("nombre") + " OR " + contiene.arg("direccion") + " OR " +
-           contiene.arg("coalesce(serie, '')") + " ORDER BY nombre";
-    q = c_->ejecutar(sql, {texto(t), texto(t), texto(t)});
-  }
+  const QString contiene = c_->motor() == Motor::Sqlite ? "instr(busqueda, ?) > 0" : "strpos(busqueda, ?) > 0";
+  const QString sql = QStringLiteral("SELECT %1 FROM sitios").arg(kColumnasSitio);
+  QSqlQuery q = t.empty() ? c_->ejecutar(sql + " ORDER BY nombre")
+                          : c_->ejecutar(sql + " WHERE " + contiene + " ORDER BY nombre",
+                                         {QString::fromStdString(t).toCaseFolded()});
   std::vector<Sitio> sitios;
   while (q.next()) sitios.push_back(sitioDeFila(q));
   return sitios;

@@ -77,7 +77,7 @@ std::optional<Fecha> leerFecha(std::string_view texto);
 
 struct FiltroEventos {
   std::optional<Fecha> desde, hasta;  // both days included
-  std::string texto;                  // part of the description, exact
+  std::string texto;                  // part of the description; A to Z in any case
   std::optional<std::uint8_t> codigo; // the first code (the event's kind)
   int limite = 200;
   int salto = 0;  // rows skipped: the page's start
@@ -110,8 +110,8 @@ class Biblioteca {
   std::optional<Sitio> sitioPorSerie(const std::string& serie);
   // SITE as a person writes it: the id, the exact name or the serial.
   std::optional<Sitio> buscarSitio(const std::string& texto);
-  // Every site whose name, address or serial contains the text (any case
-  // of the Latin letters), by name; all of them for an empty text.
+  // Every site whose name, address or serial contains the text in any
+  // case, by name; all of them for an empty text.
   std::vector<Sitio> buscarSitios(const std::string& texto);
 
   // A configuration image. The same image as the site's last version adds

@@ -21,7 +21,10 @@ const std::vector<std::vector<const char*>> kPasos = {
         "CREATE TABLE IF NOT EXISTS sitios ("
         " id %ID, nombre TEXT NOT NULL UNIQUE, direccion TEXT NOT NULL, contacto TEXT NOT NULL,"
         " telefono TEXT NOT NULL, serie TEXT UNIQUE, notas TEXT NOT NULL,"
-        " creado TEXT NOT NULL, cambiado TEXT NOT NULL)",
+        " creado TEXT NOT NULL, cambiado TEXT NOT NULL,"
+        // Name, address and serial case-folded by the program, the same on
+        // both engines (SQLite's lower() knows only A to Z).
+        " busqueda TEXT NOT NULL)",
         "CREATE TABLE IF NOT EXISTS versiones ("
         " id %ID, sitio BIGINT NOT NULL REFERENCES sitios(id), imagen %BYTES NOT NULL,"
         " sha256 TEXT NOT NULL, cuando TEXT NOT NULL,"

@@ -36,7 +36,7 @@ TEST_P(EnCadaMotor, TextosDificilesSeGuardanYSeEncuentranTalCual) {
   }
   // A part of a name finds that site only: no pattern characters.
   const std::vector<std::pair<std::string, std::size_t>> busquedas = {
-      {"' \"", 0}, {"%", 1}, {"_seguro_", 1}, {"\\n\\0", 2}, {"東京", 3}, {"xfin", 4}};
+      {"' \"", 0}, {"%", 1}, {"_seguro_", 1}, {"\\n\\0", 2}, {"東京", 3}, {"ñANDÚ GRÖ", 3}, {"xfin", 4}};
   for (const auto& [parte, indice] : busquedas) {
     SCOPED_TRACE(parte);
     const std::vector<Sitio> hallados = b->buscarSitios(parte);
