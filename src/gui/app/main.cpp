@@ -13,6 +13,7 @@
 #include "app/ventanas_hijas.h"
 #include "comun/dialogos.h"
 #include "comun/imagenes_aplicacion.h"
+#include "instalaciones/archivador_consola.h"
 #include "link/transporte_vacio.h"
 #include "simulator/transporte_simulado.h"
 #ifdef ORDA_CON_HID
@@ -96,6 +97,17 @@ int main(int argc, char** argv) {
 #endif
   gui::ponerVentanasConsola(ventana);
   ventana.arrancar();
+
+  // The installations library: the console archives by itself; without it
+  // the console works as ever and panel 2 says why.
+  std::unique_ptr<gui::ArchivadorConsola> archivador;
+  const sites::DestinoLeido destino =
+      sites::destinoElegido(o.db ? std::optional<std::string>(o.db->toStdString()) : std::nullopt);
+  if (destino.destino) {
+    archivador = std::make_unique<gui::ArchivadorConsola>(ventana, *destino.destino);
+  } else {
+    ventana.ponerMensaje(QString::fromStdString(destino.error));
+  }
 
   if (o.salirTrasArranque) {
     // Once the window has been painted.
