@@ -1,6 +1,10 @@
 #include "cli/sitios.h"
 
+#include <iostream>
 #include <sstream>
+
+#include <termios.h>
+#include <unistd.h>
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
@@ -46,21 +50,47 @@ std::optional<Sitio> sitioPedido(Biblioteca& b, const std::string& texto, std::o
   return s;
 }
 
+// A server that wants a password nobody gave (no ~/.pgpass line): asked on
+// the terminal, without echo, once.
+std::optional<std::string> pedirClave(const sites::Destino& d, std::ostream& err) {
+  if (isatty(STDIN_FILENO) == 0) return std::nullopt;
+  err << "Clave de " << d.usuario << " en " << d.descripcion() << ": " << std::flush;
+  termios antes{};
+  const bool terminal = tcgetattr(STDIN_FILENO, &antes) == 0;
+  if (terminal) {
+    termios sinEco = antes;
+    sinEco.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &sinEco);
+  }
+  std::string clave;
+  const bool leida = static_cast<bool>(std::getline(std::cin, clave));
+  if (terminal) tcsetattr(STDIN_FILENO, TCSAFLUSH, &antes);
+  err << "\n";
+  if (!leida) return std::nullopt;
+  return clave;
+}
+
 }  // namespace
 
 std::unique_ptr<Biblioteca> abrirBiblioteca(const std::optional<std::string>& db, std::ostream& err) {
-  const sites::DestinoLeido d = sites::destinoElegido(db);
+  sites::DestinoLeido d = sites::destinoElegido(db);
   if (!d.destino) {
     err << d.error << "\n";
     return nullptr;
   }
-  try {
-    auto b = std::make_unique<Biblioteca>(*d.destino);
-    if (b->soloLectura()) err << b->aviso() << "\n";
-    return b;
-  } catch (const sites::Error& e) {
-    err << e.what() << "\n";
-    return nullptr;
+  for (bool preguntada = false;; preguntada = true) {
+    try {
+      auto b = std::make_unique<Biblioteca>(*d.destino);
+      if (b->soloLectura()) err << b->aviso() << "\n";
+      return b;
+    } catch (const sites::Error& e) {
+      const bool faltaClave = std::string(e.what()).find("no password supplied") != std::string::npos;
+      if (!preguntada && faltaClave && d.destino->motor == sites::Motor::Postgres && !d.destino->clave) {
+        if ((d.destino->clave = pedirClave(*d.destino, err))) continue;
+      }
+      err << e.what() << "\n";
+      return nullptr;
+    }
   }
 }
 
