@@ -105,6 +105,7 @@ int main(int argc, char** argv) {
       sites::destinoElegido(o.db ? std::optional<std::string>(o.db->toStdString()) : std::nullopt);
   if (destino.destino) {
     archivador = std::make_unique<gui::ArchivadorConsola>(ventana, *destino.destino);
+    gui::ponerInstalaciones(ventana, dialogos, *archivador);
   } else {
     ventana.ponerMensaje(QString::fromStdString(destino.error));
   }

@@ -2,9 +2,14 @@
 
 #include <span>
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
 #include "app/ventana_main.h"
 #include "comun/texto_qt.h"
 #include "history/memoria.h"
+#include "instalaciones/ventana_instalaciones.h"
 #include "link/textos.h"
 
 namespace orda::gui {
@@ -82,6 +87,7 @@ void ArchivadorConsola::responder(const sites::ArchivoAutomatico& a, const std::
   ultimoFallo_.clear();
   if (serial_ != serial) return;  // another panel since
   sitio_ = a.sitio;
+  emit panelSinInstalacion(a.sitio ? QString() : q(serial));
   QString texto;
   if (!a.sitio) {
     if (sinSitioAvisados_.insert(serial).second) {
@@ -115,6 +121,29 @@ void ArchivadorConsola::avisar(const QString& texto) {
   if (pendiente_.isEmpty() || m_.consola().ocupado()) return;
   m_.ponerMensaje(pendiente_.join(QStringLiteral("; ")));
   pendiente_.clear();
+}
+
+}  // namespace orda::gui
+
+namespace orda::gui {
+
+void ponerInstalaciones(Main& m, Dialogos& dialogos, ArchivadorConsola& archivador) {
+  auto* ventana = new VentanaInstalaciones(archivador.trabajador(), dialogos);
+  QMdiSubWindow* sub = m.area().addSubWindow(ventana);
+  sub->setAttribute(Qt::WA_DeleteOnClose, false);  // closed is hidden, as every child window
+  sub->resize(900, 560);
+  sub->hide();
+  QObject::connect(&archivador, &ArchivadorConsola::panelSinInstalacion, ventana, &VentanaInstalaciones::ofrecerCrear);
+  QObject::connect(ventana, &VentanaInstalaciones::mensajeEstado, &m, &Main::ponerMensaje);
+  QMenu* menu = m.menuBar()->addMenu(QStringLiteral("Instalaciones"));
+  QAction* a = menu->addAction(QStringLiteral("Instalaciones"));
+  a->setObjectName(QStringLiteral("mnuInstalaciones"));
+  QObject::connect(a, &QAction::triggered, ventana, [ventana, sub] {
+    ventana->recargar();
+    sub->show();
+    sub->raise();
+    sub->setFocus();
+  });
 }
 
 }  // namespace orda::gui

@@ -19,6 +19,7 @@
 
 namespace orda::gui {
 
+class Dialogos;
 class Main;
 
 class ArchivadorConsola : public QObject, private link::OyenteEnlace {
@@ -35,6 +36,8 @@ class ArchivadorConsola : public QObject, private link::OyenteEnlace {
  signals:
   // Something was archived, or the site of the panel changed.
   void archivado();
+  // The panel just read belongs to no site (its serial), or to one (empty).
+  void panelSinInstalacion(const QString& serial);
 
  private:
   void secuenciaTerminada(const link::ResultadoSecuencia& r) override;
@@ -52,5 +55,8 @@ class ArchivadorConsola : public QObject, private link::OyenteEnlace {
   std::string ultimoFallo_;
   QStringList pendiente_;  // notices held while a transfer shows its progress
 };
+
+// The menu "Instalaciones" and its child window, over the archiver's library.
+void ponerInstalaciones(Main& m, Dialogos& dialogos, ArchivadorConsola& archivador);
 
 }  // namespace orda::gui
