@@ -13,12 +13,12 @@
 #include <cstdlib>
 #include <vector>
 
-#include "comun/dialogos.h"
-#include "config/configuracion.h"
-#include "history/historico.h"
-#include "history/memoria.h"
-#include "history/modelo_historico.h"
-#include "imagen/imagen.h"
+#include "gui/comun/dialogos.h"
+#include "core/config/configuracion.h"
+#include "gui/history/historico.h"
+#include "core/history/memoria.h"
+#include "gui/history/modelo_historico.h"
+#include "core/imagen/imagen.h"
 
 namespace {
 

@@ -20,8 +20,8 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
-#include "history/descripcion.h"
-#include "history/memoria.h"
+#include "core/history/descripcion.h"
+#include "core/history/memoria.h"
 #include "sites/biblioteca.h"
 
 namespace {

@@ -17,11 +17,11 @@
 #include <memory>
 
 #include "motor/motor_enlace.h"
-#include "comun/biblioteca_imagenes.h"
-#include "comun/imagenes_aplicacion.h"
-#include "monitoring/pantalla_tendencia.h"
-#include "monitoring/ventana_tendencia.h"
-#include "simulator/transporte_simulado.h"
+#include "gui/comun/biblioteca_imagenes.h"
+#include "gui/comun/imagenes_aplicacion.h"
+#include "gui/monitoring/pantalla_tendencia.h"
+#include "gui/monitoring/ventana_tendencia.h"
+#include "core/simulator/transporte_simulado.h"
 
 namespace {
 
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
   Reenvio oyente;
   motor::MotorEnlace motor(
       [](motor::MotorEnlace::Reloj r) -> std::unique_ptr<link::Transporte> {
-        return std::make_unique<simulador::TransporteSimulado>(std::move(r));
+        return std::make_unique<simulator::TransporteSimulado>(std::move(r));
       },
       oyente, cfg, imagenMemoria);
   QTemporaryDir carpeta;

@@ -30,8 +30,28 @@ if(TARGET orda-cli)
   install(TARGETS orda-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
-  install(FILES ${ORDA_DIR_PACKAGING}/linux/60-orda.rules DESTINATION lib/udev/rules.d OPTIONAL)
+  install(FILES ${ORDA_DIR_PACKAGING}/linux/60-orda.rules DESTINATION lib/udev/rules.d)
 endif()
+
+# Manual pages and the package's documents, compressed as Debian expects
+# (a native package: its changelog is changelog.gz)
+# (gzip -n: no name or time inside, so the package is reproducible).
+find_program(ORDA_GZIP gzip REQUIRED)
+set(ORDA_DOCS_COMPRIMIDOS)
+foreach(origen man/orda.1 man/orda-cli.1 debian/changelog)
+  get_filename_component(nombre ${origen} NAME)
+  set(destino ${CMAKE_BINARY_DIR}/packaging/${nombre}.gz)
+  add_custom_command(OUTPUT ${destino}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
+    COMMAND ${ORDA_GZIP} -9nc ${ORDA_DIR_PACKAGING}/${origen} > ${destino}
+    DEPENDS ${ORDA_DIR_PACKAGING}/${origen})
+  list(APPEND ORDA_DOCS_COMPRIMIDOS ${destino})
+endforeach()
+add_custom_target(orda_documentos_paquete ALL DEPENDS ${ORDA_DOCS_COMPRIMIDOS})
+install(FILES ${CMAKE_BINARY_DIR}/packaging/orda.1.gz ${CMAKE_BINARY_DIR}/packaging/orda-cli.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${ORDA_DIR_PACKAGING}/debian/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_PACKAGE_NAME orda)
 set(CPACK_PACKAGE_VENDOR "Ordavix")
@@ -44,7 +64,7 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Ordavix <soporte@ordavix.invalid>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Ordavix <soporte@ordavix.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The platform and picture plugins are loaded at run time: shlibdeps cannot see them.

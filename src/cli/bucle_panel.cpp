@@ -6,7 +6,7 @@
 
 #include "hid/transporte_hid.h"
 #include "motor/despertador.h"
-#include "simulator/transporte_simulado.h"
+#include "core/simulator/transporte_simulado.h"
 
 namespace orda::cli {
 
@@ -15,10 +15,10 @@ int ejecutarTarea(Tarea& tarea, const OpcionesEnlace& opciones, std::ostream& ou
   const auto& ahora = despertador.reloj();
 
   std::unique_ptr<link::Transporte> transporte;
-  simulador::TransporteSimulado* simulado = nullptr;
+  simulator::TransporteSimulado* simulado = nullptr;
   if (opciones.simular) {
     // Plugged as soon as it is looked for, as an attached USB panel is found.
-    auto s = std::make_unique<simulador::TransporteSimulado>(ahora, simulador::OpcionesPanel{}, 0);
+    auto s = std::make_unique<simulator::TransporteSimulado>(ahora, simulator::OpcionesPanel{}, 0);
     s->fallas.latenciaMs = opciones.latenciaMs;
     s->fallas.silencio = opciones.silencio;
     simulado = s.get();

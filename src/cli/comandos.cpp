@@ -7,14 +7,14 @@
 #include <vector>
 
 #include "cli/listado.h"
-#include "config/configuracion.h"
-#include "files/archivos.h"
-#include "files/mensajes.h"
-#include "history/csv.h"
-#include "history/filas.h"
+#include "core/config/configuracion.h"
+#include "core/files/archivos.h"
+#include "core/files/mensajes.h"
+#include "core/history/csv.h"
+#include "core/history/filas.h"
 #include "json/configuracion_json.h"
-#include "programming/aprogramar.h"
-#include "reading/decodificar.h"
+#include "core/programming/aprogramar.h"
+#include "core/reading/decodificar.h"
 
 namespace orda::cli {
 
@@ -29,17 +29,17 @@ std::optional<std::string> leerArchivo(const std::string& ruta, std::size_t maxi
                                        bool& cortado) {
   std::error_code ec;
   const auto estado = std::filesystem::status(ruta, ec);
-  if (ec) return archivos::kPrefijoLectura + archivos::motivoDelSistema(ec.value());
-  if (std::filesystem::is_directory(estado)) return archivos::kPrefijoLectura + archivos::motivoDelSistema(EISDIR);
+  if (ec) return files::kPrefijoLectura + files::motivoDelSistema(ec.value());
+  if (std::filesystem::is_directory(estado)) return files::kPrefijoLectura + files::motivoDelSistema(EISDIR);
   errno = 0;
   std::FILE* f = std::fopen(ruta.c_str(), "rb");
-  if (f == nullptr) return archivos::kPrefijoLectura + archivos::motivoDelSistema(errno);
+  if (f == nullptr) return files::kPrefijoLectura + files::motivoDelSistema(errno);
   datos.assign(maximo + 1, 0);
   errno = 0;
   const std::size_t n = std::fread(datos.data(), 1, datos.size(), f);
   const int error = std::ferror(f) != 0 ? (errno != 0 ? errno : EIO) : 0;
   std::fclose(f);  // read-only
-  if (error != 0) return archivos::kPrefijoLectura + archivos::motivoDelSistema(error);
+  if (error != 0) return files::kPrefijoLectura + files::motivoDelSistema(error);
   cortado = n > maximo;
   datos.resize(std::min(n, maximo));
   return std::nullopt;
@@ -49,13 +49,13 @@ std::optional<std::string> leerArchivo(const std::string& ruta, std::size_t maxi
 
 std::optional<std::string> configuracionDeArchivo(const std::string& dat, config::Configuracion& cfg) {
   imagen::ImagenMemoria imagen{};
-  if (auto error = archivos::leerImagen(dat, imagen)) return error;
-  lectura::decodificarImagen(imagen, cfg);
-  lectura::restaurarClave(imagen, cfg);
+  if (auto error = files::leerImagen(dat, imagen)) return error;
+  reading::decodificarImagen(imagen, cfg);
+  reading::restaurarClave(imagen, cfg);
   return std::nullopt;
 }
 
-void informarErrores(const programacion::CorridaProgramacion& corrida, std::ostream& err) {
+void informarErrores(const programming::CorridaProgramacion& corrida, std::ostream& err) {
   for (const auto& e : corrida.errores) {
     err << e.titulo << ": " << e.mensaje();
     if (!e.ubicacion.empty()) err << " (" << e.ubicacion << ")";
@@ -69,13 +69,13 @@ namespace {
 // value writes nothing.
 int guardar(config::Configuracion& cfg, const std::string& dat, std::ostream& err) {
   imagen::ImagenMemoria imagen{};
-  const programacion::CorridaProgramacion corrida = programacion::aProgramar(cfg, imagen);
+  const programming::CorridaProgramacion corrida = programming::aProgramar(cfg, imagen);
   informarErrores(corrida, err);
   if (corrida.detenida()) {
     err << "No se guardó " << dat << "\n";
     return kEntradaInvalida;
   }
-  if (auto error = archivos::escribirImagen(dat, imagen)) {
+  if (auto error = files::escribirImagen(dat, imagen)) {
     err << *error << "\n";
     return kEntradaInvalida;
   }

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "config/configuracion.h"
-#include "history/filas.h"
-#include "programming/aprogramar.h"
+#include "core/config/configuracion.h"
+#include "core/history/filas.h"
+#include "core/programming/aprogramar.h"
 
 namespace orda::cli {
 
@@ -48,6 +48,6 @@ void lineaHistorial(std::ostream& out, const history::FilaHistorial& f);
 int terminarSalida(std::ostream& out, std::ostream& err);
 
 // The encoders' errors, one line each.
-void informarErrores(const programacion::CorridaProgramacion& corrida, std::ostream& err);
+void informarErrores(const programming::CorridaProgramacion& corrida, std::ostream& err);
 
 }  // namespace orda::cli

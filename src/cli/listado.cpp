@@ -3,8 +3,8 @@
 #include <array>
 #include <sstream>
 
-#include "config/alternar.h"
-#include "config/tablas.h"
+#include "core/config/alternar.h"
+#include "core/config/tablas.h"
 
 namespace orda::cli {
 

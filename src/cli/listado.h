@@ -3,7 +3,7 @@
 // windows: the header texts of each table and the captions of each option.
 #include <string>
 
-#include "config/configuracion.h"
+#include "core/config/configuracion.h"
 
 namespace orda::cli {
 

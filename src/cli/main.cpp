@@ -10,6 +10,7 @@
 #include <CLI/CLI.hpp>
 #include <QCoreApplication>
 
+#include "cli/ayuda.h"
 #include "cli/bucle_panel.h"
 #include "cli/comandos.h"
 #include "cli/sitios.h"
@@ -30,6 +31,7 @@ int conPanel(orda::cli::Tarea& tarea, const orda::cli::OpcionesEnlace& opciones,
 int main(int argc, char** argv) {
   using namespace orda::cli;
   CLI::App app{"Archivos de configuración (.dat), historial y panel ORDA202", "orda-cli"};
+  ponerAyudaEnEspanol(app, "orda-cli " ORDA_VERSION);
   app.require_subcommand(1);
   // Global options may also come after the command.
   app.fallthrough();
@@ -91,12 +93,13 @@ int main(int argc, char** argv) {
   std::unique_ptr<ArchivadorSitio> archivador;
   QCoreApplication::setApplicationName("orda");  // the console's data folder holds the default library
 
+  terminarAyudaEnEspanol(app);
   try {
     app.parse(argc, argv);
-  } catch (const CLI::CallForHelp& e) {
+  } catch (const CLI::Success& e) {  // --help or --version
     return app.exit(e);
   } catch (const CLI::ParseError& e) {
-    std::cerr << "Uso incorrecto: " << e.what() << "\n" << "Ayuda: orda-cli --help\n";
+    std::cerr << "Uso incorrecto: " << traducirError(e) << "\n" << "Ayuda: orda-cli --help\n";
     return kUsoIncorrecto;
   }
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <ctime>
 
-#include "link/enlace.h"
-#include "link/textos.h"
-#include "simulator/transporte_simulado.h"
+#include "core/link/enlace.h"
+#include "core/link/textos.h"
+#include "core/simulator/transporte_simulado.h"
 
 namespace orda::cli {
 
@@ -17,7 +17,7 @@ void minimo(std::optional<std::int64_t>& t, std::optional<std::int64_t> otro) {
 
 }  // namespace
 
-SesionPanel::SesionPanel(link::Transporte& transporte, simulador::TransporteSimulado* simulado, Tarea& tarea,
+SesionPanel::SesionPanel(link::Transporte& transporte, simulator::TransporteSimulado* simulado, Tarea& tarea,
                          std::ostream& out, std::ostream& err, HoraComputadora horaComputadora,
                          std::int64_t inicioMs)
     : transporte_(transporte),
@@ -175,7 +175,7 @@ void SesionPanel::comandoLocal(link::ComandoLocal c) { tarea_.comandoLocal(c); }
 
 void SesionPanel::secuenciaTerminada(const link::ResultadoSecuencia& r) { tarea_.secuenciaTerminada(r); }
 
-programacion::FechaHora horaLocal() {
+programming::FechaHora horaLocal() {
   const std::time_t t = std::time(nullptr);
   std::tm tm{};
 #ifdef _WIN32

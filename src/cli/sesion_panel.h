@@ -15,14 +15,14 @@
 #include <ostream>
 #include <string>
 
-#include "config/configuracion.h"
-#include "imagen/imagen.h"
-#include "link/oyente.h"
-#include "link/transporte.h"
-#include "programming/reloj.h"
-#include "sequences/consola.h"
+#include "core/config/configuracion.h"
+#include "core/imagen/imagen.h"
+#include "core/link/oyente.h"
+#include "core/link/transporte.h"
+#include "core/programming/reloj.h"
+#include "core/sequences/consola.h"
 
-namespace orda::simulador {
+namespace orda::simulator {
 class TransporteSimulado;
 }
 
@@ -60,11 +60,11 @@ class Tarea : public link::OyenteEnlace {
 class SesionPanel : public link::OyenteEnlace {
  public:
   using Reloj = std::function<std::int64_t()>;
-  using HoraComputadora = std::function<programacion::FechaHora()>;
+  using HoraComputadora = std::function<programming::FechaHora()>;
 
   // simulado: the same object as `transporte` when it is the simulated
   // panel (its answers are due at times the session must wake for), or null.
-  SesionPanel(link::Transporte& transporte, simulador::TransporteSimulado* simulado, Tarea& tarea, std::ostream& out,
+  SesionPanel(link::Transporte& transporte, simulator::TransporteSimulado* simulado, Tarea& tarea, std::ostream& out,
               std::ostream& err, HoraComputadora horaComputadora, std::int64_t inicioMs);
   ~SesionPanel() override;
   SesionPanel(const SesionPanel&) = delete;
@@ -88,12 +88,12 @@ class SesionPanel : public link::OyenteEnlace {
   // its timer again.
   std::function<void()> alCambiar;
 
-  secuencias::Consola& consola() { return consola_; }
+  sequences::Consola& consola() { return consola_; }
   config::Configuracion& configuracion() { return cfg_; }
   imagen::ImagenMemoria& imagen() { return imagen_; }
   std::ostream& out() { return out_; }
   std::ostream& err() { return err_; }
-  programacion::FechaHora horaComputadora() const { return horaComputadora_(); }
+  programming::FechaHora horaComputadora() const { return horaComputadora_(); }
   std::int64_t ahoraMs() const { return reloj_ ? reloj_() : 0; }
 
   // OyenteEnlace: the error boxes and the progress are printed here, the
@@ -117,7 +117,7 @@ class SesionPanel : public link::OyenteEnlace {
   void avanzar(std::int64_t ahoraMs);
 
   link::Transporte& transporte_;
-  simulador::TransporteSimulado* simulado_;
+  simulator::TransporteSimulado* simulado_;
   Tarea& tarea_;
   std::ostream& out_;
   std::ostream& err_;
@@ -126,7 +126,7 @@ class SesionPanel : public link::OyenteEnlace {
 
   config::Configuracion cfg_;
   imagen::ImagenMemoria imagen_{};
-  secuencias::Consola consola_;
+  sequences::Consola consola_;
 
   Fase fase_ = Fase::Inicial;
   std::int64_t limite_ = 0;  // Buscando: give up; Asentando: reports are read
@@ -137,6 +137,6 @@ class SesionPanel : public link::OyenteEnlace {
 };
 
 // The computer's local date and time.
-programacion::FechaHora horaLocal();
+programming::FechaHora horaLocal();
 
 }  // namespace orda::cli

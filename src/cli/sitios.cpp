@@ -10,9 +10,9 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/comandos.h"
-#include "files/archivos.h"
-#include "history/csv.h"
-#include "history/filas.h"
+#include "core/files/archivos.h"
+#include "core/history/csv.h"
+#include "core/history/filas.h"
 
 namespace orda::cli {
 
@@ -269,7 +269,7 @@ int ComandosSitio::ejecutar(const std::optional<std::string>& db, std::ostream& 
     }
     if (o.archive->parsed()) {
       imagen::ImagenMemoria img{};
-      if (auto error = archivos::leerImagen(o.archivo, img)) {
+      if (auto error = files::leerImagen(o.archivo, img)) {
         err << *error << "\n";
         return kEntradaInvalida;
       }
@@ -298,7 +298,7 @@ int ComandosSitio::ejecutar(const std::optional<std::string>& db, std::ostream& 
         err << "La instalación \"" << s->nombre << "\" no tiene la versión " << o.version << ".\n";
         return kEntradaInvalida;
       }
-      if (auto error = archivos::escribirImagen(o.salida, *img)) {
+      if (auto error = files::escribirImagen(o.salida, *img)) {
         err << *error << "\n";
         return kEntradaInvalida;
       }

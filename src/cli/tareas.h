@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "cli/sesion_panel.h"
-#include "config/configuracion.h"
-#include "programming/reloj.h"
+#include "core/config/configuracion.h"
+#include "core/programming/reloj.h"
 
 namespace orda::cli {
 
@@ -134,12 +134,12 @@ class TareaReloj : public Tarea {
   void agregarAlRegistro(const std::string& texto, link::Color color) override;
 
  private:
-  programacion::FechaHora hora_{};
+  programming::FechaHora hora_{};
   int confirmaciones_ = 0;
   std::optional<std::int64_t> colaVaciaDesde_;
 };
 
 // "07/03/2025 13:45:00"
-std::string textoFechaHora(const programacion::FechaHora& t);
+std::string textoFechaHora(const programming::FechaHora& t);
 
 }  // namespace orda::cli

@@ -3,11 +3,11 @@
 #include <iomanip>
 
 #include "cli/tareas.h"
-#include "config/globales.h"
-#include "link/cola_confirmada.h"
-#include "link/enlace.h"
-#include "link/textos.h"
-#include "monitoring/comandos.h"
+#include "core/config/globales.h"
+#include "core/link/cola_confirmada.h"
+#include "core/link/enlace.h"
+#include "core/link/textos.h"
+#include "core/monitoring/comandos.h"
 
 namespace orda::cli {
 
@@ -22,7 +22,7 @@ std::optional<std::string> lineaDelPanel(const std::string& texto, link::Color c
 
 }  // namespace
 
-std::string textoFechaHora(const programacion::FechaHora& t) {
+std::string textoFechaHora(const programming::FechaHora& t) {
   char texto[40];
   std::snprintf(texto, sizeof texto, "%02d/%02d/%04d %02d:%02d:%02d", t.dia, t.mes, t.anio, t.hora, t.minuto,
                 t.segundo);
@@ -31,19 +31,19 @@ std::string textoFechaHora(const programacion::FechaHora& t) {
 
 std::optional<std::string> TareaEnviar::preparar(SesionPanel& s) {
   const config::Configuracion& cfg = s.configuracion();
-  const monitoreo::Interpretacion in = monitoreo::interpretarComando(texto_, cfg.globales.text[config::caja::kClave]);
-  if (in.accion == monitoreo::AccionComando::Local) {
+  const monitoring::Interpretacion in = monitoring::interpretarComando(texto_, cfg.globales.text[config::caja::kClave]);
+  if (in.accion == monitoring::AccionComando::Local) {
     return "«" + texto_ + "» es un comando de la ventana de la consola: no se envía al panel.";
   }
-  if (in.accion == monitoreo::AccionComando::Enviar && !monitoreo::reporteComando(in.texto)) {
+  if (in.accion == monitoring::AccionComando::Enviar && !monitoring::reporteComando(in.texto)) {
     return link::textos::kComandoLargo;
   }
   return std::nullopt;
 }
 
 void TareaEnviar::iniciar(SesionPanel& s, std::int64_t ahoraMs) {
-  const secuencias::ResultadoComando r = s.consola().enviarComando(texto_, s.horaComputadora(), ahoraMs);
-  if (r.estado != secuencias::EstadoComando::Enviado) {
+  const sequences::ResultadoComando r = s.consola().enviarComando(texto_, s.horaComputadora(), ahoraMs);
+  if (r.estado != sequences::EstadoComando::Enviado) {
     if (!r.mensaje.empty()) s.err() << r.mensaje << "\n";
     s.terminar(1);
     return;

@@ -7,11 +7,11 @@
 
 #include "cli/comandos.h"
 #include "cli/tareas.h"
-#include "files/archivos.h"
-#include "files/mensajes.h"
-#include "history/memoria.h"
-#include "programming/aprogramar.h"
-#include "reading/decodificar.h"
+#include "core/files/archivos.h"
+#include "core/files/mensajes.h"
+#include "core/history/memoria.h"
+#include "core/programming/aprogramar.h"
+#include "core/reading/decodificar.h"
 
 namespace orda::cli {
 
@@ -27,7 +27,7 @@ std::optional<std::string> escribirVolcado(const std::string& ruta, std::span<co
   temporal += ".orda-tmp";
   errno = 0;
   std::FILE* f = std::fopen(temporal.string().c_str(), "wb");
-  if (f == nullptr) return archivos::kPrefijoEscritura + archivos::motivoDelSistema(errno);
+  if (f == nullptr) return files::kPrefijoEscritura + files::motivoDelSistema(errno);
   int error = 0;
   if (std::fwrite(datos.data(), 1, datos.size(), f) != datos.size() || std::fflush(f) != 0) {
     error = errno != 0 ? errno : EIO;
@@ -40,7 +40,7 @@ std::optional<std::string> escribirVolcado(const std::string& ruta, std::span<co
   }
   if (error != 0) {
     fs::remove(temporal, ec);
-    return archivos::kPrefijoEscritura + archivos::motivoDelSistema(error);
+    return files::kPrefijoEscritura + files::motivoDelSistema(error);
   }
   return std::nullopt;
 }
@@ -68,7 +68,7 @@ void TareaLeer::secuenciaTerminada(const link::ResultadoSecuencia& r) {
     s.terminar(1);
     return;
   }
-  if (auto error = archivos::escribirImagen(ruta_, s.imagen())) {
+  if (auto error = files::escribirImagen(ruta_, s.imagen())) {
     s.err() << *error << "\n";
     s.terminar(1);
     return;
@@ -83,13 +83,13 @@ std::optional<std::string> TareaProgramar::preparar(SesionPanel& s) {
     if (auto error = archivador_->preparar()) return error;
   }
   imagen::ImagenMemoria archivo{};
-  if (auto error = archivos::leerImagen(ruta_, archivo)) return error;
+  if (auto error = files::leerImagen(ruta_, archivo)) return error;
   config::Configuracion& cfg = s.configuracion();
-  lectura::decodificarImagen(archivo, cfg);
-  lectura::restaurarClave(archivo, cfg);
+  reading::decodificarImagen(archivo, cfg);
+  reading::restaurarClave(archivo, cfg);
   // An error on a value found now, before the panel is looked for.
   imagen::ImagenMemoria prueba{};
-  const programacion::CorridaProgramacion corrida = programacion::aProgramar(cfg, prueba);
+  const programming::CorridaProgramacion corrida = programming::aProgramar(cfg, prueba);
   if (corrida.detenida()) {
     informarErrores(corrida, s.err());
     return "No se programó el panel.";

@@ -11,8 +11,8 @@
 
 #include <hidapi.h>
 
-#include "link/reporte.h"
-#include "link/transporte.h"
+#include "core/link/reporte.h"
+#include "core/link/transporte.h"
 
 namespace orda::hid {
 

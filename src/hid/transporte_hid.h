@@ -14,8 +14,8 @@
 #include <QObject>
 #include <QTimer>
 
-#include "link/reporte.h"
-#include "link/transporte.h"
+#include "core/link/reporte.h"
+#include "core/link/transporte.h"
 
 struct hid_device_;
 

@@ -9,7 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "config/configuracion.h"
+#include "core/config/configuracion.h"
 
 namespace orda::json {
 

@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "config/alternar.h"
-#include "config/especiales.h"
+#include "core/config/alternar.h"
+#include "core/config/especiales.h"
 #include "json/configuracion_json.h"
 #include "json/formato.h"
 

@@ -3,8 +3,8 @@
 // Export and import walk the same tables, so the two cannot drift apart.
 #include <array>
 
-#include "config/globales.h"
-#include "config/tablas.h"
+#include "core/config/globales.h"
+#include "core/config/tablas.h"
 
 namespace orda::json {
 

@@ -1,12 +1,12 @@
 #include <set>
 
-#include "config/alternar.h"
-#include "config/especiales.h"
-#include "config/validacion.h"
+#include "core/config/alternar.h"
+#include "core/config/especiales.h"
+#include "core/config/validacion.h"
 #include "json/configuracion_json.h"
 #include "json/formato.h"
 #include "json/lector.h"
-#include "texto/cp1252.h"
+#include "core/texto/cp1252.h"
 
 namespace orda::json {
 

@@ -1,6 +1,6 @@
 #include "motor/motor_enlace.h"
 
-#include "simulator/transporte_simulado.h"
+#include "core/simulator/transporte_simulado.h"
 
 namespace orda::motor {
 
@@ -41,14 +41,14 @@ MotorEnlace::MotorEnlace(const FabricaTransporte& fabrica, link::OyenteEnlace& o
                          imagen::ImagenMemoria& imagenMemoria, Reloj reloj, QObject* padre)
     : QObject(padre), despertador_(std::move(reloj)) {
   transporte_ = fabrica(despertador_.reloj());
-  simulado_ = dynamic_cast<simulador::TransporteSimulado*>(transporte_.get());
+  simulado_ = dynamic_cast<simulator::TransporteSimulado*>(transporte_.get());
   despertador_.alSonar = [this] { vencer(); };
   // A report written by anyone may bring an answer: look again right away.
   auto vigilado = std::make_unique<TransporteVigilado>(*transporte_, [this] {
     if (!venciendo_) despertador_.armar(ahoraMs());
   });
   vigilado->alEvento = [this](const link::Evento& e) { alEvento(e); };
-  consola_ = std::make_unique<secuencias::Consola>(*vigilado, oyente, cfg, imagenMemoria, ahoraMs());
+  consola_ = std::make_unique<sequences::Consola>(*vigilado, oyente, cfg, imagenMemoria, ahoraMs());
   vigilante_ = std::move(vigilado);
 }
 

@@ -9,14 +9,14 @@
 #include <memory>
 #include <optional>
 
-#include "config/configuracion.h"
-#include "imagen/imagen.h"
-#include "link/oyente.h"
-#include "link/transporte.h"
+#include "core/config/configuracion.h"
+#include "core/imagen/imagen.h"
+#include "core/link/oyente.h"
+#include "core/link/transporte.h"
 #include "motor/despertador.h"
-#include "sequences/consola.h"
+#include "core/sequences/consola.h"
 
-namespace orda::simulador {
+namespace orda::simulator {
 class TransporteSimulado;
 }
 
@@ -47,19 +47,19 @@ class MotorEnlace : public QObject {
   void rearmar();
   std::optional<std::int64_t> proximoVencimiento() const;
 
-  secuencias::Consola& consola() { return *consola_; }
+  sequences::Consola& consola() { return *consola_; }
   link::Transporte& transporte() { return *transporte_; }
   // The simulated panel's transport, or nullptr with the real link.
-  simulador::TransporteSimulado* simulado() const { return simulado_; }
+  simulator::TransporteSimulado* simulado() const { return simulado_; }
 
  private:
   void alEvento(const link::Evento& e);
 
   Despertador despertador_;
   std::unique_ptr<link::Transporte> transporte_;
-  simulador::TransporteSimulado* simulado_ = nullptr;
+  simulator::TransporteSimulado* simulado_ = nullptr;
   std::unique_ptr<link::Transporte> vigilante_;  // what the console talks to
-  std::unique_ptr<secuencias::Consola> consola_;
+  std::unique_ptr<sequences::Consola> consola_;
   bool conectado_ = false;
   bool venciendo_ = false;
 };

@@ -11,7 +11,7 @@
 #include <QDateTime>
 #include <QSqlQuery>
 
-#include "reading/decodificar.h"
+#include "core/reading/decodificar.h"
 #include "sites/esquema.h"
 
 namespace orda::sites {
@@ -245,7 +245,7 @@ config::Configuracion aliasDelSitio(Biblioteca& b, std::int64_t sitio) {
   config::Configuracion cfg;
   const std::vector<Version> v = b.versiones(sitio);
   if (v.empty()) return cfg;
-  if (auto img = b.imagenVersion(sitio, v.front().id)) lectura::decodificarImagen(*img, cfg);
+  if (auto img = b.imagenVersion(sitio, v.front().id)) reading::decodificarImagen(*img, cfg);
   return cfg;
 }
 

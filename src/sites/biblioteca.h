@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "config/configuracion.h"
-#include "history/memoria.h"
-#include "imagen/imagen.h"
+#include "core/config/configuracion.h"
+#include "core/history/memoria.h"
+#include "core/imagen/imagen.h"
 #include "sites/conexion.h"
 #include "sites/destino.h"
 

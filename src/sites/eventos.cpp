@@ -5,7 +5,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include "history/descripcion.h"
+#include "core/history/descripcion.h"
 #include "sites/biblioteca.h"
 
 namespace orda::sites {

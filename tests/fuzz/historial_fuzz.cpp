@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <span>
 
-#include "config/tablas.h"
-#include "history/filas.h"
+#include "core/config/tablas.h"
+#include "core/history/filas.h"
 
 #include "exigir.h"
 

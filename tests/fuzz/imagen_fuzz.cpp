@@ -8,10 +8,10 @@
 #include <fstream>
 #include <string>
 
-#include "config/configuracion.h"
-#include "files/archivos.h"
-#include "programming/aprogramar.h"
-#include "reading/decodificar.h"
+#include "core/config/configuracion.h"
+#include "core/files/archivos.h"
+#include "core/programming/aprogramar.h"
+#include "core/reading/decodificar.h"
 
 #include "exigir.h"
 
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) 
   }
   orda::imagen::ImagenMemoria img;
   img.fill(0x5A);
-  const auto error = orda::archivos::leerImagen(rutaTemporal(), img);
+  const auto error = orda::files::leerImagen(rutaTemporal(), img);
   if (n < orda::imagen::kTamanoImagen) {
     exigir(error.has_value(), "a short file must be refused");
     exigir(img[0] == 0x5A && img[12288] == 0x5A, "a refused file must leave the image as it was");
@@ -42,16 +42,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) 
   exigir(!error.has_value(), "a full-size file must load");
 
   orda::config::Configuracion cfg;
-  orda::lectura::decodificarImagen(img, cfg);
-  orda::lectura::restaurarClave(img, cfg);
+  orda::reading::decodificarImagen(img, cfg);
+  orda::reading::restaurarClave(img, cfg);
   orda::imagen::ImagenMemoria guardada = img;
-  const auto corrida = orda::programacion::aProgramar(cfg, guardada);
+  const auto corrida = orda::programming::aProgramar(cfg, guardada);
   if (!corrida.detenida()) {
-    exigir(corrida.reportes.size() == orda::programacion::kCantidadReportes, "a complete run has 54 reports");
+    exigir(corrida.reportes.size() == orda::programming::kCantidadReportes, "a complete run has 54 reports");
     // What was saved reads back to the same tables.
     orda::config::Configuracion otra = cfg;
-    orda::lectura::decodificarImagen(guardada, otra);
-    orda::lectura::restaurarClave(guardada, otra);
+    orda::reading::decodificarImagen(guardada, otra);
+    orda::reading::restaurarClave(guardada, otra);
     exigir(otra.entradas == cfg.entradas && otra.salidas == cfg.salidas, "a saved image decodes to its tables");
   } else {
     exigir(guardada == img, "a stopped run leaves the image untouched");

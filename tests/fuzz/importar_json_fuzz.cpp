@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "config/configuracion.h"
-#include "imagen/imagen.h"
+#include "core/config/configuracion.h"
+#include "core/imagen/imagen.h"
 #include "json/configuracion_json.h"
-#include "programming/aprogramar.h"
+#include "core/programming/aprogramar.h"
 
 #include "exigir.h"
 
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) 
 
   orda::imagen::ImagenMemoria imagen{};
   const orda::imagen::ImagenMemoria antes = imagen;
-  const auto corrida = orda::programacion::aProgramar(cfg, imagen);
+  const auto corrida = orda::programming::aProgramar(cfg, imagen);
   if (corrida.detenida()) exigir(imagen == antes, "una corrida detenida no toca la imagen");
   return 0;
 }

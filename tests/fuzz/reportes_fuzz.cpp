@@ -9,11 +9,11 @@
 #include <deque>
 #include <string>
 
-#include "config/configuracion.h"
-#include "imagen/imagen.h"
-#include "link/oyente.h"
-#include "link/transporte.h"
-#include "sequences/consola.h"
+#include "core/config/configuracion.h"
+#include "core/imagen/imagen.h"
+#include "core/link/oyente.h"
+#include "core/link/transporte.h"
+#include "core/sequences/consola.h"
 
 #include "exigir.h"
 
@@ -60,7 +60,7 @@ struct Prueba {
   link::OyenteEnlace oyente;
   config::Configuracion cfg;
   imagen::ImagenMemoria img{};
-  secuencias::Consola consola{transporte, oyente, cfg, img, 0};
+  sequences::Consola consola{transporte, oyente, cfg, img, 0};
 
   void revisar() {
     const link::Volcado& v = consola.enlace().volcado();
@@ -95,7 +95,7 @@ struct Prueba {
   }
 
   void comando(Lector& in) {
-    static const programacion::FechaHora kAhora{2025, 12, 31, 23, 59, 59};
+    static const programming::FechaHora kAhora{2025, 12, 31, 23, 59, 59};
     switch (in.byte() % 9) {
       case 0: consola.leerProgramacion(ahora, in.byte() % 2 == 0); break;
       case 1: consola.refrescarHistorial(ahora); break;

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "texto/cp1252.h"
-#include "texto/numero.h"
+#include "core/texto/cp1252.h"
+#include "core/texto/numero.h"
 
 #include "exigir.h"
 

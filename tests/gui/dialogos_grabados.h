@@ -4,7 +4,7 @@
 #include <deque>
 #include <vector>
 
-#include "comun/dialogos.h"
+#include "gui/comun/dialogos.h"
 
 namespace orda::gui {
 

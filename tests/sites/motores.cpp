@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QUuid>
 
-#include "history/memoria.h"
+#include "core/history/memoria.h"
 #include "sites/conexion.h"
 
 namespace orda::sites::pruebas {

@@ -1,6 +1,6 @@
-#include "config/alternar.h"
+#include "core/config/alternar.h"
 
-#include "config/tablas.h"
+#include "core/config/tablas.h"
 
 namespace orda::config {
 

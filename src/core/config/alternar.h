@@ -1,6 +1,6 @@
 #pragma once
 // What a click or Space does to a mark or input-type cell.
-#include "config/tabla.h"
+#include "core/config/tabla.h"
 
 namespace orda::config {
 

@@ -1,7 +1,7 @@
-#include "config/configuracion.h"
+#include "core/config/configuracion.h"
 
-#include "config/tablas.h"
-#include "texto/cp1252.h"
+#include "core/config/tablas.h"
+#include "core/texto/cp1252.h"
 
 namespace orda::config {
 

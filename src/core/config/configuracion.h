@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "config/especiales.h"
-#include "config/globales.h"
-#include "config/tabla.h"
+#include "core/config/especiales.h"
+#include "core/config/globales.h"
+#include "core/config/tabla.h"
 
 namespace orda::config {
 

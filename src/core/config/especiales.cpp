@@ -1,4 +1,4 @@
-#include "config/especiales.h"
+#include "core/config/especiales.h"
 
 #include <stdexcept>
 

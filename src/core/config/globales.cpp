@@ -1,7 +1,7 @@
-#include "config/globales.h"
+#include "core/config/globales.h"
 
-#include "texto/cp1252.h"
-#include "texto/numero.h"
+#include "core/texto/cp1252.h"
+#include "core/texto/numero.h"
 
 namespace orda::config {
 

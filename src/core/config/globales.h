@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "config/validacion.h"
+#include "core/config/validacion.h"
 
 namespace orda::config {
 

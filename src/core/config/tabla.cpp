@@ -1,4 +1,4 @@
-#include "config/tabla.h"
+#include "core/config/tabla.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "config/tablas.h"
+#include "core/config/tablas.h"
 
 #include <string>
 

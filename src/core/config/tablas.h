@@ -1,6 +1,6 @@
 #pragma once
 // The three configuration tables with their columns, headers and defaults.
-#include "config/tabla.h"
+#include "core/config/tabla.h"
 
 namespace orda::config {
 

@@ -1,8 +1,8 @@
-#include "config/validacion.h"
+#include "core/config/validacion.h"
 
-#include "config/tablas.h"
-#include "texto/cp1252.h"
-#include "texto/numero.h"
+#include "core/config/tablas.h"
+#include "core/texto/cp1252.h"
+#include "core/texto/numero.h"
 
 namespace orda::config {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "config/tabla.h"
+#include "core/config/tabla.h"
 
 namespace orda::config {
 

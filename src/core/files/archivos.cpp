@@ -1,4 +1,4 @@
-#include "files/archivos.h"
+#include "core/files/archivos.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -6,10 +6,10 @@
 #include <random>
 #include <system_error>
 
-#include "files/mensajes.h"
-#include "texto/cp1252.h"
+#include "core/files/mensajes.h"
+#include "core/texto/cp1252.h"
 
-namespace orda::archivos {
+namespace orda::files {
 
 namespace fs = std::filesystem;
 
@@ -120,4 +120,4 @@ std::string tituloVentana(std::string_view ruta) {
   return "Ordavix - " + texto::mayusculas(nombreDeArchivo(ruta));
 }
 
-}  // namespace orda::archivos
+}  // namespace orda::files

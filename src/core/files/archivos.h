@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "imagen/imagen.h"
+#include "core/imagen/imagen.h"
 
-namespace orda::archivos {
+namespace orda::files {
 
 // Writes the whole image to `ruta` through a temporary file in the same
 // folder that is then renamed over it, so a failed save leaves the old file
@@ -30,4 +30,4 @@ std::string tituloVentana(std::string_view ruta);
 // The file name part of a path, after its last '/' or '\'.
 std::string_view nombreDeArchivo(std::string_view ruta);
 
-}  // namespace orda::archivos
+}  // namespace orda::files

@@ -1,10 +1,10 @@
-#include "files/mensajes.h"
+#include "core/files/mensajes.h"
 
 #include <array>
 #include <system_error>
 #include <utility>
 
-namespace orda::archivos {
+namespace orda::files {
 
 namespace {
 
@@ -38,4 +38,4 @@ std::string motivoDelSistema(int error) {
   return ec.message();
 }
 
-}  // namespace orda::archivos
+}  // namespace orda::files

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-namespace orda::archivos {
+namespace orda::files {
 
 inline constexpr const char* kPrefijoLectura = "No se pudo leer el archivo: ";
 inline constexpr const char* kPrefijoEscritura = "No se pudo guardar el archivo: ";
@@ -14,4 +14,4 @@ std::string mensajeTamano(std::uintmax_t bytes);
 // The system's reason for an errno value, in Spanish for the usual ones.
 std::string motivoDelSistema(int error);
 
-}  // namespace orda::archivos
+}  // namespace orda::files

@@ -1,4 +1,4 @@
-#include "history/csv.h"
+#include "core/history/csv.h"
 
 namespace orda::history {
 

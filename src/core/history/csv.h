@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "history/filas.h"
+#include "core/history/filas.h"
 
 namespace orda::history {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "config/tabla.h"
+#include "core/config/tabla.h"
 
 namespace orda::history {
 

@@ -1,6 +1,6 @@
-#include "history/filas.h"
+#include "core/history/filas.h"
 
-#include "history/descripcion.h"
+#include "core/history/descripcion.h"
 
 namespace orda::history {
 

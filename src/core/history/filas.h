@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "config/tabla.h"
-#include "history/memoria.h"
+#include "core/config/tabla.h"
+#include "core/history/memoria.h"
 
 namespace orda::history {
 

@@ -1,6 +1,6 @@
-#include "history/memoria.h"
+#include "core/history/memoria.h"
 
-#include "imagen/codificacion.h"
+#include "core/imagen/codificacion.h"
 
 namespace orda::history {
 

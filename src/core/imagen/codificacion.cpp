@@ -1,12 +1,12 @@
-#include "imagen/codificacion.h"
+#include "core/imagen/codificacion.h"
 
 #include <bit>
 #include <charconv>
 #include <cmath>
 #include <limits>
 
-#include "texto/cp1252.h"
-#include "texto/numero.h"
+#include "core/texto/cp1252.h"
+#include "core/texto/numero.h"
 
 namespace orda::imagen {
 

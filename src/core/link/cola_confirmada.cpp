@@ -1,4 +1,4 @@
-#include "link/cola_confirmada.h"
+#include "core/link/cola_confirmada.h"
 
 namespace orda::link {
 

@@ -7,7 +7,7 @@
 #include <deque>
 #include <optional>
 
-#include "link/reporte.h"
+#include "core/link/reporte.h"
 
 namespace orda::link {
 

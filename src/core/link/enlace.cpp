@@ -1,6 +1,6 @@
-#include "link/enlace.h"
+#include "core/link/enlace.h"
 
-#include "link/textos.h"
+#include "core/link/textos.h"
 
 namespace orda::link {
 

@@ -9,12 +9,12 @@
 #include <string>
 #include <string_view>
 
-#include "imagen/imagen.h"
-#include "link/cola_confirmada.h"
-#include "link/oyente.h"
-#include "link/reporte.h"
-#include "link/senal.h"
-#include "link/transporte.h"
+#include "core/imagen/imagen.h"
+#include "core/link/cola_confirmada.h"
+#include "core/link/oyente.h"
+#include "core/link/reporte.h"
+#include "core/link/senal.h"
+#include "core/link/transporte.h"
 
 namespace orda::link {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "link/textos.h"
+#include "core/link/textos.h"
 
 namespace orda::link {
 

@@ -5,10 +5,10 @@
 #include <limits>
 #include <vector>
 
-#include "link/enlace.h"
-#include "link/textos.h"
-#include "texto/cp1252.h"
-#include "texto/numero.h"
+#include "core/link/enlace.h"
+#include "core/link/textos.h"
+#include "core/texto/cp1252.h"
+#include "core/texto/numero.h"
 
 namespace orda::link {
 

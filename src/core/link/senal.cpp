@@ -1,6 +1,6 @@
-#include "link/senal.h"
+#include "core/link/senal.h"
 
-#include "link/textos.h"
+#include "core/link/textos.h"
 
 namespace orda::link {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "link/reporte.h"
+#include "core/link/reporte.h"
 
 namespace orda::link {
 

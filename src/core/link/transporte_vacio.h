@@ -2,7 +2,7 @@
 // A bus with no panel on it: nothing is ever plugged, nothing is read, every
 // write is lost. `Connect` answers as told, so that a bus that cannot even be
 // opened can be stood for too.
-#include "link/transporte.h"
+#include "core/link/transporte.h"
 
 namespace orda::link {
 

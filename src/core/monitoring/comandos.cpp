@@ -1,8 +1,8 @@
-#include "monitoring/comandos.h"
+#include "core/monitoring/comandos.h"
 
-#include "texto/cp1252.h"
+#include "core/texto/cp1252.h"
 
-namespace orda::monitoreo {
+namespace orda::monitoring {
 
 namespace {
 
@@ -64,4 +64,4 @@ link::Reporte reporteForzarSalida(int indice) {
   return r;
 }
 
-}  // namespace orda::monitoreo
+}  // namespace orda::monitoring

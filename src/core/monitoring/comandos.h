@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "link/oyente.h"
-#include "link/reporte.h"
+#include "core/link/oyente.h"
+#include "core/link/reporte.h"
 
-namespace orda::monitoreo {
+namespace orda::monitoring {
 
 // Text, CR and the closing 0 must end by byte 64.
 inline constexpr std::size_t kLargoMaximoComando = 61;
@@ -40,4 +40,4 @@ std::optional<link::Reporte> reporteComando(std::string_view texto);
 // Forcing output `indice` + 1 (indice 0..3): "t", "s" and the output's digit.
 link::Reporte reporteForzarSalida(int indice);
 
-}  // namespace orda::monitoreo
+}  // namespace orda::monitoring

@@ -1,8 +1,8 @@
-#include "monitoring/grafico.h"
+#include "core/monitoring/grafico.h"
 
 #include <algorithm>
 
-namespace orda::monitoreo {
+namespace orda::monitoring {
 
 double valorPantalla(std::int16_t muestra) { return 6.0 / 5.0 * muestra - kEscalaPantalla / 10.0; }
 
@@ -26,4 +26,4 @@ Trazo trazar(const HistorialMuestras& historial, const AreaGrafico& area) {
   return t;
 }
 
-}  // namespace orda::monitoreo
+}  // namespace orda::monitoring

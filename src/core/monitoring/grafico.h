@@ -5,9 +5,9 @@
 #include <array>
 #include <cstdint>
 
-#include "link/oyente.h"
+#include "core/link/oyente.h"
 
-namespace orda::monitoreo {
+namespace orda::monitoring {
 
 inline constexpr int kMuestras = 401;
 inline constexpr double kEscalaPantalla = 1024.0;
@@ -54,4 +54,4 @@ Punto puntoMuestra(int x, std::int16_t muestra, const AreaGrafico& area);
 using Trazo = std::array<Punto, kMuestras>;
 Trazo trazar(const HistorialMuestras& historial, const AreaGrafico& area);
 
-}  // namespace orda::monitoreo
+}  // namespace orda::monitoring

@@ -1,13 +1,13 @@
-#include "monitoring/grafico_cursores.h"
+#include "core/monitoring/grafico_cursores.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
-#include "config/tablas.h"
-#include "texto/numero.h"
+#include "core/config/tablas.h"
+#include "core/texto/numero.h"
 
-namespace orda::monitoreo {
+namespace orda::monitoring {
 
 Cursores cursoresIniciales(double alto) { return {0, alto}; }
 
@@ -79,4 +79,4 @@ LecturaEscalada lecturaEscalada(double voltaje, const config::Tabla& entradas, i
 
 std::string textoFallo(const FalloLectura& f) { return "Error " + std::to_string(f.numero) + ": " + f.mensaje; }
 
-}  // namespace orda::monitoreo
+}  // namespace orda::monitoring

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "config/tabla.h"
+#include "core/config/tabla.h"
 
-namespace orda::monitoreo {
+namespace orda::monitoring {
 
 inline constexpr double kVoltiosPlenos = 3.3;  // the top of the plot
 
@@ -60,4 +60,4 @@ LecturaEscalada lecturaEscalada(double voltaje, const config::Tabla& entradas, i
 // "Error 6: Desbordamiento".
 std::string textoFallo(const FalloLectura& f);
 
-}  // namespace orda::monitoreo
+}  // namespace orda::monitoring

@@ -1,11 +1,11 @@
-#include "monitoring/grafico_lamparas.h"
+#include "core/monitoring/grafico_lamparas.h"
 
 #include <array>
 #include <utility>
 
-#include "config/tablas.h"
+#include "core/config/tablas.h"
 
-namespace orda::monitoreo {
+namespace orda::monitoring {
 
 namespace {
 
@@ -47,4 +47,4 @@ std::string aliasLampara(const config::Tabla& tabla, int indice) {
   return tabla.existe(fila, config::colEntradas::kAlias) ? tabla.texto(fila, config::colEntradas::kAlias) : std::string();
 }
 
-}  // namespace orda::monitoreo
+}  // namespace orda::monitoring

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "config/tabla.h"
+#include "core/config/tabla.h"
 
-namespace orda::monitoreo {
+namespace orda::monitoring {
 
 namespace lamparas {
 inline constexpr std::string_view kSinCanal = "LED_APAGADO_SC";
@@ -38,4 +38,4 @@ inline bool lamparaResponde(std::string_view clave) { return clave != lamparas::
 // The alias of input or output indice + 1 (row indice + 3, column 1).
 std::string aliasLampara(const config::Tabla& tabla, int indice);
 
-}  // namespace orda::monitoreo
+}  // namespace orda::monitoring

@@ -1,6 +1,6 @@
-#include "monitoring/tendencia.h"
+#include "core/monitoring/tendencia.h"
 
-namespace orda::monitoreo {
+namespace orda::monitoring {
 
 void SondeoTendencia::ponerCanal(int canal, std::int64_t ahoraMs) {
   canal_ = canal;
@@ -20,4 +20,4 @@ std::optional<std::string_view> SondeoTendencia::alVencer(std::int64_t ahoraMs, 
   return pedido;
 }
 
-}  // namespace orda::monitoreo
+}  // namespace orda::monitoring

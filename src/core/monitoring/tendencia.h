@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-namespace orda::monitoreo {
+namespace orda::monitoring {
 
 inline constexpr std::int64_t kPeriodoTendenciaMs = 50;
 
@@ -26,4 +26,4 @@ class SondeoTendencia {
   std::optional<std::int64_t> proximo_;
 };
 
-}  // namespace orda::monitoreo
+}  // namespace orda::monitoring

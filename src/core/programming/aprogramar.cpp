@@ -1,10 +1,10 @@
-#include "programming/aprogramar.h"
+#include "core/programming/aprogramar.h"
 
 #include <algorithm>
 
-#include "programming/corrida.h"
+#include "core/programming/corrida.h"
 
-namespace orda::programacion {
+namespace orda::programming {
 
 bool CorridaProgramacion::detenida() const {
   return std::any_of(errores.begin(), errores.end(), [](const ErrorCodificacion& e) { return e.detiene; });
@@ -69,4 +69,4 @@ CorridaProgramacion aProgramar(config::Configuracion& cfg, imagen::ImagenMemoria
   return r;
 }
 
-}  // namespace orda::programacion
+}  // namespace orda::programming

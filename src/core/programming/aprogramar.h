@@ -3,12 +3,12 @@
 // image and into the record reports that write it into the panel.
 #include <vector>
 
-#include "config/configuracion.h"
-#include "imagen/imagen.h"
-#include "link/reporte.h"
-#include "programming/errores.h"
+#include "core/config/configuracion.h"
+#include "core/imagen/imagen.h"
+#include "core/link/reporte.h"
+#include "core/programming/errores.h"
 
-namespace orda::programacion {
+namespace orda::programming {
 
 // Commands of the record reports.
 inline constexpr std::uint8_t kCmdEntrada = 21;
@@ -44,4 +44,4 @@ struct CorridaProgramacion {
 // error on an edited value leaves `imagenMemoria` untouched.
 CorridaProgramacion aProgramar(config::Configuracion& cfg, imagen::ImagenMemoria& imagenMemoria);
 
-}  // namespace orda::programacion
+}  // namespace orda::programming

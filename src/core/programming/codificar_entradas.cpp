@@ -1,12 +1,12 @@
 // progEntradas and progSMSentradas: the eight input records and their texts.
-#include "config/alternar.h"
-#include "config/tablas.h"
-#include "imagen/codificacion.h"
-#include "programming/aprogramar.h"
-#include "programming/corrida.h"
-#include "texto/numero.h"
+#include "core/config/alternar.h"
+#include "core/config/tablas.h"
+#include "core/imagen/codificacion.h"
+#include "core/programming/aprogramar.h"
+#include "core/programming/corrida.h"
+#include "core/texto/numero.h"
 
-namespace orda::programacion {
+namespace orda::programming {
 
 namespace {
 
@@ -82,4 +82,4 @@ void progSMSentradas(const config::Configuracion& cfg, Corrida& c) {
   }
 }
 
-}  // namespace orda::programacion
+}  // namespace orda::programming

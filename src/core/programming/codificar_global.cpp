@@ -1,13 +1,13 @@
 // mProgGlobal: the global block, the daily SMS text and the fixed texts.
-#include "config/especiales.h"
-#include "config/globales.h"
-#include "imagen/codificacion.h"
-#include "programming/aprogramar.h"
-#include "programming/corrida.h"
-#include "texto/cp1252.h"
-#include "texto/numero.h"
+#include "core/config/especiales.h"
+#include "core/config/globales.h"
+#include "core/imagen/codificacion.h"
+#include "core/programming/aprogramar.h"
+#include "core/programming/corrida.h"
+#include "core/texto/cp1252.h"
+#include "core/texto/numero.h"
 
-namespace orda::programacion {
+namespace orda::programming {
 
 namespace {
 
@@ -86,4 +86,4 @@ void mProgGlobal(const config::Configuracion& cfg, Corrida& c) {
   }
 }
 
-}  // namespace orda::programacion
+}  // namespace orda::programming

@@ -1,9 +1,9 @@
 // progNumTel and progSalidas: the phone list and the four outputs.
-#include "config/tablas.h"
-#include "programming/aprogramar.h"
-#include "programming/corrida.h"
+#include "core/config/tablas.h"
+#include "core/programming/aprogramar.h"
+#include "core/programming/corrida.h"
 
-namespace orda::programacion {
+namespace orda::programming {
 
 using config::Tabla;
 
@@ -43,4 +43,4 @@ void progSalidas(const config::Configuracion& cfg, Corrida& c) {
   }
 }
 
-}  // namespace orda::programacion
+}  // namespace orda::programming

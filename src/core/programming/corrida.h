@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "config/configuracion.h"
-#include "imagen/imagen.h"
-#include "link/reporte.h"
-#include "programming/errores.h"
-#include "programming/registro.h"
+#include "core/config/configuracion.h"
+#include "core/imagen/imagen.h"
+#include "core/link/reporte.h"
+#include "core/programming/errores.h"
+#include "core/programming/registro.h"
 
-namespace orda::programacion {
+namespace orda::programming {
 
 struct Corrida {
   imagen::ImagenMemoria imagen;
@@ -32,4 +32,4 @@ void progSalidas(const config::Configuracion& cfg, Corrida& c);
 // "Programación de Entradas: entrada 3, «Retardo de activación [mseg]»"
 std::string ubicacionCelda(const config::Tabla& t, int fila, int col);
 
-}  // namespace orda::programacion
+}  // namespace orda::programming

@@ -3,7 +3,7 @@
 // would have: a number, a description, and the routine it happened in.
 #include <string>
 
-namespace orda::programacion {
+namespace orda::programming {
 
 inline constexpr int kErrorDesbordamiento = 6;
 inline constexpr const char* kTextoDesbordamiento = "Desbordamiento";
@@ -27,4 +27,4 @@ struct ErrorCodificacion {
 // Title of the error box of each encoding routine.
 std::string tituloError(const std::string& rutina);
 
-}  // namespace orda::programacion
+}  // namespace orda::programming

@@ -1,10 +1,10 @@
-#include "programming/registro.h"
+#include "core/programming/registro.h"
 
-#include "imagen/codificacion.h"
-#include "texto/cp1252.h"
-#include "texto/numero.h"
+#include "core/imagen/codificacion.h"
+#include "core/texto/cp1252.h"
+#include "core/texto/numero.h"
 
-namespace orda::programacion {
+namespace orda::programming {
 
 std::optional<int> Registro::texto(std::size_t offset, std::size_t n, std::string_view utf8) {
   const std::vector<std::uint8_t> b = texto::aCp1252(utf8);
@@ -38,4 +38,4 @@ std::string tituloError(const std::string& rutina) {
   return "Información de Error en " + rutina;
 }
 
-}  // namespace orda::programacion
+}  // namespace orda::programming

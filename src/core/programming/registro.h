@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "programming/errores.h"
+#include "core/programming/errores.h"
 
-namespace orda::programacion {
+namespace orda::programming {
 
 class Registro {
  public:
@@ -35,4 +35,4 @@ class Registro {
   std::array<std::uint8_t, 64> bytes_{};
 };
 
-}  // namespace orda::programacion
+}  // namespace orda::programming

@@ -1,8 +1,8 @@
-#include "programming/reloj.h"
+#include "core/programming/reloj.h"
 
-#include "imagen/codificacion.h"
+#include "core/imagen/codificacion.h"
 
-namespace orda::programacion {
+namespace orda::programming {
 
 namespace {
 
@@ -22,4 +22,4 @@ link::Reporte reporteReloj(char letra, int a, int b, int c) {
 link::Reporte reporteHora(const FechaHora& t) { return reporteReloj('H', t.hora, t.minuto, t.segundo); }
 link::Reporte reporteFecha(const FechaHora& t) { return reporteReloj('F', t.dia, t.mes, t.anio % 100); }
 
-}  // namespace orda::programacion
+}  // namespace orda::programming

@@ -1,9 +1,9 @@
 #pragma once
 // The clock commands that start every programming run: "cH" with hour,
 // minute and second, then "cF" with day, month and year, each in BCD.
-#include "link/reporte.h"
+#include "core/link/reporte.h"
 
-namespace orda::programacion {
+namespace orda::programming {
 
 struct FechaHora {
   int anio, mes, dia, hora, minuto, segundo;
@@ -12,4 +12,4 @@ struct FechaHora {
 link::Reporte reporteHora(const FechaHora& t);
 link::Reporte reporteFecha(const FechaHora& t);
 
-}  // namespace orda::programacion
+}  // namespace orda::programming

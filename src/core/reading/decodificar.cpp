@@ -1,11 +1,11 @@
-#include "reading/decodificar.h"
+#include "core/reading/decodificar.h"
 
-#include "config/alternar.h"
-#include "config/tablas.h"
-#include "imagen/codificacion.h"
-#include "texto/cp1252.h"
+#include "core/config/alternar.h"
+#include "core/config/tablas.h"
+#include "core/imagen/codificacion.h"
+#include "core/texto/cp1252.h"
 
-namespace orda::lectura {
+namespace orda::reading {
 
 namespace {
 
@@ -160,4 +160,4 @@ void restaurarClave(const img::ImagenMemoria& m, config::Configuracion& cfg) {
   cfg.globales.text[config::caja::kClave] = leerTexto(m, img::kGlobal.inicio(0) + 46, 8);
 }
 
-}  // namespace orda::lectura
+}  // namespace orda::reading

@@ -3,10 +3,10 @@
 // used after a panel read and after opening a file.
 #include <string>
 
-#include "config/configuracion.h"
-#include "imagen/imagen.h"
+#include "core/config/configuracion.h"
+#include "core/imagen/imagen.h"
 
-namespace orda::lectura {
+namespace orda::reading {
 
 // Bytes from `inicio` up to the first NUL, at most n, as Windows-1252 text.
 std::string leerTexto(const imagen::ImagenMemoria& img, std::size_t inicio, std::size_t n);
@@ -28,4 +28,4 @@ void decodificarImagen(const imagen::ImagenMemoria& img, config::Configuracion& 
 // programming it again keeps it.
 void restaurarClave(const imagen::ImagenMemoria& img, config::Configuracion& cfg);
 
-}  // namespace orda::lectura
+}  // namespace orda::reading

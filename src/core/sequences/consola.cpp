@@ -1,13 +1,13 @@
-#include "sequences/consola.h"
+#include "core/sequences/consola.h"
 
 #include <algorithm>
 
-#include "config/tablas.h"
-#include "link/senal.h"
-#include "link/textos.h"
-#include "reading/decodificar.h"
+#include "core/config/tablas.h"
+#include "core/link/senal.h"
+#include "core/link/textos.h"
+#include "core/reading/decodificar.h"
 
-namespace orda::secuencias {
+namespace orda::sequences {
 
 namespace {
 
@@ -165,7 +165,7 @@ void Consola::terminarLectura(EstadoEspera estado, std::int64_t ahoraMs) {
                                 sinRespuesta ? FinSecuencia::SinRespuesta : FinSecuencia::Interrumpida, 0});
     return;
   }
-  lectura::decodificarImagen(imagenMemoria_, cfg_);
+  reading::decodificarImagen(imagenMemoria_, cfg_);
   oyente_.textoPanel(link::kPanelVersion, config::textoVersion(cfg_.versionPanel));
   oyente_.textoPanel(link::kPanelSerial, config::textoSerial(cfg_.serialPanel));
   // The history request goes out first so that nothing can slip in between;
@@ -192,4 +192,4 @@ void Consola::error(const std::string& texto) {
   oyente_.mostrarError(texto, link::textos::kTituloSecuencias, link::Icono::Exclamacion);
 }
 
-}  // namespace orda::secuencias
+}  // namespace orda::sequences

@@ -19,17 +19,17 @@
 #include <string>
 #include <string_view>
 
-#include "config/configuracion.h"
-#include "imagen/imagen.h"
-#include "link/enlace.h"
-#include "link/oyente.h"
-#include "link/transporte.h"
-#include "monitoring/tendencia.h"
-#include "programming/reloj.h"
-#include "sequences/envio_programacion.h"
-#include "sequences/espera_volcado.h"
+#include "core/config/configuracion.h"
+#include "core/imagen/imagen.h"
+#include "core/link/enlace.h"
+#include "core/link/oyente.h"
+#include "core/link/transporte.h"
+#include "core/monitoring/tendencia.h"
+#include "core/programming/reloj.h"
+#include "core/sequences/envio_programacion.h"
+#include "core/sequences/espera_volcado.h"
 
-namespace orda::secuencias {
+namespace orda::sequences {
 
 enum class EstadoComando {
   Enviado,    // sent, or queued for the acknowledged sender ("cH")
@@ -73,11 +73,11 @@ class Consola {
   // encoder error shows its box and sends nothing), then the clock and the
   // 54 records go through the acknowledged sender. Ends through
   // secuenciaTerminada with the count of unacknowledged records.
-  bool programar(const programacion::FechaHora& ahora, std::int64_t ahoraMs);
+  bool programar(const programming::FechaHora& ahora, std::int64_t ahoraMs);
   // A file save: the image is built and only the two clock reports are
   // queued; nothing waits for them. False when the image must not be saved
   // (refused, or an encoder error).
-  bool prepararGuardado(const programacion::FechaHora& ahora, std::int64_t ahoraMs);
+  bool prepararGuardado(const programming::FechaHora& ahora, std::int64_t ahoraMs);
   // "Leer programación": "lt", the transfer, the decoders, then the history
   // retrieval (unless conHistorial is false).
   bool leerProgramacion(std::int64_t ahoraMs, bool conHistorial = true);
@@ -85,11 +85,11 @@ class Consola {
   bool refrescarHistorial(std::int64_t ahoraMs);
 
   // "Enviar" of the information window. `ahora` is the computer's clock, for "cH".
-  ResultadoComando enviarComando(std::string_view texto, const programacion::FechaHora& ahora,
+  ResultadoComando enviarComando(std::string_view texto, const programming::FechaHora& ahora,
                                  std::int64_t ahoraMs);
   // The clock commands (`Command3_Click`, `Command4_Click`).
-  bool enviarHora(const programacion::FechaHora& ahora, std::int64_t ahoraMs);
-  bool enviarFecha(const programacion::FechaHora& ahora, std::int64_t ahoraMs);
+  bool enviarHora(const programming::FechaHora& ahora, std::int64_t ahoraMs);
+  bool enviarFecha(const programming::FechaHora& ahora, std::int64_t ahoraMs);
   // Output lamp click (indice 0..3); nothing while no input is selected.
   bool forzarSalida(int indice, std::int64_t ahoraMs);
 
@@ -128,14 +128,14 @@ class Consola {
   void terminarLectura(EstadoEspera estado, std::int64_t ahoraMs);
   void terminarHistorial(EstadoEspera estado);
   void iniciarHistorial(std::int64_t ahoraMs);
-  bool codificar(bool enviar, const programacion::FechaHora& ahora, std::int64_t ahoraMs);
+  bool codificar(bool enviar, const programming::FechaHora& ahora, std::int64_t ahoraMs);
   void error(const std::string& texto);
 
   link::Enlace enlace_;
   link::OyenteEnlace& oyente_;
   config::Configuracion& cfg_;
   imagen::ImagenMemoria& imagenMemoria_;
-  monitoreo::SondeoTendencia tendencia_;
+  monitoring::SondeoTendencia tendencia_;
   std::int64_t proximaSenal_;
 
   Activa activa_ = Activa::Ninguna;
@@ -148,4 +148,4 @@ class Consola {
   bool instalada_ = false;
 };
 
-}  // namespace orda::secuencias
+}  // namespace orda::sequences

@@ -1,16 +1,16 @@
 // The commands the user starts: programming, saving, reading, the history,
 // typed and clock commands, output forcing, and the two polls' switches.
-#include "config/globales.h"
-#include "link/textos.h"
-#include "monitoring/comandos.h"
-#include "programming/aprogramar.h"
-#include "sequences/consola.h"
+#include "core/config/globales.h"
+#include "core/link/textos.h"
+#include "core/monitoring/comandos.h"
+#include "core/programming/aprogramar.h"
+#include "core/sequences/consola.h"
 
-namespace orda::secuencias {
+namespace orda::sequences {
 
-bool Consola::codificar(bool enviar, const programacion::FechaHora& ahora, std::int64_t ahoraMs) {
+bool Consola::codificar(bool enviar, const programming::FechaHora& ahora, std::int64_t ahoraMs) {
   if (rechazarSiOcupado()) return false;
-  programacion::CorridaProgramacion corrida = programacion::aProgramar(cfg_, imagenMemoria_);
+  programming::CorridaProgramacion corrida = programming::aProgramar(cfg_, imagenMemoria_);
   for (const auto& e : corrida.errores) {
     std::string texto = e.mensaje();
     if (!e.ubicacion.empty()) texto += "\n" + e.ubicacion;
@@ -25,8 +25,8 @@ bool Consola::codificar(bool enviar, const programacion::FechaHora& ahora, std::
   Turno turno(*this);
   link::ColaConfirmada& cola = enlace_.cola();
   cola.limpiarEsperando();
-  cola.encolar(programacion::reporteHora(ahora), ahoraMs);
-  cola.encolar(programacion::reporteFecha(ahora), ahoraMs);
+  cola.encolar(programming::reporteHora(ahora), ahoraMs);
+  cola.encolar(programming::reporteFecha(ahora), ahoraMs);
   if (enviar) {
     std::vector<EnvioProgramacion::Id> ids;
     ids.reserve(corrida.reportes.size());
@@ -38,11 +38,11 @@ bool Consola::codificar(bool enviar, const programacion::FechaHora& ahora, std::
   return true;
 }
 
-bool Consola::programar(const programacion::FechaHora& ahora, std::int64_t ahoraMs) {
+bool Consola::programar(const programming::FechaHora& ahora, std::int64_t ahoraMs) {
   return codificar(true, ahora, ahoraMs);
 }
 
-bool Consola::prepararGuardado(const programacion::FechaHora& ahora, std::int64_t ahoraMs) {
+bool Consola::prepararGuardado(const programming::FechaHora& ahora, std::int64_t ahoraMs) {
   return codificar(false, ahora, ahoraMs);
 }
 
@@ -72,19 +72,19 @@ void Consola::iniciarHistorial(std::int64_t ahoraMs) {
   activa_ = Activa::Historial;
   // As if typed: echoed into the device log, sent with its CR.
   oyente_.agregarAlRegistro("lh\r", link::kNegro);
-  enlace_.enviar(*monitoreo::reporteComando("lh"));
+  enlace_.enviar(*monitoring::reporteComando("lh"));
 }
 
-ResultadoComando Consola::enviarComando(std::string_view texto, const programacion::FechaHora& ahora,
+ResultadoComando Consola::enviarComando(std::string_view texto, const programming::FechaHora& ahora,
                                         std::int64_t ahoraMs) {
-  using monitoreo::AccionComando;
+  using monitoring::AccionComando;
   if (rechazarSiOcupado()) return {EstadoComando::Rechazado, std::string(texto), link::textos::kOperacionEnCurso};
   Turno turno(*this);
-  const monitoreo::Interpretacion in =
-      monitoreo::interpretarComando(texto, cfg_.globales.text[config::caja::kClave]);
+  const monitoring::Interpretacion in =
+      monitoring::interpretarComando(texto, cfg_.globales.text[config::caja::kClave]);
   std::optional<link::Reporte> reporte;
   if (in.accion == AccionComando::Enviar) {
-    reporte = monitoreo::reporteComando(in.texto);
+    reporte = monitoring::reporteComando(in.texto);
     if (!reporte) {
       // It would not fit one report: the panel would get it cut or run on.
       error(link::textos::kComandoLargo);
@@ -98,7 +98,7 @@ ResultadoComando Consola::enviarComando(std::string_view texto, const programaci
   EstadoComando estado = EstadoComando::Enviado;
   switch (in.accion) {
     case AccionComando::Hora:
-      enlace_.cola().encolar(programacion::reporteHora(ahora), ahoraMs);
+      enlace_.cola().encolar(programming::reporteHora(ahora), ahoraMs);
       break;
     case AccionComando::Local:
       estado = EstadoComando::Local;
@@ -112,18 +112,18 @@ ResultadoComando Consola::enviarComando(std::string_view texto, const programaci
   return {estado, in.texto, ""};
 }
 
-bool Consola::enviarHora(const programacion::FechaHora& ahora, std::int64_t ahoraMs) {
+bool Consola::enviarHora(const programming::FechaHora& ahora, std::int64_t ahoraMs) {
   if (rechazarSiOcupado()) return false;
   Turno turno(*this);
-  enlace_.cola().encolar(programacion::reporteHora(ahora), ahoraMs);
+  enlace_.cola().encolar(programming::reporteHora(ahora), ahoraMs);
   despues(ahoraMs);
   return true;
 }
 
-bool Consola::enviarFecha(const programacion::FechaHora& ahora, std::int64_t ahoraMs) {
+bool Consola::enviarFecha(const programming::FechaHora& ahora, std::int64_t ahoraMs) {
   if (rechazarSiOcupado()) return false;
   Turno turno(*this);
-  enlace_.cola().encolar(programacion::reporteFecha(ahora), ahoraMs);
+  enlace_.cola().encolar(programming::reporteFecha(ahora), ahoraMs);
   despues(ahoraMs);
   return true;
 }
@@ -133,7 +133,7 @@ bool Consola::forzarSalida(int indice, std::int64_t ahoraMs) {
   if (tendencia_.canal() == 0 || indice < 0 || indice > 3) return false;
   if (rechazarSiOcupado()) return false;
   Turno turno(*this);
-  enlace_.cola().encolar(monitoreo::reporteForzarSalida(indice), ahoraMs);
+  enlace_.cola().encolar(monitoring::reporteForzarSalida(indice), ahoraMs);
   despues(ahoraMs);
   return true;
 }
@@ -142,4 +142,4 @@ void Consola::seleccionarCanal(int canal, std::int64_t ahoraMs) { tendencia_.pon
 
 void Consola::alternarSenal() { enlace_.alternarSenal(); }
 
-}  // namespace orda::secuencias
+}  // namespace orda::sequences

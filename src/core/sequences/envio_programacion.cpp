@@ -1,8 +1,8 @@
-#include "sequences/envio_programacion.h"
+#include "core/sequences/envio_programacion.h"
 
 #include <algorithm>
 
-namespace orda::secuencias {
+namespace orda::sequences {
 
 EnvioProgramacion::EnvioProgramacion(std::vector<Id> registros)
     : registros_(std::move(registros)), confirmados_(registros_.size(), false) {}
@@ -39,4 +39,4 @@ int EnvioProgramacion::sinConfirmar() const {
   return static_cast<int>(std::count(confirmados_.begin(), confirmados_.end(), false));
 }
 
-}  // namespace orda::secuencias
+}  // namespace orda::sequences

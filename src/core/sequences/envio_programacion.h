@@ -6,9 +6,9 @@
 #include <optional>
 #include <vector>
 
-#include "link/cola_confirmada.h"
+#include "core/link/cola_confirmada.h"
 
-namespace orda::secuencias {
+namespace orda::sequences {
 
 class EnvioProgramacion {
  public:
@@ -37,4 +37,4 @@ class EnvioProgramacion {
   int enviados_ = 0;
 };
 
-}  // namespace orda::secuencias
+}  // namespace orda::sequences

@@ -1,6 +1,6 @@
-#include "sequences/espera_volcado.h"
+#include "core/sequences/espera_volcado.h"
 
-namespace orda::secuencias {
+namespace orda::sequences {
 
 EsperaVolcado::EsperaVolcado(std::uint8_t modo, const link::Volcado& volcado, std::int64_t ahoraMs)
     : modo_(modo),
@@ -29,4 +29,4 @@ std::optional<std::int64_t> EsperaVolcado::proximoVencimiento() const {
   return std::nullopt;
 }
 
-}  // namespace orda::secuencias
+}  // namespace orda::sequences

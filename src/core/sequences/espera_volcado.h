@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "link/enlace.h"
+#include "core/link/enlace.h"
 
-namespace orda::secuencias {
+namespace orda::sequences {
 
 inline constexpr std::int64_t kEsperaInicioMs = 2000;
 
@@ -31,4 +31,4 @@ class EsperaVolcado {
   EstadoEspera estado_ = EstadoEspera::EsperandoInicio;
 };
 
-}  // namespace orda::secuencias
+}  // namespace orda::sequences

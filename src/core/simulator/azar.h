@@ -3,7 +3,7 @@
 // generator, the same numbers on every platform for the same `semilla`.
 #include <cstdint>
 
-namespace orda::simulador {
+namespace orda::simulator {
 
 // SplitMix64 step: a well-mixed 64-bit value from any 64-bit input.
 constexpr std::uint64_t mezclar(std::uint64_t x) {
@@ -19,4 +19,4 @@ constexpr int sorteo(std::uint64_t semilla, std::uint64_t a, std::uint64_t b, st
   return static_cast<int>(h % static_cast<std::uint64_t>(n));
 }
 
-}  // namespace orda::simulador
+}  // namespace orda::simulator

@@ -1,15 +1,15 @@
-#include "simulator/demo.h"
+#include "core/simulator/demo.h"
 
 #include <algorithm>
 #include <array>
 #include <string>
 
-#include "config/tablas.h"
-#include "programming/aprogramar.h"
-#include "simulator/azar.h"
-#include "simulator/reloj_panel.h"
+#include "core/config/tablas.h"
+#include "core/programming/aprogramar.h"
+#include "core/simulator/azar.h"
+#include "core/simulator/reloj_panel.h"
 
-namespace orda::simulador {
+namespace orda::simulator {
 
 namespace {
 
@@ -205,7 +205,7 @@ Configuracion configuracionDemostracion() {
 MemoriaDatos memoriaDemostracion() {
   Configuracion c = configuracionDemostracion();
   imagen::ImagenMemoria img{};
-  programacion::aProgramar(c, img);
+  programming::aProgramar(c, img);
   MemoriaDatos m{};
   std::copy_n(img.begin(), m.size(), m.begin());
   return m;
@@ -229,4 +229,4 @@ void historialDemostracion(Historial& h, const FechaHora& encendido, std::uint64
   h.agregar(encendido, evento::kInicio, evento::kInicioAlimentacion);
 }
 
-}  // namespace orda::simulador
+}  // namespace orda::simulator

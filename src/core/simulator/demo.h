@@ -5,11 +5,11 @@
 // a siren, a yard light, a pump and a gate. docs/simulador.md lists it.
 #include <cstdint>
 
-#include "config/configuracion.h"
-#include "simulator/historial_panel.h"
-#include "simulator/memorias.h"
+#include "core/config/configuracion.h"
+#include "core/simulator/historial_panel.h"
+#include "core/simulator/memorias.h"
 
-namespace orda::simulador {
+namespace orda::simulator {
 
 inline constexpr const char* kVersionDemo = "202";
 inline constexpr const char* kSerialDemo = "12345";
@@ -23,4 +23,4 @@ MemoriaDatos memoriaDemostracion();
 // to a minute by `semilla`), ending with the power-up itself.
 void historialDemostracion(Historial& h, const FechaHora& encendido, std::uint64_t semilla);
 
-}  // namespace orda::simulador
+}  // namespace orda::simulator

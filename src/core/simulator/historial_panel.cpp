@@ -1,9 +1,9 @@
-#include "simulator/historial_panel.h"
+#include "core/simulator/historial_panel.h"
 
-#include "history/memoria.h"
-#include "imagen/codificacion.h"
+#include "core/history/memoria.h"
+#include "core/imagen/codificacion.h"
 
-namespace orda::simulador {
+namespace orda::simulator {
 
 Historial::Historial(const FechaHora& t) { formatear(t); }
 
@@ -37,4 +37,4 @@ void Historial::actualizarReferencia() {
   memoria_[9] = static_cast<std::uint8_t>(cantidad_ / history::kRegistrosPorBloque);
 }
 
-}  // namespace orda::simulador
+}  // namespace orda::simulator

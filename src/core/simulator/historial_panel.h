@@ -4,9 +4,9 @@
 // the panel formats it and notes the formatting before the new event.
 #include <cstdint>
 
-#include "simulator/memorias.h"
+#include "core/simulator/memorias.h"
 
-namespace orda::simulador {
+namespace orda::simulator {
 
 // Event codes the simulated panel logs.
 namespace evento {
@@ -39,4 +39,4 @@ class Historial {
   int cantidad_ = 0;
 };
 
-}  // namespace orda::simulador
+}  // namespace orda::simulator

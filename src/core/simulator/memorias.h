@@ -4,11 +4,11 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "programming/reloj.h"
+#include "core/programming/reloj.h"
 
-namespace orda::simulador {
+namespace orda::simulator {
 
-using programacion::FechaHora;
+using programming::FechaHora;
 
 inline constexpr std::size_t kTamanoDatos = 12288;
 inline constexpr std::size_t kTamanoHistorialPanel = 4096;
@@ -18,4 +18,4 @@ inline constexpr int kCantidadSalidas = 4;
 using MemoriaDatos = std::array<std::uint8_t, kTamanoDatos>;
 using MemoriaHistorial = std::array<std::uint8_t, kTamanoHistorialPanel>;
 
-}  // namespace orda::simulador
+}  // namespace orda::simulator

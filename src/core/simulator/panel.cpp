@@ -1,16 +1,16 @@
-#include "simulator/panel.h"
+#include "core/simulator/panel.h"
 
 #include <algorithm>
 
-#include "imagen/codificacion.h"
-#include "imagen/imagen.h"
-#include "programming/aprogramar.h"
-#include "simulator/azar.h"
-#include "simulator/demo.h"
-#include "simulator/respuestas.h"
-#include "texto/cp1252.h"
+#include "core/imagen/codificacion.h"
+#include "core/imagen/imagen.h"
+#include "core/programming/aprogramar.h"
+#include "core/simulator/azar.h"
+#include "core/simulator/demo.h"
+#include "core/simulator/respuestas.h"
+#include "core/texto/cp1252.h"
 
-namespace orda::simulador {
+namespace orda::simulator {
 
 namespace {
 
@@ -28,11 +28,11 @@ struct TipoRegistro {
   const char* nombre;
 };
 constexpr TipoRegistro kTiposRegistro[] = {
-    {programacion::kCmdEntrada, imagen::kEntradas, 8, "entrada"},
-    {programacion::kCmdSalida, imagen::kSalidas, 4, "salida"},
-    {programacion::kCmdGlobal, imagen::kGlobal, 1, "bloque global"},
-    {programacion::kCmdMensaje, imagen::kMensajes, imagen::kPrimerTextoFijo, "mensaje"},
-    {programacion::kCmdTelefono, imagen::kTelefonos, 10, "telefono"},
+    {programming::kCmdEntrada, imagen::kEntradas, 8, "entrada"},
+    {programming::kCmdSalida, imagen::kSalidas, 4, "salida"},
+    {programming::kCmdGlobal, imagen::kGlobal, 1, "bloque global"},
+    {programming::kCmdMensaje, imagen::kMensajes, imagen::kPrimerTextoFijo, "mensaje"},
+    {programming::kCmdTelefono, imagen::kTelefonos, 10, "telefono"},
 };
 
 }  // namespace
@@ -48,11 +48,11 @@ const std::vector<PanelSimulado::Comando>& PanelSimulado::comandos() {
       {'l', 't', &PanelSimulado::leerDatos},
       {'l', 'h', &PanelSimulado::leerHistorial},
       {'p', 'n', &PanelSimulado::proximoBloque},
-      {programacion::kCmdEntrada, 0, &PanelSimulado::grabarRegistro},
-      {programacion::kCmdSalida, 0, &PanelSimulado::grabarRegistro},
-      {programacion::kCmdGlobal, 0, &PanelSimulado::grabarRegistro},
-      {programacion::kCmdMensaje, 0, &PanelSimulado::grabarRegistro},
-      {programacion::kCmdTelefono, 0, &PanelSimulado::grabarRegistro},
+      {programming::kCmdEntrada, 0, &PanelSimulado::grabarRegistro},
+      {programming::kCmdSalida, 0, &PanelSimulado::grabarRegistro},
+      {programming::kCmdGlobal, 0, &PanelSimulado::grabarRegistro},
+      {programming::kCmdMensaje, 0, &PanelSimulado::grabarRegistro},
+      {programming::kCmdTelefono, 0, &PanelSimulado::grabarRegistro},
       {'c', 'H', &PanelSimulado::ponerHora},
       {'c', 'F', &PanelSimulado::ponerFecha},
       {'v', 'a', &PanelSimulado::valoresEntradas},
@@ -72,7 +72,7 @@ PanelSimulado::PanelSimulado(OpcionesPanel opciones, std::int64_t encendidoMs)
       zonas_(opciones.semilla, encendidoMs) {
   for (std::size_t s = 0; s < propios_.size(); ++s) {
     propios_[s].fill(0);
-    const std::vector<std::uint8_t> t = texto::aCp1252(programacion::kTextosFijos[s]);
+    const std::vector<std::uint8_t> t = texto::aCp1252(programming::kTextosFijos[s]);
     std::copy_n(t.begin(), std::min(t.size(), propios_[s].size() - 1), propios_[s].begin());
   }
   for (std::size_t i = 0; i < salidas_.size(); ++i) salidas_[i] = datos_[imagen::kSalidas.inicio(i)] == 1;
@@ -164,8 +164,8 @@ void PanelSimulado::grabarRegistro(const link::BufferReporte& in, std::int64_t a
     if (t.comando == in[1]) tipo = &t;
   }
   // The global block has one record; its index byte carries record byte 2.
-  const std::size_t indice = in[1] == programacion::kCmdGlobal ? 0 : in[2];
-  const bool propio = in[1] == programacion::kCmdMensaje && indice >= kPrimerSlotPropio &&
+  const std::size_t indice = in[1] == programming::kCmdGlobal ? 0 : in[2];
+  const bool propio = in[1] == programming::kCmdMensaje && indice >= kPrimerSlotPropio &&
                       indice < kPrimerSlotPropio + kCantidadTextosPropios;
   if (tipo == nullptr || (indice >= tipo->cantidad && !propio)) {
     r.push_back(reporteTexto("Registro fuera de rango: " + std::to_string(in[1]) + "/" + std::to_string(in[2])));
@@ -184,4 +184,4 @@ void PanelSimulado::grabarRegistro(const link::BufferReporte& in, std::int64_t a
   r.push_back(reporteTexto(std::string("Grabado: ") + tipo->nombre + (unico ? "" : " " + std::to_string(indice))));
 }
 
-}  // namespace orda::simulador
+}  // namespace orda::simulator

@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "link/reporte.h"
-#include "simulator/historial_panel.h"
-#include "simulator/memorias.h"
-#include "simulator/reloj_panel.h"
-#include "simulator/zonas.h"
+#include "core/link/reporte.h"
+#include "core/simulator/historial_panel.h"
+#include "core/simulator/memorias.h"
+#include "core/simulator/reloj_panel.h"
+#include "core/simulator/zonas.h"
 
-namespace orda::simulador {
+namespace orda::simulator {
 
 inline constexpr int kCantidadTextosPropios = 6;  // message slots 65..70
 inline constexpr std::size_t kPrimerSlotPropio = 65;
@@ -104,4 +104,4 @@ class PanelSimulado {
   std::int64_t ultimoRegistroMs_ = -1;   // last record command, to log one programming per run
 };
 
-}  // namespace orda::simulador
+}  // namespace orda::simulator

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <optional>
 
-#include "imagen/codificacion.h"
-#include "imagen/imagen.h"
-#include "simulator/panel.h"
-#include "simulator/respuestas.h"
+#include "core/imagen/codificacion.h"
+#include "core/imagen/imagen.h"
+#include "core/simulator/panel.h"
+#include "core/simulator/respuestas.h"
 
-namespace orda::simulador {
+namespace orda::simulator {
 
 namespace {
 
@@ -136,4 +136,4 @@ void PanelSimulado::avanzarSalidas(std::int64_t ahoraMs) {
   ultimoMinuto_ = std::max(ultimoMinuto_, minuto);
 }
 
-}  // namespace orda::simulador
+}  // namespace orda::simulator

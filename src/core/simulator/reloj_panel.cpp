@@ -1,6 +1,6 @@
-#include "simulator/reloj_panel.h"
+#include "core/simulator/reloj_panel.h"
 
-namespace orda::simulador {
+namespace orda::simulator {
 
 namespace {
 
@@ -86,4 +86,4 @@ bool RelojPanel::ponerFecha(std::int64_t ahoraMs, int dia, int mes, int anio2) {
   return true;
 }
 
-}  // namespace orda::simulador
+}  // namespace orda::simulator

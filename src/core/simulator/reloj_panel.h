@@ -3,9 +3,9 @@
 // that the console sets, the time and the date separately.
 #include <cstdint>
 
-#include "simulator/memorias.h"
+#include "core/simulator/memorias.h"
 
-namespace orda::simulador {
+namespace orda::simulator {
 
 // Seconds since 2000-01-01 00:00:00 and back (proleptic Gregorian calendar).
 std::int64_t segundosDesde2000(const FechaHora& t);
@@ -29,4 +29,4 @@ class RelojPanel {
   std::int64_t baseMs_;
 };
 
-}  // namespace orda::simulador
+}  // namespace orda::simulator

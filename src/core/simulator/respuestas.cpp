@@ -1,8 +1,8 @@
-#include "simulator/respuestas.h"
+#include "core/simulator/respuestas.h"
 
 #include <algorithm>
 
-namespace orda::simulador {
+namespace orda::simulator {
 
 link::BufferReporte reporteTexto(std::string_view texto) {
   link::BufferReporte r{};
@@ -21,4 +21,4 @@ std::string textoComando(const link::BufferReporte& reporte, std::size_t maximo)
   return t;
 }
 
-}  // namespace orda::simulador
+}  // namespace orda::simulator

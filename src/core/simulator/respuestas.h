@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "link/reporte.h"
+#include "core/link/reporte.h"
 
-namespace orda::simulador {
+namespace orda::simulator {
 
 // A text answer: the characters from byte 1, then zeros (at most 63).
 link::BufferReporte reporteTexto(std::string_view texto);
@@ -15,4 +15,4 @@ link::BufferReporte reporteTexto(std::string_view texto);
 // unprintable bytes shown as '?', at most `maximo` characters.
 std::string textoComando(const link::BufferReporte& reporte, std::size_t maximo = 20);
 
-}  // namespace orda::simulador
+}  // namespace orda::simulator

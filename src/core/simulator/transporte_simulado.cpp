@@ -1,12 +1,12 @@
-#include "simulator/transporte_simulado.h"
+#include "core/simulator/transporte_simulado.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string_view>
 
-#include "simulator/azar.h"
+#include "core/simulator/azar.h"
 
-namespace orda::simulador {
+namespace orda::simulator {
 
 namespace {
 
@@ -168,4 +168,4 @@ link::BufferReporte TransporteSimulado::basura() {
   return r;
 }
 
-}  // namespace orda::simulador
+}  // namespace orda::simulator

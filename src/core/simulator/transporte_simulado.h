@@ -15,10 +15,10 @@
 #include <functional>
 #include <optional>
 
-#include "link/transporte.h"
-#include "simulator/panel.h"
+#include "core/link/transporte.h"
+#include "core/simulator/panel.h"
 
-namespace orda::simulador {
+namespace orda::simulator {
 
 // Faults for tests; they may be changed at any time and act from then on.
 struct Fallas {
@@ -102,4 +102,4 @@ class TransporteSimulado : public link::Transporte {
   std::uint64_t azar_;
 };
 
-}  // namespace orda::simulador
+}  // namespace orda::simulator

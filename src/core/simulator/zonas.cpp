@@ -1,13 +1,13 @@
-#include "simulator/zonas.h"
+#include "core/simulator/zonas.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "imagen/imagen.h"
-#include "simulator/azar.h"
+#include "core/imagen/imagen.h"
+#include "core/simulator/azar.h"
 
-namespace orda::simulador {
+namespace orda::simulator {
 
 namespace {
 
@@ -96,4 +96,4 @@ void Zonas::muestrear(int i, std::int64_t ms, const std::uint8_t* r, const AlDis
   }
 }
 
-}  // namespace orda::simulador
+}  // namespace orda::simulator

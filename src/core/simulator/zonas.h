@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <functional>
 
-#include "simulator/memorias.h"
+#include "core/simulator/memorias.h"
 
-namespace orda::simulador {
+namespace orda::simulator {
 
 // Input states as the panel reports them.
 inline constexpr int kReposo = 0, kActiva = 1, kDisparada = 2;
@@ -46,4 +46,4 @@ class Zonas {
   std::array<Entrada, kCantidadEntradas> entradas_{};
 };
 
-}  // namespace orda::simulador
+}  // namespace orda::simulator

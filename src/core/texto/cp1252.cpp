@@ -1,4 +1,4 @@
-#include "texto/cp1252.h"
+#include "core/texto/cp1252.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "texto/numero.h"
+#include "core/texto/numero.h"
 
 #include <algorithm>
 #include <charconv>

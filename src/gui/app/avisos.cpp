@@ -1,4 +1,4 @@
-#include "app/avisos.h"
+#include "gui/app/avisos.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "comun/imagenes_aplicacion.h"
+#include "gui/comun/imagenes_aplicacion.h"
 
 namespace orda::gui {
 

@@ -1,4 +1,4 @@
-#include "app/barra_estado.h"
+#include "gui/app/barra_estado.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,8 +7,8 @@
 #include <QTime>
 #include <QTimer>
 
-#include "comun/imagenes_aplicacion.h"
-#include "comun/twips.h"
+#include "gui/comun/imagenes_aplicacion.h"
+#include "gui/comun/twips.h"
 
 namespace orda::gui {
 

@@ -1,10 +1,10 @@
-#include "app/barra_herramientas.h"
+#include "gui/app/barra_herramientas.h"
 
 #include <QAction>
 #include <QToolBar>
 #include <QWidget>
 
-#include "comun/imagenes_aplicacion.h"
+#include "gui/comun/imagenes_aplicacion.h"
 
 namespace orda::gui {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/comandos.h"
+#include "gui/app/comandos.h"
 
 class QAction;
 class QToolBar;

@@ -1,4 +1,4 @@
-#include "app/carpetas.h"
+#include "gui/app/carpetas.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/comandos.h"
+#include "gui/app/comandos.h"
 
 namespace orda::gui {
 

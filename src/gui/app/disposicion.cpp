@@ -1,4 +1,4 @@
-#include "app/disposicion.h"
+#include "gui/app/disposicion.h"
 
 #include <array>
 

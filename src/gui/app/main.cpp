@@ -8,14 +8,14 @@
 #include <ctime>
 #include <memory>
 
-#include "app/opciones.h"
-#include "app/ventana_main.h"
-#include "app/ventanas_hijas.h"
-#include "comun/dialogos.h"
-#include "comun/imagenes_aplicacion.h"
-#include "instalaciones/archivador_consola.h"
-#include "link/transporte_vacio.h"
-#include "simulator/transporte_simulado.h"
+#include "gui/app/opciones.h"
+#include "gui/app/ventana_main.h"
+#include "gui/app/ventanas_hijas.h"
+#include "gui/comun/dialogos.h"
+#include "gui/comun/imagenes_aplicacion.h"
+#include "gui/instalaciones/archivador_consola.h"
+#include "core/link/transporte_vacio.h"
+#include "core/simulator/transporte_simulado.h"
 #ifdef ORDA_CON_HID
 #include "hid/transporte_hid.h"
 #endif
@@ -27,7 +27,7 @@ using namespace orda;
 motor::MotorEnlace::FabricaTransporte fabrica(const gui::OpcionesConsola& o) {
   if (o.simular) {
     return [latencia = o.latenciaMs](motor::MotorEnlace::Reloj reloj) -> std::unique_ptr<link::Transporte> {
-      auto t = std::make_unique<simulador::TransporteSimulado>(std::move(reloj));
+      auto t = std::make_unique<simulator::TransporteSimulado>(std::move(reloj));
       t->fallas.latenciaMs = latencia;
       return t;
     };

@@ -2,11 +2,11 @@
 #include <QDesktopServices>
 #include <QMdiArea>
 
-#include "app/carpetas.h"
-#include "app/mosaico.h"
-#include "app/ventana_main.h"
-#include "comun/dialogos.h"
-#include "comun/texto_qt.h"
+#include "gui/app/carpetas.h"
+#include "gui/app/mosaico.h"
+#include "gui/app/ventana_main.h"
+#include "gui/comun/dialogos.h"
+#include "gui/comun/texto_qt.h"
 
 namespace orda::gui {
 

@@ -4,11 +4,11 @@
 #include <QStatusBar>
 #include <algorithm>
 
-#include "app/barra_estado.h"
-#include "app/ventana_main.h"
-#include "app/visor_memoria.h"
-#include "comun/dialogos.h"
-#include "comun/texto_qt.h"
+#include "gui/app/barra_estado.h"
+#include "gui/app/ventana_main.h"
+#include "gui/app/visor_memoria.h"
+#include "gui/comun/dialogos.h"
+#include "gui/comun/texto_qt.h"
 
 namespace orda::gui {
 

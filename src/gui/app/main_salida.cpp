@@ -3,11 +3,11 @@
 #include <QCloseEvent>
 #include <QMdiSubWindow>
 
-#include "app/avisos.h"
-#include "app/ventana_main.h"
-#include "comun/dialogos.h"
-#include "comun/texto_qt.h"
-#include "files/archivos.h"
+#include "gui/app/avisos.h"
+#include "gui/app/ventana_main.h"
+#include "gui/comun/dialogos.h"
+#include "gui/comun/texto_qt.h"
+#include "core/files/archivos.h"
 
 namespace orda::gui {
 
@@ -36,7 +36,7 @@ void Main::closeEvent(QCloseEvent* e) {
     const QString nombre = ganchos_.nombreArchivo ? ganchos_.nombreArchivo() : QString();
     ResultadoGuardado g = ResultadoGuardado::Fallido;
     if (!nombre.isEmpty()) {
-      dialogos().mensaje(q(archivos::nombreDeArchivo(u8(nombre))), QStringLiteral("OrDA"), Icono::Ninguno);
+      dialogos().mensaje(q(files::nombreDeArchivo(u8(nombre))), QStringLiteral("OrDA"), Icono::Ninguno);
       if (ganchos_.guardar) g = ganchos_.guardar();
     } else if (ganchos_.guardarComo) {
       g = ganchos_.guardarComo();

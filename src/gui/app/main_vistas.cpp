@@ -6,12 +6,12 @@
 #include <QScrollBar>
 #include <QToolBar>
 
-#include "app/barra_herramientas.h"
-#include "app/disposicion.h"
-#include "app/ventana_main.h"
-#include "app/visor_memoria.h"
-#include "comun/imagenes_aplicacion.h"
-#include "comun/twips.h"
+#include "gui/app/barra_herramientas.h"
+#include "gui/app/disposicion.h"
+#include "gui/app/ventana_main.h"
+#include "gui/app/visor_memoria.h"
+#include "gui/comun/imagenes_aplicacion.h"
+#include "gui/comun/twips.h"
 
 namespace orda::gui {
 

@@ -1,4 +1,4 @@
-#include "app/mosaico.h"
+#include "gui/app/mosaico.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -1,4 +1,4 @@
-#include "app/opciones.h"
+#include "gui/app/opciones.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "app/ventana_main.h"
+#include "gui/app/ventana_main.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -10,12 +10,12 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "app/avisos.h"
-#include "app/barra_estado.h"
-#include "app/barra_herramientas.h"
-#include "app/carpetas.h"
-#include "app/visor_memoria.h"
-#include "comun/imagenes_aplicacion.h"
+#include "gui/app/avisos.h"
+#include "gui/app/barra_estado.h"
+#include "gui/app/barra_herramientas.h"
+#include "gui/app/carpetas.h"
+#include "gui/app/visor_memoria.h"
+#include "gui/comun/imagenes_aplicacion.h"
 
 namespace orda::gui {
 

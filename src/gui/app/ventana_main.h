@@ -25,12 +25,12 @@
 #include <memory>
 #include <vector>
 
-#include "app/comandos.h"
-#include "app/ganchos.h"
+#include "gui/app/comandos.h"
+#include "gui/app/ganchos.h"
 #include "motor/motor_enlace.h"
-#include "config/configuracion.h"
-#include "imagen/imagen.h"
-#include "link/oyente.h"
+#include "core/config/configuracion.h"
+#include "core/imagen/imagen.h"
+#include "core/link/oyente.h"
 
 class QAction;
 class QMdiArea;
@@ -104,7 +104,7 @@ class Main : public QMainWindow, private link::OyenteEnlace {
 
   // The link.
   motor::MotorEnlace& motor() const { return *motor_; }
-  secuencias::Consola& consola() const { return motor_->consola(); }
+  sequences::Consola& consola() const { return motor_->consola(); }
   void rearmar() { motor_->rearmar(); }
   config::Configuracion& configuracion() { return cfg_; }
   imagen::ImagenMemoria& imagenMemoria() { return imagenMemoria_; }

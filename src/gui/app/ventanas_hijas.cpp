@@ -1,16 +1,16 @@
-#include "app/ventanas_hijas.h"
+#include "gui/app/ventanas_hijas.h"
 
 #include <QPointer>
 
-#include "app/ventana_main.h"
-#include "comandos/comandos_consola.h"
-#include "comun/imagenes_aplicacion.h"
-#include "config/ventana_especiales.h"
-#include "config/ventana_globales.h"
-#include "config/ventanas_tablas.h"
-#include "history/historico.h"
-#include "monitoring/info.h"
-#include "monitoring/ventana_tendencia.h"
+#include "gui/app/ventana_main.h"
+#include "gui/comandos/comandos_consola.h"
+#include "gui/comun/imagenes_aplicacion.h"
+#include "gui/config/ventana_especiales.h"
+#include "gui/config/ventana_globales.h"
+#include "gui/config/ventanas_tablas.h"
+#include "gui/history/historico.h"
+#include "gui/monitoring/info.h"
+#include "gui/monitoring/ventana_tendencia.h"
 
 namespace orda::gui {
 

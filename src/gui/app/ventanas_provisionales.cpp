@@ -1,4 +1,4 @@
-#include "app/ventanas_provisionales.h"
+#include "gui/app/ventanas_provisionales.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,4 +1,4 @@
-#include "app/visor_memoria.h"
+#include "gui/app/visor_memoria.h"
 
 #include <QFontMetrics>
 #include <algorithm>

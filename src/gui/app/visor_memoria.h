@@ -6,7 +6,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "imagen/imagen.h"
+#include "core/imagen/imagen.h"
 
 class QPlainTextEdit;
 class QScrollBar;

@@ -3,16 +3,16 @@
 // say afterwards.
 #include <QFileInfo>
 
-#include "app/barra_estado.h"
-#include "app/ventana_main.h"
-#include "app/visor_memoria.h"
-#include "comandos/comandos_consola.h"
-#include "comandos/reloj_civil.h"
-#include "comun/dialogos.h"
-#include "comun/texto_qt.h"
-#include "files/archivos.h"
-#include "files/mensajes.h"
-#include "reading/decodificar.h"
+#include "gui/app/barra_estado.h"
+#include "gui/app/ventana_main.h"
+#include "gui/app/visor_memoria.h"
+#include "gui/comandos/comandos_consola.h"
+#include "gui/comandos/reloj_civil.h"
+#include "gui/comun/dialogos.h"
+#include "gui/comun/texto_qt.h"
+#include "core/files/archivos.h"
+#include "core/files/mensajes.h"
+#include "core/reading/decodificar.h"
 
 namespace orda::gui {
 
@@ -24,7 +24,7 @@ const QString kReemplazar = QStringLiteral("El archivo ya existe. ¿Desea reempl
 const QString kNoExiste = QStringLiteral("Error: Archivo no existe");
 
 bool esErrorDeAcceso(const std::string& error) {
-  return error.rfind(archivos::kPrefijoLectura, 0) == 0;
+  return error.rfind(files::kPrefijoLectura, 0) == 0;
 }
 
 }  // namespace
@@ -59,12 +59,12 @@ ResultadoGuardado ComandosConsola::escribir(const QString& ruta) {
   const bool construida = m_.consola().prepararGuardado(ahoraCivil(), m_.motor().ahoraMs());
   m_.rearmar();
   if (!construida) return ResultadoGuardado::Fallido;
-  if (const auto error = archivos::escribirImagen(u8(ruta), m_.imagenMemoria())) {
+  if (const auto error = files::escribirImagen(u8(ruta), m_.imagenMemoria())) {
     m_.dialogos().mensaje(q(*error), QStringLiteral("OrDA"), Icono::Critico);
     return ResultadoGuardado::Fallido;
   }
   nombreArchivo_ = ruta;
-  anunciar(q(archivos::textoGuardado(u8(ruta), u8(horaCorta()))), ruta);
+  anunciar(q(files::textoGuardado(u8(ruta), u8(horaCorta()))), ruta);
   return ResultadoGuardado::Guardado;
 }
 
@@ -82,27 +82,27 @@ void ComandosConsola::abrir() {
 bool ComandosConsola::cargar(const QString& ruta) {
   imagen::ImagenMemoria& imagen = m_.imagenMemoria();
   // A short or unreadable file is refused whole: image and tables stay.
-  if (const auto error = archivos::leerImagen(u8(ruta), imagen)) {
+  if (const auto error = files::leerImagen(u8(ruta), imagen)) {
     if (esErrorDeAcceso(*error)) m_.ponerMensaje(kNoExiste);
     m_.dialogos().mensaje(q(*error), QStringLiteral("OrDA"), Icono::Exclamacion);
     return false;
   }
   if (m_.subventanaMemoria() != nullptr) m_.visorMemoria().sb_Change();
   config::Configuracion& cfg = m_.configuracion();
-  lectura::decodificarImagen(imagen, cfg);
-  lectura::restaurarClave(imagen, cfg);
+  reading::decodificarImagen(imagen, cfg);
+  reading::restaurarClave(imagen, cfg);
   if (BarraEstado* b = m_.barraEstado()) {
     b->panel(link::kPanelVersion).ponerTexto(q(config::textoVersion(cfg.versionPanel)));
     b->panel(link::kPanelSerial).ponerTexto(q(config::textoSerial(cfg.serialPanel)));
   }
   emit m_.configuracionLeida();
-  anunciar(q(archivos::textoAbierto(u8(ruta), u8(horaCorta()))), ruta);
+  anunciar(q(files::textoAbierto(u8(ruta), u8(horaCorta()))), ruta);
   return true;
 }
 
 void ComandosConsola::anunciar(const QString& texto, const QString& ruta) {
   m_.ponerMensaje(texto);
-  m_.setWindowTitle(q(archivos::tituloVentana(u8(ruta))));
+  m_.setWindowTitle(q(files::tituloVentana(u8(ruta))));
 }
 
 }  // namespace orda::gui

@@ -12,7 +12,7 @@
 #include <QString>
 #include <optional>
 
-#include "app/ganchos.h"
+#include "gui/app/ganchos.h"
 
 namespace orda::gui {
 

@@ -1,10 +1,10 @@
 // Programar and Leer, and the hooks of every command.
-#include "app/carpetas.h"
-#include "app/ventana_main.h"
-#include "comandos/comandos_consola.h"
-#include "comandos/reloj_civil.h"
-#include "comun/dialogos.h"
-#include "config/ventanas_tablas.h"
+#include "gui/app/carpetas.h"
+#include "gui/app/ventana_main.h"
+#include "gui/comandos/comandos_consola.h"
+#include "gui/comandos/reloj_civil.h"
+#include "gui/comun/dialogos.h"
+#include "gui/config/ventanas_tablas.h"
 
 namespace orda::gui {
 
@@ -39,7 +39,7 @@ bool ComandosConsola::confirmarEdiciones() {
 }
 
 void ComandosConsola::programar() {
-  secuencias::Consola& consola = m_.consola();
+  sequences::Consola& consola = m_.consola();
   // No question for a run that could not start.
   if (consola.rechazarSiOcupado()) return;
   const Respuesta r =

@@ -2,11 +2,11 @@
 // The computer's clock as the panel's clock commands take it.
 #include <QDateTime>
 
-#include "programming/reloj.h"
+#include "core/programming/reloj.h"
 
 namespace orda::gui {
 
-inline programacion::FechaHora ahoraCivil() {
+inline programming::FechaHora ahoraCivil() {
   const QDateTime t = QDateTime::currentDateTime();
   return {t.date().year(), t.date().month(), t.date().day(), t.time().hour(), t.time().minute(), t.time().second()};
 }

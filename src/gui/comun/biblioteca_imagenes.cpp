@@ -1,4 +1,4 @@
-#include "comun/biblioteca_imagenes.h"
+#include "gui/comun/biblioteca_imagenes.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "comun/dialogos.h"
+#include "gui/comun/dialogos.h"
 
 #include <QDir>
 #include <QFileDialog>

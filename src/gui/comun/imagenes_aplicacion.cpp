@@ -1,4 +1,4 @@
-#include "comun/imagenes_aplicacion.h"
+#include "gui/comun/imagenes_aplicacion.h"
 
 #include <QDir>
 #include <QFile>

@@ -20,7 +20,7 @@ class QSvgRenderer;
 #include <memory>
 #include <optional>
 
-#include "comun/biblioteca_imagenes.h"
+#include "gui/comun/biblioteca_imagenes.h"
 
 namespace orda::gui {
 

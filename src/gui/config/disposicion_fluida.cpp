@@ -1,4 +1,4 @@
-#include "config/disposicion_fluida.h"
+#include "gui/config/disposicion_fluida.h"
 
 #include <QWidget>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "config/geometria_grilla.h"
+#include "gui/config/geometria_grilla.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "config/grilla.h"
+#include "gui/config/grilla.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -9,12 +9,12 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "comun/dialogos.h"
-#include "comun/texto_qt.h"
-#include "comun/twips.h"
-#include "config/alternar.h"
-#include "config/pintor_grilla.h"
-#include "config/validacion.h"
+#include "gui/comun/dialogos.h"
+#include "gui/comun/texto_qt.h"
+#include "gui/comun/twips.h"
+#include "core/config/alternar.h"
+#include "gui/config/pintor_grilla.h"
+#include "core/config/validacion.h"
 
 namespace orda::gui {
 

@@ -11,8 +11,8 @@
 #include <QAbstractScrollArea>
 #include <QFont>
 
-#include "config/geometria_grilla.h"
-#include "config/tabla.h"
+#include "gui/config/geometria_grilla.h"
+#include "core/config/tabla.h"
 
 class QLineEdit;
 

@@ -1,10 +1,10 @@
-#include "config/pintor_grilla.h"
+#include "gui/config/pintor_grilla.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "comun/biblioteca_imagenes.h"
-#include "comun/texto_qt.h"
+#include "gui/comun/biblioteca_imagenes.h"
+#include "gui/comun/texto_qt.h"
 
 namespace orda::gui {
 

@@ -4,8 +4,8 @@
 #include <QColor>
 #include <QFont>
 
-#include "config/geometria_grilla.h"
-#include "config/tabla.h"
+#include "gui/config/geometria_grilla.h"
+#include "core/config/tabla.h"
 
 class QPainter;
 

@@ -1,4 +1,4 @@
-#include "config/ventana_especiales.h"
+#include "gui/config/ventana_especiales.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -6,9 +6,9 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "comun/desplazable.h"
-#include "comun/twips.h"
-#include "config/disposicion_fluida.h"
+#include "gui/comun/desplazable.h"
+#include "gui/comun/twips.h"
+#include "gui/config/disposicion_fluida.h"
 
 namespace orda::gui {
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <array>
 
-#include "config/especiales.h"
+#include "core/config/especiales.h"
 
 class QButtonGroup;
 class QRadioButton;

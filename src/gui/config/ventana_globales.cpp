@@ -1,4 +1,4 @@
-#include "config/ventana_globales.h"
+#include "gui/config/ventana_globales.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -12,11 +12,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "comun/desplazable.h"
-#include "comun/dialogos.h"
-#include "comun/texto_qt.h"
-#include "comun/twips.h"
-#include "config/globales.h"
+#include "gui/comun/desplazable.h"
+#include "gui/comun/dialogos.h"
+#include "gui/comun/texto_qt.h"
+#include "gui/comun/twips.h"
+#include "core/config/globales.h"
 
 namespace orda::gui {
 

@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-#include "config/configuracion.h"
+#include "core/config/configuracion.h"
 
 class QCheckBox;
 class QGridLayout;

@@ -1,4 +1,4 @@
-#include "config/ventanas_tablas.h"
+#include "gui/config/ventanas_tablas.h"
 
 #include <QResizeEvent>
 

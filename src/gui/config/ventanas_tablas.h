@@ -3,7 +3,7 @@
 // filling the window's client area; the shell puts them in MDI sub-windows.
 #include <QWidget>
 
-#include "config/grilla.h"
+#include "gui/config/grilla.h"
 
 namespace orda::gui {
 

@@ -1,8 +1,8 @@
-#include "history/encabezado_historico.h"
+#include "gui/history/encabezado_historico.h"
 
 #include <QPainter>
 
-#include "history/modelo_historico.h"
+#include "gui/history/modelo_historico.h"
 
 namespace orda::gui {
 

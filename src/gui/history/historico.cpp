@@ -1,4 +1,4 @@
-#include "history/historico.h"
+#include "gui/history/historico.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,16 +13,16 @@
 #include <algorithm>
 #include <span>
 
-#include "comun/dialogos.h"
-#include "comun/texto_qt.h"
-#include "comun/twips.h"
-#include "history/columnas_historico.h"
-#include "history/csv.h"
-#include "history/encabezado_historico.h"
-#include "history/filas.h"
-#include "history/modelo_historico.h"
-#include "link/textos.h"
-#include "monitoring/info.h"
+#include "gui/comun/dialogos.h"
+#include "gui/comun/texto_qt.h"
+#include "gui/comun/twips.h"
+#include "gui/history/columnas_historico.h"
+#include "core/history/csv.h"
+#include "gui/history/encabezado_historico.h"
+#include "core/history/filas.h"
+#include "gui/history/modelo_historico.h"
+#include "core/link/textos.h"
+#include "gui/monitoring/info.h"
 
 namespace orda::gui {
 

@@ -13,9 +13,9 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "config/configuracion.h"
-#include "imagen/imagen.h"
-#include "link/oyente.h"
+#include "core/config/configuracion.h"
+#include "core/imagen/imagen.h"
+#include "core/link/oyente.h"
 
 class QPushButton;
 class QTableView;

@@ -1,9 +1,9 @@
-#include "history/modelo_historico.h"
+#include "gui/history/modelo_historico.h"
 
 #include <QColor>
 
-#include "comun/texto_qt.h"
-#include "history/columnas_historico.h"
+#include "gui/comun/texto_qt.h"
+#include "gui/history/columnas_historico.h"
 
 namespace orda::gui {
 

@@ -8,7 +8,7 @@
 #include <array>
 #include <vector>
 
-#include "history/filas.h"
+#include "core/history/filas.h"
 
 namespace orda::gui {
 

@@ -1,4 +1,4 @@
-#include "instalaciones/archivador_consola.h"
+#include "gui/instalaciones/archivador_consola.h"
 
 #include <span>
 
@@ -6,11 +6,11 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 
-#include "app/ventana_main.h"
-#include "comun/texto_qt.h"
-#include "history/memoria.h"
-#include "instalaciones/ventana_instalaciones.h"
-#include "link/textos.h"
+#include "gui/app/ventana_main.h"
+#include "gui/comun/texto_qt.h"
+#include "core/history/memoria.h"
+#include "gui/instalaciones/ventana_instalaciones.h"
+#include "core/link/textos.h"
 
 namespace orda::gui {
 

@@ -14,7 +14,7 @@
 #include <set>
 #include <string>
 
-#include "link/oyente.h"
+#include "core/link/oyente.h"
 #include "sites/trabajador.h"
 
 namespace orda::gui {

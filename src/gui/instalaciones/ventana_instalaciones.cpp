@@ -1,4 +1,4 @@
-#include "instalaciones/ventana_instalaciones.h"
+#include "gui/instalaciones/ventana_instalaciones.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,11 +17,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "comun/dialogos.h"
-#include "comun/texto_qt.h"
-#include "files/archivos.h"
-#include "history/csv.h"
-#include "history/filas.h"
+#include "gui/comun/dialogos.h"
+#include "gui/comun/texto_qt.h"
+#include "core/files/archivos.h"
+#include "core/history/csv.h"
+#include "core/history/filas.h"
 
 namespace orda::gui {
 
@@ -366,7 +366,7 @@ void VentanaInstalaciones::exportarDat() {
       [sitio, version, r = ruta->toStdString()](sites::Biblioteca& b) {
         const std::optional<imagen::ImagenMemoria> img = b.imagenVersion(sitio, version);
         if (!img) throw sites::Error("La versión ya no está en la biblioteca.");
-        if (auto error = archivos::escribirImagen(r, *img)) throw sites::Error(*error);
+        if (auto error = files::escribirImagen(r, *img)) throw sites::Error(*error);
         return q(r);
       },
       [this](QString r) { emit mensajeEstado(QStringLiteral("Versión exportada a %1").arg(r)); },

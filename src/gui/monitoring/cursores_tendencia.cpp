@@ -1,4 +1,4 @@
-#include "monitoring/cursores_tendencia.h"
+#include "gui/monitoring/cursores_tendencia.h"
 
 #include <QLabel>
 #include <QMouseEvent>

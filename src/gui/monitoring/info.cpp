@@ -1,4 +1,4 @@
-#include "monitoring/info.h"
+#include "gui/monitoring/info.h"
 
 #include <QDateTime>
 #include <QLineEdit>
@@ -9,15 +9,15 @@
 #include <cmath>
 
 #include "motor/motor_enlace.h"
-#include "comun/texto_qt.h"
-#include "comun/twips.h"
-#include "monitoring/comandos.h"
+#include "gui/comun/texto_qt.h"
+#include "gui/comun/twips.h"
+#include "core/monitoring/comandos.h"
 
 namespace orda::gui {
 
 namespace {
 
-programacion::FechaHora relojDelSistema() {
+programming::FechaHora relojDelSistema() {
   const QDateTime t = QDateTime::currentDateTime();
   return {t.date().year(), t.date().month(), t.date().day(), t.time().hour(), t.time().minute(), t.time().second()};
 }
@@ -112,15 +112,15 @@ void Info::eco(const QString& texto) { agregarAlRegistro(u8(texto) + "\r", link:
 
 void Info::Command2_Click() {
   const QString texto = text1_->text();
-  const secuencias::ResultadoComando r =
+  const sequences::ResultadoComando r =
       motor_.consola().enviarComando(u8(texto), relojCivil_(), motor_.ahoraMs());
   motor_.rearmar();
   text1_->setText(q(r.textoCampo));
   switch (r.estado) {
-    case secuencias::EstadoComando::Enviado: break;
-    case secuencias::EstadoComando::Rechazado: eco(texto); break;
-    case secuencias::EstadoComando::Local:
-      switch (monitoreo::interpretarComando(u8(texto), {}).local) {
+    case sequences::EstadoComando::Enviado: break;
+    case sequences::EstadoComando::Rechazado: eco(texto); break;
+    case sequences::EstadoComando::Local:
+      switch (monitoring::interpretarComando(u8(texto), {}).local) {
         case link::ComandoLocal::MostrarMemoria: emit mostrarMemoria(); break;
         case link::ComandoLocal::MostrarHistorial: emit mostrarHistorial(); break;
         case link::ComandoLocal::ActualizarHistorial: emit actualizarHistorial(); break;

@@ -11,8 +11,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "link/oyente.h"
-#include "programming/reloj.h"
+#include "core/link/oyente.h"
+#include "core/programming/reloj.h"
 
 class QLineEdit;
 class QPushButton;
@@ -29,7 +29,7 @@ class Info : public QWidget, public link::OyenteEnlace {
 
  public:
   // The computer's clock for "cH" and "cF" (empty: the real one).
-  using RelojCivil = std::function<programacion::FechaHora()>;
+  using RelojCivil = std::function<programming::FechaHora()>;
 
   explicit Info(motor::MotorEnlace& motor, RelojCivil relojCivil = {}, QWidget* padre = nullptr);
 

@@ -1,9 +1,9 @@
-#include "monitoring/lampara.h"
+#include "gui/monitoring/lampara.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "comun/biblioteca_imagenes.h"
+#include "gui/comun/biblioteca_imagenes.h"
 
 namespace orda::gui {
 

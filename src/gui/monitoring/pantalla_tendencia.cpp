@@ -1,4 +1,4 @@
-#include "monitoring/pantalla_tendencia.h"
+#include "gui/monitoring/pantalla_tendencia.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -6,7 +6,7 @@
 
 namespace orda::gui {
 
-Pantalla::Pantalla(const monitoreo::HistorialMuestras& historial, QWidget* padre)
+Pantalla::Pantalla(const monitoring::HistorialMuestras& historial, QWidget* padre)
     : QWidget(padre), historial_(historial) {
   setObjectName(QStringLiteral("Pantalla"));
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -22,14 +22,14 @@ void Pantalla::limpiar() {
   update();
 }
 
-void Pantalla::ponerCursores(const monitoreo::Cursores& c, QColor color1, QColor color2) {
+void Pantalla::ponerCursores(const monitoring::Cursores& c, QColor color1, QColor color2) {
   cursores_ = c;
   color1_ = color1;
   color2_ = color2;
   update();
 }
 
-monitoreo::AreaGrafico Pantalla::area() const { return {double(width()), double(height()), 1.0}; }
+monitoring::AreaGrafico Pantalla::area() const { return {double(width()), double(height()), 1.0}; }
 
 void Pantalla::paintEvent(QPaintEvent*) {
   QPainter p(this);
@@ -49,9 +49,9 @@ void Pantalla::paintEvent(QPaintEvent*) {
   p.drawLine(0, fila(cursores_.inferior), width() - 1, fila(cursores_.inferior));
 
   if (dibujada_) {
-    const monitoreo::Trazo t = monitoreo::trazar(historial_, area());
+    const monitoring::Trazo t = monitoring::trazar(historial_, area());
     // Each point on the pixel it falls in.
-    std::array<QPoint, monitoreo::kMuestras> puntos;
+    std::array<QPoint, monitoring::kMuestras> puntos;
     for (std::size_t i = 0; i < t.size(); ++i) puntos[i] = QPoint(static_cast<int>(t[i].x), fila(t[i].y));
     p.setPen(kMuestras);
     p.drawPolyline(puntos.data(), static_cast<int>(puntos.size()));

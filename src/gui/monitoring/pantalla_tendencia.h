@@ -5,8 +5,8 @@
 #include <QColor>
 #include <QWidget>
 
-#include "monitoring/grafico.h"
-#include "monitoring/grafico_cursores.h"
+#include "core/monitoring/grafico.h"
+#include "core/monitoring/grafico_cursores.h"
 
 namespace orda::gui {
 
@@ -18,7 +18,7 @@ class Pantalla : public QWidget {
   static constexpr QColor kMuestras{255, 255, 0};
   static constexpr QColor kMitad{255, 255, 255};
 
-  Pantalla(const monitoreo::HistorialMuestras& historial, QWidget* padre = nullptr);
+  Pantalla(const monitoring::HistorialMuestras& historial, QWidget* padre = nullptr);
 
   // Draws the samples as they stand; they stay drawn until limpiar().
   void dibujar();
@@ -26,18 +26,18 @@ class Pantalla : public QWidget {
   void limpiar();
   bool dibujada() const { return dibujada_; }
 
-  void ponerCursores(const monitoreo::Cursores& c, QColor color1, QColor color2);
+  void ponerCursores(const monitoring::Cursores& c, QColor color1, QColor color2);
 
   // The plot in screen pixels, for the chart's arithmetic.
-  monitoreo::AreaGrafico area() const;
+  monitoring::AreaGrafico area() const;
 
  protected:
   void paintEvent(QPaintEvent* e) override;
 
  private:
-  const monitoreo::HistorialMuestras& historial_;
+  const monitoring::HistorialMuestras& historial_;
   bool dibujada_ = false;
-  monitoreo::Cursores cursores_;
+  monitoring::Cursores cursores_;
   QColor color1_, color2_;
 };
 

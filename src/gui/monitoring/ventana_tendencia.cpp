@@ -1,4 +1,4 @@
-#include "monitoring/ventana_tendencia.h"
+#include "gui/monitoring/ventana_tendencia.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -7,17 +7,17 @@
 #include <algorithm>
 #include <cmath>
 
-#include "comun/biblioteca_imagenes.h"
-#include "comun/texto_qt.h"
-#include "comun/twips.h"
-#include "monitoring/cursores_tendencia.h"
-#include "monitoring/lampara.h"
-#include "monitoring/pantalla_tendencia.h"
-#include "sequences/consola.h"
+#include "gui/comun/biblioteca_imagenes.h"
+#include "gui/comun/texto_qt.h"
+#include "gui/comun/twips.h"
+#include "gui/monitoring/cursores_tendencia.h"
+#include "gui/monitoring/lampara.h"
+#include "gui/monitoring/pantalla_tendencia.h"
+#include "core/sequences/consola.h"
 
 namespace orda::gui {
 
-using monitoreo::Cursor;
+using monitoring::Cursor;
 
 namespace {
 
@@ -35,7 +35,7 @@ QString clave(std::string_view k) { return q(k); }
 
 }  // namespace
 
-Trending::Trending(secuencias::Consola& consola, Reloj reloj, const config::Configuracion& cfg,
+Trending::Trending(sequences::Consola& consola, Reloj reloj, const config::Configuracion& cfg,
                    const BibliotecaImagenes& imagenes, QWidget* padre)
     : QWidget(padre), consola_(consola), reloj_(std::move(reloj)), cfg_(cfg) {
   setObjectName(QStringLiteral("Trending"));
@@ -86,17 +86,17 @@ void Trending::construir(const BibliotecaImagenes& imagenes) {
     l->setFont(letra);
     return l;
   };
-  for (int i = 0; i < monitoreo::kLamparasEntrada; ++i) {
+  for (int i = 0; i < monitoring::kLamparasEntrada; ++i) {
     auto* led = new Lampara(imagenes, this);
     led->setObjectName(QStringLiteral("LedEntrada%1").arg(i));
-    led->ponerClave(clave(monitoreo::lamparas::kSinCanal));
+    led->ponerClave(clave(monitoring::lamparas::kSinCanal));
     ledEntrada_[static_cast<std::size_t>(i)] = led;
     labelEntrada_[static_cast<std::size_t>(i)] = nombre(QStringLiteral("LabelLedEntrada%1").arg(i));
   }
-  for (int i = 0; i < monitoreo::kLamparasSalida; ++i) {
+  for (int i = 0; i < monitoring::kLamparasSalida; ++i) {
     auto* led = new Lampara(imagenes, this);
     led->setObjectName(QStringLiteral("LedSalida%1").arg(i));
-    led->ponerClave(clave(monitoreo::lamparas::kSinCanal));
+    led->ponerClave(clave(monitoring::lamparas::kSinCanal));
     led->setCursor(cursorLampara);
     connect(led, &Lampara::entro, this, [this, i] { alEntrarSalida(i); });
     connect(led, &Lampara::salio, this, [this, i] { aspectoNormal(i); });
@@ -120,7 +120,7 @@ void Trending::disponer() {
     cursores_.superior *= alto / altoCursores_;
     cursores_.inferior *= alto / altoCursores_;
   } else {
-    cursores_ = monitoreo::cursoresIniciales(alto);
+    cursores_ = monitoring::cursoresIniciales(alto);
   }
   altoCursores_ = alto;
   colocarCursor(Cursor::Superior);
@@ -137,10 +137,10 @@ void Trending::disponer() {
     nombre->adjustSize();
     nombre->move(x + Lampara::kLado + kSeparacionNombre, y + (Lampara::kLado - nombre->height()) / 2);
   };
-  for (int i = 0; i < monitoreo::kLamparasEntrada; ++i) {
+  for (int i = 0; i < monitoring::kLamparasEntrada; ++i) {
     fila(ledEntrada_[static_cast<std::size_t>(i)], labelEntrada_[static_cast<std::size_t>(i)], xEntradas, i);
   }
-  for (int i = 0; i < monitoreo::kLamparasSalida; ++i) {
+  for (int i = 0; i < monitoring::kLamparasSalida; ++i) {
     fila(ledSalida_[static_cast<std::size_t>(i)], labelSalida_[static_cast<std::size_t>(i)], xSalidas, i);
   }
 
@@ -175,7 +175,7 @@ void Trending::colocarCursor(Cursor c) {
 }
 
 bool Trending::moverCursor(Cursor c, double y) {
-  if (!monitoreo::moverCursor(cursores_, c, y, pantalla_->height())) return false;
+  if (!monitoring::moverCursor(cursores_, c, y, pantalla_->height())) return false;
   colocarCursor(c);
   actualizarCursor(c, false);
   return true;
@@ -189,11 +189,11 @@ void Trending::alArrastrar(Cursor c, QPoint global) {
 // keeps its text; during a channel change the failure is reported.
 void Trending::actualizarCursor(Cursor c, bool informarFallo) {
   const double y = c == Cursor::Superior ? cursores_.superior : cursores_.inferior;
-  const double voltaje = monitoreo::voltajeCursor(y, pantalla_->height());
+  const double voltaje = monitoring::voltajeCursor(y, pantalla_->height());
   LecturaCursor* l = lecturas_[n(c)];
-  const auto escalada = monitoreo::lecturaEscalada(voltaje, cfg_.entradas, canal());
-  if (escalada.fallo && informarFallo) emit mensajeEstado(q(monitoreo::textoFallo(*escalada.fallo)));
-  l->ponerTextos(q(monitoreo::lecturaVoltios(voltaje)), escalada.fallo ? l->etiquetaB()->text() : q(escalada.texto));
+  const auto escalada = monitoring::lecturaEscalada(voltaje, cfg_.entradas, canal());
+  if (escalada.fallo && informarFallo) emit mensajeEstado(q(monitoring::textoFallo(*escalada.fallo)));
+  l->ponerTextos(q(monitoring::lecturaVoltios(voltaje)), escalada.fallo ? l->etiquetaB()->text() : q(escalada.texto));
   if (!leido_[n(c)]) {
     leido_[n(c)] = true;
     flechas_[n(c)]->ponerColor(c == Cursor::Superior ? kCursor1 : kCursor2);
@@ -208,8 +208,8 @@ void Trending::elegirCanal(int nuevo) {
   emit consolaUsada();
   historial_.limpiar();
   if (nuevo == 0) {
-    for (Lampara* l : ledEntrada_) l->ponerClave(clave(monitoreo::lamparas::kSinCanal));
-    for (Lampara* l : ledSalida_) l->ponerClave(clave(monitoreo::lamparas::kSinCanal));
+    for (Lampara* l : ledEntrada_) l->ponerClave(clave(monitoring::lamparas::kSinCanal));
+    for (Lampara* l : ledSalida_) l->ponerClave(clave(monitoring::lamparas::kSinCanal));
   }
   pantalla_->limpiar();
   trendingRefresh();
@@ -223,11 +223,11 @@ void Trending::trendingRefresh() {
 }
 
 void Trending::recargar() {
-  for (int i = 0; i < monitoreo::kLamparasEntrada; ++i) {
-    labelEntrada_[static_cast<std::size_t>(i)]->setText(q(monitoreo::aliasLampara(cfg_.entradas, i)));
+  for (int i = 0; i < monitoring::kLamparasEntrada; ++i) {
+    labelEntrada_[static_cast<std::size_t>(i)]->setText(q(monitoring::aliasLampara(cfg_.entradas, i)));
   }
-  for (int i = 0; i < monitoreo::kLamparasSalida; ++i) {
-    labelSalida_[static_cast<std::size_t>(i)]->setText(q(monitoreo::aliasLampara(cfg_.salidas, i)));
+  for (int i = 0; i < monitoring::kLamparasSalida; ++i) {
+    labelSalida_[static_cast<std::size_t>(i)]->setText(q(monitoring::aliasLampara(cfg_.salidas, i)));
   }
   disponer();
   actualizarCursor(Cursor::Superior, false);
@@ -242,11 +242,11 @@ void Trending::actGraf(const link::ValoresAnalogicos& valores) {
 }
 
 void Trending::actLedEntradas(const link::EstadoEntradas& estados) {
-  for (int i = 0; i < monitoreo::kLamparasEntrada; ++i) {
+  for (int i = 0; i < monitoring::kLamparasEntrada; ++i) {
     const auto k = static_cast<std::size_t>(i);
-    ledEntrada_[k]->ponerClave(clave(monitoreo::lamparaEntrada(canal(), estados[k])));
+    ledEntrada_[k]->ponerClave(clave(monitoring::lamparaEntrada(canal(), estados[k])));
     QLabel* nombre = labelEntrada_[k];
-    const QString alias = q(monitoreo::aliasLampara(cfg_.entradas, i));
+    const QString alias = q(monitoring::aliasLampara(cfg_.entradas, i));
     if (alias != nombre->text()) {
       nombre->setText(alias);
       nombre->adjustSize();
@@ -255,11 +255,11 @@ void Trending::actLedEntradas(const link::EstadoEntradas& estados) {
 }
 
 void Trending::actLedSalidas(const link::EstadoSalidas& estados) {
-  for (int i = 0; i < monitoreo::kLamparasSalida; ++i) {
+  for (int i = 0; i < monitoring::kLamparasSalida; ++i) {
     const auto k = static_cast<std::size_t>(i);
-    ledSalida_[k]->ponerClave(clave(monitoreo::lamparaSalida(canal(), estados[k])));
+    ledSalida_[k]->ponerClave(clave(monitoring::lamparaSalida(canal(), estados[k])));
     QLabel* nombre = labelSalida_[k];
-    const QString alias = q(monitoreo::aliasLampara(cfg_.salidas, i));
+    const QString alias = q(monitoring::aliasLampara(cfg_.salidas, i));
     if (alias != nombre->text()) {
       nombre->setText(alias);
       nombre->adjustSize();
@@ -269,24 +269,24 @@ void Trending::actLedSalidas(const link::EstadoSalidas& estados) {
 
 // The pressed look follows the mouse from lamp to lamp.
 void Trending::alEntrarSalida(int i) {
-  for (int j = 0; j < monitoreo::kLamparasSalida; ++j) {
+  for (int j = 0; j < monitoring::kLamparasSalida; ++j) {
     if (j != i) aspectoNormal(j);
   }
   Lampara* led = ledSalida_[static_cast<std::size_t>(i)];
-  led->ponerClave(q(monitoreo::aspectoPresionado(u8(led->clave()))));
+  led->ponerClave(q(monitoring::aspectoPresionado(u8(led->clave()))));
 }
 
 void Trending::aspectoNormal(int i) {
   Lampara* led = ledSalida_[static_cast<std::size_t>(i)];
-  led->ponerClave(q(monitoreo::aspectoNormal(u8(led->clave()))));
+  led->ponerClave(q(monitoring::aspectoNormal(u8(led->clave()))));
 }
 
 void Trending::mouseMoveEvent(QMouseEvent*) {
-  for (int i = 0; i < monitoreo::kLamparasSalida; ++i) aspectoNormal(i);
+  for (int i = 0; i < monitoring::kLamparasSalida; ++i) aspectoNormal(i);
 }
 
 void Trending::forzar(int i) {
-  if (!monitoreo::lamparaResponde(u8(ledSalida_[static_cast<std::size_t>(i)]->clave()))) return;
+  if (!monitoring::lamparaResponde(u8(ledSalida_[static_cast<std::size_t>(i)]->clave()))) return;
   consola_.forzarSalida(i, reloj_());
   emit consolaUsada();
 }

@@ -15,17 +15,17 @@
 #include <cstdint>
 #include <functional>
 
-#include "config/configuracion.h"
-#include "link/oyente.h"
-#include "monitoring/grafico.h"
-#include "monitoring/grafico_cursores.h"
-#include "monitoring/grafico_lamparas.h"
+#include "core/config/configuracion.h"
+#include "core/link/oyente.h"
+#include "core/monitoring/grafico.h"
+#include "core/monitoring/grafico_cursores.h"
+#include "core/monitoring/grafico_lamparas.h"
 
 class QButtonGroup;
 class QLabel;
 class QRadioButton;
 
-namespace orda::secuencias {
+namespace orda::sequences {
 class Consola;
 }
 
@@ -49,20 +49,20 @@ class Trending : public QWidget, public link::OyenteEnlace {
   static constexpr QColor kCursor2Inicial{255, 0, 0}, kCursor2{150, 0, 0};
 
   // reloj: the console's clock, in milliseconds.
-  Trending(secuencias::Consola& consola, Reloj reloj, const config::Configuracion& cfg,
+  Trending(sequences::Consola& consola, Reloj reloj, const config::Configuracion& cfg,
            const BibliotecaImagenes& imagenes, QWidget* padre = nullptr);
 
   int canal() const;
-  const monitoreo::HistorialMuestras& historial() const { return historial_; }
-  const monitoreo::Cursores& cursores() const { return cursores_; }
+  const monitoring::HistorialMuestras& historial() const { return historial_; }
+  const monitoring::Cursores& cursores() const { return cursores_; }
   // A drag of a cursor to height y of the plot (pixels from its top); false
   // when refused (out of the plot, or past the other cursor).
-  bool moverCursor(monitoreo::Cursor cual, double y);
+  bool moverCursor(monitoring::Cursor cual, double y);
 
   Pantalla* pantalla() const { return pantalla_; }
   QRadioButton* opcionCanal(int i) const { return opciones_.at(static_cast<std::size_t>(i)); }
-  FlechaCursor* flecha(monitoreo::Cursor cual) const;
-  LecturaCursor* lectura(monitoreo::Cursor cual) const;
+  FlechaCursor* flecha(monitoring::Cursor cual) const;
+  LecturaCursor* lectura(monitoring::Cursor cual) const;
   Lampara* ledEntrada(int i) const { return ledEntrada_.at(static_cast<std::size_t>(i)); }
   Lampara* ledSalida(int i) const { return ledSalida_.at(static_cast<std::size_t>(i)); }
   QLabel* labelLedEntrada(int i) const { return labelEntrada_.at(static_cast<std::size_t>(i)); }
@@ -96,20 +96,20 @@ class Trending : public QWidget, public link::OyenteEnlace {
  private:
   void construir(const BibliotecaImagenes& imagenes);
   void disponer();
-  void colocarCursor(monitoreo::Cursor cual);
-  void actualizarCursor(monitoreo::Cursor cual, bool informarFallo);
+  void colocarCursor(monitoring::Cursor cual);
+  void actualizarCursor(monitoring::Cursor cual, bool informarFallo);
   void trendingRefresh();
-  void alArrastrar(monitoreo::Cursor cual, QPoint global);
+  void alArrastrar(monitoring::Cursor cual, QPoint global);
   void alEntrarSalida(int i);
   void aspectoNormal(int i);
   void forzar(int i);
 
-  secuencias::Consola& consola_;
+  sequences::Consola& consola_;
   Reloj reloj_;
   const config::Configuracion& cfg_;
 
-  monitoreo::HistorialMuestras historial_;
-  monitoreo::Cursores cursores_;
+  monitoring::HistorialMuestras historial_;
+  monitoring::Cursores cursores_;
   double altoCursores_ = 0;      // the plot height they were placed in
   std::array<bool, 2> leido_{};  // each cursor's readout updated once
 
@@ -119,10 +119,10 @@ class Trending : public QWidget, public link::OyenteEnlace {
   QLabel* etiquetaEntrada_ = nullptr;
   QButtonGroup* grupo_ = nullptr;
   std::array<QRadioButton*, kCanales> opciones_{};
-  std::array<Lampara*, monitoreo::kLamparasEntrada> ledEntrada_{};
-  std::array<QLabel*, monitoreo::kLamparasEntrada> labelEntrada_{};
-  std::array<Lampara*, monitoreo::kLamparasSalida> ledSalida_{};
-  std::array<QLabel*, monitoreo::kLamparasSalida> labelSalida_{};
+  std::array<Lampara*, monitoring::kLamparasEntrada> ledEntrada_{};
+  std::array<QLabel*, monitoring::kLamparasEntrada> labelEntrada_{};
+  std::array<Lampara*, monitoring::kLamparasSalida> ledSalida_{};
+  std::array<QLabel*, monitoring::kLamparasSalida> labelSalida_{};
 };
 
 }  // namespace orda::gui

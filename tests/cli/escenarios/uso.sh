@@ -2,7 +2,9 @@
 . "$(dirname "$0")/comun.sh"
 
 espera 2 "$CLI"
-contiene err 'Uso incorrecto'
+contiene err 'Uso incorrecto: falta el comando'
+espera 2 "$CLI" monitor --seconds x
+contiene err '--seconds: el valor x no está entre 1 y 86400'
 espera 2 "$CLI" borrar a.dat
 espera 2 "$CLI" export
 espera 2 "$CLI" import solo.json
@@ -19,4 +21,12 @@ espera 2 "$CLI" --silent clock
 espera 0 "$CLI" --help
 contiene out 'history'
 espera 0 "$CLI" import --help
+contiene out 'Uso: orda-cli import'
+contiene out 'Muestra esta ayuda y sale'
+# No word of CLI11's own English may reach the user.
+for ingles in Usage Options Positionals Subcommands REQUIRED 'Print this' Needs; do
+  grep -q "$ingles" out && falla "ayuda en inglés: $ingles"
+done
+espera 0 "$CLI" --version
+contiene out 'orda-cli 2.'
 terminar

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "config/alternar.h"
-#include "config/tablas.h"
+#include "core/config/alternar.h"
+#include "core/config/tablas.h"
 
 namespace orda::json {
 namespace {

@@ -15,11 +15,11 @@
 #include "cli/comandos.h"
 #include "cli/sesion_panel.h"
 #include "cli/tareas.h"
-#include "link/textos.h"
-#include "link/transporte_vacio.h"
-#include "reading/decodificar.h"
-#include "simulator/reloj_panel.h"
-#include "simulator/transporte_simulado.h"
+#include "core/link/textos.h"
+#include "core/link/transporte_vacio.h"
+#include "core/reading/decodificar.h"
+#include "core/simulator/reloj_panel.h"
+#include "core/simulator/transporte_simulado.h"
 
 namespace orda::cli {
 namespace {
@@ -64,8 +64,8 @@ class Banco : public ::testing::Test {
   std::int64_t duracion() const { return ahora - inicio; }
 
   std::int64_t ahora = 0, inicio = 0;
-  simulador::TransporteSimulado sim{[this] { return ahora; }, simulador::OpcionesPanel{}, 0};
-  programacion::FechaHora hora{2025, 6, 14, 9, 30, 15};
+  simulator::TransporteSimulado sim{[this] { return ahora; }, simulator::OpcionesPanel{}, 0};
+  programming::FechaHora hora{2025, 6, 14, 9, 30, 15};
   std::ostringstream out, err;
   fs::path dir_;
 };
@@ -94,8 +94,8 @@ TEST_F(Banco, LoProgramadoSeLeeDeVueltaYElPanelQuedaEnHora) {
   EXPECT_EQ(out.str(), "Registros sin confirmar: 0\n");
   // Clock, date and 54 records, each answered after 1 ms.
   EXPECT_LE(duracion(), 1000 + 56 + 5);
-  const std::int64_t puesta = simulador::segundosDesde2000(hora);
-  EXPECT_NEAR(simulador::segundosDesde2000(sim.panel().reloj(ahora)), puesta, 1);
+  const std::int64_t puesta = simulator::segundosDesde2000(hora);
+  EXPECT_NEAR(simulator::segundosDesde2000(sim.panel().reloj(ahora)), puesta, 1);
 
   TareaLeer leer(ruta("leido.dat"));
   ASSERT_EQ(correr(leer), 0) << err.str();
@@ -198,8 +198,8 @@ TEST_F(Banco, RelojPoneLaHoraDeLaComputadora) {
   TareaReloj reloj;
   ASSERT_EQ(correr(reloj), 0) << err.str();
   EXPECT_NE(out.str().find("Reloj del panel puesto en 02/01/2026 03:04:05"), std::string::npos);
-  const std::int64_t puesta = simulador::segundosDesde2000(hora);
-  EXPECT_NEAR(simulador::segundosDesde2000(sim.panel().reloj(ahora)), puesta, 1);
+  const std::int64_t puesta = simulator::segundosDesde2000(hora);
+  EXPECT_NEAR(simulator::segundosDesde2000(sim.panel().reloj(ahora)), puesta, 1);
 }
 
 TEST_F(Banco, SinPanelEnElUsb) {

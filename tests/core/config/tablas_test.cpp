@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "config/alternar.h"
-#include "config/configuracion.h"
-#include "config/tablas.h"
-#include "config/validacion.h"
+#include "core/config/alternar.h"
+#include "core/config/configuracion.h"
+#include "core/config/tablas.h"
+#include "core/config/validacion.h"
 
 namespace orda::config {
 namespace {

@@ -1,10 +1,10 @@
-#include "config/validacion.h"
+#include "core/config/validacion.h"
 
 #include <gtest/gtest.h>
 
-#include "config/configuracion.h"
-#include "config/globales.h"
-#include "config/tablas.h"
+#include "core/config/configuracion.h"
+#include "core/config/globales.h"
+#include "core/config/tablas.h"
 
 namespace orda::config {
 namespace {

@@ -1,4 +1,4 @@
-#include "files/archivos.h"
+#include "core/files/archivos.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <iterator>
 #include <vector>
 
-namespace orda::archivos {
+namespace orda::files {
 namespace {
 
 namespace fs = std::filesystem;
@@ -168,4 +168,4 @@ TEST(TextosDeArchivo, EstadoYTituloEnMayusculas) {
 }
 
 }  // namespace
-}  // namespace orda::archivos
+}  // namespace orda::files

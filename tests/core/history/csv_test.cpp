@@ -1,4 +1,4 @@
-#include "history/csv.h"
+#include "core/history/csv.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "history/descripcion.h"
+#include "core/history/descripcion.h"
 
 #include <gtest/gtest.h>
 
-#include "config/tablas.h"
+#include "core/config/tablas.h"
 
 namespace orda::history {
 namespace {

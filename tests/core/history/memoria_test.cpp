@@ -1,12 +1,12 @@
-#include "history/memoria.h"
+#include "core/history/memoria.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
 
-#include "config/tablas.h"
-#include "history/filas.h"
+#include "core/config/tablas.h"
+#include "core/history/filas.h"
 
 namespace orda::history {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "sequences/consola.h"
+#include "core/sequences/consola.h"
 
 namespace orda::link::prueba {
 
@@ -127,7 +127,7 @@ struct Banco {
   OyenteGrabador oyente;
   config::Configuracion cfg;
   imagen::ImagenMemoria img{};
-  secuencias::Consola consola{transporte, oyente, cfg, img, 0};
+  sequences::Consola consola{transporte, oyente, cfg, img, 0};
 
   Banco() { transporte.reloj = oyente.reloj = &ahora; }
 

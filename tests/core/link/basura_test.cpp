@@ -10,7 +10,7 @@ namespace orda::link::prueba {
 namespace {
 
 TEST(Basura, NadaTrabaLaConsola) {
-  const programacion::FechaHora ahora{2025, 1, 2, 3, 4, 5};
+  const programming::FechaHora ahora{2025, 1, 2, 3, 4, 5};
   static constexpr std::uint8_t kPrimeros[] = {0, 2, 3, 's', 'E', 0xFF};
   for (unsigned semilla = 1; semilla <= 40; ++semilla) {
     std::mt19937 rng(semilla);

@@ -7,9 +7,9 @@
 namespace orda::link::prueba {
 namespace {
 
-using secuencias::EstadoComando;
+using sequences::EstadoComando;
 
-const programacion::FechaHora kHora{2025, 12, 31, 9, 5, 7};
+const programming::FechaHora kHora{2025, 12, 31, 9, 5, 7};
 
 std::vector<std::uint8_t> desde1(const BufferReporte& b, std::size_t n) { return {b.begin() + 1, b.begin() + 1 + static_cast<std::ptrdiff_t>(n)}; }
 

@@ -5,13 +5,13 @@
 #include <cmath>
 #include <limits>
 
-#include "config/configuracion.h"
-#include "config/tablas.h"
-#include "monitoring/grafico.h"
-#include "monitoring/grafico_cursores.h"
-#include "monitoring/grafico_lamparas.h"
+#include "core/config/configuracion.h"
+#include "core/config/tablas.h"
+#include "core/monitoring/grafico.h"
+#include "core/monitoring/grafico_cursores.h"
+#include "core/monitoring/grafico_lamparas.h"
 
-namespace orda::monitoreo {
+namespace orda::monitoring {
 namespace {
 
 // 1024 units high: a display value v lands at 1024 − v.
@@ -174,4 +174,4 @@ TEST(Lamparas, AspectoPresionadoYDeVuelta) {
 }
 
 }  // namespace
-}  // namespace orda::monitoreo
+}  // namespace orda::monitoring

@@ -1,12 +1,12 @@
-#include "programming/aprogramar.h"
+#include "core/programming/aprogramar.h"
 
 #include <gtest/gtest.h>
 
-#include "config/tablas.h"
-#include "imagen/codificacion.h"
-#include "programming/reloj.h"
+#include "core/config/tablas.h"
+#include "core/imagen/codificacion.h"
+#include "core/programming/reloj.h"
 
-namespace orda::programacion {
+namespace orda::programming {
 namespace {
 
 using imagen::ImagenMemoria;
@@ -197,4 +197,4 @@ TEST(Reloj, HoraYFechaEnBcd) {
 }
 
 }  // namespace
-}  // namespace orda::programacion
+}  // namespace orda::programming

@@ -1,19 +1,19 @@
-#include "reading/decodificar.h"
+#include "core/reading/decodificar.h"
 
 #include <gtest/gtest.h>
 
-#include "config/tablas.h"
-#include "imagen/codificacion.h"
-#include "programming/aprogramar.h"
+#include "core/config/tablas.h"
+#include "core/imagen/codificacion.h"
+#include "core/programming/aprogramar.h"
 
-namespace orda::lectura {
+namespace orda::reading {
 namespace {
 
 using imagen::ImagenMemoria;
 
 ImagenMemoria imagenDe(config::Configuracion cfg) {
   ImagenMemoria img{};
-  programacion::aProgramar(cfg, img);
+  programming::aProgramar(cfg, img);
   return img;
 }
 
@@ -103,4 +103,4 @@ TEST(Decodificar, FlotanteDelPanelIdaYVuelta) {
 }
 
 }  // namespace
-}  // namespace orda::lectura
+}  // namespace orda::reading

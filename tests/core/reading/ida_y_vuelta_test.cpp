@@ -3,10 +3,10 @@
 
 #include <random>
 
-#include "config/alternar.h"
-#include "config/tablas.h"
-#include "programming/aprogramar.h"
-#include "reading/decodificar.h"
+#include "core/config/alternar.h"
+#include "core/config/tablas.h"
+#include "core/programming/aprogramar.h"
+#include "core/reading/decodificar.h"
 
 namespace orda {
 namespace {
@@ -125,12 +125,12 @@ TEST(IdaYVuelta, ConfiguracionesAleatoriasValidas) {
     Generador gen(semilla);
     config::Configuracion original = gen.configuracion();
     imagen::ImagenMemoria img1{};
-    const auto corrida = programacion::aProgramar(original, img1);
+    const auto corrida = programming::aProgramar(original, img1);
     ASSERT_TRUE(corrida.errores.empty()) << semilla << ": " << corrida.errores[0].ubicacion;
 
     config::Configuracion leida;
-    lectura::decodificarImagen(img1, leida);
-    lectura::restaurarClave(img1, leida);
+    reading::decodificarImagen(img1, leida);
+    reading::restaurarClave(img1, leida);
     // Documented losses: the hidden CoAdministrador option is never stored.
     leida.globales.opciones[0] = original.globales.opciones[0];
     // The hidden balance row is read back with the zeros its record carries.
@@ -141,7 +141,7 @@ TEST(IdaYVuelta, ConfiguracionesAleatoriasValidas) {
     ASSERT_TRUE(leida == original) << "semilla " << semilla << ": " << diferencia(leida, original);
 
     imagen::ImagenMemoria img2{};
-    programacion::aProgramar(leida, img2);
+    programming::aProgramar(leida, img2);
     ASSERT_EQ(img1, img2) << "semilla " << semilla;
   }
 }
@@ -153,9 +153,9 @@ TEST(IdaYVuelta, PerdidasDocumentadas) {
   c.entradas.ponerTexto(3, 39, "1.000");
   c.globales.text[5] = "2.5";             // whole minutes
   imagen::ImagenMemoria img{};
-  programacion::aProgramar(c, img);
+  programming::aProgramar(c, img);
   config::Configuracion l;
-  lectura::decodificarImagen(img, l);
+  reading::decodificarImagen(img, l);
   EXPECT_EQ(l.entradas.texto(3, 8), "600");
   EXPECT_EQ(l.entradas.texto(3, 37), "1.23");
   EXPECT_EQ(l.entradas.texto(3, 39), "1");

@@ -5,12 +5,12 @@
 
 #include "link/banco.h"
 
-namespace orda::secuencias::prueba {
+namespace orda::sequences::prueba {
 namespace {
 
 using link::prueba::Banco;
 
-const programacion::FechaHora kAhora{2025, 12, 31, 9, 5, 7};
+const programming::FechaHora kAhora{2025, 12, 31, 9, 5, 7};
 
 std::vector<std::string> textosProgreso(const Banco& b) {
   std::vector<std::string> v;
@@ -61,7 +61,7 @@ TEST(ProgresoProgramacion, OyentePropioRecibeLasCuentas) {
   Banco b;
   Oyente propio;
   propio.reloj = &b.ahora;
-  secuencias::Consola consola{b.transporte, propio, b.cfg, b.img, 0};
+  sequences::Consola consola{b.transporte, propio, b.cfg, b.img, 0};
   b.transporte.responde = false;
   ASSERT_TRUE(consola.programar(kAhora, 0));
   // A silent panel: the two clock reports, then one record a second.
@@ -71,4 +71,4 @@ TEST(ProgresoProgramacion, OyentePropioRecibeLasCuentas) {
 }
 
 }  // namespace
-}  // namespace orda::secuencias::prueba
+}  // namespace orda::sequences::prueba

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "link/banco.h"
-#include "programming/aprogramar.h"
+#include "core/programming/aprogramar.h"
 
-namespace orda::secuencias::prueba {
+namespace orda::sequences::prueba {
 namespace {
 
 using link::FinSecuencia;
@@ -14,7 +14,7 @@ using link::ResultadoSecuencia;
 using link::TipoSecuencia;
 using link::prueba::Banco;
 
-const programacion::FechaHora kAhora{2025, 12, 31, 9, 5, 7};
+const programming::FechaHora kAhora{2025, 12, 31, 9, 5, 7};
 
 struct BancoPanel : Banco {
   BancoPanel() {
@@ -24,7 +24,7 @@ struct BancoPanel : Banco {
     delPanel.versionPanel = "202";
     delPanel.serialPanel = "12345";
     imagen::ImagenMemoria i{};
-    programacion::aProgramar(delPanel, i);
+    programming::aProgramar(delPanel, i);
     transporte.datos.assign(i.begin(), i.begin() + 12288);
     cfg.entradas.ponerTexto(3, 1, "EDITADO");  // the user's unsaved edit
   }
@@ -34,7 +34,7 @@ TEST(Programacion, RelojYLuegoLosRegistrosCadaUnoTrasSuConfirmacion) {
   BancoPanel b;
   config::Configuracion copia = b.cfg;
   imagen::ImagenMemoria otra{};
-  const auto corrida = programacion::aProgramar(copia, otra);
+  const auto corrida = programming::aProgramar(copia, otra);
   ASSERT_TRUE(b.consola.programar(kAhora, 0));
   ASSERT_TRUE(b.correr(4000));
   ASSERT_EQ(b.transporte.escritos.size(), 56u);
@@ -230,4 +230,4 @@ TEST(Historial, UnaFuerzaEnColaEsperaAQueTermineLaTransferencia) {
 }
 
 }  // namespace
-}  // namespace orda::secuencias::prueba
+}  // namespace orda::sequences::prueba

@@ -2,24 +2,24 @@
 // programming, reading back and the history.
 #include <gtest/gtest.h>
 
-#include "history/filas.h"
+#include "core/history/filas.h"
 #include "link/banco.h"
-#include "programming/aprogramar.h"
-#include "reading/decodificar.h"
-#include "sequences/consola.h"
-#include "simulator/transporte_simulado.h"
+#include "core/programming/aprogramar.h"
+#include "core/reading/decodificar.h"
+#include "core/sequences/consola.h"
+#include "core/simulator/transporte_simulado.h"
 
-namespace orda::secuencias::prueba {
+namespace orda::sequences::prueba {
 namespace {
 
 using link::FinSecuencia;
 using link::TipoSecuencia;
 
-const programacion::FechaHora kAhora{2025, 6, 1, 10, 20, 30};
+const programming::FechaHora kAhora{2025, 6, 1, 10, 20, 30};
 
 struct BancoSimulado {
   std::int64_t ahora = 0;
-  simulador::TransporteSimulado transporte{[this] { return ahora; }};
+  simulator::TransporteSimulado transporte{[this] { return ahora; }};
   link::prueba::OyenteGrabador oyente;
   config::Configuracion cfg;
   imagen::ImagenMemoria img{};
@@ -108,7 +108,7 @@ TEST(PanelSimulado, LeerTrasProgramarDevuelveLasMismasTablas) {
   // The tables as the image the run sent reads back (defaults take the
   // decoders' own spelling: "1.000" comes back as "1").
   config::Configuracion esperada;
-  lectura::decodificarImagen(b.img, esperada);
+  reading::decodificarImagen(b.img, esperada);
 
   b.cfg = config::Configuracion{};
   ASSERT_TRUE(b.consola.leerProgramacion(b.ahora));
@@ -141,4 +141,4 @@ TEST(PanelSimulado, HistorialConLosEventosDelPanel) {
 }
 
 }  // namespace
-}  // namespace orda::secuencias::prueba
+}  // namespace orda::sequences::prueba

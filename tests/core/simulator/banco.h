@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "simulator/panel.h"
+#include "core/simulator/panel.h"
 
-namespace orda::simulador {
+namespace orda::simulator {
 
 struct Banco {
   PanelSimulado panel;
@@ -43,4 +43,4 @@ struct Banco {
   }
 };
 
-}  // namespace orda::simulador
+}  // namespace orda::simulator

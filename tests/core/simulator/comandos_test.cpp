@@ -3,13 +3,13 @@
 
 #include <set>
 
-#include "history/memoria.h"
-#include "programming/aprogramar.h"
+#include "core/history/memoria.h"
+#include "core/programming/aprogramar.h"
 #include "simulator/banco.h"
-#include "simulator/demo.h"
-#include "texto/numero.h"
+#include "core/simulator/demo.h"
+#include "core/texto/numero.h"
 
-namespace orda::simulador {
+namespace orda::simulator {
 namespace {
 
 std::vector<std::string> campos(const std::string& t) {
@@ -70,7 +70,7 @@ TEST(SimuladoMonitoreo, EstadosSegunLaProgramacion) {
     cfg.entradas.ponerImagen(3, 7, c.hab);
     imagen::ImagenMemoria img{};
     link::BufferReporte buffer{};
-    programacion::aProgramar(cfg, img).reportes.front().aplicarSobre(buffer);
+    programming::aProgramar(cfg, img).reportes.front().aplicarSobre(buffer);
     b.enviar(buffer);
     std::set<int> vistos;
     for (; b.ahora < 180000; b.ahora += 50) {
@@ -168,4 +168,4 @@ TEST(SimuladoDeterminismo, MismaVarianteMismasRespuestas) {
 }
 
 }  // namespace
-}  // namespace orda::simulador
+}  // namespace orda::simulator

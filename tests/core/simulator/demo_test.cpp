@@ -2,11 +2,11 @@
 // programs back: each of its values must be one the editors accept.
 #include <gtest/gtest.h>
 
-#include "config/globales.h"
-#include "config/validacion.h"
-#include "simulator/demo.h"
+#include "core/config/globales.h"
+#include "core/config/validacion.h"
+#include "core/simulator/demo.h"
 
-namespace orda::simulador {
+namespace orda::simulator {
 namespace {
 
 TEST(Demostracion, CadaValorPasaLaRevisionDeSuEditor) {
@@ -28,4 +28,4 @@ TEST(Demostracion, CadaValorPasaLaRevisionDeSuEditor) {
 }
 
 }  // namespace
-}  // namespace orda::simulador
+}  // namespace orda::simulator

@@ -3,13 +3,13 @@
 
 #include <algorithm>
 
-#include "history/filas.h"
-#include "programming/aprogramar.h"
-#include "reading/decodificar.h"
-#include "simulator/demo.h"
+#include "core/history/filas.h"
+#include "core/programming/aprogramar.h"
+#include "core/reading/decodificar.h"
+#include "core/simulator/demo.h"
 #include "simulator/banco.h"
 
-namespace orda::simulador {
+namespace orda::simulator {
 namespace {
 
 TEST(SimuladoTransferencias, DatosEnCientoNoventaYDosBloquesReproducenLaMemoria) {
@@ -23,15 +23,15 @@ TEST(SimuladoTransferencias, DatosEnCientoNoventaYDosBloquesReproducenLaMemoria)
   imagen::ImagenMemoria img{};
   std::copy(m.begin(), m.end(), img.begin());
   config::Configuracion leida;
-  lectura::decodificarImagen(img, leida);
-  lectura::restaurarClave(img, leida);
+  reading::decodificarImagen(img, leida);
+  reading::restaurarClave(img, leida);
   EXPECT_EQ(leida.entradas.texto(3, 1), "PUERTA PPAL");
   EXPECT_EQ(leida.tree.texto(3, 3), "1143215678");
   EXPECT_EQ(leida.salidas.texto(4, 1), "LUZ PATIO");
   EXPECT_EQ(leida.versionPanel, "202");
   EXPECT_EQ(leida.serialPanel, "12345");
   imagen::ImagenMemoria otra{};
-  const auto corrida = programacion::aProgramar(leida, otra);
+  const auto corrida = programming::aProgramar(leida, otra);
   ASSERT_TRUE(corrida.errores.empty());
   EXPECT_TRUE(std::equal(m.begin(), m.end(), otra.begin()));
 }
@@ -128,4 +128,4 @@ TEST(SimuladoHistorial, LlenoSeFormateaYSigueLegible) {
 }
 
 }  // namespace
-}  // namespace orda::simulador
+}  // namespace orda::simulator

@@ -1,15 +1,15 @@
 // The simulated panel behind the transport interface, in virtual time.
-#include "simulator/transporte_simulado.h"
+#include "core/simulator/transporte_simulado.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "programming/aprogramar.h"
-#include "simulator/demo.h"
+#include "core/programming/aprogramar.h"
+#include "core/simulator/demo.h"
 
-namespace orda::simulador {
+namespace orda::simulator {
 namespace {
 
 using link::EventoHid;
@@ -125,7 +125,7 @@ TEST(SimuladoFallas, ConfirmacionesPerdidasConElRegistroGrabado) {
   cfg.entradas.ponerTexto(3, 1, "OTRO NOMBRE");
   imagen::ImagenMemoria img{};
   link::BufferReporte buffer{};
-  for (const link::Reporte& r : programacion::aProgramar(cfg, img).reportes) {
+  for (const link::Reporte& r : programming::aProgramar(cfg, img).reportes) {
     r.aplicarSobre(buffer);
     c.t.WriteEx(link::kVendorId, link::kProductId, buffer);
   }
@@ -189,4 +189,4 @@ TEST(SimuladoFallas, SilencioYBasura) {
 }
 
 }  // namespace
-}  // namespace orda::simulador
+}  // namespace orda::simulator

@@ -1,10 +1,10 @@
-#include "texto/numero.h"
+#include "core/texto/numero.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "texto/cp1252.h"
+#include "core/texto/cp1252.h"
 
 namespace orda::texto {
 namespace {

@@ -11,8 +11,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "app/avisos.h"
-#include "app/visor_memoria.h"
+#include "gui/app/avisos.h"
+#include "gui/app/visor_memoria.h"
 #include "consola_prueba.h"
 
 using namespace orda;

@@ -9,12 +9,12 @@
 #include <QTest>
 #include <memory>
 
-#include "app/barra_estado.h"
-#include "app/ventana_main.h"
-#include "app/ventanas_hijas.h"
-#include "comun/imagenes_aplicacion.h"
+#include "gui/app/barra_estado.h"
+#include "gui/app/ventana_main.h"
+#include "gui/app/ventanas_hijas.h"
+#include "gui/comun/imagenes_aplicacion.h"
 #include "dialogos_grabados.h"
-#include "simulator/transporte_simulado.h"
+#include "core/simulator/transporte_simulado.h"
 
 namespace orda::gui {
 
@@ -33,7 +33,7 @@ struct ConsolaPrueba {
     d.imagenes = &imagenes;
     d.reloj = [this] { return ahora; };
     d.fabricaTransporte = [this](motor::MotorEnlace::Reloj reloj) -> std::unique_ptr<link::Transporte> {
-      auto t = std::make_unique<simulador::TransporteSimulado>(std::move(reloj));
+      auto t = std::make_unique<simulator::TransporteSimulado>(std::move(reloj));
       t->alEscribir = [this](const link::BufferReporte& b, std::int64_t) {
         enviados.emplace_back(reinterpret_cast<const char*>(&b[1]), 2);
       };
@@ -65,7 +65,7 @@ struct ConsolaPrueba {
     ahora = hasta;
   }
 
-  simulador::TransporteSimulado& panel() { return *main->motor().simulado(); }
+  simulator::TransporteSimulado& panel() { return *main->motor().simulado(); }
   PanelEstado& estado(int n) { return main->barraEstado()->panel(n); }
   QAction* accion(const char* nombre) { return main->accion(QString::fromLatin1(nombre)); }
   bool visible(Vista v) {

@@ -2,8 +2,8 @@
 // two tilings of our own.
 #include <QTest>
 
-#include "app/disposicion.h"
-#include "app/mosaico.h"
+#include "gui/app/disposicion.h"
+#include "gui/app/mosaico.h"
 
 using namespace orda::gui;
 

@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/carpetas.h"
-#include "comun/imagenes_aplicacion.h"
+#include "gui/app/carpetas.h"
+#include "gui/comun/imagenes_aplicacion.h"
 
 using namespace orda::gui;
 

@@ -13,11 +13,11 @@
 #include <QWidgetAction>
 #include <cmath>
 
-#include "app/avisos.h"
-#include "app/opciones.h"
-#include "app/visor_memoria.h"
-#include "history/historico.h"
-#include "comun/twips.h"
+#include "gui/app/avisos.h"
+#include "gui/app/opciones.h"
+#include "gui/app/visor_memoria.h"
+#include "gui/history/historico.h"
+#include "gui/comun/twips.h"
 #include "consola_prueba.h"
 
 using namespace orda;

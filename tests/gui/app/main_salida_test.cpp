@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QMdiArea>
 
-#include "app/avisos.h"
+#include "gui/app/avisos.h"
 #include "consola_prueba.h"
 
 using namespace orda;

@@ -3,7 +3,7 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "app/visor_memoria.h"
+#include "gui/app/visor_memoria.h"
 
 using namespace orda;
 using namespace orda::gui;

@@ -10,12 +10,12 @@
 #include <QTest>
 
 #include "app/consola_prueba.h"
-#include "comun/texto_qt.h"
-#include "config/grilla.h"
-#include "config/tablas.h"
-#include "config/ventana_especiales.h"
-#include "config/ventana_globales.h"
-#include "config/ventanas_tablas.h"
+#include "gui/comun/texto_qt.h"
+#include "gui/config/grilla.h"
+#include "core/config/tablas.h"
+#include "gui/config/ventana_especiales.h"
+#include "gui/config/ventana_globales.h"
+#include "gui/config/ventanas_tablas.h"
 
 namespace orda::gui {
 

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 
 #include "banco_comandos.h"
-#include "app/carpetas.h"
+#include "gui/app/carpetas.h"
 
 using namespace orda;
 using namespace orda::gui;

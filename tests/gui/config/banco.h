@@ -6,9 +6,9 @@
 #include <QTest>
 #include <memory>
 
-#include "comun/biblioteca_imagenes.h"
-#include "config/configuracion.h"
-#include "config/grilla.h"
+#include "gui/comun/biblioteca_imagenes.h"
+#include "core/config/configuracion.h"
+#include "gui/config/grilla.h"
 #include "dialogos_grabados.h"
 
 namespace orda::gui {

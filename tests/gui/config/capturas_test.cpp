@@ -5,12 +5,12 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "comun/biblioteca_imagenes.h"
-#include "config/configuracion.h"
-#include "config/grilla.h"
-#include "config/ventana_especiales.h"
-#include "config/ventana_globales.h"
-#include "config/ventanas_tablas.h"
+#include "gui/comun/biblioteca_imagenes.h"
+#include "core/config/configuracion.h"
+#include "gui/config/grilla.h"
+#include "gui/config/ventana_especiales.h"
+#include "gui/config/ventana_globales.h"
+#include "gui/config/ventanas_tablas.h"
 #include "dialogos_grabados.h"
 
 using namespace orda;

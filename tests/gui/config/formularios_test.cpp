@@ -4,9 +4,9 @@
 #include <QTest>
 
 #include "config/banco.h"
-#include "config/tablas.h"
-#include "config/ventana_especiales.h"
-#include "config/ventana_globales.h"
+#include "core/config/tablas.h"
+#include "gui/config/ventana_especiales.h"
+#include "gui/config/ventana_globales.h"
 
 using namespace orda;
 using namespace orda::gui;

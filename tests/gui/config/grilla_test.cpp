@@ -4,8 +4,8 @@
 #include <QTest>
 
 #include "config/banco.h"
-#include "config/tablas.h"
-#include "config/ventanas_tablas.h"
+#include "core/config/tablas.h"
+#include "gui/config/ventanas_tablas.h"
 
 using namespace orda;
 using namespace orda::gui;

@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "info/banco_enlace.h"
-#include "history/modelo_historico.h"
+#include "gui/history/modelo_historico.h"
 
 using namespace orda;
 using namespace orda::gui;

@@ -10,12 +10,12 @@
 #include <QTextEdit>
 #include <QTest>
 
-#include "comun/twips.h"
-#include "history/columnas_historico.h"
-#include "history/memoria.h"
-#include "history/modelo_historico.h"
+#include "gui/comun/twips.h"
+#include "gui/history/columnas_historico.h"
+#include "core/history/memoria.h"
+#include "gui/history/modelo_historico.h"
 #include "info/banco_enlace.h"
-#include "link/textos.h"
+#include "core/link/textos.h"
 
 using namespace orda;
 using namespace orda::gui;

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "motor/motor_enlace.h"
-#include "comun/texto_qt.h"
+#include "gui/comun/texto_qt.h"
 #include "dialogos_grabados.h"
-#include "history/historico.h"
-#include "monitoring/info.h"
-#include "simulator/transporte_simulado.h"
+#include "gui/history/historico.h"
+#include "gui/monitoring/info.h"
+#include "core/simulator/transporte_simulado.h"
 
 namespace orda::gui {
 
@@ -28,11 +28,11 @@ struct BancoEnlace : link::OyenteEnlace {
   std::unique_ptr<Historico> historico;
 
   // 31 December 2025, 09:05:07 on the computer's clock.
-  static programacion::FechaHora reloj() { return {2025, 12, 31, 9, 5, 7}; }
+  static programming::FechaHora reloj() { return {2025, 12, 31, 9, 5, 7}; }
 
   BancoEnlace() {
     auto fabrica = [this](motor::MotorEnlace::Reloj r) -> std::unique_ptr<link::Transporte> {
-      auto t = std::make_unique<simulador::TransporteSimulado>(std::move(r));
+      auto t = std::make_unique<simulator::TransporteSimulado>(std::move(r));
       t->alEscribir = [this](const link::BufferReporte& b, std::int64_t) { escritos.push_back(b); };
       return t;
     };
@@ -64,7 +64,7 @@ struct BancoEnlace : link::OyenteEnlace {
   }
   void esperar(std::int64_t ms) { avanzar(ahora + ms); }
 
-  simulador::TransporteSimulado& panel() { return *motor->simulado(); }
+  simulator::TransporteSimulado& panel() { return *motor->simulado(); }
   // The first two letters of every report written since `desde`.
   std::vector<std::string> letras(std::size_t desde = 0) const {
     std::vector<std::string> v;

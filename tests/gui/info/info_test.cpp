@@ -7,10 +7,10 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
-#include "comun/twips.h"
-#include "config/globales.h"
+#include "gui/comun/twips.h"
+#include "core/config/globales.h"
 #include "info/banco_enlace.h"
-#include "link/textos.h"
+#include "core/link/textos.h"
 
 using namespace orda;
 using namespace orda::gui;

@@ -5,8 +5,8 @@
 #include <QFile>
 
 #include "comandos/banco_comandos.h"
-#include "instalaciones/archivador_consola.h"
-#include "simulator/demo.h"
+#include "gui/instalaciones/archivador_consola.h"
+#include "core/simulator/demo.h"
 
 using namespace orda;
 using namespace orda::gui;
@@ -24,7 +24,7 @@ class PruebaArchivador : public QObject {
       sites::Biblioteca b(d);
       sites::Sitio casa;
       casa.nombre = "Casa";
-      casa.serie = simulador::kSerialDemo;
+      casa.serie = simulator::kSerialDemo;
       sitio = b.crearSitio(casa);
     }
     ArchivadorConsola archivador(*c.main, d);

@@ -12,9 +12,9 @@
 #include <QTest>
 
 #include "dialogos_grabados.h"
-#include "history/csv.h"
-#include "history/memoria.h"
-#include "instalaciones/ventana_instalaciones.h"
+#include "core/history/csv.h"
+#include "core/history/memoria.h"
+#include "gui/instalaciones/ventana_instalaciones.h"
 
 using namespace orda;
 using namespace orda::gui;

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "comun/imagenes_aplicacion.h"
-#include "comun/texto_qt.h"
-#include "monitoring/ventana_tendencia.h"
-#include "sequences/consola.h"
-#include "simulator/transporte_simulado.h"
+#include "gui/comun/imagenes_aplicacion.h"
+#include "gui/comun/texto_qt.h"
+#include "gui/monitoring/ventana_tendencia.h"
+#include "core/sequences/consola.h"
+#include "core/simulator/transporte_simulado.h"
 
 namespace orda::gui {
 
@@ -41,9 +41,9 @@ struct BancoTendencia {
   config::Configuracion cfg;
   imagen::ImagenMemoria imagenMemoria{};
   ImagenesAplicacion imagenes;
-  simulador::TransporteSimulado transporte{[this] { return ahora; }};
+  simulator::TransporteSimulado transporte{[this] { return ahora; }};
   OyenteBanco oyente;
-  secuencias::Consola consola{transporte, oyente, cfg, imagenMemoria, 0};
+  sequences::Consola consola{transporte, oyente, cfg, imagenMemoria, 0};
   std::unique_ptr<Trending> ventana;
   std::vector<std::string> enviados;  // bytes 1..3 of every report the panel got
   QStringList mensajes;               // the window's mensajeEstado

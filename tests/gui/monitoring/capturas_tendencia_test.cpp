@@ -8,8 +8,8 @@
 #include <QTest>
 
 #include "banco_tendencia.h"
-#include "monitoring/lampara.h"
-#include "monitoring/pantalla_tendencia.h"
+#include "gui/monitoring/lampara.h"
+#include "gui/monitoring/pantalla_tendencia.h"
 
 using namespace orda;
 using namespace orda::gui;
@@ -41,8 +41,8 @@ class PruebaCapturasTendencia : public QObject {
     t.opcionCanal(3)->click();
     b.avanzar(b.ahora + 45000);
     const double H = t.pantalla()->height();
-    QVERIFY(t.moverCursor(monitoreo::Cursor::Superior, H * 0.22));
-    QVERIFY(t.moverCursor(monitoreo::Cursor::Inferior, H * 0.45));
+    QVERIFY(t.moverCursor(monitoring::Cursor::Superior, H * 0.22));
+    QVERIFY(t.moverCursor(monitoring::Cursor::Inferior, H * 0.45));
     QTest::mouseMove(t.ledSalida(1));
     guardar(t, QStringLiteral("seguimiento"));
 

@@ -6,15 +6,15 @@
 #include <QTest>
 
 #include "banco_tendencia.h"
-#include "config/tablas.h"
-#include "monitoring/cursores_tendencia.h"
-#include "monitoring/lampara.h"
-#include "monitoring/pantalla_tendencia.h"
+#include "core/config/tablas.h"
+#include "gui/monitoring/cursores_tendencia.h"
+#include "gui/monitoring/lampara.h"
+#include "gui/monitoring/pantalla_tendencia.h"
 
 using namespace orda;
 using namespace orda::gui;
-using monitoreo::Cursor;
-namespace L = monitoreo::lamparas;
+using monitoring::Cursor;
+namespace L = monitoring::lamparas;
 
 namespace {
 
@@ -79,7 +79,7 @@ class PruebaTendencia : public QObject {
     const int H = img.height();
     QCOMPARE(pixel(img, 0, H - 1), Pantalla::kMuestras);
     QCOMPARE(pixel(img, img.width() / 3, H - 1), Pantalla::kMuestras);
-    const auto ultimo = monitoreo::puntoMuestra(400, h[400], b.ventana->pantalla()->area());
+    const auto ultimo = monitoring::puntoMuestra(400, h[400], b.ventana->pantalla()->area());
     QCOMPARE(pixel(img, int(ultimo.x), int(ultimo.y)), Pantalla::kMuestras);
 
     b.ventana->close();  // on its own the window only hides
@@ -152,7 +152,7 @@ class PruebaTendencia : public QObject {
     QCOMPARE(t.cursores().superior, double(p.height() / 4));
     QCOMPARE(t.flecha(Cursor::Superior)->geometry().center().y(), cuarto);
     QCOMPARE(t.lectura(Cursor::Superior)->etiquetaA()->text(),
-             q(monitoreo::lecturaVoltios(monitoreo::voltajeCursor(p.height() / 4, p.height()))));
+             q(monitoring::lecturaVoltios(monitoring::voltajeCursor(p.height() / 4, p.height()))));
 
     // The limits are the core's (grafico_test): drags onto each edge of the
     // plot and onto the other cursor are refused here.
