@@ -81,6 +81,8 @@ int guardar(config::Configuracion& cfg, const std::string& dat, std::ostream& er
   return kSalidaBien;
 }
 
+}  // namespace
+
 int terminarSalida(std::ostream& out, std::ostream& err) {
   out.flush();
   if (out) return kSalidaBien;
@@ -95,7 +97,16 @@ void lineaHistorial(std::ostream& out, const history::FilaHistorial& f) {
       << f.codigos[2] << " " << f.codigos[3] << "  " << f.descripcion << "\n";
 }
 
-}  // namespace
+std::optional<std::string> leerVolcadoHistorial(const std::string& ruta, std::vector<std::uint8_t>& datos) {
+  bool cortado = false;
+  if (auto error = leerArchivo(ruta, imagen::kTamanoImagen, datos, cortado)) return error;
+  if (cortado || (datos.size() != history::kTamanoHistorial && datos.size() != imagen::kTamanoImagen)) {
+    return "El archivo no es un volcado del historial: se esperan " + std::to_string(history::kTamanoHistorial) +
+           " o " + std::to_string(imagen::kTamanoImagen) + " bytes";
+  }
+  datos.resize(history::kTamanoHistorial);
+  return std::nullopt;
+}
 
 int comandoNuevo(const std::string& dat, std::ostream& err) {
   config::Configuracion cfg;
@@ -144,19 +155,11 @@ int comandoHistorial(const std::string& volcado, const std::optional<std::string
     }
   }
   std::vector<std::uint8_t> datos;
-  bool cortado = false;
-  if (auto error = leerArchivo(volcado, imagen::kTamanoImagen, datos, cortado)) {
+  if (auto error = leerVolcadoHistorial(volcado, datos)) {
     err << *error << "\n";
     return kEntradaInvalida;
   }
-  if (cortado || (datos.size() != history::kTamanoHistorial && datos.size() != imagen::kTamanoImagen)) {
-    err << "El archivo no es un volcado del historial: se esperan " << history::kTamanoHistorial << " o "
-        << imagen::kTamanoImagen << " bytes\n";
-    return kEntradaInvalida;
-  }
-
-  return describirHistorial(std::span<const std::uint8_t>(datos.data(), history::kTamanoHistorial), cfg, csv, out,
-                           err);
+  return describirHistorial(datos, cfg, csv, out, err);
 }
 
 int describirHistorial(std::span<const std::uint8_t> memoria, const config::Configuracion& cfg, bool csv,

@@ -6,8 +6,10 @@
 #include <ostream>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "core/config/configuracion.h"
+#include "core/history/filas.h"
 #include "core/programming/aprogramar.h"
 
 namespace orda::cli {
@@ -42,6 +44,16 @@ std::optional<std::string> configuracionDeArchivo(const std::string& dat, config
 
 // "El archivo tiene N registros sin programar: ..." when N > 0.
 void avisarBorrados(int borrados, std::ostream& err);
+
+// A history dump file (4,096 bytes, or a whole image whose start holds the
+// history), cut to its 4,096 history bytes; the message when it is not one.
+std::optional<std::string> leerVolcadoHistorial(const std::string& ruta, std::vector<std::uint8_t>& datos);
+
+// One history row as `history` prints it.
+void lineaHistorial(std::ostream& out, const history::FilaHistorial& f);
+
+// Flushes the output: kSalidaBien, or kEntradaInvalida with a message.
+int terminarSalida(std::ostream& out, std::ostream& err);
 
 // The encoders' errors, one line each.
 void informarErrores(const programming::CorridaProgramacion& corrida, std::ostream& err);

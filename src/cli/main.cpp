@@ -16,6 +16,7 @@
 #include "cli/comando_informe.h"
 #include "cli/comandos.h"
 #include "cli/diferencias.h"
+#include "cli/sitios.h"
 #include "cli/tareas.h"
 #include "core/files/sistema.h"
 
@@ -109,6 +110,15 @@ int main(int argc, char** argv) {
   reporte->add_option("-o", pdf, "Archivo PDF a escribir")->required();
   reporte->add_flag("--non-default", informe.soloDistintos, "Solo valores distintos de los de fábrica");
   reporte->add_flag("--mask-phones", informe.ocultarTelefonos, "Oculta los números de teléfono salvo sus 3 últimas cifras");
+  // The installations library: `site ...`, and --site on the commands that archive.
+  std::optional<std::string> db, sitioPanel;
+  app.add_option("--db", db, "Biblioteca de instalaciones: postgresql://USUARIO@HOST[:PUERTO]/NOMBRE o sqlite:RUTA");
+  for (CLI::App* c : {leer, programar, historial}) {
+    c->add_option("--site", sitioPanel, "Archiva en la instalación SITE (número, nombre o serie; auto: por la serie del panel)");
+  }
+  ComandosSitio sitios(app);
+  std::unique_ptr<ArchivadorSitio> archivador;
+  QCoreApplication::setApplicationName("orda");  // the console's data folder holds the default library
 
   terminarAyudaEnEspanol(app);
   try {
@@ -129,6 +139,8 @@ int main(int argc, char** argv) {
     if (*diff && !contraPanel) {
       return comandoDiferencias(comparados[0], comparados[1], comoJson, conBytes, std::cout, std::cerr);
     }
+    if (sitios.elegido()) return sitios.ejecutar(db, std::cout, std::cerr);
+    if (sitioPanel) archivador = std::make_unique<ArchivadorSitio>(db, *sitioPanel);
     if (*nuevo) return comandoNuevo(dat, std::cerr);
     if (*exportar) return comandoExportar(dat, comoTexto, std::cout, std::cerr);
     if (*importar) return comandoImportar(json, dat, std::cerr);
@@ -136,9 +148,9 @@ int main(int argc, char** argv) {
     if (*historial && volcado) return comandoHistorial(*volcado, configuracion, csv, std::cout, std::cerr);
 
     std::unique_ptr<Tarea> tarea;
-    if (*historial) tarea = std::make_unique<TareaHistorial>(salidaVolcado, configuracion, csv);
-    if (*leer) tarea = std::make_unique<TareaLeer>(dat);
-    if (*programar) tarea = std::make_unique<TareaProgramar>(dat);
+    if (*historial) tarea = std::make_unique<TareaHistorial>(salidaVolcado, configuracion, csv, archivador.get());
+    if (*leer) tarea = std::make_unique<TareaLeer>(dat, archivador.get());
+    if (*programar) tarea = std::make_unique<TareaProgramar>(dat, archivador.get());
     if (*enviar) tarea = std::make_unique<TareaEnviar>(texto);
     if (*monitor) tarea = std::make_unique<TareaMonitor>(segundos);
     if (*reloj) tarea = std::make_unique<TareaReloj>();

@@ -17,6 +17,7 @@
 #include "gui/comun/dialogos.h"
 #include "gui/comun/imagenes_aplicacion.h"
 #include "core/files/sistema.h"
+#include "gui/instalaciones/archivador_consola.h"
 #include "core/link/transporte_vacio.h"
 #include "core/simulator/transporte_simulado.h"
 #ifdef ORDA_CON_HID
@@ -107,6 +108,18 @@ int main(int argc, char** argv) {
 #endif
   gui::ponerVentanasConsola(ventana);
   ventana.arrancar();
+
+  // The installations library: the console archives by itself; without it
+  // the console works as ever and panel 2 says why.
+  std::unique_ptr<gui::ArchivadorConsola> archivador;
+  const sites::DestinoLeido destino =
+      sites::destinoElegido(o.db ? std::optional<std::string>(o.db->toStdString()) : std::nullopt);
+  if (destino.destino) {
+    archivador = std::make_unique<gui::ArchivadorConsola>(ventana, *destino.destino);
+    gui::ponerInstalaciones(ventana, dialogos, *archivador);
+  } else {
+    ventana.ponerMensaje(QString::fromStdString(destino.error));
+  }
 
   if (o.salirTrasArranque) {
     // Once the window has been painted.

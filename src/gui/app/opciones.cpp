@@ -26,7 +26,11 @@ ResultadoOpciones leerOpciones(const QStringList& argumentos) {
   const QCommandLineOption espera(QStringLiteral("captura-espera-ms"),
                                   QStringLiteral("Tiempo de funcionamiento antes de la captura, en ms."),
                                   QStringLiteral("N"), QStringLiteral("6500"));
-  p.addOptions({ayuda, version, simular, latencia, salir, captura, espera});
+  const QCommandLineOption db(QStringLiteral("db"),
+                              QStringLiteral("Biblioteca de instalaciones: postgresql://USUARIO@HOST[:PUERTO]/NOMBRE "
+                                             "o sqlite:RUTA."),
+                              QStringLiteral("URL"));
+  p.addOptions({ayuda, version, simular, latencia, salir, captura, espera, db});
 
   ResultadoOpciones r;
   if (!p.parse(argumentos)) {
@@ -68,6 +72,7 @@ ResultadoOpciones leerOpciones(const QStringList& argumentos) {
     r.salida = QStringLiteral("--captura-espera-ms espera un número de milisegundos\n");
     return r;
   }
+  if (p.isSet(db)) o.db = p.value(db);
   if (!p.positionalArguments().isEmpty()) {
     r.codigo = 2;
     r.salida = QStringLiteral("Argumento desconocido: %1\n").arg(p.positionalArguments().constFirst());

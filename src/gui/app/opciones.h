@@ -12,6 +12,7 @@ struct OpcionesConsola {
   bool salirTrasArranque = false;  // print the start-up time and peak memory, then quit
   QString captura;              // save a picture of the main window there, then quit
   int esperaCapturaMs = 6500;   // how long the console runs before that picture
+  std::optional<QString> db;    // the installations library's URL (else ORDA_DB, else the default file)
 };
 
 struct ResultadoOpciones {

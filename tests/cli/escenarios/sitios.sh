@@ -1,0 +1,81 @@
+# The installations library from the command line: on a SQLite file, and on
+# the test PostgreSQL server too when scripts/test started one.
+. "$(dirname "$0")/comun.sh"
+cr=$(printf '\r')
+
+# Reference record announcing 4 records; the last one appears twice.
+printf '\044\001\025\020\060\000\000\000\004\000' >volcado.bin
+printf '\044\001\025\020\061\005\012\001\000\000' >>volcado.bin
+printf '\044\001\026\010\000\000\015\001\000\000' >>volcado.bin
+printf '\044\001\026\010\000\000\015\001\000\000' >>volcado.bin
+truncate -s 4096 volcado.bin
+"$CLI" new a.dat >/dev/null 2>&1 || falla "new a.dat"
+
+escenario() {
+  export ORDA_DB=$1
+  espera 0 "$CLI" site add "Casa 'Pérez' 100%" --serial 12345 --address 'Av. 9 de Julio \1'
+  [ "$(cat out)" = 1 ] || falla "el primer sitio no es el 1: $(cat out)"
+  espera 0 "$CLI" site add Oficina
+  espera 1 "$CLI" site add Oficina
+  contiene err 'Ya existe una instalación llamada "Oficina"'
+  espera 0 "$CLI" site list --search "PÉREZ' 100%"
+  [ "$(cat out)" = "1	12345	Casa 'Pérez' 100%	Av. 9 de Julio \\1" ] || falla "list --search: $(cat out)"
+  espera 0 "$CLI" site edit Oficina --name 'Oficina central' --phone 555
+  espera 0 "$CLI" site show 'Oficina central' --json
+  contiene out '"telefono": "555"'
+
+  espera 0 "$CLI" site archive 12345 a.dat --note 'de fábrica'
+  version=$(cat out)
+  espera 0 "$CLI" site archive 1 a.dat
+  [ "$(cat out)" = "$version" ] || falla "la misma imagen dio otra versión"
+  espera 0 "$CLI" site versions 1
+  [ "$(wc -l <out)" -eq 1 ] || falla "una sola versión"
+  contiene out "archivo"
+  espera 0 "$CLI" site restore 1 "$version" -o r.dat
+  cmp -s a.dat r.dat || falla "restore no devolvió la imagen archivada"
+
+  espera 0 "$CLI" site add-history 1 volcado.bin
+  [ "$(cat out)" = "2 eventos nuevos de 3" ] || falla "add-history: $(cat out)"
+  espera 0 "$CLI" site add-history 1 volcado.bin
+  [ "$(cat out)" = "0 eventos nuevos de 3" ] || falla "add-history repetido: $(cat out)"
+  espera 0 "$CLI" site events 1 --csv
+  [ "$(head -n 1 out)" = "Nº,Fecha,Hora,Descripción,Código 1,Código 2,Código 3,Código 4$cr" ] || falla "cabecera CSV"
+  contiene out "2,15/01/24,10:31:05,Disparo por zona 2: ENTRADA2,0A,01,00,00$cr"
+  espera 0 "$CLI" site events 1 --from 2024-01-16 --code 0d --search 'REINTENTOS'
+  [ "$(wc -l <out)" -eq 1 ] || falla "events filtrado: $(cat out)"
+  espera 2 "$CLI" site events 1 --from 2024-13-01
+
+  # The panel's own serial picks the site.
+  espera 0 "$CLI" --simulate read -o x.dat --site auto
+  contiene err "Instalación \"Casa 'Pérez' 100%\": versión"
+  espera 0 "$CLI" --simulate history --site 12345
+  contiene err 'eventos nuevos de'
+  espera 1 "$CLI" --simulate read -o y.dat --site Nadie
+  contiene err 'No existe la instalación "Nadie"'
+  [ ! -e y.dat ] || falla "se leyó el panel para un sitio que no existe"
+
+  espera 2 "$CLI" site remove 1
+  espera 0 "$CLI" site remove 1 --yes
+  espera 1 "$CLI" site show 1
+  unset ORDA_DB
+}
+
+escenario "sqlite:$PWD/biblioteca.sqlite"
+if [ -n "${ORDA_PRUEBAS_PG:-}" ] && command -v psql >/dev/null; then
+  base=cli_$$
+  psql -q "$ORDA_PRUEBAS_PG" -c "CREATE DATABASE $base" || falla "CREATE DATABASE"
+  escenario "${ORDA_PRUEBAS_PG%/*}/$base"
+  psql -q "$ORDA_PRUEBAS_PG" -c "DROP DATABASE $base WITH (FORCE)" || true
+fi
+
+# A library that cannot be reached is an error with its reason; the file
+# that is not a database is left as it was.
+echo 'no soy una base' >texto.txt
+espera 1 "$CLI" site list --db sqlite:texto.txt
+contiene err 'no es una base de datos SQLite'
+[ "$(cat texto.txt)" = 'no soy una base' ] || falla "texto.txt cambió"
+espera 1 "$CLI" --db 'postgresql://ana:secreto@%2Fno%2Fexiste:5432/orda' site list
+contiene err 'no se pudo abrir'
+grep -q secreto err && falla "la clave apareció en un mensaje"
+espera 1 "$CLI" site list --db mysql://ana@x/y
+terminar
