@@ -7,7 +7,7 @@ espera 0 "$CLI" diff a.dat a.dat
 [ -s out ] && falla "iguales: $(cat out)"
 
 espera 0 "$CLI" export a.dat
-sed 's/"ENTRADA1"/"portón"/; s/"1.20"/"1.2"/' out >b.json
+sed 's/"ENTRADA1"/"PORTÓN"/; s/"1.20"/"1.2"/' out >b.json
 espera 0 "$CLI" import b.json b.dat
 espera 1 "$CLI" diff a.dat b.dat
 [ "$(cat out)" = "Programación de Entradas | 1 PORTÓN | Alias Identificación | ENTRADA1 -> PORTÓN" ] ||

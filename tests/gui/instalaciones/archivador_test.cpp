@@ -33,6 +33,9 @@ class PruebaArchivador : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(c.panel2().contains("eventos nuevos de"), 10000);
     QCOMPARE(archivador.sitio()->id, sitio);
 
+    // A read never brings the panel's password: it is typed before programming.
+    c.cfg().globales.text[config::caja::kClave] = "1234";
+    c.globales().recargar();
     c.dialogos.respuestas = {Respuesta::Si};
     c.accion("tbProgramar")->trigger();
     c.esperar(30000);
