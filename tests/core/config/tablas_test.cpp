@@ -8,37 +8,6 @@
 namespace orda::config {
 namespace {
 
-TEST(TablasNuevas, ValoresPorDefecto) {
-  const Configuracion c;
-  const Tabla& e = c.entradas;
-  EXPECT_EQ(e.columnas(), 41);
-  EXPECT_EQ(e.filas(), 11);
-  for (int f = 3; f <= 10; ++f) {
-    EXPECT_EQ(e.texto(f, 0), std::to_string(f - 2));
-    EXPECT_EQ(e.texto(f, 1), "ENTRADA" + std::to_string(f - 2));
-    EXPECT_EQ(e.celda(f, 6), (Celda{"Activa en bajo", "FLANCODESC"}));
-    EXPECT_EQ(e.texto(f, 8), "600");
-    EXPECT_EQ(e.texto(f, 9), "1");
-    EXPECT_EQ(e.texto(f, 37), "1.20");
-    EXPECT_EQ(e.texto(f, 38), "0.50");
-    EXPECT_EQ(e.texto(f, 39), "1.000");
-    for (int col : {2, 7, 10, 17, 20, 27, 29, 36}) EXPECT_EQ(e.imagen(f, col), "NOG2");
-  }
-  EXPECT_EQ(c.salidas.columnas(), 15);
-  EXPECT_EQ(c.salidas.texto(6, 1), "SALIDA4");
-  EXPECT_EQ(c.salidas.texto(6, 14), "00:00");
-  const Tabla& t = c.tree;
-  EXPECT_EQ(t.filas(), 13);
-  EXPECT_EQ(t.ultimaFila(), 11);
-  EXPECT_EQ(t.texto(11, 1), "SERV TECNICO");
-  EXPECT_EQ(t.texto(3, 3), "**********");
-  EXPECT_EQ(t.texto(12, 0), "w");
-  EXPECT_EQ(t.texto(12, 3), "555");  // Text7 mirrored into the hidden row
-  EXPECT_EQ(e.texto(0, 0), "q");
-  EXPECT_EQ(e.texto(1, 18), "Si activa/desactiva envía SMS a ...");
-  EXPECT_EQ(e.texto(2, 18), "Mensaje de Activación");
-}
-
 TEST(TablasNuevas, FindColumnBuscaEnElPrimerEncabezado) {
   const Tabla e = nuevaTablaEntradas();
   EXPECT_EQ(e.findColumn("Valor"), 37);

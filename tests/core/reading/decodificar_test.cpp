@@ -127,24 +127,5 @@ TEST(Decodificar, ValoresDelPanel) {
   EXPECT_EQ(c.globales.text[9], "XYZ");
 }
 
-TEST(Decodificar, VoltajesADosDecimales) {
-  EXPECT_EQ(imagen::voltajeDeCuentas(372), "1.20");
-  EXPECT_EQ(imagen::voltajeDeCuentas(1024), "3.30");
-  EXPECT_EQ(imagen::voltajeDeCuentas(0), "0.00");
-  EXPECT_EQ(imagen::voltajeDeCuentas(155), "0.50");
-  EXPECT_EQ(imagen::voltajeDeCuentas(65535), "211.19");
-}
-
-TEST(Decodificar, FlotanteDelPanelIdaYVuelta) {
-  for (const char* t : {"1", "-2.5", "16.5", "0.001", "3.4e+38", "1e-40"}) {
-    const auto bits = imagen::flotantePanel(t);
-    ASSERT_TRUE(bits) << t;
-    const float f = imagen::desdeFlotantePanel(*bits & 0xFF, (*bits >> 8) & 0xFF, (*bits >> 16) & 0xFF, *bits >> 24);
-    const std::string s = imagen::textoFlotante(f);
-    EXPECT_EQ(imagen::flotantePanel(s), bits) << t << " -> " << s;
-    EXPECT_EQ(s.find(','), std::string::npos);
-  }
-}
-
 }  // namespace
 }  // namespace orda::reading

@@ -50,17 +50,6 @@ TEST(ProgresoProgramacion, UnPasoPorRegistroEnviadoYElFinConSuHora) {
   }
 }
 
-TEST(ProgresoProgramacion, NadaSiLaCorridaSeDetieneOSoloSeGuarda) {
-  Banco b;
-  b.transporte.responde = true;
-  b.cfg.entradas.ponerTexto(4, 8, "999999");  // does not fit its 16 bits
-  EXPECT_FALSE(b.consola.programar(kAhora, 0));
-  b.cfg.entradas.ponerTexto(4, 8, "600");
-  EXPECT_TRUE(b.consola.prepararGuardado(kAhora, 0));
-  ASSERT_TRUE(b.correr(4000));
-  EXPECT_TRUE(textosProgreso(b).empty());
-}
-
 // A listener that shows the run its own way hears the counts instead.
 TEST(ProgresoProgramacion, OyentePropioRecibeLasCuentas) {
   struct Oyente : link::prueba::OyenteGrabador {

@@ -32,36 +32,6 @@ config::Configuracion editada() {
   return c;
 }
 
-TEST(PanelSimulado, LaProgramacionQuedaEnElPanelByteAByte) {
-  BancoSimulado b;
-  b.cfg = editada();
-  ASSERT_TRUE(b.consola.programar(kAhora, b.ahora));
-  ASSERT_TRUE(b.esperarFin(1));
-  EXPECT_EQ(b.oyente.resultados[0], (link::ResultadoSecuencia{TipoSecuencia::Programacion, FinSecuencia::Completa, 0}));
-
-  // Of every imaged record the panel keeps its first min(size, 62) bytes.
-  const auto& memoria = b.transporte.panel().memoriaDatos();
-  const imagen::Bloque bloques[] = {imagen::kEntradas, imagen::kSalidas, imagen::kTelefonos, imagen::kGlobal};
-  int comparados = 0;
-  auto comparar = [&](std::size_t inicio, std::size_t tamano) {
-    const std::size_t n = std::min<std::size_t>(tamano, 62);
-    EXPECT_TRUE(std::equal(b.img.begin() + static_cast<std::ptrdiff_t>(inicio),
-                           b.img.begin() + static_cast<std::ptrdiff_t>(inicio + n), memoria.begin() + static_cast<std::ptrdiff_t>(inicio)))
-        << "registro en " << inicio;
-    ++comparados;
-  };
-  for (const auto& bl : bloques) {
-    for (std::size_t i = 0; i < bl.cantidad; ++i) comparar(bl.inicio(i), bl.tamano);
-  }
-  for (std::size_t e = 0; e < 8; ++e) {
-    for (std::size_t k = 0; k < 3; ++k) comparar(imagen::kMensajes.inicio(imagen::slotMensaje(e, k)), 64);
-  }
-  comparar(imagen::kMensajes.inicio(imagen::kSlotMensajeDiario), 64);
-  EXPECT_EQ(comparados, 8 + 4 + 10 + 1 + 24 + 1);
-  EXPECT_EQ(b.transporte.panel().version(), "203");
-  EXPECT_EQ(b.transporte.panel().reloj(b.ahora).anio, 2025);
-}
-
 TEST(PanelSimulado, LeerTrasProgramarDevuelveLasMismasTablas) {
   BancoSimulado b;
   b.cfg = editada();
@@ -120,20 +90,6 @@ TEST(PanelSimulado, LeerParaCompararNoTocaLaConsola) {
   ASSERT_TRUE(b.consola.leerProgramacion(b.ahora, false));
   ASSERT_TRUE(b.esperarFin(3));
   EXPECT_TRUE(std::equal(memoria.begin(), memoria.end(), b.img.begin()));
-}
-
-TEST(PanelSimulado, HistorialConLosEventosDelPanel) {
-  BancoSimulado b;
-  b.consola.enviarHora(kAhora, b.ahora);  // an event the panel logs
-  b.correr(100);
-  ASSERT_TRUE(b.consola.refrescarHistorial(b.ahora));
-  ASSERT_TRUE(b.esperarFin(1));
-  EXPECT_EQ(b.oyente.resultados[0].fin, FinSecuencia::Completa);
-  const auto& h = b.transporte.panel().memoriaHistorial();
-  EXPECT_TRUE(std::equal(h.begin(), h.end(), b.img.begin()));
-  const auto filas = history::filasHistorial(std::span(b.img.data(), 4096), b.cfg.entradas, b.cfg.tree);
-  EXPECT_EQ(filas.cantidad.cantidad, b.transporte.panel().cantidadRegistros());
-  EXPECT_GT(filas.cantidad.cantidad, 2);
 }
 
 // The cable pulled right after the panel took the n-th report of a run, for

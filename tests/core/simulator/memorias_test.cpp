@@ -36,15 +36,6 @@ TEST(SimuladoTransferencias, DatosEnCientoNoventaYDosBloquesReproducenLaMemoria)
   EXPECT_TRUE(std::equal(m.begin(), m.end(), otra.begin()));
 }
 
-TEST(SimuladoTransferencias, UnPedidoNuevoReiniciaLaTransferencia) {
-  Banco b;
-  b.enviar("lt");
-  for (int k = 0; k < 10; ++k) b.enviar("pn");
-  const auto h = b.volcar("lh", 3, 64);
-  ASSERT_EQ(h.size(), kTamanoHistorialPanel);
-  EXPECT_TRUE(std::equal(h.begin(), h.end(), b.panel.memoriaHistorial().begin()));
-}
-
 // Record commands store the record bytes the report carries: the first
 // min(size, 62), at the record's place; nothing else moves.
 TEST(SimuladoRegistros, GuardanExactamenteLosBytesTransmitidos) {
