@@ -123,26 +123,42 @@ int comandoExportar(const std::string& dat, bool comoTexto, std::ostream& out, s
   return terminarSalida(out, err);
 }
 
-int comandoImportar(const std::string& rutaJson, const std::string& dat, std::ostream& err) {
+std::optional<imagen::ImagenMemoria> imagenDeJson(const std::string& rutaJson, std::ostream& err) {
   std::vector<std::uint8_t> datos;
   bool cortado = false;
   if (auto error = leerArchivo(rutaJson, kMaximoJson, datos, cortado)) {
     err << *error << "\n";
-    return kEntradaInvalida;
+    return std::nullopt;
   }
   if (cortado) {
     err << "El archivo es demasiado grande para ser una configuración\n";
-    return kEntradaInvalida;
+    return std::nullopt;
   }
   config::Configuracion cfg;
   const json::ResultadoImportacion r =
       json::importarJson(std::string_view(reinterpret_cast<const char*>(datos.data()), datos.size()), cfg);
   if (!r.ok()) {
     for (const std::string& e : r.errores) err << rutaJson << ": " << e << "\n";
+    return std::nullopt;
+  }
+  imagen::ImagenMemoria imagen{};
+  const programming::CorridaProgramacion corrida = programming::aProgramar(cfg, imagen);
+  informarErrores(corrida, err);
+  if (corrida.detenida()) return std::nullopt;
+  return imagen;
+}
+
+int comandoImportar(const std::string& rutaJson, const std::string& dat, std::ostream& err) {
+  const std::optional<imagen::ImagenMemoria> imagen = imagenDeJson(rutaJson, err);
+  if (!imagen) {
     err << "No se guardó " << dat << "\n";
     return kEntradaInvalida;
   }
-  return guardar(cfg, dat, err);
+  if (auto error = files::escribirImagen(dat, *imagen)) {
+    err << *error << "\n";
+    return kEntradaInvalida;
+  }
+  return kSalidaBien;
 }
 
 int comandoHistorial(const std::string& volcado, const std::optional<std::string>& configuracion, bool csv,

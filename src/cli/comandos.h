@@ -28,6 +28,9 @@ int comandoExportar(const std::string& dat, bool comoTexto, std::ostream& out, s
 // Builds the image from a JSON document as a save would and writes the file;
 // nothing is written when any value is refused.
 int comandoImportar(const std::string& json, const std::string& dat, std::ostream& err);
+// The image a JSON document builds, as `import` builds it; empty when a value
+// was refused or the file could not be read (the reasons went to `err`).
+std::optional<imagen::ImagenMemoria> imagenDeJson(const std::string& rutaJson, std::ostream& err);
 // One line (or CSV row) per record of a history memory dump.
 int comandoHistorial(const std::string& volcado, const std::optional<std::string>& configuracion, bool csv,
                      std::ostream& out, std::ostream& err);

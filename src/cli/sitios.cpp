@@ -135,9 +135,9 @@ ComandosSitio::ComandosSitio(CLI::App& app) : o_(std::make_unique<Opciones>()) {
   o.remove = o.site->add_subcommand("remove", "Borra una instalación con sus versiones y eventos");
   sitio(o.remove);
   o.remove->add_flag("--yes", o.si, "Confirma el borrado")->required();
-  o.archive = o.site->add_subcommand("archive", "Archiva un archivo .dat como versión e imprime su número");
+  o.archive = o.site->add_subcommand("archive", "Archiva un archivo .dat (o una configuración .json) como versión e imprime su número");
   sitio(o.archive);
-  o.archive->add_option("FILE", o.archivo, "Archivo .dat")->required();
+  o.archive->add_option("FILE", o.archivo, "Archivo .dat, o .json como los de import")->required();
   o.archive->add_option("--note", o.nota, "Nota de la versión");
   o.versions = o.site->add_subcommand("versions", "Lista las versiones de la configuración");
   sitio(o.versions);
@@ -268,12 +268,22 @@ int ComandosSitio::ejecutar(const std::optional<std::string>& db, std::ostream& 
       return kSalidaBien;
     }
     if (o.archive->parsed()) {
+      // A JSON configuration is built as `import` builds it: an "importada" version.
+      const bool json = QString::fromStdString(o.archivo).endsWith(".json", Qt::CaseInsensitive);
       imagen::ImagenMemoria img{};
-      if (auto error = files::leerImagen(o.archivo, img)) {
+      if (json) {
+        const std::optional<imagen::ImagenMemoria> importada = imagenDeJson(o.archivo, err);
+        if (!importada) {
+          err << "No se archivó " << o.archivo << "\n";
+          return kEntradaInvalida;
+        }
+        img = *importada;
+      } else if (auto error = files::leerImagen(o.archivo, img)) {
         err << *error << "\n";
         return kEntradaInvalida;
       }
-      const sites::Archivada a = b->archivarVersion(s->id, img, sites::Origen::Archivo, o.nota.value_or(""));
+      const sites::Archivada a = b->archivarVersion(s->id, img, json ? sites::Origen::Importada : sites::Origen::Archivo,
+                                                    o.nota.value_or(""));
       if (!a.nueva) err << "La imagen es la de la última versión: no se agregó otra.\n";
       out << a.version << "\n";
       return terminarSalida(out, err);

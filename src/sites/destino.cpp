@@ -73,10 +73,11 @@ Destino destinoPorOmision() {
   return d;
 }
 
-DestinoLeido destinoElegido(const std::optional<std::string>& opcion) {
+DestinoLeido destinoElegido(const std::optional<std::string>& opcion, const std::optional<std::string>& ajuste) {
   if (opcion) return leerDestino(*opcion);
   const QByteArray entorno = qgetenv(kVariableEntorno);
   if (!entorno.isEmpty()) return leerDestino(entorno.toStdString());
+  if (ajuste && !ajuste->empty()) return leerDestino(*ajuste);
   return {destinoPorOmision(), {}};
 }
 

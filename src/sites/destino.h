@@ -39,7 +39,9 @@ DestinoLeido leerDestino(const std::string& url);
 // The SQLite file in the console's application data folder.
 Destino destinoPorOmision();
 
-// --db when given, else ORDA_DB when set, else the default file.
-DestinoLeido destinoElegido(const std::optional<std::string>& opcion);
+// --db when given, else ORDA_DB when set, else the console's setting when
+// kept, else the default file.
+DestinoLeido destinoElegido(const std::optional<std::string>& opcion,
+                            const std::optional<std::string>& ajuste = std::nullopt);
 
 }  // namespace orda::sites

@@ -19,6 +19,14 @@ Trabajador::~Trabajador() {
   delete contexto_;
 }
 
+void Trabajador::cambiarDestino(Destino destino) {
+  // destino_ and the connection are the worker thread's: changed there, in turn.
+  enHilo([this, d = std::move(destino)]() mutable {
+    biblioteca_.reset();
+    destino_ = std::move(d);
+  });
+}
+
 Biblioteca& Trabajador::biblioteca() {
   if (!biblioteca_) {
     biblioteca_ = std::make_unique<Biblioteca>(destino_);

@@ -28,6 +28,10 @@ class Trabajador : public QObject {
   // connection timeout), then closes the library.
   ~Trabajador() override;
 
+  // Another library from the next request on: the requests already asked
+  // still go to the one they were asked of.
+  void cambiarDestino(Destino destino);
+
   template <class T>
   void pedir(std::function<T(Biblioteca&)> trabajo, std::function<void(T)> alTerminar,
              std::function<void(const std::string&)> alFallar) {

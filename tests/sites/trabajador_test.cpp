@@ -1,6 +1,7 @@
 // The window's access to the library: work on another thread, answers on
 // the caller's, in the order asked; a library that cannot be opened fails
-// each request with its reason and is tried again by the next.
+// each request with its reason and is tried again by the next; another
+// library takes over from the next request.
 #include <QEventLoop>
 #include <QFile>
 #include <QTimer>
@@ -76,6 +77,15 @@ TEST(TrabajadorBiblioteca, UnaBibliotecaInalcanzableFallaCadaPedidoYSeReintentaE
   esperar([&] { return respuestas.size() == 3; });
   ASSERT_EQ(respuestas.size(), 3u);
   EXPECT_EQ(respuestas[2], "0 sitios");
+
+  // Another library from the next request on.
+  BaseDePrueba otra(Motor::Sqlite);
+  Biblioteca(otra.destino()).crearSitio({.nombre = "Casa"});
+  t.cambiarDestino(otra.destino());
+  pedir();
+  esperar([&] { return respuestas.size() == 4; });
+  ASSERT_EQ(respuestas.size(), 4u);
+  EXPECT_EQ(respuestas[3], "1 sitios");
 }
 
 }  // namespace

@@ -5,6 +5,9 @@
 // a plain default for each until then.
 #include <QString>
 #include <functional>
+#include <optional>
+
+#include "core/imagen/imagen.h"
 
 namespace orda::gui {
 
@@ -20,6 +23,14 @@ struct Ganchos {
   std::function<ResultadoGuardado()> guardarComo;
   // The configuration file's path, empty while none was saved or opened.
   std::function<QString()> nombreArchivo;
+  // An image from elsewhere (the installations library) loaded as Abrir
+  // loads a file; `origen` names it in the status bar.
+  std::function<void(const imagen::ImagenMemoria& img, const QString& origen)> abrirImagen;
+  // "Diferencias" between two images, or from one to the tables when the
+  // second is empty; `queSeCompara` heads the list.
+  std::function<void(const imagen::ImagenMemoria& antes, const std::optional<imagen::ImagenMemoria>& despues,
+                     const QString& queSeCompara)>
+      compararImagenes;
   std::function<void()> programar;
   std::function<void()> leer;
   // Historico's `Refrescar` (ask the panel for its history) and `mActualizar`

@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTimer>
 #include <cstdio>
 #include <ctime>
@@ -18,6 +19,7 @@
 #include "gui/comun/imagenes_aplicacion.h"
 #include "core/files/sistema.h"
 #include "gui/instalaciones/archivador_consola.h"
+#include "gui/instalaciones/dialogo_biblioteca.h"
 #include "core/link/transporte_vacio.h"
 #include "core/simulator/transporte_simulado.h"
 #ifdef ORDA_CON_HID
@@ -112,8 +114,9 @@ int main(int argc, char** argv) {
   // The installations library: the console archives by itself; without it
   // the console works as ever and panel 2 says why.
   std::unique_ptr<gui::ArchivadorConsola> archivador;
-  const sites::DestinoLeido destino =
-      sites::destinoElegido(o.db ? std::optional<std::string>(o.db->toStdString()) : std::nullopt);
+  QSettings ajustes(QStringLiteral("orda"), QStringLiteral("orda"));
+  const sites::DestinoLeido destino = sites::destinoElegido(
+      o.db ? std::optional<std::string>(o.db->toStdString()) : std::nullopt, gui::direccionGuardada(ajustes));
   if (destino.destino) {
     archivador = std::make_unique<gui::ArchivadorConsola>(ventana, *destino.destino);
     gui::ponerInstalaciones(ventana, dialogos, *archivador);

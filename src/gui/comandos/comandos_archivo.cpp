@@ -89,6 +89,21 @@ bool ComandosConsola::cargar(const QString& ruta) {
     m_.dialogos().mensaje(q(*error), QStringLiteral("OrDA"), Icono::Exclamacion);
     return false;
   }
+  m_.setWindowTitle(q(files::tituloVentana(u8(ruta))));
+  decodificar(q(files::textoAbierto(u8(ruta), u8(horaCorta()))));
+  return true;
+}
+
+void ComandosConsola::abrirImagen(const imagen::ImagenMemoria& img, const QString& origen) {
+  if (m_.consola().rechazarSiOcupado()) return;
+  m_.imagenMemoria() = img;
+  // Guardar must not write this image over the file opened before.
+  nombreArchivo_.clear();
+  decodificar(QStringLiteral("%1 abierta - %2").arg(origen, horaCorta()));
+}
+
+void ComandosConsola::decodificar(const QString& aviso) {
+  imagen::ImagenMemoria& imagen = m_.imagenMemoria();
   if (m_.subventanaMemoria() != nullptr) m_.visorMemoria().sb_Change();
   config::Configuracion& cfg = m_.configuracion();
   const int borrados = reading::decodificarImagen(imagen, cfg);
@@ -98,12 +113,11 @@ bool ComandosConsola::cargar(const QString& ruta) {
     b->panel(link::kPanelSerial).ponerTexto(q(config::textoSerial(cfg.serialPanel)));
   }
   emit m_.configuracionLeida();
-  anunciar(q(files::textoAbierto(u8(ruta), u8(horaCorta()))), ruta);
+  m_.ponerMensaje(aviso);
   if (borrados > 0) {
     m_.dialogos().mensaje(q(reading::textoRegistrosBorrados(borrados, false)), QStringLiteral("OrDA"),
                           Icono::Informacion);
   }
-  return true;
 }
 
 void ComandosConsola::anunciar(const QString& texto, const QString& ruta) {

@@ -12,6 +12,7 @@
 #include <QString>
 #include <optional>
 
+#include "core/imagen/imagen.h"
 #include "gui/app/ganchos.h"
 
 namespace orda::gui {
@@ -33,6 +34,8 @@ class ComandosConsola : public QObject {
   void programarConfirmado();
   void leer();
   void abrir();
+  // Abrir with an image instead of a file; refused while the link is busy.
+  void abrirImagen(const imagen::ImagenMemoria& img, const QString& origen);
   ResultadoGuardado guardar();
   ResultadoGuardado guardarComo();
 
@@ -53,6 +56,8 @@ class ComandosConsola : public QObject {
   ResultadoGuardado elegirYEscribir(const QString& titulo);
   ResultadoGuardado escribir(const QString& ruta);
   bool cargar(const QString& ruta);
+  // Decodes the image now in place into the tables and tells the user.
+  void decodificar(const QString& aviso);
   // Status bar panel 2 and the caption after a file was saved or opened.
   void anunciar(const QString& texto, const QString& ruta);
 

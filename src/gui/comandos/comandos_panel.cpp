@@ -16,6 +16,7 @@ void ComandosConsola::instalar() {
   g.programar = [this] { programar(); };
   g.leer = [this] { leer(); };
   g.abrir = [this] { abrir(); };
+  g.abrirImagen = [this](const imagen::ImagenMemoria& img, const QString& origen) { abrirImagen(img, origen); };
   g.guardar = [this] { return guardar(); };
   g.guardarComo = [this] { return guardarComo(); };
   g.nombreArchivo = [this] { return nombreArchivo(); };

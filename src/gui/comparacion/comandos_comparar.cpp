@@ -97,6 +97,9 @@ void ComandosComparar::instalar() {
   });
 
   m_.ganchos().programar = [this] { programar(); };
+  m_.ganchos().compararImagenes = [this](const imagen::ImagenMemoria& antes,
+                                         const std::optional<imagen::ImagenMemoria>& despues,
+                                         const QString& queSeCompara) { compararImagenes(antes, despues, queSeCompara); };
 }
 
 bool ComandosComparar::antesDeProgramar() const { return antes_ != nullptr && antes_->isChecked(); }
@@ -141,6 +144,17 @@ void ComandosComparar::compararConArchivo() {
   mostrar(QStringLiteral("Antes: %1. Después: las tablas de la consola.")
               .arg(q(files::nombreDeArchivo(u8(*ruta)))),
           contraLasTablas(archivo));
+}
+
+void ComandosComparar::compararImagenes(const imagen::ImagenMemoria& antes,
+                                        const std::optional<imagen::ImagenMemoria>& despues,
+                                        const QString& queSeCompara) {
+  if (despues) {
+    mostrar(queSeCompara, compare::compararImagenes(antes, *despues, false));
+    return;
+  }
+  if (!consola_.confirmarEdiciones()) return;
+  mostrar(queSeCompara, contraLasTablas(antes));
 }
 
 void ComandosComparar::compararConPanel() { leerPanel(Pendiente::Mostrar); }

@@ -38,6 +38,9 @@ class ComandosComparar : public QObject, private link::OyenteEnlace {
 
   void compararConArchivo();
   void compararConPanel();
+  // Two images, or one against the tables when `despues` is empty.
+  void compararImagenes(const imagen::ImagenMemoria& antes, const std::optional<imagen::ImagenMemoria>& despues,
+                        const QString& queSeCompara);
   void programar();
   bool antesDeProgramar() const;
 

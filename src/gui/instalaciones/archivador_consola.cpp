@@ -5,10 +5,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QSettings>
 
 #include "gui/app/ventana_main.h"
 #include "gui/comun/texto_qt.h"
 #include "core/history/memoria.h"
+#include "gui/instalaciones/dialogo_biblioteca.h"
 #include "gui/instalaciones/ventana_instalaciones.h"
 #include "core/link/textos.h"
 
@@ -24,7 +26,8 @@ bool serialConocido(const std::string& s) {
 
 }  // namespace
 
-ArchivadorConsola::ArchivadorConsola(Main& m, sites::Destino destino) : m_(m), trabajador_(std::move(destino)) {
+ArchivadorConsola::ArchivadorConsola(Main& m, sites::Destino destino)
+    : m_(m), destino_(destino), trabajador_(std::move(destino)) {
   m_.agregarOyente(this);
   connect(&trabajador_, &sites::Trabajador::abierta, this, [this](bool soloLectura, const QString& aviso) {
     if (soloLectura) m_.ponerMensaje(aviso);
@@ -33,11 +36,32 @@ ArchivadorConsola::ArchivadorConsola(Main& m, sites::Destino destino) : m_(m), t
 
 ArchivadorConsola::~ArchivadorConsola() { m_.quitarOyente(this); }
 
+void ArchivadorConsola::cambiarDestino(sites::Destino destino) {
+  destino_ = destino;
+  trabajador_.cambiarDestino(std::move(destino));
+  sitio_.reset();
+  ultimoFallo_.clear();
+  sinSitioAvisados_.clear();
+  ponerTitulo();
+  emit panelSinInstalacion({});
+  emit archivado();
+  m_.ponerMensaje(QStringLiteral("Biblioteca: %1").arg(q(destino_.descripcion())));
+}
+
+void ArchivadorConsola::ponerTitulo() {
+  // Whatever the caption says now (a file, the plain title) keeps its start.
+  QString titulo = m_.windowTitle();
+  if (!sufijoTitulo_.isEmpty() && titulo.endsWith(sufijoTitulo_)) titulo.chop(sufijoTitulo_.size());
+  sufijoTitulo_ = sitio_ ? QStringLiteral(" - Instalación \"%1\"").arg(q(sitio_->nombre)) : QString();
+  m_.setWindowTitle(titulo + sufijoTitulo_);
+}
+
 void ArchivadorConsola::agregarAlRegistro(const std::string& texto, link::Color /*color*/) {
   // Another panel may be plugged next: nothing is archived until it is read.
   if (texto == link::textos::kLineaDesconectado) {
     serial_.reset();
     sitio_.reset();
+    ponerTitulo();
   }
 }
 
@@ -67,6 +91,8 @@ void ArchivadorConsola::secuenciaTerminada(const link::ResultadoSecuencia& r) {
           [this, s](sites::ArchivoAutomatico a) { responder(a, s); }, [this](const std::string& m) { fallar(m); });
       return;
     }
+    case link::TipoSecuencia::Comparacion:
+      return;  // the panel read into an image of its own: not the tables
     case link::TipoSecuencia::Historial: {
       if (!serial_) return;
       const imagen::ImagenMemoria& img = m_.imagenMemoria();
@@ -87,6 +113,7 @@ void ArchivadorConsola::responder(const sites::ArchivoAutomatico& a, const std::
   ultimoFallo_.clear();
   if (serial_ != serial) return;  // another panel since
   sitio_ = a.sitio;
+  ponerTitulo();
   emit panelSinInstalacion(a.sitio ? QString() : q(serial));
   QString texto;
   if (!a.sitio) {
@@ -135,6 +162,15 @@ void ponerInstalaciones(Main& m, Dialogos& dialogos, ArchivadorConsola& archivad
   sub->hide();
   QObject::connect(&archivador, &ArchivadorConsola::panelSinInstalacion, ventana, &VentanaInstalaciones::ofrecerCrear);
   QObject::connect(ventana, &VentanaInstalaciones::mensajeEstado, &m, &Main::ponerMensaje);
+  QObject::connect(ventana, &VentanaInstalaciones::abrirEnConsola, &m,
+                   [&m](const imagen::ImagenMemoria& img, const QString& origen) {
+                     if (m.ganchos().abrirImagen) m.ganchos().abrirImagen(img, origen);
+                   });
+  QObject::connect(ventana, &VentanaInstalaciones::comparar, &m,
+                   [&m](const imagen::ImagenMemoria& antes, const std::optional<imagen::ImagenMemoria>& despues,
+                        const QString& queSeCompara) {
+                     if (m.ganchos().compararImagenes) m.ganchos().compararImagenes(antes, despues, queSeCompara);
+                   });
   QMenu* menu = m.menuBar()->addMenu(QStringLiteral("Instalaciones"));
   QAction* a = menu->addAction(QStringLiteral("Instalaciones"));
   a->setObjectName(QStringLiteral("mnuInstalaciones"));
@@ -143,6 +179,20 @@ void ponerInstalaciones(Main& m, Dialogos& dialogos, ArchivadorConsola& archivad
     sub->show();
     sub->raise();
     sub->setFocus();
+  });
+  QAction* b = menu->addAction(QStringLiteral("Biblioteca…"));
+  b->setObjectName(QStringLiteral("mnuBiblioteca"));
+  QObject::connect(b, &QAction::triggered, &archivador, [&m, &dialogos, &archivador, ventana] {
+    auto* d = new DialogoBiblioteca(archivador.destino(), dialogos, &m);
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(d, &DialogoBiblioteca::elegida, &archivador,
+                     [&archivador, ventana](const std::optional<sites::Destino>& destino) {
+                       QSettings ajustes(QStringLiteral("orda"), QStringLiteral("orda"));
+                       guardarDireccion(ajustes, destino);
+                       archivador.cambiarDestino(destino.value_or(sites::destinoPorOmision()));
+                       ventana->recargar();
+                     });
+    d->open();  // no nested event loop: the answer comes by the signal
   });
 }
 

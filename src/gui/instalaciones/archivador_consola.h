@@ -32,6 +32,10 @@ class ArchivadorConsola : public QObject, private link::OyenteEnlace {
   // The site of the panel last read, once the library answered.
   const std::optional<sites::Sitio>& sitio() const { return sitio_; }
   sites::Trabajador& trabajador() { return trabajador_; }
+  const sites::Destino& destino() const { return destino_; }
+  // Another library from now on; the site of the panel is asked again at
+  // the next read.
+  void cambiarDestino(sites::Destino destino);
 
  signals:
   // Something was archived, or the site of the panel changed.
@@ -46,9 +50,13 @@ class ArchivadorConsola : public QObject, private link::OyenteEnlace {
   void responder(const sites::ArchivoAutomatico& a, const std::string& serial);
   void fallar(const std::string& motivo);
   void avisar(const QString& texto);
+  // The caption names the site of the panel: "... - Instalación "Casa"".
+  void ponerTitulo();
 
   Main& m_;
+  sites::Destino destino_;
   sites::Trabajador trabajador_;
+  QString sufijoTitulo_;
   std::optional<std::string> serial_;  // from the last complete read of the attached panel
   std::optional<sites::Sitio> sitio_;
   std::set<std::string> sinSitioAvisados_;

@@ -1,5 +1,7 @@
 #include "gui/instalaciones/ventana_instalaciones.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -107,7 +109,12 @@ VentanaInstalaciones::VentanaInstalaciones(sites::Trabajador& trabajador, Dialog
   auto* lv = new QVBoxLayout(pv);
   versiones_ = tabla({"Nº", "Cuándo", "Origen", "Usuario", "SHA-256", "Nota"}, 5, pv);
   lv->addWidget(versiones_);
+  versiones_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   auto* bv = new QHBoxLayout;
+  connect(agregar(bv, "Abrir en la consola", "abrirVersion"), &QPushButton::clicked, this,
+          &VentanaInstalaciones::abrirVersion);
+  connect(agregar(bv, "Comparar", "compararVersiones"), &QPushButton::clicked, this,
+          &VentanaInstalaciones::compararVersiones);
   connect(agregar(bv, "Exportar .dat", "exportarDat"), &QPushButton::clicked, this, &VentanaInstalaciones::exportarDat);
   lv->addLayout(bv);
   pestanas->addTab(pv, QStringLiteral("Versiones"));
@@ -370,6 +377,61 @@ void VentanaInstalaciones::exportarDat() {
         return q(r);
       },
       [this](QString r) { emit mensajeEstado(QStringLiteral("Versión exportada a %1").arg(r)); },
+      [this](const std::string& m) { fallo(m); });
+}
+
+std::vector<sites::Version> VentanaInstalaciones::elegidas() const {
+  std::vector<sites::Version> v;
+  if (!actual_) return v;
+  for (const QModelIndex& i : versiones_->selectionModel()->selectedRows()) {
+    if (i.row() < static_cast<int>(listaVersiones_.size())) v.push_back(listaVersiones_[static_cast<std::size_t>(i.row())]);
+  }
+  std::sort(v.begin(), v.end(), [](const sites::Version& a, const sites::Version& b) { return a.id < b.id; });
+  return v;
+}
+
+void VentanaInstalaciones::abrirVersion() {
+  const std::vector<sites::Version> v = elegidas();
+  if (v.size() != 1) {
+    dialogos_.mensaje(QStringLiteral("Elija una versión."), kTitulo, Icono::Informacion);
+    return;
+  }
+  const QString origen = QStringLiteral("Instalación \"%1\", versión %2").arg(q(actual_->nombre)).arg(v[0].id);
+  trabajador_.pedir<imagen::ImagenMemoria>(
+      [sitio = actual_->id, version = v[0].id](sites::Biblioteca& b) {
+        const std::optional<imagen::ImagenMemoria> img = b.imagenVersion(sitio, version);
+        if (!img) throw sites::Error("La versión ya no está en la biblioteca.");
+        return *img;
+      },
+      [this, origen](imagen::ImagenMemoria img) { emit abrirEnConsola(img, origen); },
+      [this](const std::string& m) { fallo(m); });
+}
+
+void VentanaInstalaciones::compararVersiones() {
+  const std::vector<sites::Version> v = elegidas();
+  if (v.empty() || v.size() > 2) {
+    dialogos_.mensaje(QStringLiteral("Elija una versión (se compara con las tablas) o dos."), kTitulo,
+                      Icono::Informacion);
+    return;
+  }
+  const QString nombre = q(actual_->nombre);
+  const QString queSeCompara =
+      v.size() == 2 ? QStringLiteral("Antes: \"%1\", versión %2. Después: versión %3.").arg(nombre).arg(v[0].id).arg(v[1].id)
+                    : QStringLiteral("Antes: \"%1\", versión %2. Después: las tablas de la consola.").arg(nombre).arg(v[0].id);
+  using Imagenes = std::vector<imagen::ImagenMemoria>;
+  trabajador_.pedir<Imagenes>(
+      [sitio = actual_->id, v](sites::Biblioteca& b) {
+        Imagenes imgs;
+        for (const sites::Version& x : v) {
+          const std::optional<imagen::ImagenMemoria> img = b.imagenVersion(sitio, x.id);
+          if (!img) throw sites::Error("La versión ya no está en la biblioteca.");
+          imgs.push_back(*img);
+        }
+        return imgs;
+      },
+      [this, queSeCompara](Imagenes imgs) {
+        emit comparar(imgs[0], imgs.size() == 2 ? std::optional(imgs[1]) : std::nullopt, queSeCompara);
+      },
       [this](const std::string& m) { fallo(m); });
 }
 

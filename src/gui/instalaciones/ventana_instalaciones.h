@@ -47,6 +47,11 @@ class VentanaInstalaciones : public QWidget {
 
  signals:
   void mensajeEstado(const QString& texto);
+  // "Abrir en la consola": the version's image, named for the status bar.
+  void abrirEnConsola(const imagen::ImagenMemoria& img, const QString& origen);
+  // "Comparar": two versions (older first), or one and the tables.
+  void comparar(const imagen::ImagenMemoria& antes, const std::optional<imagen::ImagenMemoria>& despues,
+                const QString& queSeCompara);
 
  private:
   void elegir(int fila);
@@ -56,6 +61,10 @@ class VentanaInstalaciones : public QWidget {
   void guardar();
   void borrar();
   void exportarDat();
+  void abrirVersion();
+  void compararVersiones();
+  // The chosen versions, older first; none when no site is shown.
+  std::vector<sites::Version> elegidas() const;
   void exportarCsv();
   std::optional<sites::FiltroEventos> filtroEventos();
   void fallo(const std::string& motivo);

@@ -10,6 +10,7 @@ printf '\044\001\026\010\000\000\015\001\000\000' >>volcado.bin
 printf '\044\001\026\010\000\000\015\001\000\000' >>volcado.bin
 truncate -s 4096 volcado.bin
 "$CLI" new a.dat >/dev/null 2>&1 || falla "new a.dat"
+"$CLI" export a.dat | sed 's/"ENTRADA1"/"PUERTA"/' >b.json || falla "export a.dat"
 
 escenario() {
   export ORDA_DB=$1
@@ -27,6 +28,9 @@ escenario() {
   espera 0 "$CLI" site versions 1
   [ "$(wc -l <out)" -eq 1 ] || falla "una sola versión"
   contiene out "archivo"
+  espera 0 "$CLI" site archive 1 b.json
+  espera 0 "$CLI" site versions 1
+  contiene out "importada"
   espera 0 "$CLI" site restore 1 "$version" -o r.dat
   cmp -s a.dat r.dat || falla "restore no devolvió la imagen archivada"
 

@@ -3,13 +3,25 @@
 // a programming run too; a panel with no site and an unreachable library are
 // told in panel 2 and the console goes on.
 #include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTreeWidget>
 
 #include "comandos/banco_comandos.h"
+#include "core/link/textos.h"
+#include "core/programming/aprogramar.h"
+#include "gui/comparacion/ventana_diferencias.h"
 #include "gui/instalaciones/archivador_consola.h"
+#include "gui/instalaciones/ventana_instalaciones.h"
 #include "core/simulator/demo.h"
 
 using namespace orda;
 using namespace orda::gui;
+
+namespace {
+constexpr int kFila = config::Tabla::kPrimeraFila;  // input 1
+}
 
 class PruebaArchivador : public QObject {
   Q_OBJECT
@@ -32,6 +44,7 @@ class PruebaArchivador : public QObject {
     c.esperar(30000);  // the configuration, then the history
     QTRY_VERIFY_WITH_TIMEOUT(c.panel2().contains("eventos nuevos de"), 10000);
     QCOMPARE(archivador.sitio()->id, sitio);
+    QVERIFY(c.main->windowTitle().endsWith(QStringLiteral(" - Instalación \"Casa\"")));
 
     // A read never brings the panel's password: it is typed before programming.
     c.cfg().globales.text[config::caja::kClave] = "1234";
@@ -48,6 +61,59 @@ class PruebaArchivador : public QObject {
     QCOMPARE(v[0].origen, sites::Origen::Programada);
     QVERIFY(b.contarEventos(sitio, {}) > 0);
     QCOMPARE(b.recuperaciones(sitio).size(), std::size_t{1});
+  }
+
+  // Versions 1 (input 1 "PUERTA") and 2 ("VENTANA") of one site, opened in
+  // the console and compared from the versions tab.
+  void versionesAbiertasYComparadas() {
+    ConsolaComandos c;
+    sites::Destino d;
+    d.ruta = c.carpeta.filePath("instalaciones.sqlite").toStdString();
+    {
+      sites::Biblioteca b(d);
+      sites::Sitio casa;
+      casa.nombre = "Casa";
+      const std::int64_t id = b.crearSitio(casa);
+      for (const char* alias : {"PUERTA", "VENTANA"}) {
+        config::Configuracion cfg;
+        cfg.entradas.ponerTexto(kFila, config::colEntradas::kAlias, alias);
+        imagen::ImagenMemoria img{};
+        QVERIFY(!programming::aProgramar(cfg, img).detenida());
+        b.archivarVersion(id, img, sites::Origen::Archivo);
+      }
+    }
+    ArchivadorConsola archivador(*c.main, d);
+    ponerInstalaciones(*c.main, c.dialogos, archivador);
+    auto* w = c.main->findChild<VentanaInstalaciones*>();
+    QTRY_COMPARE(w->lista()->count(), 1);
+    w->lista()->setCurrentRow(0);
+    QTRY_COMPARE(w->versiones()->rowCount(), 2);
+    auto elegir = [w](std::initializer_list<int> filas) {
+      w->versiones()->clearSelection();
+      for (int f : filas) w->versiones()->selectionModel()->select(
+          w->versiones()->model()->index(f, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    };
+    elegir({1});  // the newest first: version 1
+    w->boton("abrirVersion")->click();
+    QTRY_COMPARE(c.cfg().entradas.texto(kFila, config::colEntradas::kAlias), std::string("PUERTA"));
+    QVERIFY(c.panel2().startsWith(QStringLiteral("Instalación \"Casa\", versión 1 abierta")));
+
+    auto diferencias = [&c] { return c.main->findChild<Diferencias*>(); };
+    elegir({0, 1});
+    w->boton("compararVersiones")->click();
+    QTRY_VERIFY(diferencias() != nullptr && !diferencias()->lista().empty());
+    QCOMPARE(diferencias()->lista()[0].antes, std::string("PUERTA"));
+    QCOMPARE(diferencias()->lista()[0].despues, std::string("VENTANA"));
+    elegir({0});  // version 2 against the tables, which hold version 1
+    w->boton("compararVersiones")->click();
+    QTRY_COMPARE(diferencias()->lista()[0].antes, std::string("VENTANA"));
+    QCOMPARE(diferencias()->lista()[0].despues, std::string("PUERTA"));
+
+    // Refused while the panel is being read: the tables stay.
+    c.accion("tbLeer")->trigger();
+    w->boton("abrirVersion")->click();
+    QTRY_COMPARE(c.panel2(), QString::fromUtf8(link::textos::kOperacionEnCurso));
+    QCOMPARE(c.cfg().entradas.texto(kFila, config::colEntradas::kAlias), std::string("PUERTA"));
   }
 
   void sinInstalacionOSinBibliotecaLaConsolaSigue() {
