@@ -1,5 +1,5 @@
 // Showing and hiding the child windows (menu, toolbar, hot keys, close box),
-// the commands each hot key runs, the arrangement commands and the help.
+// the arrangement commands and the help.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -32,56 +32,29 @@ class PruebaVistas : public QObject {
   }
 
  private slots:
-  void f3DosVeces() {
-    ConsolaPrueba c;
-    activar(c);
-    QCOMPARE(estado(c, Vista::Entradas), QString("111"));
-    QTest::keyClick(c.main.get(), Qt::Key_F3);
-    QCOMPARE(estado(c, Vista::Entradas), QString("000"));
-    QVERIFY(c.main->subventana(Vista::Entradas) != nullptr);  // hidden, not destroyed
-    QTest::keyClick(c.main.get(), Qt::Key_F3);
-    QCOMPARE(estado(c, Vista::Entradas), QString("111"));
-  }
-
-  void teclasDeVista_data() {
-    QTest::addColumn<int>("id");
+  // Each view's key, pressed twice: hidden (not destroyed), then shown again.
+  void teclaDeVistaDosVeces_data() {
+    QTest::addColumn<int>("tecla");
     QTest::addColumn<int>("vista");
-    QTest::newRow("F4") << 8 << int(Vista::Salidas);
-    QTest::newRow("F3") << 9 << int(Vista::Entradas);
-    QTest::newRow("F5") << 5 << int(Vista::Globales);
-    QTest::newRow("F9") << 10 << int(Vista::Info);
-    QTest::newRow("F7") << 11 << int(Vista::Especiales);
-    QTest::newRow("F8") << 6 << int(Vista::Seguimiento);
-    QTest::newRow("F6") << 7 << int(Vista::Tree);
+    const std::pair<Qt::Key, Vista> teclas[] = {{Qt::Key_F3, Vista::Entradas}, {Qt::Key_F4, Vista::Salidas},
+                                                {Qt::Key_F5, Vista::Globales},  {Qt::Key_F6, Vista::Tree},
+                                                {Qt::Key_F7, Vista::Especiales}, {Qt::Key_F8, Vista::Seguimiento},
+                                                {Qt::Key_F9, Vista::Info}};
+    for (const auto& [t, v] : teclas) QTest::addRow("%s", qPrintable(QKeySequence(t).toString())) << int(t) << int(v);
   }
-  void teclasDeVista() {
-    QFETCH(int, id);
+  void teclaDeVistaDosVeces() {
+    QFETCH(int, tecla);
     QFETCH(int, vista);
     ConsolaPrueba c;
+    activar(c);
     const Vista v = static_cast<Vista>(vista);
-    const bool antes = c.visible(v);
-    QVERIFY(c.main->teclaRapida(id));
-    QCOMPARE(estado(c, v), QString(antes ? "000" : "111"));
-  }
-
-  void teclasDeComandos() {
-    ConsolaPrueba c;
-    QStringList corridos;
-    Ganchos& g = c.main->ganchos();
-    g.guardar = [&] { corridos << "guardar"; return ResultadoGuardado::Guardado; };
-    g.guardarComo = [&] { corridos << "guardarComo"; return ResultadoGuardado::Guardado; };
-    g.abrir = [&] { corridos << "abrir"; };
-    g.programar = [&] { corridos << "programar"; };
-    g.leer = [&] { corridos << "leer"; };
-    for (int id : {1, 2, 3, 12, 13}) QVERIFY(c.main->teclaRapida(id));
-    QCOMPARE(corridos, QStringList({"guardar", "guardarComo", "abrir", "programar", "leer"}));
-    QVERIFY(!c.main->teclaRapida(4));  // never taken
-    QVERIFY(!c.main->teclaRapida(15));
-
-    // The same commands from the toolbar; "tbNew" does nothing.
-    corridos.clear();
-    for (const char* b : {"tbOpen", "tbSave", "tbSaveAs", "tbLeer", "tbProgramar", "tbNew"}) c.accion(b)->trigger();
-    QCOMPARE(corridos, QStringList({"abrir", "guardar", "guardarComo", "leer", "programar"}));
+    const QString antes = estado(c, v);
+    QCOMPARE(antes, QString(v == Vista::Seguimiento ? "001" : "111"));
+    QTest::keyClick(c.main.get(), static_cast<Qt::Key>(tecla));
+    QCOMPARE(estado(c, v), QString(v == Vista::Seguimiento ? "111" : "000"));
+    QVERIFY(c.main->subventana(v) != nullptr);
+    QTest::keyClick(c.main.get(), static_cast<Qt::Key>(tecla));
+    QCOMPARE(estado(c, v), QString(v == Vista::Seguimiento ? "000" : "111"));
   }
 
   void lasTeclasMandanSobreUnaCajaDeTexto() {

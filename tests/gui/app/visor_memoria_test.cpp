@@ -41,8 +41,6 @@ class PruebaVisorMemoria : public QObject {
     QCOMPARE(f.windowTitle(), QStringLiteral("Memoria interna"));
     QCOMPARE(f.sb()->minimum(), 0);
     QCOMPARE(f.sb()->maximum(), 752);
-    QCOMPARE(f.Text1()->font().families().constFirst(), QStringLiteral("OCR A Extended"));
-    QCOMPARE(f.Text1()->font().pointSize(), 10);
     QStringList l = f.Text1()->toPlainText().split('\n');
     QCOMPARE(l.size(), 16);
     QCOMPARE(l[0], lineaMemoria(img_, 0));

@@ -21,34 +21,22 @@ struct Alternado {
   bool clic;  // the mouse, or Space
 };
 
-// A user's afternoon with the five windows.
+// A few edits in each of the five windows, through their editors and controls.
 void editarTodo(ConsolaComandos& c) {
-  const Edicion entradas[] = {
-      {3, 1, "pórtico"}, {4, 1, "cocina"}, {10, 1, "ÚLTIMA"}, {3, 8, "603"}, {5, 8, "327675"}, {4, 9, "65535"},
-      {3, 18, "Puerta abierta"}, {3, 19, "Puerta cerrada"}, {4, 28, "Disparo en cocina, ñandú"},
-      {3, 37, "1.234"}, {3, 38, "0.5"}, {6, 39, "2.50"}, {6, 40, "kg"},
-  };
-  const Alternado marcasEntradas[] = {
-      {3, 6, true}, {4, 6, false}, {3, 7, false}, {3, 7, true}, {5, 7, true}, {3, 2, true}, {4, 5, false},
-      {3, 10, true}, {5, 17, false}, {6, 20, true}, {7, 27, false}, {8, 29, true}, {9, 36, false},
-  };
-  const Edicion salidas[] = {{3, 1, "riego"}, {4, 4, "07:45"}, {4, 5, "12.30"}, {6, 13, "00:05"}, {6, 14, "23:59"}};
-  const Alternado marcasSalidas[] = {{3, 2, true}, {4, 3, false}, {6, 12, true}};
-  const Edicion tree[] = {{3, 1, "ana"},       {3, 2, "3"},          {3, 3, "0123456789"}, {3, 4, "7"},
-                          {11, 1, "bomberos"}, {11, 3, "1122334455"}, {11, 4, "14"}};
+  const Edicion entradas[] = {{3, 1, "pórtico"}, {3, 8, "603"}, {4, 28, "Disparo en cocina, ñandú"}, {3, 37, "1.234"}};
+  const Alternado marcasEntradas[] = {{3, 6, true}, {4, 6, false}, {3, 2, true}, {5, 17, false}};
+  const Edicion salidas[] = {{3, 1, "riego"}, {4, 5, "12.30"}, {6, 14, "23:59"}};
+  const Edicion tree[] = {{3, 1, "ana"}, {3, 3, "0123456789"}, {11, 4, "14"}};
   // The input type first: changing it resets both thresholds.
   for (const auto& a : marcasEntradas) alternar(c.entradas(), a.fila, a.col, a.clic);
   for (const auto& e : entradas) editarCelda(c.entradas(), e.fila, e.col, e.texto);
   for (const auto& e : salidas) editarCelda(c.salidas(), e.fila, e.col, e.texto);
-  for (const auto& a : marcasSalidas) alternar(c.salidas(), a.fila, a.col, a.clic);
+  alternar(c.salidas(), 3, 2, true);
   for (const auto& e : tree) editarCelda(c.tree(), e.fila, e.col, e.texto);
-
-  const std::pair<int, QString> textos[] = {{1, "07:30"}, {2, "120"},   {3, "21:15"}, {4, "Todo en orden"},
-                                            {5, "90"},    {6, "12.5"},  {7, "0555"},  {8, "CONSULTA"},
-                                            {9, "CLAVE12"}};
+  const std::pair<int, QString> textos[] = {{1, "07:30"}, {4, "Todo en orden"}, {6, "12.5"}, {7, "0555"}, {9, "CLAVE12"}};
   for (const auto& [n, t] : textos) escribirCaja(c.globales().texto(n), t);
-  for (int i : {1, 2, 4, 5, 8, 16, 24, 30, 35}) clicEnBoton(c.globales().opcion(i));
-  for (int i : {1, 6, 8, 11}) clicEnBoton(c.especiales().opcion(i));
+  for (int i : {1, 30}) clicEnBoton(c.globales().opcion(i));
+  clicEnBoton(c.especiales().opcion(8));
   // The last box is checked as the focus leaves it.
   c.entradas().setFocus(Qt::MouseFocusReason);
   QCoreApplication::processEvents();
@@ -56,10 +44,8 @@ void editarTodo(ConsolaComandos& c) {
 
 // What the panel's memory keeps of the edits above in its own way.
 const QStringList kPerdidas = {
-    "Entradas 3,8: 603 → 600",     // milliseconds in steps of 5
+    "Entradas 3,8: 603 → 600",      // milliseconds in steps of 5
     "Entradas 3,37: 1.234 → 1.23",  // volts to 2 decimals
-    "Entradas 3,38: 0.5 → 0.50",
-    "Entradas 6,39: 2.50 → 2.5",    // the scale in its shortest text
     "Salidas 4,5: 12.30 → 12:30",   // times always with a colon
     "Text6: 12.5 → 12",             // whole minutes
 };
@@ -82,7 +68,7 @@ class PruebaIdaYVuelta : public QObject {
     editarTodo(c);
     QVERIFY(c.dialogos.mostrados.empty());
     const config::Configuracion editada = c.cfg();
-    QVERIFY(diferencias(delPanel, editada).size() >= 60);  // every edit took
+    QVERIFY(diferencias(delPanel, editada).size() >= 21);  // every edit took
     QCOMPARE(editada.tree.texto(config::colTree::kFilaSaldo, config::colTree::kTelefono), std::string("555"));
 
     QTest::keyClick(c.main.get(), Qt::Key_P, Qt::AltModifier);
@@ -124,11 +110,7 @@ class PruebaIdaYVuelta : public QObject {
     c.dialogos.archivos = {ruta};
     QTest::keyClick(c.main.get(), Qt::Key_G, Qt::ControlModifier);
     QCOMPARE(c.dialogos.pedidos.size(), std::size_t{1});
-    const PedidoArchivo& p = c.dialogos.pedidos[0];
-    QCOMPARE(p.titulo, QStringLiteral("Guardar"));
-    QCOMPARE(p.filtro, QStringLiteral("*.dat"));
-    QCOMPARE(p.extension, QStringLiteral("dat"));
-    QCOMPARE(p.carpeta, dirInicial());
+    QCOMPARE(c.dialogos.pedidos[0].carpeta, dirInicial());
     QCOMPARE(QFileInfo(ruta).size(), 12289);
     QVERIFY2(c.panel2().startsWith("Archivo " + ruta + " guardado - "), qPrintable(c.panel2()));
     QCOMPARE(c.main->windowTitle(), QStringLiteral("Ordavix - casa.dat"));

@@ -389,23 +389,6 @@ class PruebaGrilla : public QObject {
     QVERIFY(!g.editor()->isVisible());
   }
 
-  // The commands commit a pending edit before they read the table.
-  void confirmarDesdeLosComandos() {
-    Banco b;
-    auto* v = static_cast<Entradas*>(abrir(b, "Entradas"));
-    QVERIFY(v->TablaEntradas_LeaveCell());  // nothing pending
-    editar(v->grilla(), 3, config::colEntradas::kRetardoActivacion);
-    escribir(v->grilla(), "327676");
-    QVERIFY(!v->TablaEntradas_LeaveCell());
-    QCOMPARE(b.ultimoAviso(), QString::fromUtf8(config::kAvisoRetardoActivacion));
-    QCOMPARE(celda(v->grilla(), 3, 8), QString("600"));
-    QVERIFY(v->grilla().editorAbierto());
-    escribir(v->grilla(), "250");
-    QVERIFY(v->TablaEntradas_LeaveCell());
-    QCOMPARE(celda(v->grilla(), 3, 8), QString("250"));
-    QVERIFY(!v->grilla().editorAbierto());
-  }
-
   void recargarMuestraLaTablaNueva() {
     Banco b;
     auto* v = abrir(b, "Tree");

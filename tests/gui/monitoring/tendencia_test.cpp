@@ -114,16 +114,6 @@ class PruebaTendencia : public QObject {
     QVERIFY(pixel(img, img.width() / 4, arriba ? 1 : img.height() - 2) != Pantalla::kMuestras);
   }
 
-  void cursoresLineasYColores() {
-    BancoTendencia b;
-    const QImage img = b.ventana->pantalla()->grab().toImage();
-    const int H = img.height();
-    QCOMPARE(pixel(img, 10, 0), Trending::kCursor1);
-    QCOMPARE(pixel(img, 10, H - 1), Trending::kCursor2);
-    QCOMPARE(pixel(img, 10, H / 2), Pantalla::kMitad);
-    QCOMPARE(pixel(img, 10, H / 4), Pantalla::kFondo);
-  }
-
   void lecturaEscaladaDelCanal() {
     BancoTendencia b;
     b.cfg.entradas.ponerTexto(4, config::colEntradas::kEscalaValor, "10");
