@@ -6,7 +6,6 @@
 #include "cli/comandos.h"
 #include "core/link/enlace.h"
 #include "core/link/textos.h"
-#include "core/simulator/transporte_simulado.h"
 
 namespace orda::cli {
 
@@ -18,11 +17,10 @@ void minimo(std::optional<std::int64_t>& t, std::optional<std::int64_t> otro) {
 
 }  // namespace
 
-SesionPanel::SesionPanel(link::Transporte& transporte, simulator::TransporteSimulado* simulado, Tarea& tarea,
+SesionPanel::SesionPanel(link::Transporte& transporte, Tarea& tarea,
                          std::ostream& out, std::ostream& err, HoraComputadora horaComputadora,
                          std::int64_t inicioMs)
     : transporte_(transporte),
-      simulado_(simulado),
       tarea_(tarea),
       out_(out),
       err_(err),
@@ -66,7 +64,7 @@ void SesionPanel::trasEvento() {
 
 void SesionPanel::alVencer(std::int64_t ahoraMs) {
   if (terminada() || fase_ == Fase::Inicial) return;
-  if (simulado_ != nullptr) simulado_->alVencer(ahoraMs);
+  transporte_.alVencer(ahoraMs);
   consola_.alVencer(ahoraMs);
   avanzar(ahoraMs);
 }
@@ -112,7 +110,7 @@ void SesionPanel::avanzar(std::int64_t ahoraMs) {
 std::optional<std::int64_t> SesionPanel::proximoVencimiento() const {
   if (terminada() || fase_ == Fase::Inicial) return std::nullopt;
   std::optional<std::int64_t> t = consola_.proximoVencimiento();
-  if (simulado_ != nullptr) minimo(t, simulado_->proximoVencimiento());
+  minimo(t, transporte_.proximoVencimiento());
   if (fase_ == Fase::Buscando || fase_ == Fase::Asentando) minimo(t, limite_);
   if (fase_ == Fase::Operando) minimo(t, tarea_.proximoVencimiento());
   return t;

@@ -22,10 +22,6 @@
 #include "core/programming/reloj.h"
 #include "core/sequences/consola.h"
 
-namespace orda::simulator {
-class TransporteSimulado;
-}
-
 namespace orda::cli {
 
 // How long a panel that is not attached yet is waited for: the USB look
@@ -62,9 +58,7 @@ class SesionPanel : public link::OyenteEnlace {
   using Reloj = std::function<std::int64_t()>;
   using HoraComputadora = std::function<programming::FechaHora()>;
 
-  // simulado: the same object as `transporte` when it is the simulated
-  // panel (its answers are due at times the session must wake for), or null.
-  SesionPanel(link::Transporte& transporte, simulator::TransporteSimulado* simulado, Tarea& tarea, std::ostream& out,
+  SesionPanel(link::Transporte& transporte, Tarea& tarea, std::ostream& out,
               std::ostream& err, HoraComputadora horaComputadora, std::int64_t inicioMs);
   ~SesionPanel() override;
   SesionPanel(const SesionPanel&) = delete;
@@ -120,7 +114,6 @@ class SesionPanel : public link::OyenteEnlace {
   void avanzar(std::int64_t ahoraMs);
 
   link::Transporte& transporte_;
-  simulator::TransporteSimulado* simulado_;
   Tarea& tarea_;
   std::ostream& out_;
   std::ostream& err_;

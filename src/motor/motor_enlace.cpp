@@ -1,6 +1,5 @@
 #include "motor/motor_enlace.h"
 
-#include "core/simulator/transporte_simulado.h"
 
 namespace orda::motor {
 
@@ -24,6 +23,8 @@ class TransporteVigilado : public link::Transporte {
   link::Handle GetHandle(int v, int p) override { return t_.GetHandle(v, p); }
   void SetReadNotify(link::Handle h, bool a) override { t_.SetReadNotify(h, a); }
   bool Read(link::Handle h, link::BufferReporte& b) override { return t_.Read(h, b); }
+  void alVencer(std::int64_t ahoraMs) override { t_.alVencer(ahoraMs); }
+  std::optional<std::int64_t> proximoVencimiento() const override { return t_.proximoVencimiento(); }
   bool WriteEx(int v, int p, const link::BufferReporte& b) override {
     const bool ok = t_.WriteEx(v, p, b);
     alEscribir_();
@@ -41,7 +42,6 @@ MotorEnlace::MotorEnlace(const FabricaTransporte& fabrica, link::OyenteEnlace& o
                          imagen::ImagenMemoria& imagenMemoria, Reloj reloj, QObject* padre)
     : QObject(padre), despertador_(std::move(reloj)) {
   transporte_ = fabrica(despertador_.reloj());
-  simulado_ = dynamic_cast<simulator::TransporteSimulado*>(transporte_.get());
   despertador_.alSonar = [this] { vencer(); };
   // A report written by anyone may bring an answer: look again right away.
   auto vigilado = std::make_unique<TransporteVigilado>(*transporte_, [this] {
@@ -81,7 +81,7 @@ void MotorEnlace::vencer() {
   if (!conectado_) return;
   venciendo_ = true;
   const std::int64_t ahora = ahoraMs();
-  if (simulado_ != nullptr) simulado_->alVencer(ahora);
+  transporte_->alVencer(ahora);
   consola_->alVencer(ahora);
   venciendo_ = false;
   rearmar();
@@ -89,10 +89,8 @@ void MotorEnlace::vencer() {
 
 std::optional<std::int64_t> MotorEnlace::proximoVencimiento() const {
   std::optional<std::int64_t> t = consola_->proximoVencimiento();
-  if (simulado_ != nullptr) {
-    const auto s = simulado_->proximoVencimiento();
-    if (s && (!t || *s < *t)) t = s;
-  }
+  const auto s = transporte_->proximoVencimiento();
+  if (s && (!t || *s < *t)) t = s;
   return t;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // Drives the console's side of the panel in real time: the Despertador's
 // clock, the transport's events stamped with it, and its timer armed for
-// the earliest deadline of the link, its sequences and (with the simulated
-// panel) the panel's answers. Nothing here waits.
+// the earliest deadline of the console and of the transport (the simulated
+// panel's answers). Nothing here waits.
 #include <QObject>
 #include <cstdint>
 #include <functional>
@@ -15,10 +15,6 @@
 #include "core/link/transporte.h"
 #include "motor/despertador.h"
 #include "core/sequences/consola.h"
-
-namespace orda::simulator {
-class TransporteSimulado;
-}
 
 namespace orda::motor {
 
@@ -49,15 +45,12 @@ class MotorEnlace : public QObject {
 
   sequences::Consola& consola() { return *consola_; }
   link::Transporte& transporte() { return *transporte_; }
-  // The simulated panel's transport, or nullptr with the real link.
-  simulator::TransporteSimulado* simulado() const { return simulado_; }
 
  private:
   void alEvento(const link::Evento& e);
 
   Despertador despertador_;
   std::unique_ptr<link::Transporte> transporte_;
-  simulator::TransporteSimulado* simulado_ = nullptr;
   std::unique_ptr<link::Transporte> vigilante_;  // what the console talks to
   std::unique_ptr<sequences::Consola> consola_;
   bool conectado_ = false;
