@@ -27,6 +27,13 @@ SesionPanel::SesionPanel(link::Transporte& transporte, Tarea& tarea,
       horaComputadora_(std::move(horaComputadora)),
       consola_(transporte, *this, cfg_, imagen_, inicioMs) {
   tarea_.sesion_ = this;
+  // After a link event the session looks at the state; what it does itself
+  // (the task's commands, the deadlines) it looks at on its own.
+  consola_.alCambiarVencimiento = [this] {
+    if (propio_ || fase_ == Fase::Inicial) return;
+    avanzar(reloj_());
+    if (alCambiar) alCambiar();
+  };
 }
 
 SesionPanel::~SesionPanel() {
@@ -45,32 +52,27 @@ void SesionPanel::arrancar(Reloj reloj) {
   const std::int64_t ahora = reloj_();
   fase_ = Fase::Buscando;
   limite_ = ahora + kEsperaPanelMs;
+  const Propio p(propio_);
   if (!consola_.instalar(reloj_)) {
     err_ << kSinUsb << "\n";
     terminar(1);
     return;
   }
-  auto original = transporte_.alEvento;
-  transporte_.alEvento = [this, original](const link::Evento& e) {
-    if (original) original(e);
-    trasEvento();
-  };
-}
-
-void SesionPanel::trasEvento() {
-  avanzar(reloj_());
-  if (alCambiar) alCambiar();
 }
 
 void SesionPanel::alVencer(std::int64_t ahoraMs) {
   if (terminada() || fase_ == Fase::Inicial) return;
   transporte_.alVencer(ahoraMs);
-  consola_.alVencer(ahoraMs);
+  {
+    const Propio p(propio_);
+    consola_.alVencer(ahoraMs);
+  }
   avanzar(ahoraMs);
 }
 
 void SesionPanel::avanzar(std::int64_t ahoraMs) {
   if (terminada()) return;
+  const Propio p(propio_);
   const bool conectado = consola_.enlace().panelConectado();
   switch (fase_) {
     case Fase::Inicial:
