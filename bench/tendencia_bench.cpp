@@ -81,7 +81,6 @@ int main(int argc, char** argv) {
 
   gui::Trending ventana(motor.consola(), [&motor] { return motor.ahoraMs(); }, cfg, imagenes);
   oyente.ventana = &ventana;
-  QObject::connect(&ventana, &gui::Trending::consolaUsada, &motor, &motor::MotorEnlace::rearmar);
   ventana.resize(800, 430);
   ventana.show();
   if (!motor.conectar()) {

@@ -15,13 +15,11 @@ int ejecutarTarea(Tarea& tarea, const OpcionesEnlace& opciones, std::ostream& ou
   const auto& ahora = despertador.reloj();
 
   std::unique_ptr<link::Transporte> transporte;
-  simulator::TransporteSimulado* simulado = nullptr;
   if (opciones.simular) {
     // Plugged as soon as it is looked for, as an attached USB panel is found.
     auto s = std::make_unique<simulator::TransporteSimulado>(ahora, simulator::OpcionesPanel{}, 0);
     s->fallas.latenciaMs = opciones.latenciaMs;
     s->fallas.silencio = opciones.silencio;
-    simulado = s.get();
     transporte = std::move(s);
   } else {
     auto h = std::make_unique<hid::TransporteHid>();
@@ -29,7 +27,7 @@ int ejecutarTarea(Tarea& tarea, const OpcionesEnlace& opciones, std::ostream& ou
     transporte = std::move(h);
   }
 
-  SesionPanel sesion(*transporte, simulado, tarea, out, err, horaLocal, ahora());
+  SesionPanel sesion(*transporte, tarea, out, err, horaLocal, ahora());
   sesion.progresoTerminal = opciones.progresoTerminal;
   const auto rearmar = [&] {
     if (sesion.terminada()) {

@@ -6,7 +6,6 @@
 #include "cli/comandos.h"
 #include "core/link/enlace.h"
 #include "core/link/textos.h"
-#include "core/simulator/transporte_simulado.h"
 
 namespace orda::cli {
 
@@ -18,17 +17,23 @@ void minimo(std::optional<std::int64_t>& t, std::optional<std::int64_t> otro) {
 
 }  // namespace
 
-SesionPanel::SesionPanel(link::Transporte& transporte, simulator::TransporteSimulado* simulado, Tarea& tarea,
+SesionPanel::SesionPanel(link::Transporte& transporte, Tarea& tarea,
                          std::ostream& out, std::ostream& err, HoraComputadora horaComputadora,
                          std::int64_t inicioMs)
     : transporte_(transporte),
-      simulado_(simulado),
       tarea_(tarea),
       out_(out),
       err_(err),
       horaComputadora_(std::move(horaComputadora)),
       consola_(transporte, *this, cfg_, imagen_, inicioMs) {
   tarea_.sesion_ = this;
+  // After a link event the session looks at the state; what it does itself
+  // (the task's commands, the deadlines) it looks at on its own.
+  consola_.alCambiarVencimiento = [this] {
+    if (propio_ || fase_ == Fase::Inicial) return;
+    avanzar(reloj_());
+    if (alCambiar) alCambiar();
+  };
 }
 
 SesionPanel::~SesionPanel() {
@@ -47,32 +52,27 @@ void SesionPanel::arrancar(Reloj reloj) {
   const std::int64_t ahora = reloj_();
   fase_ = Fase::Buscando;
   limite_ = ahora + kEsperaPanelMs;
+  const Propio p(propio_);
   if (!consola_.instalar(reloj_)) {
     err_ << kSinUsb << "\n";
     terminar(1);
     return;
   }
-  auto original = transporte_.alEvento;
-  transporte_.alEvento = [this, original](const link::Evento& e) {
-    if (original) original(e);
-    trasEvento();
-  };
-}
-
-void SesionPanel::trasEvento() {
-  avanzar(reloj_());
-  if (alCambiar) alCambiar();
 }
 
 void SesionPanel::alVencer(std::int64_t ahoraMs) {
   if (terminada() || fase_ == Fase::Inicial) return;
-  if (simulado_ != nullptr) simulado_->alVencer(ahoraMs);
-  consola_.alVencer(ahoraMs);
+  transporte_.alVencer(ahoraMs);
+  {
+    const Propio p(propio_);
+    consola_.alVencer(ahoraMs);
+  }
   avanzar(ahoraMs);
 }
 
 void SesionPanel::avanzar(std::int64_t ahoraMs) {
   if (terminada()) return;
+  const Propio p(propio_);
   const bool conectado = consola_.enlace().panelConectado();
   switch (fase_) {
     case Fase::Inicial:
@@ -112,7 +112,7 @@ void SesionPanel::avanzar(std::int64_t ahoraMs) {
 std::optional<std::int64_t> SesionPanel::proximoVencimiento() const {
   if (terminada() || fase_ == Fase::Inicial) return std::nullopt;
   std::optional<std::int64_t> t = consola_.proximoVencimiento();
-  if (simulado_ != nullptr) minimo(t, simulado_->proximoVencimiento());
+  minimo(t, transporte_.proximoVencimiento());
   if (fase_ == Fase::Buscando || fase_ == Fase::Asentando) minimo(t, limite_);
   if (fase_ == Fase::Operando) minimo(t, tarea_.proximoVencimiento());
   return t;

@@ -6,7 +6,7 @@
 // The owner (orda-cli's event loop, a test in virtual time) starts it with
 // arrancar, calls alVencer when proximoVencimiento() comes, and stops when
 // terminada(). Link events reach the console through the transport; the
-// session looks at the state after each one. A task starts console commands
+// console says when it handled one, and the session then looks at the state. A task starts console commands
 // only from iniciar and avanzar, never from inside a listener call, so the
 // console is never re-entered.
 #include <cstdint>
@@ -21,10 +21,6 @@
 #include "core/link/transporte.h"
 #include "core/programming/reloj.h"
 #include "core/sequences/consola.h"
-
-namespace orda::simulator {
-class TransporteSimulado;
-}
 
 namespace orda::cli {
 
@@ -62,9 +58,7 @@ class SesionPanel : public link::OyenteEnlace {
   using Reloj = std::function<std::int64_t()>;
   using HoraComputadora = std::function<programming::FechaHora()>;
 
-  // simulado: the same object as `transporte` when it is the simulated
-  // panel (its answers are due at times the session must wake for), or null.
-  SesionPanel(link::Transporte& transporte, simulator::TransporteSimulado* simulado, Tarea& tarea, std::ostream& out,
+  SesionPanel(link::Transporte& transporte, Tarea& tarea, std::ostream& out,
               std::ostream& err, HoraComputadora horaComputadora, std::int64_t inicioMs);
   ~SesionPanel() override;
   SesionPanel(const SesionPanel&) = delete;
@@ -114,13 +108,24 @@ class SesionPanel : public link::OyenteEnlace {
  private:
   enum class Fase { Inicial, Buscando, Asentando, Operando };
 
-  void trasEvento();
+  // Marks the session's own steps, whose console calls it does not answer.
+  class Propio {
+   public:
+    explicit Propio(bool& b) : b_(b), antes_(b) { b_ = true; }
+    ~Propio() { b_ = antes_; }
+    Propio(const Propio&) = delete;
+    Propio& operator=(const Propio&) = delete;
+
+   private:
+    bool& b_;
+    bool antes_;
+  };
+
   // Progress on the error stream; `decimo` 0..10, `ultimo` ends the line.
   void mostrarProgreso(const std::string& linea, int decimo, bool ultimo);
   void avanzar(std::int64_t ahoraMs);
 
   link::Transporte& transporte_;
-  simulator::TransporteSimulado* simulado_;
   Tarea& tarea_;
   std::ostream& out_;
   std::ostream& err_;
@@ -137,6 +142,7 @@ class SesionPanel : public link::OyenteEnlace {
   bool progresoAbierto_ = false;  // a progress line without its line end
   std::string ultimoProgreso_;
   int ultimoDecimo_ = -1;
+  bool propio_ = false;
 };
 
 // The computer's local date and time.

@@ -1,66 +1,29 @@
 #include "motor/motor_enlace.h"
 
-#include "core/simulator/transporte_simulado.h"
-
 namespace orda::motor {
-
-namespace {
-
-// Forwards everything to the real transport and says when a report went out,
-// so that the timer is armed for its answer whoever sent it.
-class TransporteVigilado : public link::Transporte {
- public:
-  TransporteVigilado(link::Transporte& t, std::function<void()> alEscribir)
-      : t_(t), alEscribir_(std::move(alEscribir)) {
-    t_.alEvento = [this](const link::Evento& e) {
-      if (alEvento) alEvento(e);
-    };
-  }
-  ~TransporteVigilado() override { t_.alEvento = nullptr; }
-  bool Connect() override { return t_.Connect(); }
-  void Disconnect() override { t_.Disconnect(); }
-  int GetVendorID(link::Handle h) override { return t_.GetVendorID(h); }
-  int GetProductID(link::Handle h) override { return t_.GetProductID(h); }
-  link::Handle GetHandle(int v, int p) override { return t_.GetHandle(v, p); }
-  void SetReadNotify(link::Handle h, bool a) override { t_.SetReadNotify(h, a); }
-  bool Read(link::Handle h, link::BufferReporte& b) override { return t_.Read(h, b); }
-  bool WriteEx(int v, int p, const link::BufferReporte& b) override {
-    const bool ok = t_.WriteEx(v, p, b);
-    alEscribir_();
-    return ok;
-  }
-
- private:
-  link::Transporte& t_;
-  std::function<void()> alEscribir_;
-};
-
-}  // namespace
 
 MotorEnlace::MotorEnlace(const FabricaTransporte& fabrica, link::OyenteEnlace& oyente, config::Configuracion& cfg,
                          imagen::ImagenMemoria& imagenMemoria, Reloj reloj, QObject* padre)
     : QObject(padre), despertador_(std::move(reloj)) {
   transporte_ = fabrica(despertador_.reloj());
-  simulado_ = dynamic_cast<simulator::TransporteSimulado*>(transporte_.get());
   despertador_.alSonar = [this] { vencer(); };
-  // A report written by anyone may bring an answer: look again right away.
-  auto vigilado = std::make_unique<TransporteVigilado>(*transporte_, [this] {
-    if (!venciendo_) despertador_.armar(ahoraMs());
-  });
-  vigilado->alEvento = [this](const link::Evento& e) { alEvento(e); };
-  consola_ = std::make_unique<sequences::Consola>(*vigilado, oyente, cfg, imagenMemoria, ahoraMs());
-  vigilante_ = std::move(vigilado);
+  consola_ = std::make_unique<sequences::Consola>(*transporte_, oyente, cfg, imagenMemoria, ahoraMs());
+  // Whoever used the console (an event, a window's command), a report it
+  // sent may bring an answer: the timer is armed again. vencer() does it
+  // once at its end.
+  consola_->alCambiarVencimiento = [this] {
+    if (!venciendo_) rearmar();
+  };
 }
 
 MotorEnlace::~MotorEnlace() {
   despertador_.detener();
-  if (conectado_) transporte_->Disconnect();
+  if (conectado_) consola_->desinstalar();
   consola_.reset();
-  vigilante_.reset();
 }
 
 bool MotorEnlace::conectar() {
-  conectado_ = vigilante_->Connect();
+  conectado_ = consola_->instalar([this] { return ahoraMs(); });
   rearmar();
   return conectado_;
 }
@@ -68,20 +31,15 @@ bool MotorEnlace::conectar() {
 void MotorEnlace::desconectar() {
   despertador_.detener();
   if (!conectado_) return;
-  vigilante_->Disconnect();
+  consola_->desinstalar();
   conectado_ = false;
-}
-
-void MotorEnlace::alEvento(const link::Evento& e) {
-  consola_->alEvento(e, ahoraMs());
-  if (!venciendo_) rearmar();
 }
 
 void MotorEnlace::vencer() {
   if (!conectado_) return;
   venciendo_ = true;
   const std::int64_t ahora = ahoraMs();
-  if (simulado_ != nullptr) simulado_->alVencer(ahora);
+  transporte_->alVencer(ahora);
   consola_->alVencer(ahora);
   venciendo_ = false;
   rearmar();
@@ -89,10 +47,8 @@ void MotorEnlace::vencer() {
 
 std::optional<std::int64_t> MotorEnlace::proximoVencimiento() const {
   std::optional<std::int64_t> t = consola_->proximoVencimiento();
-  if (simulado_ != nullptr) {
-    const auto s = simulado_->proximoVencimiento();
-    if (s && (!t || *s < *t)) t = s;
-  }
+  const auto s = transporte_->proximoVencimiento();
+  if (s && (!t || *s < *t)) t = s;
   return t;
 }
 

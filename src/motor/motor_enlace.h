@@ -1,8 +1,9 @@
 #pragma once
 // Drives the console's side of the panel in real time: the Despertador's
 // clock, the transport's events stamped with it, and its timer armed for
-// the earliest deadline of the link, its sequences and (with the simulated
-// panel) the panel's answers. Nothing here waits.
+// the earliest deadline of the console and of the transport (the simulated
+// panel's answers), armed again whenever the console says it may have
+// changed. Whoever uses consola() needs nothing else. Nothing here waits.
 #include <QObject>
 #include <cstdint>
 #include <functional>
@@ -15,10 +16,6 @@
 #include "core/link/transporte.h"
 #include "motor/despertador.h"
 #include "core/sequences/consola.h"
-
-namespace orda::simulator {
-class TransporteSimulado;
-}
 
 namespace orda::motor {
 
@@ -43,22 +40,16 @@ class MotorEnlace : public QObject {
   std::int64_t ahoraMs() const { return despertador_.ahoraMs(); }
   // Runs everything due now and arms the timer for what comes next.
   void vencer();
-  // Arms the timer again; call it after using the console directly.
-  void rearmar();
   std::optional<std::int64_t> proximoVencimiento() const;
 
   sequences::Consola& consola() { return *consola_; }
   link::Transporte& transporte() { return *transporte_; }
-  // The simulated panel's transport, or nullptr with the real link.
-  simulator::TransporteSimulado* simulado() const { return simulado_; }
 
  private:
-  void alEvento(const link::Evento& e);
+  void rearmar();
 
   Despertador despertador_;
   std::unique_ptr<link::Transporte> transporte_;
-  simulator::TransporteSimulado* simulado_ = nullptr;
-  std::unique_ptr<link::Transporte> vigilante_;  // what the console talks to
   std::unique_ptr<sequences::Consola> consola_;
   bool conectado_ = false;
   bool venciendo_ = false;

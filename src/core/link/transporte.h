@@ -3,6 +3,7 @@
 // four events it receives, whatever sits behind (hidapi, the simulated panel).
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "core/link/reporte.h"
 
@@ -38,6 +39,12 @@ class Transporte {
   virtual bool Read(Handle h, BufferReporte& buffer) = 0;
   // Sends the 65 bytes (report id 0) to the device with these ids.
   virtual bool WriteEx(int vendorId, int productId, const BufferReporte& buffer) = 0;
+
+  // A transport with its own timing (the simulated panel) delivers what is
+  // due at `ahoraMs` here, and says when it next has something due; a real
+  // device raises its events by itself and has nothing due.
+  virtual void alVencer(std::int64_t /*ahoraMs*/) {}
+  virtual std::optional<std::int64_t> proximoVencimiento() const { return std::nullopt; }
 
   std::function<void(const Evento&)> alEvento;
 };

@@ -62,6 +62,7 @@ Consola::Turno::~Turno() {
 }
 
 void Consola::alEvento(const link::Evento& e, std::int64_t ahoraMs) {
+  const Aviso aviso(*this);
   if (atendiendo_) {
     entrantes_.emplace_back(e, ahoraMs);
     return;
@@ -91,6 +92,7 @@ void Consola::atender(const link::Evento& e, std::int64_t ahoraMs) {
 }
 
 void Consola::alVencer(std::int64_t ahoraMs) {
+  const Aviso aviso(*this);
   Turno turno(*this);
   enlace_.alVencer(ahoraMs);
   if (ahoraMs >= proximaSenal_) {

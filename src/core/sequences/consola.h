@@ -5,8 +5,10 @@
 // retrieval, typed and maintenance commands, output forcing).
 //
 // The owner (main window, command-line tool, test) feeds it link events and
-// the passing of time, and arms one timer for proximoVencimiento(). Nothing
-// here waits: every wait of the panel's protocol is a deadline.
+// the passing of time, and arms one timer for proximoVencimiento(); after
+// every input and command, alCambiarVencimiento tells it to look again, so
+// nobody who uses the console re-arms a timer. Nothing here waits: every
+// wait of the panel's protocol is a deadline.
 //
 // While a memory transfer, a read, a history retrieval or a programming run
 // is in progress, every incoming report may be a memory block and the image
@@ -109,7 +111,25 @@ class Consola {
   link::Enlace& enlace() { return enlace_; }
   const link::Enlace& enlace() const { return enlace_; }
 
+  // Called when an input or a command ends (the outermost one, when a
+  // listener used the console meanwhile): proximoVencimiento() may differ.
+  std::function<void()> alCambiarVencimiento;
+
  private:
+  // Calls alCambiarVencimiento when the outermost input or command ends.
+  class Aviso {
+   public:
+    explicit Aviso(Consola& c) : c_(c) { ++c_.avisos_; }
+    ~Aviso() {
+      if (--c_.avisos_ == 0 && c_.alCambiarVencimiento) c_.alCambiarVencimiento();
+    }
+    Aviso(const Aviso&) = delete;
+    Aviso& operator=(const Aviso&) = delete;
+
+   private:
+    Consola& c_;
+  };
+
   enum class Activa { Ninguna, Programacion, Lectura, Comparacion, Historial };
 
   // Keeps incoming events for later while something is being handled, and
@@ -157,6 +177,7 @@ class Consola {
   std::deque<std::pair<link::Evento, std::int64_t>> entrantes_;
   bool atendiendo_ = false;
   bool instalada_ = false;
+  int avisos_ = 0;
 };
 
 }  // namespace orda::sequences

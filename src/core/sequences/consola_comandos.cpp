@@ -39,6 +39,7 @@ bool Consola::codificar(bool enviar, const programming::FechaHora& ahora, std::i
 }
 
 bool Consola::programar(const programming::FechaHora& ahora, std::int64_t ahoraMs) {
+  const Aviso aviso(*this);
   if (!ocupado()) {
     inicioCivil_ = ahora;
     inicioMs_ = ahoraMs;
@@ -47,10 +48,12 @@ bool Consola::programar(const programming::FechaHora& ahora, std::int64_t ahoraM
 }
 
 bool Consola::prepararGuardado(const programming::FechaHora& ahora, std::int64_t ahoraMs) {
+  const Aviso aviso(*this);
   return codificar(false, ahora, ahoraMs);
 }
 
 bool Consola::leerProgramacion(std::int64_t ahoraMs, bool conHistorial) {
+  const Aviso aviso(*this);
   if (rechazarSiOcupado()) return false;
   historialTrasLectura_ = conHistorial;
   pedirDatos(ahoraMs, Activa::Lectura);
@@ -58,6 +61,7 @@ bool Consola::leerProgramacion(std::int64_t ahoraMs, bool conHistorial) {
 }
 
 bool Consola::leerParaComparar(std::int64_t ahoraMs, imagen::ImagenMemoria& destino) {
+  const Aviso aviso(*this);
   if (rechazarSiOcupado()) return false;
   enlace_.desviarVolcado(&destino);
   pedirDatos(ahoraMs, Activa::Comparacion);
@@ -75,6 +79,7 @@ void Consola::pedirDatos(std::int64_t ahoraMs, Activa activa) {
 }
 
 bool Consola::refrescarHistorial(std::int64_t ahoraMs) {
+  const Aviso aviso(*this);
   if (rechazarSiOcupado()) return false;
   Turno turno(*this);
   iniciarHistorial(ahoraMs);
@@ -92,6 +97,7 @@ void Consola::iniciarHistorial(std::int64_t ahoraMs) {
 
 ResultadoComando Consola::enviarComando(std::string_view texto, const programming::FechaHora& ahora,
                                         std::int64_t ahoraMs) {
+  const Aviso aviso(*this);
   using monitoring::AccionComando;
   if (rechazarSiOcupado()) return {EstadoComando::Rechazado, std::string(texto), link::textos::kOperacionEnCurso};
   Turno turno(*this);
@@ -128,6 +134,7 @@ ResultadoComando Consola::enviarComando(std::string_view texto, const programmin
 }
 
 bool Consola::enviarHora(const programming::FechaHora& ahora, std::int64_t ahoraMs) {
+  const Aviso aviso(*this);
   if (rechazarSiOcupado()) return false;
   Turno turno(*this);
   enlace_.cola().encolar(programming::reporteHora(ahora), ahoraMs);
@@ -136,6 +143,7 @@ bool Consola::enviarHora(const programming::FechaHora& ahora, std::int64_t ahora
 }
 
 bool Consola::enviarFecha(const programming::FechaHora& ahora, std::int64_t ahoraMs) {
+  const Aviso aviso(*this);
   if (rechazarSiOcupado()) return false;
   Turno turno(*this);
   enlace_.cola().encolar(programming::reporteFecha(ahora), ahoraMs);
@@ -144,6 +152,7 @@ bool Consola::enviarFecha(const programming::FechaHora& ahora, std::int64_t ahor
 }
 
 bool Consola::forzarSalida(int indice, std::int64_t ahoraMs) {
+  const Aviso aviso(*this);
   // With no input selected the lamps are off and do not answer clicks.
   if (tendencia_.canal() == 0 || indice < 0 || indice > 3) return false;
   if (rechazarSiOcupado()) return false;
@@ -153,8 +162,14 @@ bool Consola::forzarSalida(int indice, std::int64_t ahoraMs) {
   return true;
 }
 
-void Consola::seleccionarCanal(int canal, std::int64_t ahoraMs) { tendencia_.ponerCanal(canal, ahoraMs); }
+void Consola::seleccionarCanal(int canal, std::int64_t ahoraMs) {
+  const Aviso aviso(*this);
+  tendencia_.ponerCanal(canal, ahoraMs);
+}
 
-void Consola::alternarSenal() { enlace_.alternarSenal(); }
+void Consola::alternarSenal() {
+  const Aviso aviso(*this);
+  enlace_.alternarSenal();
+}
 
 }  // namespace orda::sequences

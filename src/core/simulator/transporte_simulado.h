@@ -56,8 +56,8 @@ class TransporteSimulado : public link::Transporte {
   // Delivers everything due at or before `ahoraMs`: plug and unplug events,
   // answers (ReporteEsperando while read notification is on; an answer due
   // while it is off is lost, nobody reads the device).
-  void alVencer(std::int64_t ahoraMs);
-  std::optional<std::int64_t> proximoVencimiento() const;
+  void alVencer(std::int64_t ahoraMs) override;
+  std::optional<std::int64_t> proximoVencimiento() const override;
 
   Fallas fallas;
 

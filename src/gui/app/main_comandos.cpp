@@ -33,8 +33,6 @@ void Main::ejecutar(Comando c) {
       default: break;
     }
   }
-  // Whatever the command sent to the panel, its answer is awaited.
-  if (motor_) motor_->rearmar();
 }
 
 void Main::ayuda() {

@@ -113,7 +113,6 @@ void Main::arrancar() {
 
   comunicacion_->hide();
   paso(QStringLiteral("Comunicacion oculta"));
-  motor_->rearmar();
 }
 
 void Main::construirMenus() {
@@ -153,10 +152,7 @@ void Main::construirBarras() {
   estado_ = std::make_unique<BarraEstado>(*statusBar(), *d_.imagenes);
   // The signal poll is on: panel 1 shows "L0_INT" and no text until an answer.
   estado_->panel(1).ponerImagen(QStringLiteral("L0_INT"));
-  connect(&estado_->panel(1), &PanelEstado::pulsado, this, [this] {
-    consola().alternarSenal();
-    motor_->rearmar();
-  });
+  connect(&estado_->panel(1), &PanelEstado::pulsado, this, [this] { consola().alternarSenal(); });
 }
 
 PanelEstado& Main::panelMensajes() const { return estado_->panelMensajes(); }

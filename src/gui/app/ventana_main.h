@@ -11,8 +11,8 @@
 //  - commands: ejecutar(Comando) runs any menu, toolbar or hot key command;
 //    ganchos() holds the file, programming, reading and history commands that
 //    the other windows supply.
-//  - the link: consola() is the panel's state machine (call rearmar() after
-//    using it directly); agregarOyente() lets a window hear what the link
+//  - the link: consola() is the panel's state machine (the engine re-arms
+//    its timer whenever it is used); agregarOyente() lets a window hear what the link
 //    reports (device log, live values, sequence ends); configuracionLeida()
 //    is emitted when a read refilled the configuration.
 #include <QMainWindow>
@@ -106,7 +106,6 @@ class Main : public QMainWindow, private link::OyenteEnlace {
   // The link.
   motor::MotorEnlace& motor() const { return *motor_; }
   sequences::Consola& consola() const { return motor_->consola(); }
-  void rearmar() { motor_->rearmar(); }
   config::Configuracion& configuracion() { return cfg_; }
   imagen::ImagenMemoria& imagenMemoria() { return imagenMemoria_; }
   // A line of the link's own (a device that cannot be opened) for the device log.

@@ -51,7 +51,6 @@ void ponerVentanasConsola(Main& m) {
 
   m.ponerFabrica(Vista::Seguimiento, [&m, &cfg] {
     auto* t = new Trending(m.consola(), [&m] { return m.motor().ahoraMs(); }, cfg, m.imagenes());
-    QObject::connect(t, &Trending::consolaUsada, &m, &Main::rearmar);
     return recargable(m, oyente(m, t));
   });
 

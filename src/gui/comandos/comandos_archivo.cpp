@@ -59,7 +59,6 @@ ResultadoGuardado ComandosConsola::escribir(const QString& ruta) {
   // reports and nothing waits for them. Encoder errors showed their one box
   // and leave the file as it was.
   const bool construida = m_.consola().prepararGuardado(ahoraCivil(), m_.motor().ahoraMs());
-  m_.rearmar();
   if (!construida) return ResultadoGuardado::Fallido;
   if (const auto error = files::escribirImagen(u8(ruta), m_.imagenMemoria())) {
     m_.dialogos().mensaje(q(*error), QStringLiteral("OrDA"), Icono::Critico);

@@ -40,14 +40,12 @@ void ComandosConsola::programarConfirmado() {
   // Encoder errors show their one box from the core and nothing is sent; the
   // records' progress and the unacknowledged count come from it as well.
   consola.programar(ahoraCivil(), m_.motor().ahoraMs());
-  m_.rearmar();
 }
 
 void ComandosConsola::leer() {
   // A read that fails says so and leaves the tables; one that completes
   // refills them (Main::configuracionLeida) and asks for the history.
   m_.consola().leerProgramacion(m_.motor().ahoraMs());
-  m_.rearmar();
 }
 
 }  // namespace orda::gui

@@ -176,7 +176,6 @@ void ComandosComparar::leerPanel(Pendiente despues) {
   if (!m_.consola().leerParaComparar(m_.motor().ahoraMs(), panel_)) return;
   pendiente_ = despues;
   m_.ponerMensaje(QStringLiteral("Leyendo el panel para comparar"));
-  m_.rearmar();
 }
 
 void ComandosComparar::secuenciaTerminada(const link::ResultadoSecuencia& r) {

@@ -114,7 +114,6 @@ void Info::Command2_Click() {
   const QString texto = text1_->text();
   const sequences::ResultadoComando r =
       motor_.consola().enviarComando(u8(texto), relojCivil_(), motor_.ahoraMs());
-  motor_.rearmar();
   // The command stays in view, selected: what is typed next replaces it.
   text1_->setText(q(r.textoCampo));
   text1_->selectAll();
@@ -136,20 +135,17 @@ void Info::Command1_Click() { mRT_->clear(); }
 
 bool Info::Command3_Click() {
   const bool ok = motor_.consola().enviarHora(relojCivil_(), motor_.ahoraMs());
-  motor_.rearmar();
   return ok;
 }
 
 bool Info::Command4_Click() {
   const bool ok = motor_.consola().enviarFecha(relojCivil_(), motor_.ahoraMs());
-  motor_.rearmar();
   return ok;
 }
 
 bool Info::pedirHistorial() {
   text1_->setText(QStringLiteral("lh"));
   const bool ok = motor_.consola().refrescarHistorial(motor_.ahoraMs());
-  motor_.rearmar();
   if (!ok) eco(text1_->text());
   return ok;
 }

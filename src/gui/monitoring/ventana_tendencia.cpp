@@ -205,7 +205,6 @@ void Trending::elegirCanal(int nuevo) {
   if (nuevo < 0 || nuevo >= kCanales) return;
   opciones_[static_cast<std::size_t>(nuevo)]->setChecked(true);
   consola_.seleccionarCanal(nuevo, reloj_());
-  emit consolaUsada();
   historial_.limpiar();
   if (nuevo == 0) {
     for (Lampara* l : ledEntrada_) l->ponerClave(clave(monitoring::lamparas::kSinCanal));
@@ -292,7 +291,6 @@ void Trending::mouseMoveEvent(QMouseEvent*) {
 void Trending::forzar(int i) {
   if (!monitoring::lamparaResponde(u8(ledSalida_[static_cast<std::size_t>(i)]->clave()))) return;
   consola_.forzarSalida(i, reloj_());
-  emit consolaUsada();
 }
 
 // On its own the window only hides; inside the console the sub-window's

@@ -7,8 +7,7 @@
 // console, which goes on polling while the window is hidden. The owner
 // passes the answers on (it is a link listener: actGraf, actLedEntradas,
 // actLedSalidas), calls recargar() after a read or a file opened, shows
-// mensajeEstado in status bar panel 2 and arms its timer again on
-// consolaUsada.
+// mensajeEstado in status bar panel 2.
 #include <QColor>
 #include <QWidget>
 #include <array>
@@ -85,8 +84,6 @@ class Trending : public QWidget, public link::OyenteEnlace {
 
  signals:
   void mensajeEstado(const QString& texto);
-  // The console's deadlines changed (a channel chosen, an output forced).
-  void consolaUsada();
 
  protected:
   void resizeEvent(QResizeEvent* e) override;

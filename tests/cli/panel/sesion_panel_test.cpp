@@ -52,7 +52,7 @@ class Banco : public ::testing::Test {
     err.str("");
     inicio = ahora;
     link::Transporte& transporte = otro != nullptr ? *otro : sim;
-    SesionPanel s(transporte, otro != nullptr ? nullptr : &sim, tarea, out, err, [this] { return hora; }, ahora);
+    SesionPanel s(transporte, tarea, out, err, [this] { return hora; }, ahora);
     s.arrancar([this] { return ahora; });
     while (!s.terminada()) {
       const auto t = s.proximoVencimiento();

@@ -65,7 +65,7 @@ struct ConsolaPrueba {
     ahora = hasta;
   }
 
-  simulator::TransporteSimulado& panel() { return *main->motor().simulado(); }
+  simulator::TransporteSimulado& panel() { return static_cast<simulator::TransporteSimulado&>(main->motor().transporte()); }
   PanelEstado& estado(int n) { return main->barraEstado()->panel(n); }
   QAction* accion(const char* nombre) { return main->accion(QString::fromLatin1(nombre)); }
   bool visible(Vista v) {

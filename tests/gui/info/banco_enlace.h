@@ -64,7 +64,7 @@ struct BancoEnlace : link::OyenteEnlace {
   }
   void esperar(std::int64_t ms) { avanzar(ahora + ms); }
 
-  simulator::TransporteSimulado& panel() { return *motor->simulado(); }
+  simulator::TransporteSimulado& panel() { return static_cast<simulator::TransporteSimulado&>(motor->transporte()); }
   // The first two letters of every report written since `desde`.
   std::vector<std::string> letras(std::size_t desde = 0) const {
     std::vector<std::string> v;
