@@ -18,11 +18,8 @@
 #include "gui/comun/imagenes_aplicacion.h"
 #include "core/files/sistema.h"
 #include "gui/instalaciones/archivador_consola.h"
-#include "core/link/transporte_vacio.h"
 #include "core/simulator/transporte_simulado.h"
-#ifdef ORDA_CON_HID
 #include "hid/transporte_hid.h"
-#endif
 
 namespace {
 
@@ -36,16 +33,9 @@ motor::MotorEnlace::FabricaTransporte fabrica(const gui::OpcionesConsola& o) {
       return t;
     };
   }
-#ifdef ORDA_CON_HID
   return [](motor::MotorEnlace::Reloj) -> std::unique_ptr<link::Transporte> {
     return std::make_unique<hid::TransporteHid>();
   };
-#else
-  // A build without the USB link: nothing is ever plugged.
-  return [](motor::MotorEnlace::Reloj) -> std::unique_ptr<link::Transporte> {
-    return std::make_unique<link::TransporteVacio>();
-  };
-#endif
 }
 
 // "arranque_ms=… cpu_ms=… rss_max_kb=… reloj_us=…": wall time since main(),
@@ -99,13 +89,9 @@ int main(int argc, char** argv) {
   d.fabricaTransporte = fabrica(o);
   gui::Main ventana(std::move(d));
   dialogos.ponerPadre(&ventana);
-#ifdef ORDA_CON_HID
   if (auto* hid = dynamic_cast<hid::TransporteHid*>(&ventana.motor().transporte())) {
     hid->alMensaje = [&ventana](const std::string& linea) { ventana.avisoDelEnlace(linea); };
   }
-#else
-  if (!o.simular) ventana.avisoDelEnlace("Esta compilación no tiene enlace USB: use --simulate.");
-#endif
   gui::ponerVentanasConsola(ventana);
   ventana.arrancar();
 

@@ -70,8 +70,6 @@ class Main : public QMainWindow, private link::OyenteEnlace {
   // The start-up: link, splash, pictures, toolbar and status bar, the window
   // itself, the child windows, hot keys, layout. Shows the window.
   void arrancar();
-  // What start-up did, step by step, for the tests.
-  const QStringList& bitacoraArranque() const { return bitacora_; }
 
   void ejecutar(Comando c);
   // The hot key with this id, as if pressed; false for an unknown id.
@@ -142,7 +140,6 @@ class Main : public QMainWindow, private link::OyenteEnlace {
   void abrirVentanas();
   void tomarTeclas();
   void soltarTeclas();
-  void paso(const QString& p) { bitacora_.append(p); }
 
   // Child windows.
   QMdiSubWindow* crearSubventana(Vista v);
@@ -200,7 +197,6 @@ class Main : public QMainWindow, private link::OyenteEnlace {
 
   bool cerrandoPrograma_ = false;
   bool descargado_ = false;
-  QStringList bitacora_;
 };
 
 }  // namespace orda::gui
