@@ -107,7 +107,8 @@ class SesionPanel : public link::OyenteEnlace {
   void actGraf(const link::ValoresAnalogicos& v) override;
   void actLedEntradas(const link::EstadoEntradas& e) override;
   void actLedSalidas(const link::EstadoSalidas& s) override;
-  void mostrarError(const std::string& texto, const std::string& titulo, link::Icono icono) override;
+  void mostrarError(const std::string& texto, const std::string& titulo, link::Icono icono,
+                    link::TipoError tipo) override;
   void comandoLocal(link::ComandoLocal c) override;
   void secuenciaTerminada(const link::ResultadoSecuencia& r) override;
 
