@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <ctime>
 
-#include "cli/comandos.h"
+#include "cli/subcomandos.h"
 #include "core/link/enlace.h"
 #include "core/link/textos.h"
 #include "core/simulator/transporte_simulado.h"

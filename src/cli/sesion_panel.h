@@ -19,7 +19,7 @@
 #include "core/imagen/imagen.h"
 #include "core/link/oyente.h"
 #include "core/link/transporte.h"
-#include "core/programming/reloj.h"
+#include "core/programming/puesta_en_hora.h"
 #include "core/sequences/consola.h"
 
 namespace orda::simulator {

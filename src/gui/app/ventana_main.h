@@ -25,7 +25,7 @@
 #include <memory>
 #include <vector>
 
-#include "gui/app/comandos.h"
+#include "gui/app/menus.h"
 #include "gui/app/ganchos.h"
 #include "motor/motor_enlace.h"
 #include "core/config/configuracion.h"

@@ -13,7 +13,7 @@
 #include <sstream>
 #include <vector>
 
-#include "cli/comandos.h"
+#include "cli/subcomandos.h"
 #include "cli/sesion_panel.h"
 #include "cli/tareas.h"
 #include "core/link/textos.h"

@@ -8,9 +8,9 @@
 #include <QStandardPaths>
 #include <QTreeWidget>
 
-#include "comandos/banco_comandos.h"
-#include "gui/comandos/comandos_consola.h"
-#include "gui/comparacion/comandos_comparar.h"
+#include "acciones/banco_acciones.h"
+#include "gui/acciones/acciones_consola.h"
+#include "gui/comparacion/acciones_comparar.h"
 #include "gui/comparacion/ventana_diferencias.h"
 #include "core/files/archivos.h"
 
@@ -20,7 +20,7 @@ using namespace orda::gui;
 namespace {
 
 QAction* accion(ConsolaComandos& c, const char* nombre) { return c.main->findChild<QAction*>(nombre); }
-ComandosComparar& comandos(ConsolaComandos& c) { return *c.main->findChild<ComandosComparar*>(); }
+AccionesComparar& comandos(ConsolaComandos& c) { return *c.main->findChild<AccionesComparar*>(); }
 Diferencias& ventana(ConsolaComandos& c) { return comandos(c).ventana(); }
 
 // The tables start from what the panel holds, its password included (a

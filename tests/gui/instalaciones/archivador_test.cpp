@@ -4,7 +4,7 @@
 // told in panel 2 and the console goes on.
 #include <QFile>
 
-#include "comandos/banco_comandos.h"
+#include "acciones/banco_acciones.h"
 #include "gui/instalaciones/archivador_consola.h"
 #include "core/simulator/demo.h"
 

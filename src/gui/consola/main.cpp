@@ -13,7 +13,7 @@
 #include "gui/app/opciones.h"
 #include "gui/app/traducciones.h"
 #include "gui/app/ventana_main.h"
-#include "gui/app/ventanas_hijas.h"
+#include "gui/consola/ventanas_hijas.h"
 #include "gui/comun/dialogos.h"
 #include "gui/comun/imagenes_aplicacion.h"
 #include "core/files/sistema.h"
