@@ -241,7 +241,6 @@ class PruebaArranque : public QObject {
     const auto sim = leer({"--simulate", "--latency-ms", "25"});
     QVERIFY(sim.opciones && sim.opciones->simular);
     QCOMPARE(sim.opciones->latenciaMs, 25);
-    QVERIFY(leer({"--simulate", "--exit-after-startup"}).opciones->salirTrasArranque);
     for (const QStringList& malo : {QStringList{"--latency-ms", "5"}, QStringList{"--simulate", "--latency-ms", "x"},
                                     QStringList{"--nada"}, QStringList{"archivo.dat"}}) {
       const auto r = leer(malo);

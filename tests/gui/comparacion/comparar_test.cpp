@@ -1,7 +1,6 @@
 // The comparison commands on the simulated panel, in virtual time: what the
 // Diferencias window lists, what stays untouched, what Programar asks when
 // it compares first, and where a row takes the user.
-#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QSettings>
@@ -77,11 +76,6 @@ class PruebaComparar : public QObject {
                        }));
     QVERIFY(comandos(c).subventana()->isVisible());
     QVERIFY(!ventana(c).sinDiferencias()->isVisible());
-    // The manual's picture (scripts/capturas.sh).
-    if (const QString carpeta = qEnvironmentVariable("ORDA_CAPTURAS"); !carpeta.isEmpty()) {
-      comandos(c).subventana()->resize(900, 230);
-      QVERIFY(comandos(c).subventana()->grab().save(QDir(carpeta).filePath(QStringLiteral("diferencias.png"))));
-    }
     QVERIFY(c.cfg() == tablas);
     QVERIFY(c.main->imagenMemoria() == imagen);
 
