@@ -1,6 +1,6 @@
 // The floor for the console's start-up: the least a Qt Widgets program with a
 // multiple-document main window does before its window is on screen. Prints
-// the same line as `orda --exit-after-startup`.
+// the same line as `orda_arranque`.
 #include <sys/resource.h>
 
 #include <QApplication>

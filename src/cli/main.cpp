@@ -13,8 +13,8 @@
 
 #include "cli/ayuda.h"
 #include "cli/bucle_panel.h"
-#include "cli/comando_informe.h"
-#include "cli/comandos.h"
+#include "cli/subcomando_informe.h"
+#include "cli/subcomandos.h"
 #include "cli/diferencias.h"
 #include "cli/sitios.h"
 #include "cli/tareas.h"

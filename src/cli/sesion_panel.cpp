@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <ctime>
 
-#include "cli/comandos.h"
+#include "cli/subcomandos.h"
 #include "core/link/enlace.h"
 #include "core/link/textos.h"
 
@@ -174,17 +174,18 @@ void SesionPanel::actLedEntradas(const link::EstadoEntradas& e) { tarea_.actLedE
 
 void SesionPanel::actLedSalidas(const link::EstadoSalidas& s) { tarea_.actLedSalidas(s); }
 
-void SesionPanel::mostrarError(const std::string& texto, const std::string& titulo, link::Icono icono) {
+void SesionPanel::mostrarError(const std::string& texto, const std::string& titulo, link::Icono icono,
+                               link::TipoError tipo) {
   if (progresoAbierto_) err_ << "\n";
   progresoAbierto_ = false;
   // The boxes' own titles ("OrDA", "ORDA") say nothing on a terminal; the
   // encoders' titles name the table.
-  if (titulo == link::textos::kTituloSecuencias || titulo == link::textos::kTituloComunicacion) {
+  if (tipo != link::TipoError::Codificacion) {
     err_ << texto << "\n";
   } else {
     err_ << titulo << ": " << texto << "\n";
   }
-  tarea_.mostrarError(texto, titulo, icono);
+  tarea_.mostrarError(texto, titulo, icono, tipo);
 }
 
 void SesionPanel::comandoLocal(link::ComandoLocal c) { tarea_.comandoLocal(c); }

@@ -19,7 +19,7 @@
 #include "core/imagen/imagen.h"
 #include "core/link/oyente.h"
 #include "core/link/transporte.h"
-#include "core/programming/reloj.h"
+#include "core/programming/puesta_en_hora.h"
 #include "core/sequences/consola.h"
 
 namespace orda::cli {
@@ -101,7 +101,8 @@ class SesionPanel : public link::OyenteEnlace {
   void actGraf(const link::ValoresAnalogicos& v) override;
   void actLedEntradas(const link::EstadoEntradas& e) override;
   void actLedSalidas(const link::EstadoSalidas& s) override;
-  void mostrarError(const std::string& texto, const std::string& titulo, link::Icono icono) override;
+  void mostrarError(const std::string& texto, const std::string& titulo, link::Icono icono,
+                    link::TipoError tipo) override;
   void comandoLocal(link::ComandoLocal c) override;
   void secuenciaTerminada(const link::ResultadoSecuencia& r) override;
 

@@ -9,7 +9,7 @@
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
-#include "cli/comandos.h"
+#include "cli/subcomandos.h"
 #include "core/files/archivos.h"
 #include "core/history/csv.h"
 #include "core/history/filas.h"

@@ -9,7 +9,7 @@
 
 #include "cli/sesion_panel.h"
 #include "core/config/configuracion.h"
-#include "core/programming/reloj.h"
+#include "core/programming/puesta_en_hora.h"
 
 namespace orda::cli {
 

@@ -1,7 +1,7 @@
 // The commands that move a whole memory: read, program, history.
 #include <span>
 
-#include "cli/comandos.h"
+#include "cli/subcomandos.h"
 #include "cli/tareas.h"
 #include "core/files/archivos.h"
 #include "core/files/sistema.h"

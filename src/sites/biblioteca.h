@@ -96,8 +96,6 @@ class Biblioteca {
   bool soloLectura() const { return soloLectura_; }
   const std::string& aviso() const { return aviso_; }
   const Destino& destino() const { return c_->destino(); }
-  // Tests and benchmarks fix the time.
-  void ponerReloj(Reloj r) { reloj_ = std::move(r); }
   // The operating system user stored with each version.
   void ponerUsuario(std::string u) { usuario_ = std::move(u); }
 

@@ -47,11 +47,4 @@ std::optional<std::string> leerArchivo(const std::string& ruta, std::size_t maxi
 // ignored. Call once, early, before any thread starts.
 void protegerEscrituras();
 
-namespace prueba {
-// The writer's steps, in order, for tests that interrupt it.
-enum class PasoEscritura { TemporalCreado, DatosEscritos, TemporalCerrado, Renombrado, CarpetaAsentada };
-// Called after each step when set.
-extern void (*alPasoEscritura)(PasoEscritura paso);
-}  // namespace prueba
-
 }  // namespace orda::files

@@ -23,13 +23,7 @@
 
 namespace orda::files {
 
-namespace prueba {
-void (*alPasoEscritura)(PasoEscritura paso) = nullptr;
-}  // namespace prueba
-
 namespace {
-
-using prueba::PasoEscritura;
 
 // ---- Signals held back during a write -------------------------------------
 
@@ -82,10 +76,6 @@ class SinInterrupciones {
   bool entrada_ = false;
   bool muriendo_ = false;
 };
-
-void paso(PasoEscritura p) {
-  if (prueba::alPasoEscritura != nullptr) prueba::alPasoEscritura(p);
-}
 
 // ---- Destinations -----------------------------------------------------------
 
@@ -165,7 +155,6 @@ int volcarYCerrar(int fd, std::span<const std::uint8_t> datos, const Destino& d)
     }
     hecho += static_cast<std::size_t>(n);
   }
-  paso(PasoEscritura::DatosEscritos);
   if (error == 0 && d.existe) {
     // The replaced file's owner (a save under sudo) and exact permissions.
     // Only root may give a file away, and the temporary was created with
@@ -211,19 +200,15 @@ std::optional<std::string> escribirArchivo(const std::string& ruta, std::span<co
   std::string temporal;
   const int fd = crearTemporal(d.carpeta, d.existe ? (d.estado.st_mode & 0777) : 0666, temporal);
   if (fd < 0) return errorEscritura(errno);
-  paso(PasoEscritura::TemporalCreado);
 
   int error = volcarYCerrar(fd, datos, d);
-  paso(PasoEscritura::TemporalCerrado);
   if (error == 0 && seccion.interrumpida()) error = EINTR;
   if (error == 0 && ::rename(temporal.c_str(), d.ruta.c_str()) != 0) error = errno;
   if (error != 0) {
     ::unlink(temporal.c_str());
     return errorEscritura(error);
   }
-  paso(PasoEscritura::Renombrado);
   error = asentarCarpeta(d.carpeta);
-  paso(PasoEscritura::CarpetaAsentada);
   if (error != 0) return errorEscritura(error);
   return std::nullopt;
 }

@@ -88,9 +88,7 @@ class Enlace {
   const ColaConfirmada& cola() const { return cola_; }
   bool esperandoConfirmacion() const { return cola_.esperandoConfirmacion(); }
 
-  const BufferReporte& bufferSalida() const { return bufferSalida_; }
   const BufferReporte& bufferEntrada() const { return bufferEntrada_; }
-  const std::string& textoReporte() const { return textoReporte_; }
   const ValoresAnalogicos& valoresAnalogicos() const { return valoresAnalogicos_; }
   const EstadoEntradas& estadoEntradas() const { return estadoEntradas_; }
   const EstadoSalidas& estadoSalidas() const { return estadoSalidas_; }

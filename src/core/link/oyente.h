@@ -20,6 +20,14 @@ inline constexpr Color kVerdeOscuro{0, 100, 0};
 
 enum class Icono { Informacion, Exclamacion, Critico };
 
+// Who raised a message box, for listeners that show it otherwise (a terminal
+// has no use for the boxes' own titles).
+enum class TipoError {
+  Comunicacion,  // the link: the panel stopped answering
+  Secuencia,     // a programming run, a read or a history retrieval
+  Codificacion,  // the values a programming run could not encode; the title names the table
+};
+
 // Status bar panels, numbered as the main window builds them.
 inline constexpr int kPanelSenal = 1;
 inline constexpr int kPanelMensajes = 2;
@@ -88,7 +96,8 @@ class OyenteEnlace {
   virtual void actLedSalidas(const EstadoSalidas& /*estadoSalidas*/) {}
 
   // A message box; the console goes on at once (nothing waits for it).
-  virtual void mostrarError(const std::string& /*texto*/, const std::string& /*titulo*/, Icono /*icono*/) {}
+  virtual void mostrarError(const std::string& /*texto*/, const std::string& /*titulo*/, Icono /*icono*/,
+                            TipoError /*tipo*/) {}
 
   virtual void comandoLocal(ComandoLocal /*comando*/) {}
 

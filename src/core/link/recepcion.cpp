@@ -94,7 +94,8 @@ bool Enlace::recibirBloque(std::int64_t ahoraMs) {
 
   const std::size_t inicio = static_cast<std::size_t>(bloque) * kTamanoBloqueVolcado;
   if (bloque < 0 || inicio + kTamanoBloqueVolcado > imagen::kTamanoImagen) {
-    oyente_.mostrarError(textos::kErrorComunicacion, textos::kTituloComunicacion, Icono::Exclamacion);
+    oyente_.mostrarError(textos::kErrorComunicacion, textos::kTituloComunicacion, Icono::Exclamacion,
+                         TipoError::Comunicacion);
   } else {
     std::copy_n(bufferEntrada_.begin() + 1, kTamanoBloqueVolcado,
                 (desvio_ != nullptr ? *desvio_ : imagenMemoria_).begin() + static_cast<std::ptrdiff_t>(inicio));

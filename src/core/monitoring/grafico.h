@@ -27,7 +27,6 @@ class HistorialMuestras {
   void avanzar(const link::ValoresAnalogicos& valores, int canal);
 
   std::int16_t operator[](int x) const { return muestras_.at(static_cast<std::size_t>(x)); }
-  const Muestras& muestras() const { return muestras_; }
 
  private:
   Muestras muestras_{};

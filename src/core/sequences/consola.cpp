@@ -184,7 +184,7 @@ void Consola::terminarLectura(EstadoEspera estado, std::int64_t ahoraMs) {
   const int borrados = reading::decodificarImagen(imagenMemoria_, cfg_);
   if (borrados > 0) {
     oyente_.mostrarError(reading::textoRegistrosBorrados(borrados, true), link::textos::kTituloSecuencias,
-                         link::Icono::Informacion);
+                         link::Icono::Informacion, link::TipoError::Secuencia);
   }
   oyente_.textoPanel(link::kPanelVersion, config::textoVersion(cfg_.versionPanel));
   oyente_.textoPanel(link::kPanelSerial, config::textoSerial(cfg_.serialPanel));
@@ -221,7 +221,7 @@ void Consola::terminarHistorial(EstadoEspera estado) {
 }
 
 void Consola::error(const std::string& texto) {
-  oyente_.mostrarError(texto, link::textos::kTituloSecuencias, link::Icono::Exclamacion);
+  oyente_.mostrarError(texto, link::textos::kTituloSecuencias, link::Icono::Exclamacion, link::TipoError::Secuencia);
 }
 
 }  // namespace orda::sequences

@@ -27,7 +27,7 @@
 #include "core/link/oyente.h"
 #include "core/link/transporte.h"
 #include "core/monitoring/tendencia.h"
-#include "core/programming/reloj.h"
+#include "core/programming/puesta_en_hora.h"
 #include "core/sequences/envio_programacion.h"
 #include "core/sequences/espera_volcado.h"
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/programming/reloj.h"
+#include "core/programming/puesta_en_hora.h"
 
 namespace orda::simulator {
 

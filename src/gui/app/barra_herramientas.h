@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "gui/app/comandos.h"
+#include "gui/app/menus.h"
 
 class QAction;
 class QToolBar;

@@ -56,7 +56,7 @@ void Main::actLedSalidas(const link::EstadoSalidas& s) {
   for (link::OyenteEnlace* o : std::vector(oyentes_)) o->actLedSalidas(s);
 }
 
-void Main::mostrarError(const std::string& texto, const std::string& titulo, link::Icono icono) {
+void Main::mostrarError(const std::string& texto, const std::string& titulo, link::Icono icono, link::TipoError) {
   Icono i = Icono::Informacion;
   if (icono == link::Icono::Exclamacion) i = Icono::Exclamacion;
   if (icono == link::Icono::Critico) i = Icono::Critico;

@@ -88,12 +88,10 @@ void Main::abrirVentanas() {
   auto abrir = [this](Vista v) {
     mostrar(v);
     marcar(v, true);
-    paso(QStringLiteral("mostrar %1").arg(QString::fromLatin1(datosVista(v).ventana)));
   };
   abrir(Vista::Info);
   abrir(Vista::Tree);
   asegurarSubventana(Vista::Seguimiento);  // loaded, not shown
-  paso(QStringLiteral("cargar Trending"));
   abrir(Vista::Entradas);
   abrir(Vista::Salidas);
   abrir(Vista::Especiales);

@@ -18,19 +18,11 @@ ResultadoOpciones leerOpciones(const QStringList& argumentos) {
   const QCommandLineOption latencia(QStringLiteral("latency-ms"),
                                     QStringLiteral("Demora de cada respuesta del panel simulado, en ms."),
                                     QStringLiteral("N"), QStringLiteral("1"));
-  const QCommandLineOption salir(QStringLiteral("exit-after-startup"),
-                                 QStringLiteral("Mostrar el tiempo de arranque y la memoria, y salir."));
-  const QCommandLineOption captura(QStringLiteral("captura"),
-                                   QStringLiteral("Guardar una imagen de la ventana principal en ARCHIVO y salir."),
-                                   QStringLiteral("ARCHIVO"));
-  const QCommandLineOption espera(QStringLiteral("captura-espera-ms"),
-                                  QStringLiteral("Tiempo de funcionamiento antes de la captura, en ms."),
-                                  QStringLiteral("N"), QStringLiteral("6500"));
   const QCommandLineOption db(QStringLiteral("db"),
                               QStringLiteral("Biblioteca de instalaciones: postgresql://USUARIO@HOST[:PUERTO]/NOMBRE "
                                              "o sqlite:RUTA."),
                               QStringLiteral("URL"));
-  p.addOptions({ayuda, version, simular, latencia, salir, captura, espera, db});
+  p.addOptions({ayuda, version, simular, latencia, db});
 
   ResultadoOpciones r;
   if (!p.parse(argumentos)) {
@@ -62,14 +54,6 @@ ResultadoOpciones leerOpciones(const QStringList& argumentos) {
   if (p.isSet(latencia) && !o.simular) {
     r.codigo = 2;
     r.salida = QStringLiteral("--latency-ms sólo vale con --simulate\n");
-    return r;
-  }
-  o.salirTrasArranque = p.isSet(salir);
-  o.captura = p.value(captura);
-  o.esperaCapturaMs = p.value(espera).toInt(&ok);
-  if (!ok || o.esperaCapturaMs < 0) {
-    r.codigo = 2;
-    r.salida = QStringLiteral("--captura-espera-ms espera un número de milisegundos\n");
     return r;
   }
   if (p.isSet(db)) o.db = p.value(db);

@@ -9,9 +9,6 @@ namespace orda::gui {
 struct OpcionesConsola {
   bool simular = false;         // the simulated panel instead of the USB link
   int latenciaMs = 1;           // the simulated panel's answer delay
-  bool salirTrasArranque = false;  // print the start-up time and peak memory, then quit
-  QString captura;              // save a picture of the main window there, then quit
-  int esperaCapturaMs = 6500;   // how long the console runs before that picture
   std::optional<QString> db;    // the installations library's URL (else ORDA_DB, else the default file)
 };
 

@@ -83,36 +83,27 @@ Main::~Main() {
 void Main::arrancar() {
   // 1-2: the link first, so that a panel already attached is found.
   motor_->conectar();
-  paso(QStringLiteral("Connect"));
   cerrandoPrograma_ = false;
 
   comunicacion_ = new Comunicacion(this);
   comunicacion_->show();
   comunicacion_->repaint();
-  paso(QStringLiteral("Comunicacion visible"));
 
   comunicacion_->informar(QStringLiteral("Inicializando base de datos de imagenes de la aplicación"));
-  paso(comunicacion_->texto());
   cargarImagenes();
 
   comunicacion_->informar(QStringLiteral("Inicializando objetos"));
-  paso(comunicacion_->texto());
   construirBarras();
 
   show();
-  paso(QStringLiteral("Main visible"));
 
   comunicacion_->informar(QStringLiteral("Inicializando formularios"));
-  paso(comunicacion_->texto());
   abrirVentanas();
 
   tomarTeclas();
-  paso(QStringLiteral("teclas"));
   disponerVentanas();
-  paso(QStringLiteral("disposicion"));
 
   comunicacion_->hide();
-  paso(QStringLiteral("Comunicacion oculta"));
 }
 
 void Main::construirMenus() {

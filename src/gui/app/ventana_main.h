@@ -25,7 +25,7 @@
 #include <memory>
 #include <vector>
 
-#include "gui/app/comandos.h"
+#include "gui/app/menus.h"
 #include "gui/app/ganchos.h"
 #include "motor/motor_enlace.h"
 #include "core/config/configuracion.h"
@@ -70,8 +70,6 @@ class Main : public QMainWindow, private link::OyenteEnlace {
   // The start-up: link, splash, pictures, toolbar and status bar, the window
   // itself, the child windows, hot keys, layout. Shows the window.
   void arrancar();
-  // What start-up did, step by step, for the tests.
-  const QStringList& bitacoraArranque() const { return bitacora_; }
 
   void ejecutar(Comando c);
   // The hot key with this id, as if pressed; false for an unknown id.
@@ -141,7 +139,6 @@ class Main : public QMainWindow, private link::OyenteEnlace {
   void abrirVentanas();
   void tomarTeclas();
   void soltarTeclas();
-  void paso(const QString& p) { bitacora_.append(p); }
 
   // Child windows.
   QMdiSubWindow* crearSubventana(Vista v);
@@ -170,7 +167,8 @@ class Main : public QMainWindow, private link::OyenteEnlace {
   void actGraf(const link::ValoresAnalogicos& v) override;
   void actLedEntradas(const link::EstadoEntradas& e) override;
   void actLedSalidas(const link::EstadoSalidas& s) override;
-  void mostrarError(const std::string& texto, const std::string& titulo, link::Icono icono) override;
+  void mostrarError(const std::string& texto, const std::string& titulo, link::Icono icono,
+                    link::TipoError tipo) override;
   void comandoLocal(link::ComandoLocal c) override;
   void secuenciaTerminada(const link::ResultadoSecuencia& r) override;
 
@@ -199,7 +197,6 @@ class Main : public QMainWindow, private link::OyenteEnlace {
 
   bool cerrandoPrograma_ = false;
   bool descargado_ = false;
-  QStringList bitacora_;
 };
 
 }  // namespace orda::gui

@@ -20,13 +20,6 @@ class BibliotecaImagenes {
   virtual QSize tamano(const QString& clave) const = 0;
 };
 
-// No pictures at all: cells show their texts only.
-class BibliotecaVacia : public BibliotecaImagenes {
- public:
-  QPixmap imagen(const QString&, QSize, qreal) const override { return {}; }
-  QSize tamano(const QString&) const override { return {}; }
-};
-
 // Pictures drawn from the SVG files of one folder, kept once drawn.
 class BibliotecaSvg : public BibliotecaImagenes {
  public:

@@ -44,7 +44,6 @@ class TablaGrilla : public QAbstractScrollArea {
 
   // editingEnabled: off while a window builds its grid.
   void ponerEdicionHabilitada(bool si) { edicionHabilitada_ = si; }
-  bool edicionHabilitada() const { return edicionHabilitada_; }
 
   // Column widths: 3 × the column's width in twips, or shares of the grid's
   // own width (the phone list).
@@ -58,7 +57,6 @@ class TablaGrilla : public QAbstractScrollArea {
   QLineEdit* editor() const { return editor_; }
   bool editorAbierto() const { return editorAbierto_; }
   int filaEditada() const { return filaEditada_; }
-  int columnaEditada() const { return colEditada_; }
   // A cell's rectangle in the coordinates of viewport().
   QRect rectCelda(int fila, int col) const { return geo_.rect(fila, col); }
   const GeometriaGrilla& geometria() const { return geo_; }

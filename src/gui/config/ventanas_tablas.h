@@ -34,7 +34,6 @@ class VentanaTabla : public QWidget {
 class Entradas : public VentanaTabla {
  public:
   Entradas(config::Tabla& entradas, Dialogos& dialogos, const BibliotecaImagenes& imagenes, QWidget* padre = nullptr);
-  void dibujarEntradas() { dibujar(); }
   // Commits a pending edit; false when the value was refused.
   bool TablaEntradas_LeaveCell() { return grilla().confirmarEdicion(); }
 };
@@ -42,14 +41,12 @@ class Entradas : public VentanaTabla {
 class Salidas : public VentanaTabla {
  public:
   Salidas(config::Tabla& salidas, Dialogos& dialogos, const BibliotecaImagenes& imagenes, QWidget* padre = nullptr);
-  void dibujarSalidas() { dibujar(); }
   bool TablaSalidas_LeaveCell() { return grilla().confirmarEdicion(); }
 };
 
 class Tree : public VentanaTabla {
  public:
   Tree(config::Tabla& tree, Dialogos& dialogos, const BibliotecaImagenes& imagenes, QWidget* padre = nullptr);
-  void dibujarTree() { dibujar(); }
   bool TablaTree_LeaveCell() { return grilla().confirmarEdicion(); }
 };
 

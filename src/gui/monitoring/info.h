@@ -12,7 +12,7 @@
 #include <functional>
 
 #include "core/link/oyente.h"
-#include "core/programming/reloj.h"
+#include "core/programming/puesta_en_hora.h"
 
 class QLineEdit;
 class QPushButton;

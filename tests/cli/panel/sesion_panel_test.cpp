@@ -13,11 +13,11 @@
 #include <sstream>
 #include <vector>
 
-#include "cli/comandos.h"
+#include "cli/subcomandos.h"
 #include "cli/sesion_panel.h"
 #include "cli/tareas.h"
 #include "core/link/textos.h"
-#include "core/link/transporte_vacio.h"
+#include "transporte_vacio.h"
 #include "core/reading/decodificar.h"
 #include "core/simulator/reloj_panel.h"
 #include "core/simulator/transporte_simulado.h"

@@ -2,6 +2,7 @@
 // and when, and what a signal in the middle leaves.
 #include "core/files/sistema.h"
 
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -16,20 +17,40 @@
 #include <thread>
 #include <vector>
 
-// Every fsync of this test program passes here: what was flushed, in order.
+// The writer's steps, seen through the calls it makes: the temporary's data
+// flushed (still open), then renamed over the destination, then the folder
+// flushed.
+enum class PasoEscritura { DatosEscritos, Renombrado, CarpetaAsentada };
+void (*alPaso)(PasoEscritura paso) = nullptr;
+void avisar(PasoEscritura p) {
+  if (alPaso != nullptr) alPaso(p);
+}
+
+// Every fsync and rename of this test program passes here: what was flushed
+// and renamed, in order.
 std::vector<std::string> volcados;
 extern "C" int fsync(int fd) {
   struct stat e {};
-  if (::fstat(fd, &e) == 0) volcados.emplace_back(S_ISDIR(e.st_mode) ? "carpeta" : "archivo");
-  return static_cast<int>(::syscall(SYS_fsync, fd));
+  const bool carpeta = ::fstat(fd, &e) == 0 && S_ISDIR(e.st_mode);
+  if (!carpeta) avisar(PasoEscritura::DatosEscritos);
+  volcados.emplace_back(carpeta ? "carpeta" : "archivo");
+  const int r = static_cast<int>(::syscall(SYS_fsync, fd));
+  if (carpeta) avisar(PasoEscritura::CarpetaAsentada);
+  return r;
+}
+extern "C" int rename(const char* viejo, const char* nuevo) noexcept {
+  using Rename = int (*)(const char*, const char*);
+  static const auto real = reinterpret_cast<Rename>(::dlsym(RTLD_NEXT, "rename"));
+  volcados.emplace_back("renombre");
+  const int r = real(viejo, nuevo);
+  avisar(PasoEscritura::Renombrado);
+  return r;
 }
 
 namespace orda::files {
 namespace {
 
 namespace fs = std::filesystem;
-using prueba::PasoEscritura;
-
 struct Interrupcion {
   PasoEscritura paso;
   int senal;
@@ -57,11 +78,7 @@ TEST(EscrituraDurable, ElArchivoSeVuelcaAntesDelRenombreYLaCarpetaDespues) {
   const fs::path dir = fs::path(::testing::TempDir()) / "orda_escritura_durable";
   fs::create_directories(dir);
   volcados.clear();
-  prueba::alPasoEscritura = [](PasoEscritura p) {
-    if (p == PasoEscritura::Renombrado) volcados.emplace_back("renombre");
-  };
   EXPECT_EQ(escribirArchivo((dir / "a.dat").string(), std::string("datos")), std::nullopt);
-  prueba::alPasoEscritura = nullptr;
   EXPECT_EQ(volcados, (std::vector<std::string>{"archivo", "renombre", "carpeta"}));
   fs::remove_all(dir);
 }
@@ -70,9 +87,8 @@ TEST(EscrituraInterrumpida, UnaSenalNoDejaTemporalNiArchivoAMedias) {
   const fs::path dir = fs::path(::testing::TempDir()) / "orda_escritura_interrumpida";
   const fs::path p = dir / "a.dat";
   const std::string viejo = "contenido viejo", nuevo = "nuevo";
-  for (const PasoEscritura paso : {PasoEscritura::TemporalCreado, PasoEscritura::DatosEscritos,
-                                   PasoEscritura::TemporalCerrado, PasoEscritura::Renombrado,
-                                   PasoEscritura::CarpetaAsentada}) {
+  for (const PasoEscritura paso :
+       {PasoEscritura::DatosEscritos, PasoEscritura::Renombrado, PasoEscritura::CarpetaAsentada}) {
     for (const int senal : {SIGINT, SIGTERM, SIGHUP}) {
       for (const bool otroHilo : {false, true}) {
         fs::remove_all(dir);
@@ -85,7 +101,7 @@ TEST(EscrituraInterrumpida, UnaSenalNoDejaTemporalNiArchivoAMedias) {
           // As a shell starts orda-cli, whatever this test runner ignores.
           for (const int s : {SIGINT, SIGTERM, SIGHUP}) std::signal(s, SIG_DFL);
           protegerEscrituras();
-          prueba::alPasoEscritura = interrumpir;
+          alPaso = interrumpir;
           escribirArchivo(p.string(), nuevo);
           ::_exit(0);
         }

@@ -106,7 +106,9 @@ struct OyenteGrabador : OyenteEnlace {
   void memoriaActualizada(const std::string& t) override { memoria.push_back(t); }
   void actGraf(const ValoresAnalogicos&) override { ++graf; }
   void actLedSalidas(const EstadoSalidas&) override { ++ledSalidas; }
-  void mostrarError(const std::string& t, const std::string& ti, Icono i) override { cajas.push_back({t, ti, i}); }
+  void mostrarError(const std::string& t, const std::string& ti, Icono i, TipoError) override {
+    cajas.push_back({t, ti, i});
+  }
   void comandoLocal(ComandoLocal c) override { locales.push_back(c); }
   void secuenciaTerminada(const ResultadoSecuencia& r) override {
     resultados.push_back(r);

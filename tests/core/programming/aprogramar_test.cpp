@@ -4,7 +4,7 @@
 
 #include "core/config/tablas.h"
 #include "core/imagen/codificacion.h"
-#include "core/programming/reloj.h"
+#include "core/programming/puesta_en_hora.h"
 
 namespace orda::programming {
 namespace {

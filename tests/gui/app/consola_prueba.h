@@ -11,7 +11,7 @@
 
 #include "gui/app/barra_estado.h"
 #include "gui/app/ventana_main.h"
-#include "gui/app/ventanas_hijas.h"
+#include "gui/consola/ventanas_hijas.h"
 #include "gui/comun/imagenes_aplicacion.h"
 #include "dialogos_grabados.h"
 #include "core/simulator/transporte_simulado.h"

@@ -20,7 +20,7 @@ class PruebaArranque : public QObject {
   Q_OBJECT
 
  private slots:
-  void arranque() {
+  void estadoTrasArranque() {
     ConsolaPrueba c;
     QVERIFY(c.main->isVisible());
     QVERIFY(!c.main->comunicacion()->isVisible());
@@ -150,7 +150,6 @@ class PruebaArranque : public QObject {
     const auto sim = leer({"--simulate", "--latency-ms", "25"});
     QVERIFY(sim.opciones && sim.opciones->simular);
     QCOMPARE(sim.opciones->latenciaMs, 25);
-    QVERIFY(leer({"--simulate", "--exit-after-startup"}).opciones->salirTrasArranque);
     for (const QStringList& malo : {QStringList{"--latency-ms", "5"}, QStringList{"--simulate", "--latency-ms", "x"},
                                     QStringList{"--nada"}, QStringList{"archivo.dat"}}) {
       const auto r = leer(malo);

@@ -1,16 +1,15 @@
 // The comparison commands on the simulated panel, in virtual time: what the
 // Diferencias window lists, what stays untouched, what Programar asks when
 // it compares first, and where a row takes the user.
-#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTreeWidget>
 
-#include "comandos/banco_comandos.h"
-#include "gui/comandos/comandos_consola.h"
-#include "gui/comparacion/comandos_comparar.h"
+#include "acciones/banco_acciones.h"
+#include "gui/acciones/acciones_consola.h"
+#include "gui/comparacion/acciones_comparar.h"
 #include "gui/comparacion/ventana_diferencias.h"
 #include "core/files/archivos.h"
 
@@ -20,7 +19,7 @@ using namespace orda::gui;
 namespace {
 
 QAction* accion(ConsolaComandos& c, const char* nombre) { return c.main->findChild<QAction*>(nombre); }
-ComandosComparar& comandos(ConsolaComandos& c) { return *c.main->findChild<ComandosComparar*>(); }
+AccionesComparar& comandos(ConsolaComandos& c) { return *c.main->findChild<AccionesComparar*>(); }
 Diferencias& ventana(ConsolaComandos& c) { return comandos(c).ventana(); }
 
 // The tables start from what the panel holds, its password included (a
@@ -77,11 +76,6 @@ class PruebaComparar : public QObject {
                        }));
     QVERIFY(comandos(c).subventana()->isVisible());
     QVERIFY(!ventana(c).sinDiferencias()->isVisible());
-    // The manual's picture (scripts/capturas.sh).
-    if (const QString carpeta = qEnvironmentVariable("ORDA_CAPTURAS"); !carpeta.isEmpty()) {
-      comandos(c).subventana()->resize(900, 230);
-      QVERIFY(comandos(c).subventana()->grab().save(QDir(carpeta).filePath(QStringLiteral("diferencias.png"))));
-    }
     QVERIFY(c.cfg() == tablas);
     QVERIFY(c.main->imagenMemoria() == imagen);
 

@@ -6,9 +6,9 @@
 #include <QTest>
 #include <memory>
 
-#include "gui/comun/biblioteca_imagenes.h"
 #include "core/config/configuracion.h"
 #include "gui/config/grilla.h"
+#include "biblioteca_vacia.h"
 #include "dialogos_grabados.h"
 
 namespace orda::gui {

@@ -80,7 +80,7 @@ struct BancoEnlace : link::OyenteEnlace {
   void textoPanel(int panel, const std::string& texto) override {
     if (panel == link::kPanelMensajes) panel2 << q(texto);
   }
-  void mostrarError(const std::string& texto, const std::string& titulo, link::Icono) override {
+  void mostrarError(const std::string& texto, const std::string& titulo, link::Icono, link::TipoError) override {
     dialogos.mensaje(q(texto), q(titulo), Icono::Exclamacion, Botones::Aceptar);
   }
   void secuenciaTerminada(const link::ResultadoSecuencia& r) override {

@@ -6,17 +6,17 @@
 #include <QPrinter>
 #include <QProcess>
 
-#include "gui/app/comandos.h"
-#include "comandos/banco_comandos.h"
-#include "gui/informe/comandos_informe.h"
+#include "gui/app/menus.h"
+#include "acciones/banco_acciones.h"
+#include "gui/informe/acciones_informe.h"
 
 using namespace orda;
 using namespace orda::gui;
 
 namespace {
 
-ComandosInforme& comandos(ConsolaPrueba& c) {
-  return *dynamic_cast<ComandosInforme*>(c.main->findChild<QObject*>(QStringLiteral("ComandosInforme")));
+AccionesInforme& comandos(ConsolaPrueba& c) {
+  return *dynamic_cast<AccionesInforme*>(c.main->findChild<QObject*>(QStringLiteral("AccionesInforme")));
 }
 
 QAction* accion(ConsolaPrueba& c, const char* nombre) {

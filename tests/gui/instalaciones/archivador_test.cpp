@@ -8,7 +8,7 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 
-#include "comandos/banco_comandos.h"
+#include "acciones/banco_acciones.h"
 #include "core/link/textos.h"
 #include "core/programming/aprogramar.h"
 #include "gui/comparacion/ventana_diferencias.h"

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -116,17 +115,6 @@ class PruebaVentanaInstalaciones : public QObject {
     w.buscar()->setText("543");
     QTRY_COMPARE(w.lista()->item(0)->text(), QStringLiteral("Galpón  (54321)"));
     QVERIFY(w.boton("crearPanel")->isHidden());
-    if (!qEnvironmentVariableIsEmpty("ORDA_CAPTURA_INSTALACIONES")) {
-      w.buscar()->clear();
-      QTRY_COMPARE(w.lista()->count(), 4);
-      w.lista()->setCurrentRow(0);
-      QTest::qWait(300);
-      const QString ruta = qEnvironmentVariable("ORDA_CAPTURA_INSTALACIONES");
-      w.grab().save(ruta + "-datos.png");
-      w.findChild<QTabWidget*>()->setCurrentIndex(2);
-      QTest::qWait(300);
-      w.grab().save(ruta + "-eventos.png");
-    }
   }
 };
 

@@ -19,19 +19,19 @@ class QSettings;
 
 namespace orda::gui {
 
-class ComandosConsola;
+class AccionesConsola;
 class Diferencias;
 class Main;
 
 inline constexpr const char* kClaveCompararAntes = "comparacion/antesDeProgramar";
 
-class ComandosComparar : public QObject, private link::OyenteEnlace {
+class AccionesComparar : public QObject, private link::OyenteEnlace {
   Q_OBJECT
 
  public:
   // Lives as long as `m` (its child); `consola` runs the programming itself.
-  ComandosComparar(Main& m, ComandosConsola& consola);
-  ~ComandosComparar() override;  // QSettings is incomplete here
+  AccionesComparar(Main& m, AccionesConsola& consola);
+  ~AccionesComparar() override;  // QSettings is incomplete here
 
   // Adds the three menu items and takes over Programar's hook.
   void instalar();
@@ -61,7 +61,7 @@ class ComandosComparar : public QObject, private link::OyenteEnlace {
   void preguntarYProgramar(const std::vector<compare::Diferencia>& lista);
 
   Main& m_;
-  ComandosConsola& consola_;
+  AccionesConsola& consola_;
   std::unique_ptr<QSettings> ajustes_;
   QAction* antes_ = nullptr;
   Diferencias* ventana_ = nullptr;

@@ -16,10 +16,10 @@ namespace orda::gui {
 
 class Main;
 
-class ComandosInforme : public QObject {
+class AccionesInforme : public QObject {
  public:
   // Lives as long as `m` (its child).
-  explicit ComandosInforme(Main& m);
+  explicit AccionesInforme(Main& m);
 
   // Adds the two commands to the Archivo menu, before "Salir".
   void instalar();

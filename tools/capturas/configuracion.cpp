@@ -1,7 +1,5 @@
 // Draws the five configuration windows at the sizes the start-up tiling gives
-// them on a 1600 × 900 client area. With ORDA_CAPTURAS set to a folder, the
-// pictures are saved there (for the manual and for looking at them).
-#include <QDir>
+// them on a 1600 × 900 client area.
 #include <QLineEdit>
 #include <QTest>
 
@@ -11,12 +9,15 @@
 #include "gui/config/ventana_especiales.h"
 #include "gui/config/ventana_globales.h"
 #include "gui/config/ventanas_tablas.h"
+#include "capturas.h"
 #include "dialogos_grabados.h"
 
 using namespace orda;
 using namespace orda::gui;
 
-class PruebaCapturas : public QObject {
+namespace orda::capturas {
+
+class CapturasConfiguracion : public QObject {
   Q_OBJECT
 
   config::Configuracion config_;
@@ -27,14 +28,9 @@ class PruebaCapturas : public QObject {
     w->resize(tam);
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
-    const QPixmap p = w->grab();
-    QVERIFY(!p.isNull());
-    const QString carpeta = qEnvironmentVariable("ORDA_CAPTURAS");
-    if (!carpeta.isEmpty()) {
-      QDir().mkpath(carpeta);
-      QVERIFY(p.save(QDir(carpeta).filePath(nombre + QStringLiteral(".png"))));
-    }
+    const bool guardada = guardar(w->grab(), nombre);
     delete w;
+    QVERIFY2(guardada, qPrintable(nombre));
   }
 
  private slots:
@@ -62,5 +58,8 @@ class PruebaCapturas : public QObject {
   }
 };
 
-QTEST_MAIN(PruebaCapturas)
-#include "capturas_test.moc"
+std::unique_ptr<QObject> configuracion() { return std::make_unique<CapturasConfiguracion>(); }
+
+}  // namespace orda::capturas
+
+#include "configuracion.moc"

@@ -2,12 +2,12 @@
 // typed in a global options box is checked even when the box never lost the
 // focus (a toolbar click or a hot key takes none).
 #include "gui/app/ventana_main.h"
-#include "gui/comandos/comandos_consola.h"
+#include "gui/acciones/acciones_consola.h"
 #include "gui/config/ventana_globales.h"
 
 namespace orda::gui {
 
-bool ComandosConsola::revisarGlobales() {
+bool AccionesConsola::revisarGlobales() {
   auto* globales = dynamic_cast<Globales*>(m_.contenido(Vista::Globales));
   if (globales == nullptr) return true;
   const int caja = globales->revisarPendientes();

@@ -14,7 +14,7 @@ bool Consola::codificar(bool enviar, const programming::FechaHora& ahora, std::i
   // One box for the whole run, however many values failed.
   if (!corrida.errores.empty()) {
     const programming::CajaErrores caja = programming::cajaErrores(corrida.errores);
-    oyente_.mostrarError(caja.texto, caja.titulo, link::Icono::Critico);
+    oyente_.mostrarError(caja.texto, caja.titulo, link::Icono::Critico, link::TipoError::Codificacion);
   }
   if (corrida.detenida()) {
     if (enviar) {

@@ -1,17 +1,17 @@
 // Programar and Leer, and the hooks of every command.
 #include "gui/app/carpetas.h"
 #include "gui/app/ventana_main.h"
-#include "gui/comandos/comandos_consola.h"
-#include "gui/comandos/confirmar_ediciones.h"
-#include "gui/comandos/reloj_civil.h"
+#include "gui/acciones/acciones_consola.h"
+#include "gui/acciones/confirmar_ediciones.h"
+#include "gui/acciones/hora_civil.h"
 #include "gui/comun/dialogos.h"
 #include "gui/config/ventanas_tablas.h"
 
 namespace orda::gui {
 
-ComandosConsola::ComandosConsola(Main& m) : QObject(&m), m_(m), dirInicial_(gui::dirInicial()) {}
+AccionesConsola::AccionesConsola(Main& m) : QObject(&m), m_(m), dirInicial_(gui::dirInicial()) {}
 
-void ComandosConsola::instalar() {
+void AccionesConsola::instalar() {
   Ganchos& g = m_.ganchos();
   g.programar = [this] { programar(); };
   g.leer = [this] { leer(); };
@@ -22,9 +22,9 @@ void ComandosConsola::instalar() {
   g.nombreArchivo = [this] { return nombreArchivo(); };
 }
 
-bool ComandosConsola::confirmarEdiciones() { return gui::confirmarEdiciones(m_); }
+bool AccionesConsola::confirmarEdiciones() { return gui::confirmarEdiciones(m_); }
 
-void ComandosConsola::programar() {
+void AccionesConsola::programar() {
   sequences::Consola& consola = m_.consola();
   // No question for a run that could not start.
   if (consola.rechazarSiOcupado()) return;
@@ -34,7 +34,7 @@ void ComandosConsola::programar() {
   if (r == Respuesta::Si) programarConfirmado();
 }
 
-void ComandosConsola::programarConfirmado() {
+void AccionesConsola::programarConfirmado() {
   sequences::Consola& consola = m_.consola();
   if (!confirmarEdiciones()) return;
   // Encoder errors show their one box from the core and nothing is sent; the
@@ -42,7 +42,7 @@ void ComandosConsola::programarConfirmado() {
   consola.programar(ahoraCivil(), m_.motor().ahoraMs());
 }
 
-void ComandosConsola::leer() {
+void AccionesConsola::leer() {
   // A read that fails says so and leaves the tables; one that completes
   // refills them (Main::configuracionLeida) and asks for the history.
   m_.consola().leerProgramacion(m_.motor().ahoraMs());

@@ -1,4 +1,4 @@
-#include "gui/comandos/confirmar_ediciones.h"
+#include "gui/acciones/confirmar_ediciones.h"
 
 #include "gui/app/ventana_main.h"
 #include "gui/config/ventanas_tablas.h"

@@ -1,9 +1,8 @@
 // Draws the console as the manual shows it: the whole window after a read
 // from the simulated panel, its toolbar, status bar and menus, the window
 // arrangements, the end of a programming run, the memory viewer, the splash,
-// the exit question and the closing notice. Checks that
-// each picture is drawn; with ORDA_CAPTURAS set to a folder, saves them there.
-#include <QDir>
+// the exit question and the closing notice, and Diferencias after comparing
+// edited tables with the panel.
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,20 +16,20 @@
 #include "gui/app/avisos.h"
 #include "gui/app/visor_memoria.h"
 #include "core/config/globales.h"
-#include "consola_prueba.h"
+#include "acciones/banco_acciones.h"
+#include "gui/comparacion/acciones_comparar.h"
+#include "capturas.h"
 
 using namespace orda;
 using namespace orda::gui;
 
-class PruebaCapturasConsola : public QObject {
+namespace orda::capturas {
+
+class CapturasConsola : public QObject {
   Q_OBJECT
 
   static void guardar(const QPixmap& p, const char* nombre) {
-    QVERIFY2(!p.isNull() && p.width() > 20 && p.height() > 10, nombre);
-    const QString carpeta = qEnvironmentVariable("ORDA_CAPTURAS");
-    if (carpeta.isEmpty()) return;
-    QDir().mkpath(carpeta);
-    QVERIFY(p.save(QDir(carpeta).filePath(QString::fromLatin1(nombre) + QStringLiteral(".png"))));
+    QVERIFY2(capturas::guardar(p, QString::fromLatin1(nombre)), nombre);
   }
 
   // The menu as it drops down.
@@ -83,6 +82,21 @@ class PruebaCapturasConsola : public QObject {
     guardar(memoria->grab(), "memoria");
   }
 
+  void diferencias() {
+    ConsolaComandos c;
+    c.accion("tbLeer")->trigger();
+    c.esperar(30000);
+    escribirCaja(c.globales().texto(config::caja::kClave), QStringLiteral("4321"));
+    editarCelda(c.entradas(), 3, 1, QStringLiteral("porton"));
+    editarCelda(c.tree(), 3, 4, QStringLiteral("9"));
+    c.main->findChild<QAction*>(QStringLiteral("menuArchivoCompararPanel"))->trigger();
+    c.esperar(30000);
+    QMdiSubWindow* ventana = c.main->findChild<AccionesComparar*>()->subventana();
+    QVERIFY(ventana->isVisible());
+    ventana->resize(900, 230);
+    guardar(ventana->grab(), "diferencias");
+  }
+
   void avisos() {
     ImagenesAplicacion imagenes;
     imagenes.cargar({qEnvironmentVariable("ORDA_IMAGENES")}, QString());
@@ -108,5 +122,8 @@ class PruebaCapturasConsola : public QObject {
   }
 };
 
-QTEST_MAIN(PruebaCapturasConsola)
-#include "capturas_consola_test.moc"
+std::unique_ptr<QObject> consola() { return std::make_unique<CapturasConsola>(); }
+
+}  // namespace orda::capturas
+
+#include "consola.moc"

@@ -1,4 +1,4 @@
-#include "gui/comparacion/comandos_comparar.h"
+#include "gui/comparacion/acciones_comparar.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -12,7 +12,7 @@
 #include <QSettings>
 
 #include "gui/app/ventana_main.h"
-#include "gui/comandos/comandos_consola.h"
+#include "gui/acciones/acciones_consola.h"
 #include "gui/comparacion/ventana_diferencias.h"
 #include "gui/comun/dialogos.h"
 #include "gui/comun/imagenes_aplicacion.h"
@@ -60,7 +60,7 @@ void enfocar(QWidget* w) {
 
 }  // namespace
 
-ComandosComparar::ComandosComparar(Main& m, ComandosConsola& consola)
+AccionesComparar::AccionesComparar(Main& m, AccionesConsola& consola)
     : QObject(&m), m_(m), consola_(consola), ajustes_(std::make_unique<QSettings>(QStringLiteral("orda"),
                                                                                   QStringLiteral("orda"))) {
   // Heard until the main window goes: it forgets its listeners before its
@@ -68,9 +68,9 @@ ComandosComparar::ComandosComparar(Main& m, ComandosConsola& consola)
   m_.agregarOyente(this);
 }
 
-ComandosComparar::~ComandosComparar() = default;
+AccionesComparar::~AccionesComparar() = default;
 
-void ComandosComparar::instalar() {
+void AccionesComparar::instalar() {
   // A group of their own before the separator that precedes Salir.
   QMenu* archivo = m_.menuBar()->findChild<QMenu*>(QStringLiteral("MenuArchivo"));
   QAction* separador = m_.accion(QStringLiteral("MenuArchivoSeparator1"));
@@ -84,10 +84,10 @@ void ComandosComparar::instalar() {
   };
   connect(agregar("menuArchivoCompararArchivo", QStringLiteral("Comparar con archivo…"),
                   QKeySequence(Qt::CTRL | Qt::Key_D)),
-          &QAction::triggered, this, &ComandosComparar::compararConArchivo);
+          &QAction::triggered, this, &AccionesComparar::compararConArchivo);
   connect(agregar("menuArchivoCompararPanel", QStringLiteral("Comparar con el panel"),
                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)),
-          &QAction::triggered, this, &ComandosComparar::compararConPanel);
+          &QAction::triggered, this, &AccionesComparar::compararConPanel);
   antes_ = agregar("menuArchivoCompararAntes", QStringLiteral("Comparar antes de programar"), QKeySequence());
   antes_->setCheckable(true);
   antes_->setChecked(ajustes_->value(QString::fromLatin1(kClaveCompararAntes), false).toBool());
@@ -102,12 +102,12 @@ void ComandosComparar::instalar() {
                                          const QString& queSeCompara) { compararImagenes(antes, despues, queSeCompara); };
 }
 
-bool ComandosComparar::antesDeProgramar() const { return antes_ != nullptr && antes_->isChecked(); }
+bool AccionesComparar::antesDeProgramar() const { return antes_ != nullptr && antes_->isChecked(); }
 
-Diferencias& ComandosComparar::ventana() {
+Diferencias& AccionesComparar::ventana() {
   if (ventana_ != nullptr) return *ventana_;
   ventana_ = new Diferencias;
-  connect(ventana_, &Diferencias::irA, this, &ComandosComparar::irA);
+  connect(ventana_, &Diferencias::irA, this, &AccionesComparar::irA);
   subventana_ = m_.area().addSubWindow(ventana_);
   subventana_->setObjectName(QStringLiteral("Diferencias"));
   subventana_->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -119,17 +119,17 @@ Diferencias& ComandosComparar::ventana() {
   return *ventana_;
 }
 
-void ComandosComparar::mostrar(const QString& queSeCompara, std::vector<compare::Diferencia> lista) {
+void AccionesComparar::mostrar(const QString& queSeCompara, std::vector<compare::Diferencia> lista) {
   ventana().mostrar(queSeCompara, std::move(lista));
   subventana_->show();
   m_.area().setActiveSubWindow(subventana_);
 }
 
-std::vector<compare::Diferencia> ComandosComparar::contraLasTablas(const imagen::ImagenMemoria& img) {
+std::vector<compare::Diferencia> AccionesComparar::contraLasTablas(const imagen::ImagenMemoria& img) {
   return compare::comparar(compare::configuracionDe(img), m_.configuracion());
 }
 
-void ComandosComparar::compararConArchivo() {
+void AccionesComparar::compararConArchivo() {
   // Only the tables are read: a transfer in progress does not matter.
   if (!consola_.confirmarEdiciones()) return;
   const PedidoArchivo pedido{QStringLiteral("Comparar con archivo"), consola_.dirInicial(), {}, QStringLiteral("*.dat"),
@@ -146,8 +146,8 @@ void ComandosComparar::compararConArchivo() {
           contraLasTablas(archivo));
 }
 
-void ComandosComparar::compararImagenes(const imagen::ImagenMemoria& antes,
-                                        const std::optional<imagen::ImagenMemoria>& despues,
+void AccionesComparar::compararImagenes(const imagen::ImagenMemoria& antes,
+                                       const std::optional<imagen::ImagenMemoria>& despues,
                                         const QString& queSeCompara) {
   if (despues) {
     mostrar(queSeCompara, compare::compararImagenes(antes, *despues, false));
@@ -157,9 +157,9 @@ void ComandosComparar::compararImagenes(const imagen::ImagenMemoria& antes,
   mostrar(queSeCompara, contraLasTablas(antes));
 }
 
-void ComandosComparar::compararConPanel() { leerPanel(Pendiente::Mostrar); }
+void AccionesComparar::compararConPanel() { leerPanel(Pendiente::Mostrar); }
 
-void ComandosComparar::programar() {
+void AccionesComparar::programar() {
   if (!antesDeProgramar()) {
     consola_.programar();
     return;
@@ -169,7 +169,7 @@ void ComandosComparar::programar() {
   leerPanel(Pendiente::Programar);
 }
 
-void ComandosComparar::leerPanel(Pendiente despues) {
+void AccionesComparar::leerPanel(Pendiente despues) {
   if (m_.consola().rechazarSiOcupado()) return;
   if (!consola_.confirmarEdiciones()) return;
   panel_.fill(imagen::kBorrado);
@@ -178,7 +178,7 @@ void ComandosComparar::leerPanel(Pendiente despues) {
   m_.ponerMensaje(QStringLiteral("Leyendo el panel para comparar"));
 }
 
-void ComandosComparar::secuenciaTerminada(const link::ResultadoSecuencia& r) {
+void AccionesComparar::secuenciaTerminada(const link::ResultadoSecuencia& r) {
   if (r.tipo != link::TipoSecuencia::Comparacion || pendiente_ == Pendiente::Nada) return;
   // Heard inside the console's own handling: the question and the run come
   // once it has returned.
@@ -186,7 +186,7 @@ void ComandosComparar::secuenciaTerminada(const link::ResultadoSecuencia& r) {
   QMetaObject::invokeMethod(this, [this, completa] { alLeerPanel(completa); }, Qt::QueuedConnection);
 }
 
-void ComandosComparar::alLeerPanel(bool completa) {
+void AccionesComparar::alLeerPanel(bool completa) {
   const Pendiente p = pendiente_;
   pendiente_ = Pendiente::Nada;
   if (!completa) {
@@ -205,7 +205,7 @@ void ComandosComparar::alLeerPanel(bool completa) {
   }
 }
 
-void ComandosComparar::preguntarYProgramar(const std::vector<compare::Diferencia>& lista) {
+void AccionesComparar::preguntarYProgramar(const std::vector<compare::Diferencia>& lista) {
   QString texto;
   if (lista.empty()) {
     texto = QStringLiteral("El panel ya tiene esta configuración: programar no cambia nada.");
@@ -222,7 +222,7 @@ void ComandosComparar::preguntarYProgramar(const std::vector<compare::Diferencia
   if (r == Respuesta::Si) consola_.programarConfirmado();
 }
 
-void ComandosComparar::irA(const compare::Diferencia& d) {
+void AccionesComparar::irA(const compare::Diferencia& d) {
   if (d.ventana == compare::Ventana::Memoria) return;
   const Vista v = vistaDe(d.ventana);
   if (!m_.menuMarcado(v)) m_.ejecutar(comandoVer(v));

@@ -4,7 +4,7 @@
 // the panel's memory keeps less precisely and, from the panel, the password.
 #include <QFileInfo>
 
-#include "banco_comandos.h"
+#include "banco_acciones.h"
 #include "gui/app/carpetas.h"
 
 using namespace orda;

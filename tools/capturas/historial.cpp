@@ -1,8 +1,6 @@
 // Draws Info after a few commands and Histórico after a retrieval from the
 // simulated panel, at the sizes the console gives them on a 1600 × 900
-// client area. With ORDA_CAPTURAS set to a folder, the pictures are saved
-// there (for the manual and for looking at them).
-#include <QDir>
+// client area.
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -10,23 +8,20 @@
 
 #include "info/banco_enlace.h"
 #include "gui/history/modelo_historico.h"
+#include "capturas.h"
 
 using namespace orda;
 using namespace orda::gui;
 
-class PruebaCapturasHistorial : public QObject {
+namespace orda::capturas {
+
+class CapturasHistorial : public QObject {
   Q_OBJECT
 
   void capturar(QWidget& w, const QString& nombre) {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QPixmap p = w.grab();
-    QVERIFY(!p.isNull());
-    const QString carpeta = qEnvironmentVariable("ORDA_CAPTURAS");
-    if (!carpeta.isEmpty()) {
-      QDir().mkpath(carpeta);
-      QVERIFY(p.save(QDir(carpeta).filePath(nombre + QStringLiteral(".png"))));
-    }
+    QVERIFY2(guardar(w.grab(), nombre), qPrintable(nombre));
   }
 
  private slots:
@@ -49,5 +44,8 @@ class PruebaCapturasHistorial : public QObject {
   }
 };
 
-QTEST_MAIN(PruebaCapturasHistorial)
-#include "capturas_historial_test.moc"
+std::unique_ptr<QObject> historial() { return std::make_unique<CapturasHistorial>(); }
+
+}  // namespace orda::capturas
+
+#include "historial.moc"

@@ -1,29 +1,24 @@
 // Draws the trending window after the simulated panel's configuration was
-// read and one input plotted for a while. With ORDA_CAPTURAS set to a
-// folder, the pictures are saved there (for the manual and for looking at
-// them).
-#include <QDir>
+// read and one input plotted for a while.
 #include <QLabel>
 #include <QRadioButton>
 #include <QTest>
 
-#include "banco_tendencia.h"
+#include "capturas.h"
+#include "monitoring/banco_tendencia.h"
 #include "gui/monitoring/lampara.h"
 #include "gui/monitoring/pantalla_tendencia.h"
 
 using namespace orda;
 using namespace orda::gui;
 
-class PruebaCapturasTendencia : public QObject {
+namespace orda::capturas {
+
+class CapturasTendencia : public QObject {
   Q_OBJECT
 
-  void guardar(QWidget& w, const QString& nombre) {
-    const QPixmap p = w.grab();
-    QVERIFY(!p.isNull());
-    const QString carpeta = qEnvironmentVariable("ORDA_CAPTURAS");
-    if (carpeta.isEmpty()) return;
-    QDir().mkpath(carpeta);
-    QVERIFY(p.save(QDir(carpeta).filePath(nombre + QStringLiteral(".png"))));
+  static void guardar(QWidget& w, const QString& nombre) {
+    QVERIFY2(capturas::guardar(w.grab(), nombre), qPrintable(nombre));
   }
 
  private slots:
@@ -55,5 +50,8 @@ class PruebaCapturasTendencia : public QObject {
   }
 };
 
-QTEST_MAIN(PruebaCapturasTendencia)
-#include "capturas_tendencia_test.moc"
+std::unique_ptr<QObject> tendencia() { return std::make_unique<CapturasTendencia>(); }
+
+}  // namespace orda::capturas
+
+#include "tendencia.moc"

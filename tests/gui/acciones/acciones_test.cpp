@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QToolBar>
 
-#include "banco_comandos.h"
+#include "banco_acciones.h"
 
 using namespace orda;
 using namespace orda::gui;
@@ -437,4 +437,4 @@ class PruebaComandos : public QObject {
 };
 
 QTEST_MAIN(PruebaComandos)
-#include "comandos_test.moc"
+#include "acciones_test.moc"

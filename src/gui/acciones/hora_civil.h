@@ -2,7 +2,7 @@
 // The computer's clock as the panel's clock commands take it.
 #include <QDateTime>
 
-#include "core/programming/reloj.h"
+#include "core/programming/puesta_en_hora.h"
 
 namespace orda::gui {
 

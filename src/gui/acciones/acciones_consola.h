@@ -21,10 +21,10 @@ class Main;
 
 inline constexpr const char* kPreguntaProgramar = "¿Está seguro que desea programar?";
 
-class ComandosConsola : public QObject {
+class AccionesConsola : public QObject {
  public:
   // Lives as long as `m` (its child).
-  explicit ComandosConsola(Main& m);
+  explicit AccionesConsola(Main& m);
 
   // Puts the commands in Main's hooks.
   void instalar();

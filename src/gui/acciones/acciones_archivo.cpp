@@ -6,8 +6,8 @@
 #include "gui/app/barra_estado.h"
 #include "gui/app/ventana_main.h"
 #include "gui/app/visor_memoria.h"
-#include "gui/comandos/comandos_consola.h"
-#include "gui/comandos/reloj_civil.h"
+#include "gui/acciones/acciones_consola.h"
+#include "gui/acciones/hora_civil.h"
 #include "gui/comun/dialogos.h"
 #include "gui/comun/texto_qt.h"
 #include "core/files/archivos.h"
@@ -29,20 +29,20 @@ bool esErrorDeAcceso(const std::string& error) {
 
 }  // namespace
 
-ResultadoGuardado ComandosConsola::guardar() {
+ResultadoGuardado AccionesConsola::guardar() {
   if (m_.consola().rechazarSiOcupado()) return ResultadoGuardado::Fallido;
   if (!revisarGlobales()) return ResultadoGuardado::Fallido;
   if (!nombreArchivo_.isEmpty()) return escribir(nombreArchivo_);
   return elegirYEscribir(QStringLiteral("Guardar"));
 }
 
-ResultadoGuardado ComandosConsola::guardarComo() {
+ResultadoGuardado AccionesConsola::guardarComo() {
   if (m_.consola().rechazarSiOcupado()) return ResultadoGuardado::Fallido;
   if (!revisarGlobales()) return ResultadoGuardado::Fallido;
   return elegirYEscribir(QStringLiteral("Guardar como "));
 }
 
-ResultadoGuardado ComandosConsola::elegirYEscribir(const QString& titulo) {
+ResultadoGuardado AccionesConsola::elegirYEscribir(const QString& titulo) {
   const PedidoArchivo pedido{titulo, dirInicial_, {}, kFiltro, kExtension};
   for (;;) {
     const std::optional<QString> ruta = m_.dialogos().archivoParaGuardar(pedido);
@@ -53,7 +53,7 @@ ResultadoGuardado ComandosConsola::elegirYEscribir(const QString& titulo) {
   }
 }
 
-ResultadoGuardado ComandosConsola::escribir(const QString& ruta) {
+ResultadoGuardado AccionesConsola::escribir(const QString& ruta) {
   if (!confirmarEdiciones()) return ResultadoGuardado::Fallido;
   // The image built from the tables; the panel, if any, gets the two clock
   // reports and nothing waits for them. Encoder errors showed their one box
@@ -69,7 +69,7 @@ ResultadoGuardado ComandosConsola::escribir(const QString& ruta) {
   return ResultadoGuardado::Guardado;
 }
 
-void ComandosConsola::abrir() {
+void AccionesConsola::abrir() {
   if (m_.consola().rechazarSiOcupado()) return;
   const PedidoArchivo pedido{QStringLiteral("Abrir"), dirInicial_, nombreArchivo_, kFiltro, kExtension};
   std::optional<QString> ruta;
@@ -80,7 +80,7 @@ void ComandosConsola::abrir() {
   if (cargar(*ruta)) nombreArchivo_ = *ruta;
 }
 
-bool ComandosConsola::cargar(const QString& ruta) {
+bool AccionesConsola::cargar(const QString& ruta) {
   imagen::ImagenMemoria& imagen = m_.imagenMemoria();
   // A short or unreadable file is refused whole: image and tables stay.
   if (const auto error = files::leerImagen(u8(ruta), imagen)) {
@@ -119,7 +119,7 @@ void ComandosConsola::decodificar(const QString& aviso) {
   }
 }
 
-void ComandosConsola::anunciar(const QString& texto, const QString& ruta) {
+void AccionesConsola::anunciar(const QString& texto, const QString& ruta) {
   m_.ponerMensaje(texto);
   m_.setWindowTitle(q(files::tituloVentana(u8(ruta))));
 }

@@ -1,4 +1,4 @@
-#include "cli/comandos.h"
+#include "cli/subcomandos.h"
 
 #include <algorithm>
 #include <iostream>

@@ -1,4 +1,4 @@
-#include "gui/informe/comandos_informe.h"
+#include "gui/informe/acciones_informe.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -10,7 +10,7 @@
 #include <QPrinter>
 
 #include "gui/app/ventana_main.h"
-#include "gui/comandos/confirmar_ediciones.h"
+#include "gui/acciones/confirmar_ediciones.h"
 #include "gui/comun/dialogos.h"
 #include "gui/comun/texto_qt.h"
 #include "report/documento_informe.h"
@@ -23,8 +23,8 @@ const QString kTitulo = QStringLiteral("OrDA");
 
 }  // namespace
 
-ComandosInforme::ComandosInforme(Main& m) : QObject(&m), m_(m) {
-  setObjectName(QStringLiteral("ComandosInforme"));
+AccionesInforme::AccionesInforme(Main& m) : QObject(&m), m_(m) {
+  setObjectName(QStringLiteral("AccionesInforme"));
   pedirOpciones = [this](const PedidoInforme& inicial) -> std::optional<PedidoInforme> {
     DialogoInforme d(inicial, &m_);
     if (d.exec() != QDialog::Accepted) return std::nullopt;
@@ -36,11 +36,11 @@ ComandosInforme::ComandosInforme(Main& m) : QObject(&m), m_(m) {
   };
 }
 
-void ComandosInforme::instalar() {
+void AccionesInforme::instalar() {
   auto* archivo = m_.menuBar()->findChild<QMenu*>(QStringLiteral("MenuArchivo"));
   if (archivo == nullptr) return;
   QAction* antes = m_.accion(QStringLiteral("MenuArchivoSeparator1"));
-  auto agregar = [&](const char* nombre, const QString& texto, const QKeySequence& tecla, void (ComandosInforme::*f)()) {
+  auto agregar = [&](const char* nombre, const QString& texto, const QKeySequence& tecla, void (AccionesInforme::*f)()) {
     auto* a = new QAction(texto, archivo);
     a->setObjectName(QString::fromLatin1(nombre));
     a->setShortcut(tecla);
@@ -48,11 +48,11 @@ void ComandosInforme::instalar() {
     connect(a, &QAction::triggered, this, f);
   };
   archivo->insertSeparator(antes)->setObjectName(QStringLiteral("menuArchivoSeparadorInforme"));
-  agregar("menuArchivoInforme", QStringLiteral("Informe…"), QKeySequence(Qt::CTRL | Qt::Key_I), &ComandosInforme::informe);
-  agregar("menuArchivoImprimir", QStringLiteral("Imprimir…"), QKeySequence(Qt::CTRL | Qt::Key_P), &ComandosInforme::imprimir);
+  agregar("menuArchivoInforme", QStringLiteral("Informe…"), QKeySequence(Qt::CTRL | Qt::Key_I), &AccionesInforme::informe);
+  agregar("menuArchivoImprimir", QStringLiteral("Imprimir…"), QKeySequence(Qt::CTRL | Qt::Key_P), &AccionesInforme::imprimir);
 }
 
-report::Informe ComandosInforme::armar(const PedidoInforme& p) const {
+report::Informe AccionesInforme::armar(const PedidoInforme& p) const {
   report::DatosInforme d;
   const QString archivo = m_.ganchos().nombreArchivo ? m_.ganchos().nombreArchivo() : QString();
   d.archivo = u8(QFileInfo(archivo).fileName());
@@ -62,7 +62,7 @@ report::Informe ComandosInforme::armar(const PedidoInforme& p) const {
   return report::armarInforme(m_.configuracion(), p.opciones, d);
 }
 
-void ComandosInforme::informe() {
+void AccionesInforme::informe() {
   if (!confirmarEdiciones(m_)) return;
   const auto p = pedirOpciones(ultimo_);
   if (!p) return;
@@ -89,7 +89,7 @@ void ComandosInforme::informe() {
   m_.ponerMensaje(QStringLiteral("Informe guardado en %1").arg(QFileInfo(*ruta).fileName()));
 }
 
-void ComandosInforme::imprimir() {
+void AccionesInforme::imprimir() {
   if (!confirmarEdiciones(m_)) return;
   const auto p = pedirOpciones(ultimo_);
   if (!p) return;

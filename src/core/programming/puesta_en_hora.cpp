@@ -1,4 +1,4 @@
-#include "core/programming/reloj.h"
+#include "core/programming/puesta_en_hora.h"
 
 #include "core/imagen/codificacion.h"
 

@@ -1,10 +1,10 @@
-#include "cli/comando_informe.h"
+#include "cli/subcomando_informe.h"
 
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QLocale>
 
-#include "cli/comandos.h"
+#include "cli/subcomandos.h"
 #include "core/files/archivos.h"
 #include "report/documento_informe.h"
 

@@ -1,4 +1,4 @@
-#include "gui/app/comandos.h"
+#include "gui/app/menus.h"
 
 namespace orda::gui {
 

@@ -1,16 +1,16 @@
-#include "gui/app/ventanas_hijas.h"
+#include "gui/consola/ventanas_hijas.h"
 
 #include <QPointer>
 
 #include "gui/app/ventana_main.h"
-#include "gui/comandos/comandos_consola.h"
-#include "gui/comparacion/comandos_comparar.h"
+#include "gui/acciones/acciones_consola.h"
+#include "gui/comparacion/acciones_comparar.h"
 #include "gui/comun/imagenes_aplicacion.h"
 #include "gui/config/ventana_especiales.h"
 #include "gui/config/ventana_globales.h"
 #include "gui/config/ventanas_tablas.h"
 #include "gui/history/historico.h"
-#include "gui/informe/comandos_informe.h"
+#include "gui/informe/acciones_informe.h"
 #include "gui/monitoring/info.h"
 #include "gui/monitoring/ventana_tendencia.h"
 
@@ -74,11 +74,11 @@ void ponerVentanasConsola(Main& m) {
 
   // Programar, Leer and the file commands, then the comparisons (which take
   // Programar's hook over, to compare first when asked).
-  auto* comandos = new ComandosConsola(m);
+  auto* comandos = new AccionesConsola(m);
   comandos->instalar();
-  (new ComandosComparar(m, *comandos))->instalar();
+  (new AccionesComparar(m, *comandos))->instalar();
   // Informe… and Imprimir…
-  (new ComandosInforme(m))->instalar();
+  (new AccionesInforme(m))->instalar();
 }
 
 }  // namespace orda::gui
