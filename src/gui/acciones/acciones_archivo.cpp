@@ -93,7 +93,7 @@ bool AccionesConsola::cargar(const QString& ruta) {
   return true;
 }
 
-void ComandosConsola::abrirImagen(const imagen::ImagenMemoria& img, const QString& origen) {
+void AccionesConsola::abrirImagen(const imagen::ImagenMemoria& img, const QString& origen) {
   if (m_.consola().rechazarSiOcupado()) return;
   m_.imagenMemoria() = img;
   // Guardar must not write this image over the file opened before.
@@ -101,7 +101,7 @@ void ComandosConsola::abrirImagen(const imagen::ImagenMemoria& img, const QStrin
   decodificar(QStringLiteral("%1 abierta - %2").arg(origen, horaCorta()));
 }
 
-void ComandosConsola::decodificar(const QString& aviso) {
+void AccionesConsola::decodificar(const QString& aviso) {
   imagen::ImagenMemoria& imagen = m_.imagenMemoria();
   if (m_.subventanaMemoria() != nullptr) m_.visorMemoria().sb_Change();
   config::Configuracion& cfg = m_.configuracion();
