@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "dialogos_grabados.h"
+#include "biblioteca_ejemplo.h"
 #include "core/history/csv.h"
 #include "core/history/memoria.h"
 #include "gui/instalaciones/ventana_instalaciones.h"
@@ -20,27 +21,8 @@ using namespace orda::gui;
 
 namespace {
 
-std::uint8_t bcd(int v) { return static_cast<std::uint8_t>(((v / 10) << 4) | (v % 10)); }
-
-// 300 records, one a minute from 2025-03-01 00:00; every third a zone trigger.
-std::vector<std::uint8_t> volcado() {
-  std::vector<std::uint8_t> m(history::kTamanoHistorial, 0);
-  m[8] = 301 % history::kRegistrosPorBloque;
-  m[9] = 301 / history::kRegistrosPorBloque;
-  for (int i = 1; i <= 300; ++i) {
-    const std::uint8_t r[10] = {bcd(25), bcd(3), bcd(1), bcd(i / 60), bcd(i % 60), 0,
-                                static_cast<std::uint8_t>(i % 3 == 0 ? 10 : 8), 0, 0, 0};
-    std::copy(std::begin(r), std::end(r), m.begin() + static_cast<std::ptrdiff_t>(history::direccionRegistro(i)));
-  }
-  return m;
-}
-
-sites::Sitio sitio(const char* nombre, std::optional<std::string> serie = std::nullopt) {
-  sites::Sitio s;
-  s.nombre = nombre;
-  s.serie = std::move(serie);
-  return s;
-}
+using ejemplo::sitio;
+using ejemplo::volcado;
 
 }  // namespace
 
