@@ -1,6 +1,8 @@
 #include "json/leidos.h"
 
+#include <charconv>
 #include <string>
+#include <system_error>
 
 #include "core/config/globales.h"
 #include "core/config/tablas.h"
@@ -49,9 +51,12 @@ bool voltajeLeido(std::string_view s) {
 // The shortest text of some single, as the decoder writes the scale.
 bool flotanteLeido(std::string_view s) {
   if (s == "nan" || s == "-nan" || s == "inf" || s == "-inf") return true;
-  const auto b = imagen::flotantePanel(s);
-  if (!b) return false;
-  const float f = imagen::desdeFlotantePanel(*b & 0xFF, (*b >> 8) & 0xFF, (*b >> 16) & 0xFF, *b >> 24);
+  // Read as a single directly: the panel's own reader goes through a wider
+  // number and refuses the largest singles ("-3.4028235e+38"), which a panel
+  // may still hold.
+  float f = 0;
+  const auto [fin, ec] = std::from_chars(s.data(), s.data() + s.size(), f);
+  if (ec != std::errc{} || fin != s.data() + s.size()) return false;
   return imagen::textoFlotante(f) == s;
 }
 
