@@ -148,6 +148,8 @@ class Consola {
 
   void atender(const link::Evento& e, std::int64_t ahoraMs);
   void despues(std::int64_t ahoraMs);
+  // One acknowledged report, unless a transfer or a run is in progress.
+  bool encolarSiLibre(const link::Reporte& reporte, std::int64_t ahoraMs);
   bool colaPausada() const;
   void bombear(std::int64_t ahoraMs);
   void revisarProgramacion(std::int64_t ahoraMs);

@@ -133,33 +133,27 @@ ResultadoComando Consola::enviarComando(std::string_view texto, const programmin
   return {estado, in.texto, ""};
 }
 
-bool Consola::enviarHora(const programming::FechaHora& ahora, std::int64_t ahoraMs) {
+bool Consola::encolarSiLibre(const link::Reporte& reporte, std::int64_t ahoraMs) {
   const Aviso aviso(*this);
   if (rechazarSiOcupado()) return false;
   Turno turno(*this);
-  enlace_.cola().encolar(programming::reporteHora(ahora), ahoraMs);
+  enlace_.cola().encolar(reporte, ahoraMs);
   despues(ahoraMs);
   return true;
+}
+
+bool Consola::enviarHora(const programming::FechaHora& ahora, std::int64_t ahoraMs) {
+  return encolarSiLibre(programming::reporteHora(ahora), ahoraMs);
 }
 
 bool Consola::enviarFecha(const programming::FechaHora& ahora, std::int64_t ahoraMs) {
-  const Aviso aviso(*this);
-  if (rechazarSiOcupado()) return false;
-  Turno turno(*this);
-  enlace_.cola().encolar(programming::reporteFecha(ahora), ahoraMs);
-  despues(ahoraMs);
-  return true;
+  return encolarSiLibre(programming::reporteFecha(ahora), ahoraMs);
 }
 
 bool Consola::forzarSalida(int indice, std::int64_t ahoraMs) {
-  const Aviso aviso(*this);
   // With no input selected the lamps are off and do not answer clicks.
   if (tendencia_.canal() == 0 || indice < 0 || indice > 3) return false;
-  if (rechazarSiOcupado()) return false;
-  Turno turno(*this);
-  enlace_.cola().encolar(monitoring::reporteForzarSalida(indice), ahoraMs);
-  despues(ahoraMs);
-  return true;
+  return encolarSiLibre(monitoring::reporteForzarSalida(indice), ahoraMs);
 }
 
 void Consola::seleccionarCanal(int canal, std::int64_t ahoraMs) {
