@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
   gui::ImagenesAplicacion imagenes;
   imagenes.cargar({gui::BibliotecaSvg::carpetaPorDefecto()}, carpeta.filePath(QStringLiteral("imagenes.log")));
 
-  gui::Trending ventana(motor.consola(), [&motor] { return motor.ahoraMs(); }, cfg, imagenes);
+  gui::Trending ventana(motor, cfg, imagenes);
   oyente.ventana = &ventana;
   ventana.resize(800, 430);
   ventana.show();

@@ -11,13 +11,12 @@
 namespace orda::cli {
 
 int ejecutarTarea(Tarea& tarea, const OpcionesEnlace& opciones, std::ostream& out, std::ostream& err) {
-  motor::Despertador despertador;
-  const auto& ahora = despertador.reloj();
-
+  // The transport outlives the session that borrows it; both read one clock.
+  const motor::MotorEnlace::Reloj reloj = motor::relojMonotono();
   std::unique_ptr<link::Transporte> transporte;
   if (opciones.simular) {
     // Plugged as soon as it is looked for, as an attached USB panel is found.
-    auto s = std::make_unique<simulator::TransporteSimulado>(ahora, simulator::OpcionesPanel{}, 0);
+    auto s = std::make_unique<simulator::TransporteSimulado>(reloj, simulator::OpcionesPanel{}, 0);
     s->fallas.latenciaMs = opciones.latenciaMs;
     s->fallas.silencio = opciones.silencio;
     transporte = std::move(s);
@@ -27,25 +26,13 @@ int ejecutarTarea(Tarea& tarea, const OpcionesEnlace& opciones, std::ostream& ou
     transporte = std::move(h);
   }
 
-  SesionPanel sesion(*transporte, tarea, out, err, horaLocal, ahora());
+  SesionPanel sesion(*transporte, tarea, out, err, horaLocal, reloj);
   sesion.progresoTerminal = opciones.progresoTerminal;
-  const auto rearmar = [&] {
-    if (sesion.terminada()) {
-      despertador.detener();
-      QCoreApplication::exit(sesion.codigo());
-      return;
-    }
-    despertador.armar(sesion.proximoVencimiento());
-  };
-  despertador.alSonar = [&] {
-    sesion.alVencer(ahora());
-    rearmar();
-  };
-  sesion.alCambiar = rearmar;
+  sesion.alTerminar = [](int codigo) { QCoreApplication::exit(codigo); };
+  const motor::Despertador despertador(sesion.motor());
 
-  sesion.arrancar(ahora);
+  sesion.arrancar();
   if (sesion.terminada()) return sesion.codigo();
-  rearmar();
   const int codigo = QCoreApplication::exec();
   return sesion.terminada() ? sesion.codigo() : codigo;
 }

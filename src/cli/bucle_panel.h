@@ -1,7 +1,7 @@
 #pragma once
-// Runs a device command inside the Qt event loop: the Despertador's clock and
-// timer armed for the session's next deadline, the link's events delivered by
-// the transport. The caller owns the QCoreApplication.
+// Runs a device command inside the Qt event loop: the session's link engine
+// run in real time by a Despertador, the link's events delivered by the
+// transport. The caller owns the QCoreApplication.
 #include <ostream>
 
 #include "cli/sesion_panel.h"

@@ -9,71 +9,44 @@
 
 namespace orda::cli {
 
-namespace {
-
-void minimo(std::optional<std::int64_t>& t, std::optional<std::int64_t> otro) {
-  if (otro && (!t || *otro < *t)) t = otro;
-}
-
-}  // namespace
-
-SesionPanel::SesionPanel(link::Transporte& transporte, Tarea& tarea,
-                         std::ostream& out, std::ostream& err, HoraComputadora horaComputadora,
-                         std::int64_t inicioMs)
-    : transporte_(transporte),
-      tarea_(tarea),
+SesionPanel::SesionPanel(link::Transporte& transporte, Tarea& tarea, std::ostream& out, std::ostream& err,
+                         HoraComputadora horaComputadora, Reloj reloj)
+    : tarea_(tarea),
       out_(out),
       err_(err),
       horaComputadora_(std::move(horaComputadora)),
-      consola_(transporte, *this, cfg_, imagen_, inicioMs) {
+      motor_(transporte, *this, cfg_, imagen_, std::move(reloj)) {
   tarea_.sesion_ = this;
-  // After a link event the session looks at the state; what it does itself
-  // (the task's commands, the deadlines) it looks at on its own.
-  consola_.alCambiarVencimiento = [this] {
-    if (propio_ || fase_ == Fase::Inicial) return;
-    avanzar(reloj_());
-    if (alCambiar) alCambiar();
+  // After a link event or a deadline the session looks at the state; what
+  // it does itself (the task's commands) it looks at on its own.
+  motor_.alAvanzar = [this](std::int64_t ahora) {
+    if (!propio_ && fase_ != Fase::Inicial) avanzar(ahora);
   };
+  motor_.vencimientoPropio = [this] { return vencimientoPropio(); };
 }
 
-SesionPanel::~SesionPanel() {
-  if (fase_ != Fase::Inicial) consola_.desinstalar();
-  tarea_.sesion_ = nullptr;
-}
+SesionPanel::~SesionPanel() { tarea_.sesion_ = nullptr; }
 
-void SesionPanel::arrancar(Reloj reloj) {
+void SesionPanel::arrancar() {
   if (fase_ != Fase::Inicial || terminada()) return;
-  reloj_ = std::move(reloj);
   if (auto error = tarea_.preparar(*this)) {
     err_ << *error << "\n";
     terminar(1);
     return;
   }
-  const std::int64_t ahora = reloj_();
   fase_ = Fase::Buscando;
-  limite_ = ahora + kEsperaPanelMs;
+  limite_ = ahoraMs() + kEsperaPanelMs;
   const Propio p(propio_);
-  if (!consola_.instalar(reloj_)) {
+  if (!motor_.conectar()) {
     err_ << kSinUsb << "\n";
     terminar(1);
-    return;
   }
-}
-
-void SesionPanel::alVencer(std::int64_t ahoraMs) {
-  if (terminada() || fase_ == Fase::Inicial) return;
-  transporte_.alVencer(ahoraMs);
-  {
-    const Propio p(propio_);
-    consola_.alVencer(ahoraMs);
-  }
-  avanzar(ahoraMs);
 }
 
 void SesionPanel::avanzar(std::int64_t ahoraMs) {
   if (terminada()) return;
   const Propio p(propio_);
-  const bool conectado = consola_.enlace().panelConectado();
+  const bool conectado = consola().enlace().panelConectado();
   switch (fase_) {
     case Fase::Inicial:
       return;
@@ -103,7 +76,7 @@ void SesionPanel::avanzar(std::int64_t ahoraMs) {
       break;
   }
   // A transfer cut by the unplug has already ended the task with its own message.
-  if (!terminada() && !consola_.enlace().panelConectado()) {
+  if (!terminada() && !consola().enlace().panelConectado()) {
     err_ << kPanelDesconectado << "\n";
     terminar(1);
   }
@@ -111,11 +84,13 @@ void SesionPanel::avanzar(std::int64_t ahoraMs) {
 
 std::optional<std::int64_t> SesionPanel::proximoVencimiento() const {
   if (terminada() || fase_ == Fase::Inicial) return std::nullopt;
-  std::optional<std::int64_t> t = consola_.proximoVencimiento();
-  minimo(t, transporte_.proximoVencimiento());
-  if (fase_ == Fase::Buscando || fase_ == Fase::Asentando) minimo(t, limite_);
-  if (fase_ == Fase::Operando) minimo(t, tarea_.proximoVencimiento());
-  return t;
+  return motor_.proximoVencimiento();
+}
+
+std::optional<std::int64_t> SesionPanel::vencimientoPropio() const {
+  if (fase_ == Fase::Buscando || fase_ == Fase::Asentando) return limite_;
+  if (fase_ == Fase::Operando) return tarea_.proximoVencimiento();
+  return std::nullopt;
 }
 
 void SesionPanel::terminar(int codigo) {
@@ -130,6 +105,8 @@ void SesionPanel::terminar(int codigo) {
   }
   codigo_ = codigo;
   err_.flush();
+  motor_.detener();
+  if (alTerminar) alTerminar(codigo);
 }
 
 void SesionPanel::textoPanel(int panel, const std::string& texto) { tarea_.textoPanel(panel, texto); }

@@ -3,12 +3,13 @@
 // panel, give it the second it needs after the plug, run the command's task
 // on the console, and end with an exit status.
 //
-// The owner (orda-cli's event loop, a test in virtual time) starts it with
-// arrancar, calls alVencer when proximoVencimiento() comes, and stops when
-// terminada(). Link events reach the console through the transport; the
-// console says when it handled one, and the session then looks at the state. A task starts console commands
-// only from iniciar and avanzar, never from inside a listener call, so the
-// console is never re-entered.
+// It runs on the link engine (motor::MotorEnlace), like the main window:
+// the owner (orda-cli's event loop with a Despertador, a test in virtual
+// time calling vencer) starts it with arrancar and stops when terminada().
+// After every link event and deadline the engine gives the session a step,
+// in which it looks at the state. A task starts console commands only from
+// iniciar and avanzar, never from inside a listener call, so the console is
+// never re-entered.
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -21,6 +22,7 @@
 #include "core/link/transporte.h"
 #include "core/programming/puesta_en_hora.h"
 #include "core/sequences/consola.h"
+#include "motor/motor_enlace.h"
 
 namespace orda::cli {
 
@@ -58,37 +60,38 @@ class SesionPanel : public link::OyenteEnlace {
   using Reloj = std::function<std::int64_t()>;
   using HoraComputadora = std::function<programming::FechaHora()>;
 
-  SesionPanel(link::Transporte& transporte, Tarea& tarea, std::ostream& out,
-              std::ostream& err, HoraComputadora horaComputadora, std::int64_t inicioMs);
+  // `reloj` empty: real time.
+  SesionPanel(link::Transporte& transporte, Tarea& tarea, std::ostream& out, std::ostream& err,
+              HoraComputadora horaComputadora, Reloj reloj = {});
   ~SesionPanel() override;
   SesionPanel(const SesionPanel&) = delete;
   SesionPanel& operator=(const SesionPanel&) = delete;
 
   // Prepares the task and starts looking for the panel.
-  void arrancar(Reloj reloj);
-  void alVencer(std::int64_t ahoraMs);
+  void arrancar();
+  // Virtual time: everything due now (the engine's own timer does it in real time).
+  void vencer() { motor_.vencer(); }
   std::optional<std::int64_t> proximoVencimiento() const;
 
   bool terminada() const { return codigo_.has_value(); }
   int codigo() const { return codigo_.value_or(1); }
-  // The first call decides the exit status.
+  // The first call decides the exit status; the engine stops.
   void terminar(int codigo);
+  // Told the exit status when the session ends.
+  std::function<void(int codigo)> alTerminar;
 
   // Transfer and programming progress rewritten in place on one line (a
   // terminal), or a line every tenth.
   bool progresoTerminal = false;
 
-  // Called after every link event has been handled, for the owner to arm
-  // its timer again.
-  std::function<void()> alCambiar;
-
-  sequences::Consola& consola() { return consola_; }
+  motor::MotorEnlace& motor() { return motor_; }
+  sequences::Consola& consola() { return motor_.consola(); }
   config::Configuracion& configuracion() { return cfg_; }
   imagen::ImagenMemoria& imagen() { return imagen_; }
   std::ostream& out() { return out_; }
   std::ostream& err() { return err_; }
   programming::FechaHora horaComputadora() const { return horaComputadora_(); }
-  std::int64_t ahoraMs() const { return reloj_ ? reloj_() : 0; }
+  std::int64_t ahoraMs() const { return motor_.ahoraMs(); }
 
   // OyenteEnlace: the error boxes and the progress are printed here, the
   // rest goes to the task.
@@ -125,17 +128,16 @@ class SesionPanel : public link::OyenteEnlace {
   // Progress on the error stream; `decimo` 0..10, `ultimo` ends the line.
   void mostrarProgreso(const std::string& linea, int decimo, bool ultimo);
   void avanzar(std::int64_t ahoraMs);
+  std::optional<std::int64_t> vencimientoPropio() const;
 
-  link::Transporte& transporte_;
   Tarea& tarea_;
   std::ostream& out_;
   std::ostream& err_;
   HoraComputadora horaComputadora_;
-  Reloj reloj_;
 
   config::Configuracion cfg_;
   imagen::ImagenMemoria imagen_{};
-  sequences::Consola consola_;
+  motor::MotorEnlace motor_;
 
   Fase fase_ = Fase::Inicial;
   std::int64_t limite_ = 0;  // Buscando: give up; Asentando: reports are read

@@ -22,26 +22,26 @@ void holguraMinima() {
 
 }  // namespace
 
-Despertador::Despertador(Reloj reloj) {
+Despertador::Despertador(MotorEnlace& motor) : motor_(motor) {
   holguraMinima();
-  monotono_.start();
-  reloj_ = reloj ? std::move(reloj) : Reloj([this] { return static_cast<std::int64_t>(monotono_.elapsed()); });
   temporizador_.setSingleShot(true);
   // A coarse timer may fire several milliseconds late: every round trip of
   // a transfer would pay for it.
   temporizador_.setTimerType(Qt::PreciseTimer);
-  QObject::connect(&temporizador_, &QTimer::timeout, [this] {
-    if (alSonar) alSonar();
-  });
+  QObject::connect(&temporizador_, &QTimer::timeout, [this] { motor_.vencer(); });
+  motor_.alArmar = [this](std::optional<std::int64_t> t) { armar(t); };
+  armar(motor_.proximoVencimiento());
 }
 
+Despertador::~Despertador() { motor_.alArmar = nullptr; }
+
 void Despertador::armar(std::optional<std::int64_t> vencimiento) {
-  if (!vencimiento) {
+  if (!vencimiento || !motor_.conectado()) {
     temporizador_.stop();
     return;
   }
   const std::int64_t espera =
-      std::clamp<std::int64_t>(*vencimiento - ahoraMs(), 0, std::numeric_limits<int>::max());
+      std::clamp<std::int64_t>(*vencimiento - motor_.ahoraMs(), 0, std::numeric_limits<int>::max());
   temporizador_.start(static_cast<int>(espera));
 }
 

@@ -30,14 +30,14 @@ bool esErrorDeAcceso(const std::string& error) {
 }  // namespace
 
 ResultadoGuardado AccionesConsola::guardar() {
-  if (m_.consola().rechazarSiOcupado()) return ResultadoGuardado::Fallido;
+  if (m_.motor().consola().rechazarSiOcupado()) return ResultadoGuardado::Fallido;
   if (!revisarGlobales()) return ResultadoGuardado::Fallido;
   if (!nombreArchivo_.isEmpty()) return escribir(nombreArchivo_);
   return elegirYEscribir(QStringLiteral("Guardar"));
 }
 
 ResultadoGuardado AccionesConsola::guardarComo() {
-  if (m_.consola().rechazarSiOcupado()) return ResultadoGuardado::Fallido;
+  if (m_.motor().consola().rechazarSiOcupado()) return ResultadoGuardado::Fallido;
   if (!revisarGlobales()) return ResultadoGuardado::Fallido;
   return elegirYEscribir(QStringLiteral("Guardar como "));
 }
@@ -58,7 +58,7 @@ ResultadoGuardado AccionesConsola::escribir(const QString& ruta) {
   // The image built from the tables; the panel, if any, gets the two clock
   // reports and nothing waits for them. Encoder errors showed their one box
   // and leave the file as it was.
-  const bool construida = m_.consola().prepararGuardado(ahoraCivil(), m_.motor().ahoraMs());
+  const bool construida = m_.motor().consola().prepararGuardado(ahoraCivil(), m_.motor().ahoraMs());
   if (!construida) return ResultadoGuardado::Fallido;
   if (const auto error = files::escribirImagen(u8(ruta), m_.imagenMemoria())) {
     m_.dialogos().mensaje(q(*error), QStringLiteral("OrDA"), Icono::Critico);
@@ -70,7 +70,7 @@ ResultadoGuardado AccionesConsola::escribir(const QString& ruta) {
 }
 
 void AccionesConsola::abrir() {
-  if (m_.consola().rechazarSiOcupado()) return;
+  if (m_.motor().consola().rechazarSiOcupado()) return;
   const PedidoArchivo pedido{QStringLiteral("Abrir"), dirInicial_, nombreArchivo_, kFiltro, kExtension};
   std::optional<QString> ruta;
   do {
@@ -94,7 +94,7 @@ bool AccionesConsola::cargar(const QString& ruta) {
 }
 
 void AccionesConsola::abrirImagen(const imagen::ImagenMemoria& img, const QString& origen) {
-  if (m_.consola().rechazarSiOcupado()) return;
+  if (m_.motor().consola().rechazarSiOcupado()) return;
   m_.imagenMemoria() = img;
   // Guardar must not write this image over the file opened before.
   nombreArchivo_.clear();

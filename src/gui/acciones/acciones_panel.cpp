@@ -25,7 +25,7 @@ void AccionesConsola::instalar() {
 bool AccionesConsola::confirmarEdiciones() { return gui::confirmarEdiciones(m_); }
 
 void AccionesConsola::programar() {
-  sequences::Consola& consola = m_.consola();
+  sequences::Consola& consola = m_.motor().consola();
   // No question for a run that could not start.
   if (consola.rechazarSiOcupado()) return;
   if (!revisarGlobales()) return;
@@ -35,7 +35,7 @@ void AccionesConsola::programar() {
 }
 
 void AccionesConsola::programarConfirmado() {
-  sequences::Consola& consola = m_.consola();
+  sequences::Consola& consola = m_.motor().consola();
   if (!confirmarEdiciones()) return;
   // Encoder errors show their one box from the core and nothing is sent; the
   // records' progress and the unacknowledged count come from it as well.
@@ -45,7 +45,7 @@ void AccionesConsola::programarConfirmado() {
 void AccionesConsola::leer() {
   // A read that fails says so and leaves the tables; one that completes
   // refills them (Main::configuracionLeida) and asks for the history.
-  m_.consola().leerProgramacion(m_.motor().ahoraMs());
+  m_.motor().consola().leerProgramacion(m_.motor().ahoraMs());
 }
 
 }  // namespace orda::gui

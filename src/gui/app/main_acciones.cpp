@@ -54,8 +54,8 @@ void Main::ayuda() {
 // configuration and history windows install theirs; the file commands have
 // no default (an empty hook does nothing).
 void Main::ponerGanchosPorDefecto() {
-  ganchos_.leer = [this] { consola().leerProgramacion(motor_->ahoraMs()); };
-  ganchos_.refrescarHistorial = [this] { consola().refrescarHistorial(motor_->ahoraMs()); };
+  ganchos_.leer = [this] { motor_->consola().leerProgramacion(motor_->ahoraMs()); };
+  ganchos_.refrescarHistorial = [this] { motor_->consola().refrescarHistorial(motor_->ahoraMs()); };
 }
 
 }  // namespace orda::gui

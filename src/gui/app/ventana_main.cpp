@@ -16,6 +16,7 @@
 #include "gui/app/carpetas.h"
 #include "gui/app/visor_memoria.h"
 #include "gui/comun/imagenes_aplicacion.h"
+#include "motor/despertador.h"
 
 namespace orda::gui {
 
@@ -61,7 +62,9 @@ Main::Main(DependenciasMain d, QWidget* padre)
   area_->setBackground(QColor(0xab, 0xab, 0xab));
   setCentralWidget(area_);
   construirMenus();
-  motor_ = std::make_unique<motor::MotorEnlace>(d_.fabricaTransporte, static_cast<link::OyenteEnlace&>(*this), cfg_, imagenMemoria_, d_.reloj, this);
+  motor_ = std::make_unique<motor::MotorEnlace>(d_.fabricaTransporte, static_cast<link::OyenteEnlace&>(*this), cfg_,
+                                                imagenMemoria_, d_.reloj);
+  despertador_ = std::make_unique<motor::Despertador>(*motor_);
   ponerGanchosPorDefecto();
 
   if (const QScreen* s = screen()) {
@@ -143,7 +146,7 @@ void Main::construirBarras() {
   estado_ = std::make_unique<BarraEstado>(*statusBar(), *d_.imagenes);
   // The signal poll is on: panel 1 shows "L0_INT" and no text until an answer.
   estado_->panel(1).ponerImagen(QStringLiteral("L0_INT"));
-  connect(&estado_->panel(1), &PanelEstado::pulsado, this, [this] { consola().alternarSenal(); });
+  connect(&estado_->panel(1), &PanelEstado::pulsado, this, [this] { motor_->consola().alternarSenal(); });
 }
 
 PanelEstado& Main::panelMensajes() const { return estado_->panelMensajes(); }

@@ -11,8 +11,10 @@
 //  - commands: ejecutar(Comando) runs any menu, toolbar or hot key command;
 //    ganchos() holds the file, programming, reading and history commands that
 //    the other windows supply.
-//  - the link: consola() is the panel's state machine (the engine re-arms
-//    its timer whenever it is used); agregarOyente() lets a window hear what the link
+//  - the link: motor() is every window's one handle to it (motor().consola()
+//    is the panel's state machine, motor().ahoraMs() the console's clock; the
+//    engine re-arms its timer whenever the console is used); agregarOyente()
+//    lets a window hear what the link
 //    reports (device log, live values, sequence ends); configuracionLeida()
 //    is emitted when a read refilled the configuration.
 #include <QMainWindow>
@@ -28,6 +30,10 @@
 #include "gui/app/menus.h"
 #include "gui/app/ganchos.h"
 #include "motor/motor_enlace.h"
+
+namespace orda::motor {
+class Despertador;
+}
 #include "core/config/configuracion.h"
 #include "core/imagen/imagen.h"
 #include "core/link/oyente.h"
@@ -103,7 +109,6 @@ class Main : public QMainWindow, private link::OyenteEnlace {
 
   // The link.
   motor::MotorEnlace& motor() const { return *motor_; }
-  sequences::Consola& consola() const { return motor_->consola(); }
   config::Configuracion& configuracion() { return cfg_; }
   imagen::ImagenMemoria& imagenMemoria() { return imagenMemoria_; }
   // A line of the link's own (a device that cannot be opened) for the device log.
@@ -177,6 +182,7 @@ class Main : public QMainWindow, private link::OyenteEnlace {
   config::Configuracion cfg_;
   imagen::ImagenMemoria imagenMemoria_{};
   std::unique_ptr<motor::MotorEnlace> motor_;
+  std::unique_ptr<motor::Despertador> despertador_;  // runs motor_ in real time
   Ganchos ganchos_;
 
   QMdiArea* area_ = nullptr;

@@ -165,15 +165,15 @@ void AccionesComparar::programar() {
     return;
   }
   // The global boxes are checked before the panel is read, as Programar does.
-  if (m_.consola().rechazarSiOcupado() || !consola_.revisarGlobales()) return;
+  if (m_.motor().consola().rechazarSiOcupado() || !consola_.revisarGlobales()) return;
   leerPanel(Pendiente::Programar);
 }
 
 void AccionesComparar::leerPanel(Pendiente despues) {
-  if (m_.consola().rechazarSiOcupado()) return;
+  if (m_.motor().consola().rechazarSiOcupado()) return;
   if (!consola_.confirmarEdiciones()) return;
   panel_.fill(imagen::kBorrado);
-  if (!m_.consola().leerParaComparar(m_.motor().ahoraMs(), panel_)) return;
+  if (!m_.motor().consola().leerParaComparar(m_.motor().ahoraMs(), panel_)) return;
   pendiente_ = despues;
   m_.ponerMensaje(QStringLiteral("Leyendo el panel para comparar"));
 }

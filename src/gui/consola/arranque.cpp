@@ -20,7 +20,8 @@
 namespace orda::gui {
 namespace {
 
-motor::MotorEnlace::FabricaTransporte fabrica(const OpcionesConsola& o) {
+// `principal`: the window that shows the USB link's own lines, set once it exists.
+motor::MotorEnlace::FabricaTransporte fabrica(const OpcionesConsola& o, Main* const& principal) {
   if (o.simular) {
     return [latencia = o.latenciaMs](motor::MotorEnlace::Reloj reloj) -> std::unique_ptr<link::Transporte> {
       auto t = std::make_unique<simulator::TransporteSimulado>(std::move(reloj));
@@ -28,8 +29,12 @@ motor::MotorEnlace::FabricaTransporte fabrica(const OpcionesConsola& o) {
       return t;
     };
   }
-  return [](motor::MotorEnlace::Reloj) -> std::unique_ptr<link::Transporte> {
-    return std::make_unique<hid::TransporteHid>();
+  return [&principal](motor::MotorEnlace::Reloj) -> std::unique_ptr<link::Transporte> {
+    auto t = std::make_unique<hid::TransporteHid>();
+    t->alMensaje = [&principal](const std::string& linea) {
+      if (principal != nullptr) principal->avisoDelEnlace(linea);
+    };
+    return t;
   };
 }
 
@@ -64,12 +69,11 @@ int correrConsola(int argc, char** argv, const AlArrancar& alArrancar) {
   DependenciasMain d;
   d.dialogos = &dialogos;
   d.imagenes = &imagenes;
-  d.fabricaTransporte = fabrica(o);
+  Main* principal = nullptr;
+  d.fabricaTransporte = fabrica(o, principal);
   Main ventana(std::move(d));
+  principal = &ventana;
   dialogos.ponerPadre(&ventana);
-  if (auto* hid = dynamic_cast<hid::TransporteHid*>(&ventana.motor().transporte())) {
-    hid->alMensaje = [&ventana](const std::string& linea) { ventana.avisoDelEnlace(linea); };
-  }
   ponerVentanasConsola(ventana);
   ventana.arrancar();
 

@@ -50,7 +50,7 @@ void ponerVentanasConsola(Main& m) {
   m.ponerFabrica(Vista::Info, [&m] { return oyente(m, new Info(m.motor())); });
 
   m.ponerFabrica(Vista::Seguimiento, [&m, &cfg] {
-    auto* t = new Trending(m.consola(), [&m] { return m.motor().ahoraMs(); }, cfg, m.imagenes());
+    auto* t = new Trending(m.motor(), cfg, m.imagenes());
     return recargable(m, oyente(m, t));
   });
 

@@ -145,7 +145,7 @@ void ArchivadorConsola::avisar(const QString& texto) {
   if (!texto.isEmpty()) pendiente_ << texto;
   // A transfer's progress owns panel 2 (the history follows a read at once):
   // the notice waits for its end.
-  if (pendiente_.isEmpty() || m_.consola().ocupado()) return;
+  if (pendiente_.isEmpty() || m_.motor().consola().ocupado()) return;
   m_.ponerMensaje(pendiente_.join(QStringLiteral("; ")));
   pendiente_.clear();
 }

@@ -13,7 +13,7 @@
 #include "gui/monitoring/cursores_tendencia.h"
 #include "gui/monitoring/lampara.h"
 #include "gui/monitoring/pantalla_tendencia.h"
-#include "core/sequences/consola.h"
+#include "motor/motor_enlace.h"
 
 namespace orda::gui {
 
@@ -35,21 +35,21 @@ QString clave(std::string_view k) { return q(k); }
 
 }  // namespace
 
-Trending::Trending(sequences::Consola& consola, Reloj reloj, const config::Configuracion& cfg,
+Trending::Trending(motor::MotorEnlace& motor, const config::Configuracion& cfg,
                    const BibliotecaImagenes& imagenes, QWidget* padre)
-    : QWidget(padre), consola_(consola), reloj_(std::move(reloj)), cfg_(cfg) {
+    : QWidget(padre), motor_(motor), cfg_(cfg) {
   setObjectName(QStringLiteral("Trending"));
   setWindowTitle(QStringLiteral("Seguimiento"));
   setMouseTracking(true);  // the background gives the output lamps their normal look back
   construir(imagenes);
   resize(sizeHint());
   // As loaded: the console's channel selected (button "0" at start-up).
-  elegirCanal(consola_.canal());
+  elegirCanal(motor_.consola().canal());
 }
 
 QSize Trending::sizeHint() const { return {aPixeles(11000), aPixeles(6000)}; }
 
-int Trending::canal() const { return consola_.canal(); }
+int Trending::canal() const { return motor_.consola().canal(); }
 
 void Trending::construir(const BibliotecaImagenes& imagenes) {
   pantalla_ = new Pantalla(historial_, this);
@@ -204,7 +204,7 @@ void Trending::actualizarCursor(Cursor c, bool informarFallo) {
 void Trending::elegirCanal(int nuevo) {
   if (nuevo < 0 || nuevo >= kCanales) return;
   opciones_[static_cast<std::size_t>(nuevo)]->setChecked(true);
-  consola_.seleccionarCanal(nuevo, reloj_());
+  motor_.consola().seleccionarCanal(nuevo, motor_.ahoraMs());
   historial_.limpiar();
   if (nuevo == 0) {
     for (Lampara* l : ledEntrada_) l->ponerClave(clave(monitoring::lamparas::kSinCanal));
@@ -217,8 +217,8 @@ void Trending::elegirCanal(int nuevo) {
 void Trending::trendingRefresh() {
   actualizarCursor(Cursor::Superior, true);
   actualizarCursor(Cursor::Inferior, true);
-  actLedEntradas(consola_.enlace().estadoEntradas());
-  actLedSalidas(consola_.enlace().estadoSalidas());
+  actLedEntradas(motor_.consola().enlace().estadoEntradas());
+  actLedSalidas(motor_.consola().enlace().estadoSalidas());
 }
 
 void Trending::recargar() {
@@ -290,7 +290,7 @@ void Trending::mouseMoveEvent(QMouseEvent*) {
 
 void Trending::forzar(int i) {
   if (!monitoring::lamparaResponde(u8(ledSalida_[static_cast<std::size_t>(i)]->clave()))) return;
-  consola_.forzarSalida(i, reloj_());
+  motor_.consola().forzarSalida(i, motor_.ahoraMs());
 }
 
 // On its own the window only hides; inside the console the sub-window's

@@ -24,8 +24,8 @@ class QButtonGroup;
 class QLabel;
 class QRadioButton;
 
-namespace orda::sequences {
-class Consola;
+namespace orda::motor {
+class MotorEnlace;
 }
 
 namespace orda::gui {
@@ -40,15 +40,13 @@ class Trending : public QWidget, public link::OyenteEnlace {
   Q_OBJECT
 
  public:
-  using Reloj = std::function<std::int64_t()>;
   static constexpr int kCanales = 9;  // "0" (none) .. "8"
 
   // Cursor colours: bright as built, darker from their first readout on.
   static constexpr QColor kCursor1Inicial{0, 255, 0}, kCursor1{0, 150, 0};
   static constexpr QColor kCursor2Inicial{255, 0, 0}, kCursor2{150, 0, 0};
 
-  // reloj: the console's clock, in milliseconds.
-  Trending(sequences::Consola& consola, Reloj reloj, const config::Configuracion& cfg,
+  Trending(motor::MotorEnlace& motor, const config::Configuracion& cfg,
            const BibliotecaImagenes& imagenes, QWidget* padre = nullptr);
 
   int canal() const;
@@ -101,8 +99,7 @@ class Trending : public QWidget, public link::OyenteEnlace {
   void aspectoNormal(int i);
   void forzar(int i);
 
-  sequences::Consola& consola_;
-  Reloj reloj_;
+  motor::MotorEnlace& motor_;
   const config::Configuracion& cfg_;
 
   monitoring::HistorialMuestras historial_;

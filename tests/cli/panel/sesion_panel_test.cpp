@@ -52,13 +52,13 @@ class Banco : public ::testing::Test {
     err.str("");
     inicio = ahora;
     link::Transporte& transporte = otro != nullptr ? *otro : sim;
-    SesionPanel s(transporte, tarea, out, err, [this] { return hora; }, ahora);
-    s.arrancar([this] { return ahora; });
+    SesionPanel s(transporte, tarea, out, err, [this] { return hora; }, [this] { return ahora; });
+    s.arrancar();
     while (!s.terminada()) {
       const auto t = s.proximoVencimiento();
       if (!t || ahora - inicio > kColgada) return -1;
       ahora = std::max(ahora, *t);
-      s.alVencer(ahora);
+      s.vencer();
     }
     return s.codigo();
   }

@@ -1,6 +1,6 @@
 #pragma once
-// The trending window on the simulated panel in virtual time: the console
-// and the panel run from deadline to deadline, the window hears what the
+// The trending window on the simulated panel in virtual time: the link
+// engine runs from deadline to deadline, the window hears what the
 // link reports, and every report the panel gets is kept.
 #include <QStringList>
 #include <QTemporaryDir>
@@ -11,8 +11,8 @@
 #include "gui/comun/imagenes_aplicacion.h"
 #include "gui/comun/texto_qt.h"
 #include "gui/monitoring/ventana_tendencia.h"
-#include "core/sequences/consola.h"
 #include "core/simulator/transporte_simulado.h"
+#include "motor/motor_enlace.h"
 
 namespace orda::gui {
 
@@ -43,7 +43,8 @@ struct BancoTendencia {
   ImagenesAplicacion imagenes;
   simulator::TransporteSimulado transporte{[this] { return ahora; }};
   OyenteBanco oyente;
-  sequences::Consola consola{transporte, oyente, cfg, imagenMemoria, 0};
+  motor::MotorEnlace motor{transporte, oyente, cfg, imagenMemoria, [this] { return ahora; }};
+  sequences::Consola& consola = motor.consola();
   std::unique_ptr<Trending> ventana;
   std::vector<std::string> enviados;  // bytes 1..3 of every report the panel got
   QStringList mensajes;               // the window's mensajeEstado
@@ -53,27 +54,21 @@ struct BancoTendencia {
     transporte.alEscribir = [this](const link::BufferReporte& b, std::int64_t) {
       enviados.emplace_back(reinterpret_cast<const char*>(&b[1]), 3);
     };
-    consola.instalar([this] { return ahora; });
-    ventana = std::make_unique<Trending>(consola, [this] { return ahora; }, cfg, imagenes);
+    motor.conectar();
+    ventana = std::make_unique<Trending>(motor, cfg, imagenes);
     oyente.ventana = ventana.get();
     QObject::connect(ventana.get(), &Trending::mensajeEstado, [this](const QString& t) { mensajes.append(t); });
     avanzar(1600);  // the panel is plugged in and its reports enabled
   }
-  ~BancoTendencia() {
-    oyente.ventana = nullptr;
-    consola.desinstalar();
-  }
+  ~BancoTendencia() { oyente.ventana = nullptr; }
 
   // Moves the clock to `hasta`, running every deadline on the way in order.
   void avanzar(std::int64_t hasta) {
     for (;;) {
-      std::optional<std::int64_t> t = consola.proximoVencimiento();
-      const auto s = transporte.proximoVencimiento();
-      if (s && (!t || *s < *t)) t = s;
+      const auto t = motor.proximoVencimiento();
       if (!t || *t > hasta) break;
       ahora = std::max(ahora, *t);
-      transporte.alVencer(ahora);
-      consola.alVencer(ahora);
+      motor.vencer();
     }
     ahora = hasta;
   }
