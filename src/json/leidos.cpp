@@ -51,9 +51,7 @@ bool voltajeLeido(std::string_view s) {
 // The shortest text of some single, as the decoder writes the scale.
 bool flotanteLeido(std::string_view s) {
   if (s == "nan" || s == "-nan" || s == "inf" || s == "-inf") return true;
-  // Read as a single directly: the panel's own reader goes through a wider
-  // number and refuses the largest singles ("-3.4028235e+38"), which a panel
-  // may still hold.
+  // Read as a single directly, as the decoder wrote it.
   float f = 0;
   const auto [fin, ec] = std::from_chars(s.data(), s.data() + s.size(), f);
   if (ec != std::errc{} || fin != s.data() + s.size()) return false;

@@ -48,10 +48,14 @@ std::string voltajeDeCuentas(std::uint16_t cuentas) {
 }
 
 std::optional<std::uint32_t> flotantePanel(std::string_view texto) {
-  const double d = texto::numeroInicial(texto).valor;
-  if (!std::isfinite(d) || std::fabs(d) > static_cast<double>(std::numeric_limits<float>::max())) {
-    return std::nullopt;
-  }
+  double d = texto::numeroInicial(texto).valor;
+  // Up to half a step above the largest single, a value rounds to it (as
+  // the largest single's own shortest text, "3.4028235e+38", does); beyond
+  // that it has no single.
+  constexpr double kMaximo = std::numeric_limits<float>::max();
+  const double limite = std::ldexp(1.0, 128) - std::ldexp(1.0, 103);
+  if (!std::isfinite(d) || std::fabs(d) >= limite) return std::nullopt;
+  if (std::fabs(d) > kMaximo) d = std::copysign(kMaximo, d);
   const auto ieee = std::bit_cast<std::uint32_t>(static_cast<float>(d));
   const std::uint32_t signo = ieee >> 31;
   const std::uint32_t exponente = (ieee >> 23) & 0xFF;

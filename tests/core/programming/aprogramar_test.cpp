@@ -27,6 +27,7 @@ TEST(Codificaciones, EjemplosDelPanel) {
   p.cfg.entradas.ponerTexto(5, 8, "3");
   p.cfg.entradas.ponerImagen(5, 7, "OKG24");
   p.cfg.entradas.ponerTexto(5, 39, "-2.5");
+  p.cfg.entradas.ponerTexto(6, 39, "-3.4028235e+38");  // the largest single, as a read shows it
   p.cfg.globales.text[8] = "ABCDEFGHIJKL";  // 12 characters: a single NUL at offset 32
   p.cfg.globales.text[1] = "9:30";          // positions are fixed
   p.correr();
@@ -43,6 +44,8 @@ TEST(Codificaciones, EjemplosDelPanel) {
   EXPECT_EQ(e2[18] | e2[19] << 8, 0);           // 3 ms
   EXPECT_EQ(e2[24], 3);                         // OKG24
   EXPECT_EQ(std::vector<std::uint8_t>(e2 + 27, e2 + 31), (std::vector<std::uint8_t>{0, 0, 0xA0, 0x80}));
+  const std::uint8_t* e3 = p.entrada(3);
+  EXPECT_EQ(std::vector<std::uint8_t>(e3 + 27, e3 + 31), (std::vector<std::uint8_t>{0xFF, 0xFF, 0xFF, 0xFE}));
   const std::uint8_t* g = p.global();
   EXPECT_EQ(g[3], 0x2C);                        // 5 min = 300 s
   EXPECT_EQ(g[4], 0x01);
