@@ -231,23 +231,6 @@ TEST(Sqlite, UnArchivoQueNoEsSqliteSeRechazaSinTocarlo) {
   }
 }
 
-TEST(Postgres, UnIngresoRechazadoSeInformaSinLaClave) {
-  BaseDePrueba base(Motor::Postgres);
-  if (!base.lista()) GTEST_SKIP() << base.motivo();
-  Destino d = base.destino();
-  d.usuario = "nadie";
-  d.clave = "clave-secreta";
-  try {
-    Biblioteca b(d);
-    ADD_FAILURE() << "se abrió";
-  } catch (const Error& e) {
-    const std::string m = e.what();
-    EXPECT_NE(m.find("no se pudo abrir"), std::string::npos) << m;
-    EXPECT_NE(m.find("nadie"), std::string::npos) << m;
-    EXPECT_EQ(m.find("clave-secreta"), std::string::npos) << m;
-  }
-}
-
 TEST(Destino, DireccionesDeLaBiblioteca) {
   struct Caso {
     std::string url;

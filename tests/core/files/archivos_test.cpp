@@ -77,32 +77,43 @@ TEST_F(Archivos, GuardarPorUnEnlaceActualizaElArchivoEnlazadoConSusPermisos) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "real"), fs::directory_iterator()), 1);
 }
 
-// Only a missing path, a regular file or a link to one is written: anything
-// else is refused by name and left as it was.
-TEST_F(Archivos, DestinoQueNoEsArchivoComunSeRechazaSinTocarlo) {
+// Only a missing path, a regular file or a link to one is written, and only
+// a regular file or a link to one is read: anything else is refused by name
+// and left as it was, and the image in memory too.
+TEST_F(Archivos, RutaQueNoEsArchivoComunSeRechazaSinTocarNada) {
+  const fs::path archivo = dir_ / "a.dat";
+  crear(archivo, kTamanoImagen, 0);
   ASSERT_EQ(::mkfifo((dir_ / "tubo").c_str(), 0600), 0);
   fs::create_directory(dir_ / "carpeta.dat");
   fs::create_symlink(dir_ / "nada.dat", dir_ / "roto.dat");
   fs::create_symlink(dir_ / "tubo", dir_ / "a_tubo.dat");
+  const auto noComun = [&](const char* n) { return (dir_ / n).string() + " no es un archivo común"; };
+  const std::string noExiste = "No existe el archivo o la carpeta";
+  const std::string parte = "Una parte de la ruta no es una carpeta";
   struct Caso {
-    std::string nombre, motivo;
+    fs::path ruta;
+    std::string alGuardar, alLeer;
   };
-  for (const Caso& c : std::vector<Caso>{{"tubo", (dir_ / "tubo").string() + " no es un archivo común"},
-                                         {"a_tubo.dat", (dir_ / "a_tubo.dat").string() + " no es un archivo común"},
-                                         {"roto.dat", (dir_ / "roto.dat").string() +
-                                                          " es un enlace a un archivo que no existe"},
-                                         {"carpeta.dat", "Es una carpeta"},
-                                         {"no/existe.dat", "No existe el archivo o la carpeta"}}) {
-    const std::string ruta = (dir_ / c.nombre).string();
-    const std::string error = "No se pudo guardar el archivo: " + c.motivo;
-    EXPECT_EQ(comprobarDestino(ruta), error);
-    EXPECT_EQ(escribirImagen(ruta, imagenDePrueba(0)), error);
+  for (const Caso& c : std::vector<Caso>{
+           {dir_ / "tubo", noComun("tubo"), noComun("tubo")},
+           {dir_ / "a_tubo.dat", noComun("a_tubo.dat"), noComun("a_tubo.dat")},
+           {dir_ / "roto.dat", (dir_ / "roto.dat").string() + " es un enlace a un archivo que no existe",
+            noExiste},
+           {dir_ / "carpeta.dat", "Es una carpeta", "Es una carpeta"},
+           {dir_ / "no/existe.dat", noExiste, noExiste},
+           {archivo / "x.dat", parte, parte}}) {
+    const std::string error = "No se pudo guardar el archivo: " + c.alGuardar;
+    EXPECT_EQ(comprobarDestino(c.ruta.string()), error);
+    EXPECT_EQ(escribirImagen(c.ruta.string(), imagenDePrueba(0)), error);
+    ImagenMemoria im = imagenDePrueba(4);
+    EXPECT_EQ(leerImagen(c.ruta.string(), im), "No se pudo leer el archivo: " + c.alLeer) << c.ruta;
+    EXPECT_EQ(im, imagenDePrueba(4));
   }
   EXPECT_EQ(fs::symlink_status(dir_ / "tubo").type(), fs::file_type::fifo);
   EXPECT_TRUE(fs::is_symlink(dir_ / "roto.dat"));
   EXPECT_FALSE(fs::exists(dir_ / "nada.dat"));
   EXPECT_TRUE(fs::is_directory(dir_ / "carpeta.dat"));
-  EXPECT_EQ(archivosEnCarpeta(), 4u);
+  EXPECT_EQ(archivosEnCarpeta(), 5u);
   EXPECT_EQ(comprobarDestino((dir_ / "nuevo.dat").string()), std::nullopt);
 }
 
@@ -141,25 +152,6 @@ TEST_F(Archivos, AbrirTomaLosPrimerosBytesORechaza) {
       EXPECT_EQ(error, c.error) << c.bytes;
       EXPECT_EQ(im, imagenDePrueba(9)) << c.bytes;
     }
-  }
-}
-
-TEST_F(Archivos, AbrirRutaImposibleRechazaSinTocarLaImagen) {
-  const fs::path archivo = dir_ / "a.dat";
-  crear(archivo, kTamanoImagen, 0);
-  struct Caso {
-    fs::path ruta;
-    const char* error;
-  };
-  ASSERT_EQ(::mkfifo((dir_ / "tubo").c_str(), 0600), 0);
-  const std::string tubo = "No se pudo leer el archivo: " + (dir_ / "tubo").string() + " no es un archivo común";
-  for (const Caso& c : {Caso{dir_, "No se pudo leer el archivo: Es una carpeta"},
-                        Caso{dir_ / "tubo", tubo.c_str()},
-                        Caso{dir_ / "falta.dat", "No se pudo leer el archivo: No existe el archivo o la carpeta"},
-                        Caso{archivo / "x.dat", "No se pudo leer el archivo: Una parte de la ruta no es una carpeta"}}) {
-    ImagenMemoria im = imagenDePrueba(4);
-    EXPECT_EQ(leerImagen(c.ruta.string(), im), c.error) << c.ruta;
-    EXPECT_EQ(im, imagenDePrueba(4));
   }
 }
 
