@@ -3,7 +3,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 
-#include "motores_fixture.h"
+#include "motores.h"
 #include "sites/esquema.h"
 
 namespace orda::sites::pruebas {

@@ -6,7 +6,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "motores_fixture.h"
+#include "motores.h"
 
 namespace orda::sites::pruebas {
 namespace {
