@@ -1,13 +1,16 @@
 #pragma once
 // A fresh, empty library per test on each engine: a SQLite file in its own
-// temporary folder, or a database of its own on the test server.
+// temporary folder, or a database of its own on the test server. Every
+// library test runs once per engine.
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
+#include "sites/biblioteca.h"
 #include "sites/destino.h"
 
 namespace orda::sites::pruebas {
@@ -35,5 +38,20 @@ class BaseDePrueba {
 // record i on day 1 + i / 86400 from 2025-01-01 at second i, codes
 // {4, i % 9, i % 7, 0}, numbered from `primero`.
 std::vector<std::uint8_t> volcado(int registros, int primero = 0);
+
+class EnCadaMotor : public ::testing::TestWithParam<Motor> {
+ protected:
+  void SetUp() override {
+    base_ = std::make_unique<BaseDePrueba>(GetParam());
+    if (!base_->lista()) GTEST_SKIP() << base_->motivo();
+  }
+  std::unique_ptr<Biblioteca> abrir() { return std::make_unique<Biblioteca>(base_->destino()); }
+
+  std::unique_ptr<BaseDePrueba> base_;
+};
+
+inline std::string nombreMotor(const ::testing::TestParamInfo<Motor>& i) {
+  return i.param == Motor::Sqlite ? "SQLite" : "PostgreSQL";
+}
 
 }  // namespace orda::sites::pruebas

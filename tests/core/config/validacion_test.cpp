@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/config/alternar.h"
 #include "core/config/configuracion.h"
 #include "core/config/globales.h"
 #include "core/config/tablas.h"
@@ -95,11 +96,7 @@ TEST(LostFocus, RevisaAntesDeEscribirYUsaLaMayusculaDeCadaTabla) {
   EXPECT_EQ(s.texto(3, 1), "LUZ");
 }
 
-TEST(Globales, ValoresYRevisionesAlPerderElFoco) {
-  const Globales g;
-  for (int i = 0; i < opcion::kCantidad; ++i) EXPECT_EQ(g.opciones[static_cast<std::size_t>(i)], i == 3 || i == 4) << i;
-  EXPECT_EQ(g.text[4], "Comunicación OK");
-
+TEST(Globales, RevisionesAlPerderElFoco) {
   struct Caso {
     int caja;
     const char* texto;
@@ -134,17 +131,49 @@ TEST(Globales, ContadorDeCaracteresRestantes) {
   EXPECT_EQ(caracteresRestantes(3, "abcd"), "Caracteres restantes:-1");
 }
 
-TEST(Especiales, UnaOpcionPorGrupo) {
-  Especiales e;
-  for (int g = 0; g < 5; ++g) EXPECT_EQ(kCaptionsEspeciales[static_cast<std::size_t>(e.seleccion(g))], std::string("Ninguno"));
-  e.seleccionar(9);
-  e.seleccionar(2);
-  EXPECT_EQ(e.seleccion(2), 9);
-  EXPECT_EQ(e.seleccion(0), 2);
-  EXPECT_FALSE(e.option1[0]);
-  EXPECT_TRUE(e.option1[4]);  // other groups untouched
+// One option per group is checked where the configuration is decoded and
+// compared; here only the lookup by caption, within its own group.
+TEST(Especiales, OpcionPorSuTextoEnSuGrupo) {
   EXPECT_EQ(opcionPorCaption(1, "Desarma el sistema"), 5);
   EXPECT_EQ(opcionPorCaption(1, "Arma el sistema"), -1);
+}
+
+TEST(Alternar, MarcasTipoYHabilitacionDeDisparo) {
+  Tabla e = nuevaTablaEntradas();
+  // Four clicks bring the trigger enable back to off.
+  const char* ciclo[] = {"OKG", "OKGRG", "OKG24", "NOG2"};
+  for (const char* esperado : ciclo) {
+    EXPECT_TRUE(toggleCell(e, 3, 7));
+    EXPECT_EQ(e.imagen(3, 7), esperado);
+  }
+  e.ponerImagen(3, 7, "RARO");
+  toggleCell(e, 3, 7);
+  EXPECT_EQ(e.imagen(3, 7), "NOG2");
+
+  // The type resets both thresholds, whatever was typed.
+  e.ponerTexto(4, 37, "3.00");
+  toggleCell(e, 4, 6);
+  EXPECT_EQ(e.celda(4, 6), (Celda{"Activa en alto", "FLANCOASC"}));
+  EXPECT_EQ(e.texto(4, 37), "2.50");
+  EXPECT_EQ(e.texto(4, 38), "1.80");
+  e.ponerTexto(4, 38, "0.10");
+  toggleCell(e, 4, 6);
+  EXPECT_EQ(e.celda(4, 6), (Celda{"Activa en bajo", "FLANCODESC"}));
+  EXPECT_EQ(e.texto(4, 37), "1.20");
+  EXPECT_EQ(e.texto(4, 38), "0.50");
+
+  EXPECT_FALSE(toggleCell(e, 3, 1));  // text cell
+  EXPECT_FALSE(toggleCell(e, 2, 2));  // header row
+  toggleCell(e, 5, 12);
+  EXPECT_EQ(e.imagen(5, 12), "OKG");
+  toggleCell(e, 5, 12);
+  EXPECT_EQ(e.imagen(5, 12), "NOG2");
+
+  Tabla s = nuevaTablaSalidas();
+  EXPECT_TRUE(toggleCell(s, 3, 9));
+  EXPECT_EQ(s.imagen(3, 9), "OKG");
+  Tabla t = nuevaTablaTree();
+  EXPECT_FALSE(toggleCell(t, 3, 2));
 }
 
 }  // namespace

@@ -1,13 +1,53 @@
+// Opening and saving configuration files, and the writer's promises that no
+// return value shows: what reaches the disk and when, and what a signal in
+// the middle leaves.
 #include "core/files/archivos.h"
 #include "core/files/sistema.h"
 
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
+#include <thread>
 #include <vector>
+
+// The writer's steps, seen through the calls it makes: the temporary's data
+// flushed (still open), then renamed over the destination, then the folder
+// flushed.
+enum class PasoEscritura { DatosEscritos, Renombrado, CarpetaAsentada };
+void (*alPaso)(PasoEscritura paso) = nullptr;
+void avisar(PasoEscritura p) {
+  if (alPaso != nullptr) alPaso(p);
+}
+
+// Every fsync and rename of this test program passes here: what was flushed
+// and renamed, in order.
+std::vector<std::string> volcados;
+extern "C" int fsync(int fd) {
+  struct stat e {};
+  const bool carpeta = ::fstat(fd, &e) == 0 && S_ISDIR(e.st_mode);
+  if (!carpeta) avisar(PasoEscritura::DatosEscritos);
+  volcados.emplace_back(carpeta ? "carpeta" : "archivo");
+  const int r = static_cast<int>(::syscall(SYS_fsync, fd));
+  if (carpeta) avisar(PasoEscritura::CarpetaAsentada);
+  return r;
+}
+extern "C" int rename(const char* viejo, const char* nuevo) noexcept {
+  using Rename = int (*)(const char*, const char*);
+  static const auto real = reinterpret_cast<Rename>(::dlsym(RTLD_NEXT, "rename"));
+  volcados.emplace_back("renombre");
+  const int r = real(viejo, nuevo);
+  avisar(PasoEscritura::Renombrado);
+  return r;
+}
 
 namespace orda::files {
 namespace {
@@ -22,7 +62,7 @@ ImagenMemoria imagenDePrueba(std::uint8_t semilla) {
   return im;
 }
 
-std::vector<char> contenido(const fs::path& p) {
+std::string contenido(const fs::path& p) {
   std::ifstream f(p, std::ios::binary);
   return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
@@ -30,6 +70,22 @@ std::vector<char> contenido(const fs::path& p) {
 void crear(const fs::path& p, std::size_t n, char relleno) {
   std::ofstream f(p, std::ios::binary);
   f << std::string(n, relleno);
+}
+
+struct Interrupcion {
+  PasoEscritura paso;
+  int senal;
+  bool otroHilo;  // the signal lands on another thread of the process
+};
+Interrupcion interrupcion{};
+
+void interrumpir(PasoEscritura paso) {
+  if (paso != interrupcion.paso) return;
+  if (interrupcion.otroHilo) {
+    std::thread([] { std::raise(interrupcion.senal); }).join();
+  } else {
+    std::raise(interrupcion.senal);
+  }
 }
 
 class Archivos : public ::testing::Test {
@@ -52,22 +108,12 @@ class Archivos : public ::testing::Test {
   fs::path dir_;
 };
 
-// Saved whole, read back the same, no tail of a longer old file, no temporary left.
-TEST_F(Archivos, GuardarSobreUnArchivoMasLargoNoDejaLaCola) {
-  const fs::path p = dir_ / "viejo.dat";
-  crear(p, 20000, 'x');
-  ASSERT_EQ(escribirImagen(p.string(), imagenDePrueba(1)), std::nullopt);
-  EXPECT_EQ(fs::file_size(p), kTamanoImagen);
-  EXPECT_EQ(archivosEnCarpeta(), 1u);
-  ImagenMemoria leida{};
-  ASSERT_EQ(leerImagen(p.string(), leida), std::nullopt);
-  EXPECT_EQ(leida, imagenDePrueba(1));
-}
-
+// Saved whole through a link over a longer file and read back the same; no
+// tail of the old file and no temporary are left.
 TEST_F(Archivos, GuardarPorUnEnlaceActualizaElArchivoEnlazadoConSusPermisos) {
   fs::create_directory(dir_ / "real");
   const fs::path real = dir_ / "real" / "casa.dat";
-  crear(real, 100, 'x');
+  crear(real, 20000, 'x');
   fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
   fs::create_symlink(real, dir_ / "enlace.dat");
   ASSERT_EQ(escribirImagen((dir_ / "enlace.dat").string(), imagenDePrueba(5)), std::nullopt);
@@ -75,34 +121,48 @@ TEST_F(Archivos, GuardarPorUnEnlaceActualizaElArchivoEnlazadoConSusPermisos) {
   EXPECT_EQ(fs::file_size(real), kTamanoImagen);
   EXPECT_EQ(fs::status(real).permissions(), fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "real"), fs::directory_iterator()), 1);
+  ImagenMemoria leida{};
+  ASSERT_EQ(leerImagen((dir_ / "enlace.dat").string(), leida), std::nullopt);
+  EXPECT_EQ(leida, imagenDePrueba(5));
 }
 
-// Only a missing path, a regular file or a link to one is written: anything
-// else is refused by name and left as it was.
-TEST_F(Archivos, DestinoQueNoEsArchivoComunSeRechazaSinTocarlo) {
+// Only a missing path, a regular file or a link to one is written, and only
+// a regular file or a link to one is read: anything else is refused by name
+// and left as it was, and the image in memory too.
+TEST_F(Archivos, RutaQueNoEsArchivoComunSeRechazaSinTocarNada) {
+  const fs::path archivo = dir_ / "a.dat";
+  crear(archivo, kTamanoImagen, 0);
   ASSERT_EQ(::mkfifo((dir_ / "tubo").c_str(), 0600), 0);
   fs::create_directory(dir_ / "carpeta.dat");
   fs::create_symlink(dir_ / "nada.dat", dir_ / "roto.dat");
   fs::create_symlink(dir_ / "tubo", dir_ / "a_tubo.dat");
+  const auto noComun = [&](const char* n) { return (dir_ / n).string() + " no es un archivo común"; };
+  const std::string noExiste = "No existe el archivo o la carpeta";
+  const std::string parte = "Una parte de la ruta no es una carpeta";
   struct Caso {
-    std::string nombre, motivo;
+    fs::path ruta;
+    std::string alGuardar, alLeer;
   };
-  for (const Caso& c : std::vector<Caso>{{"tubo", (dir_ / "tubo").string() + " no es un archivo común"},
-                                         {"a_tubo.dat", (dir_ / "a_tubo.dat").string() + " no es un archivo común"},
-                                         {"roto.dat", (dir_ / "roto.dat").string() +
-                                                          " es un enlace a un archivo que no existe"},
-                                         {"carpeta.dat", "Es una carpeta"},
-                                         {"no/existe.dat", "No existe el archivo o la carpeta"}}) {
-    const std::string ruta = (dir_ / c.nombre).string();
-    const std::string error = "No se pudo guardar el archivo: " + c.motivo;
-    EXPECT_EQ(comprobarDestino(ruta), error);
-    EXPECT_EQ(escribirImagen(ruta, imagenDePrueba(0)), error);
+  for (const Caso& c : std::vector<Caso>{
+           {dir_ / "tubo", noComun("tubo"), noComun("tubo")},
+           {dir_ / "a_tubo.dat", noComun("a_tubo.dat"), noComun("a_tubo.dat")},
+           {dir_ / "roto.dat", (dir_ / "roto.dat").string() + " es un enlace a un archivo que no existe",
+            noExiste},
+           {dir_ / "carpeta.dat", "Es una carpeta", "Es una carpeta"},
+           {dir_ / "no/existe.dat", noExiste, noExiste},
+           {archivo / "x.dat", parte, parte}}) {
+    const std::string error = "No se pudo guardar el archivo: " + c.alGuardar;
+    EXPECT_EQ(comprobarDestino(c.ruta.string()), error);
+    EXPECT_EQ(escribirImagen(c.ruta.string(), imagenDePrueba(0)), error);
+    ImagenMemoria im = imagenDePrueba(4);
+    EXPECT_EQ(leerImagen(c.ruta.string(), im), "No se pudo leer el archivo: " + c.alLeer) << c.ruta;
+    EXPECT_EQ(im, imagenDePrueba(4));
   }
   EXPECT_EQ(fs::symlink_status(dir_ / "tubo").type(), fs::file_type::fifo);
   EXPECT_TRUE(fs::is_symlink(dir_ / "roto.dat"));
   EXPECT_FALSE(fs::exists(dir_ / "nada.dat"));
   EXPECT_TRUE(fs::is_directory(dir_ / "carpeta.dat"));
-  EXPECT_EQ(archivosEnCarpeta(), 4u);
+  EXPECT_EQ(archivosEnCarpeta(), 5u);
   EXPECT_EQ(comprobarDestino((dir_ / "nuevo.dat").string()), std::nullopt);
 }
 
@@ -116,7 +176,7 @@ TEST_F(Archivos, GuardarEnCarpetaSinPermisoConservaElArchivoViejo) {
   const auto error = escribirImagen(p.string(), imagenDePrueba(0));
   EXPECT_EQ(error, "No se pudo guardar el archivo: Permiso denegado");
   EXPECT_EQ(comprobarDestino(p.string()), error);
-  EXPECT_EQ(contenido(p), std::vector<char>(20000, 'x'));
+  EXPECT_EQ(contenido(p), std::string(20000, 'x'));
 }
 
 TEST_F(Archivos, AbrirTomaLosPrimerosBytesORechaza) {
@@ -144,25 +204,6 @@ TEST_F(Archivos, AbrirTomaLosPrimerosBytesORechaza) {
   }
 }
 
-TEST_F(Archivos, AbrirRutaImposibleRechazaSinTocarLaImagen) {
-  const fs::path archivo = dir_ / "a.dat";
-  crear(archivo, kTamanoImagen, 0);
-  struct Caso {
-    fs::path ruta;
-    const char* error;
-  };
-  ASSERT_EQ(::mkfifo((dir_ / "tubo").c_str(), 0600), 0);
-  const std::string tubo = "No se pudo leer el archivo: " + (dir_ / "tubo").string() + " no es un archivo común";
-  for (const Caso& c : {Caso{dir_, "No se pudo leer el archivo: Es una carpeta"},
-                        Caso{dir_ / "tubo", tubo.c_str()},
-                        Caso{dir_ / "falta.dat", "No se pudo leer el archivo: No existe el archivo o la carpeta"},
-                        Caso{archivo / "x.dat", "No se pudo leer el archivo: Una parte de la ruta no es una carpeta"}}) {
-    ImagenMemoria im = imagenDePrueba(4);
-    EXPECT_EQ(leerImagen(c.ruta.string(), im), c.error) << c.ruta;
-    EXPECT_EQ(im, imagenDePrueba(4));
-  }
-}
-
 // The path as it is: upper-cased, a Linux path names another file.
 TEST(TextosDeArchivo, EstadoYTituloConLaRutaTalCual) {
   EXPECT_EQ(textoGuardado("/home/ana/config.dat", "10:15:00"), "Archivo /home/ana/config.dat guardado - 10:15:00");
@@ -174,6 +215,43 @@ TEST(TextosDeArchivo, EstadoYTituloConLaRutaTalCual) {
   for (const Caso& c : {Caso{"/home/ana/Casa.dat", "Ordavix - Casa.dat"}, Caso{"C:\\orda\\depósito.dat", "Ordavix - depósito.dat"},
                         Caso{"c:/mixta\\final.dat", "Ordavix - final.dat"}, Caso{"suelto.dat", "Ordavix - suelto.dat"}}) {
     EXPECT_EQ(tituloVentana(c.ruta), c.titulo);
+  }
+}
+
+// A power cut right after the save leaves the old file or the new, never an
+// empty one: the data reaches the disk before the rename, the rename after.
+// A signal at any step leaves no temporary and no half-written file.
+TEST_F(Archivos, EscrituraDurableEInterrumpible) {
+  const fs::path p = dir_ / "a.dat";
+  const std::string viejo = "contenido viejo", nuevo = "nuevo";
+  volcados.clear();
+  EXPECT_EQ(escribirArchivo(p.string(), viejo), std::nullopt);
+  EXPECT_EQ(volcados, (std::vector<std::string>{"archivo", "renombre", "carpeta"}));
+  for (const PasoEscritura paso :
+       {PasoEscritura::DatosEscritos, PasoEscritura::Renombrado, PasoEscritura::CarpetaAsentada}) {
+    for (const int senal : {SIGINT, SIGTERM, SIGHUP}) {
+      for (const bool otroHilo : {false, true}) {
+        std::ofstream(p) << viejo;
+        interrupcion = {paso, senal, otroHilo};
+        const pid_t hijo = ::fork();
+        ASSERT_GE(hijo, 0);
+        if (hijo == 0) {
+          // As a shell starts orda-cli, whatever this test runner ignores.
+          for (const int s : {SIGINT, SIGTERM, SIGHUP}) std::signal(s, SIG_DFL);
+          protegerEscrituras();
+          alPaso = interrumpir;
+          escribirArchivo(p.string(), nuevo);
+          ::_exit(0);
+        }
+        int estado = 0;
+        ASSERT_EQ(::waitpid(hijo, &estado, 0), hijo);
+        const auto caso = ::testing::Message() << "paso " << static_cast<int>(paso) << ", señal " << senal
+                                               << (otroHilo ? ", otro hilo" : "");
+        EXPECT_TRUE(WIFSIGNALED(estado) && WTERMSIG(estado) == senal) << caso;
+        EXPECT_EQ(contenido(p), paso >= PasoEscritura::Renombrado ? nuevo : viejo) << caso;
+        EXPECT_EQ(archivosEnCarpeta(), 1u) << caso;
+      }
+    }
   }
 }
 

@@ -35,21 +35,7 @@ TEST(Grafico, AlturaDeCadaMuestraConSusTopes) {
   EXPECT_DOUBLE_EQ(puntoMuestra(0, 0, {4000, 3000, 15}).y, 2985);
 }
 
-TEST(Grafico, PrimeraRespuestaTrasCambiarDeCanal) {
-  HistorialMuestras h;
-  link::ValoresAnalogicos v{};
-  v[1] = 700;
-  h.avanzar(v, 2);
-  h.avanzar(v, 2);
-  h.limpiar();  // the channel change
-  v[1] = 512;
-  h.avanzar(v, 2);
-  const Trazo t = trazar(h, kArea);
-  for (int x = 0; x < 400; ++x) EXPECT_EQ(t[static_cast<std::size_t>(x)].y, 1023) << x;
-  EXPECT_NEAR(t[400].y, 1024 - valorPantalla(512), 1e-9);
-}
-
-TEST(Grafico, CadaCanalTomaSuEntradaYSinCanalSeRepiteLaUltima) {
+TEST(Grafico, CadaCanalTomaSuEntradaYCambiarDeCanalEmpiezaDeCero) {
   link::ValoresAnalogicos v{};
   for (int i = 0; i < 8; ++i) v[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(100 * (i + 1));
   HistorialMuestras h;
@@ -62,6 +48,11 @@ TEST(Grafico, CadaCanalTomaSuEntradaYSinCanalSeRepiteLaUltima) {
   EXPECT_EQ(h[399], 100);
   EXPECT_EQ(h[400], 100);
   EXPECT_EQ(h[398], 800);
+  h.limpiar();  // the channel change
+  h.avanzar(v, 5);
+  const Trazo t = trazar(h, kArea);
+  for (int x = 0; x < 400; ++x) EXPECT_EQ(t[static_cast<std::size_t>(x)].y, 1023) << x;
+  EXPECT_NEAR(t[400].y, 1024 - valorPantalla(500), 1e-9);
 }
 
 TEST(Cursores, SoloDentroDelGraficoYSinCruzarse) {
@@ -129,46 +120,38 @@ TEST(Cursores, FormatoCentesimas) {
     const char* texto;
   };
   const Caso casos[] = {
-      {0, "0.00"},        {3.3, "3.30"},       {1.65, "1.65"},     {2.675, "2.68"},  // the decimal half goes up
-      {0.005, "0.01"},    {0.0049, "0.00"},    {9.995, "10.00"},   {999.999, "1000.00"},
-      {-0.001, "0.00"},   {-1.005, "-1.01"},   {1234.5, "1234.50"}, {1e20, "100000000000000000000.00"},
-      {std::numeric_limits<double>::infinity(), ""}, {std::nan(""), ""},
+      {3.3, "3.30"},      {2.675, "2.68"},  // the decimal half goes up
+      {0.0049, "0.00"},   {999.999, "1000.00"}, {-0.001, "0.00"},   {-1.005, "-1.01"},
+      {1e20, "100000000000000000000.00"},
+      {std::numeric_limits<double>::infinity(), ""},
+      {std::nan(""), ""},
   };
   for (const auto& c : casos) EXPECT_EQ(formatoCentesimas(c.valor), c.texto) << c.valor;
 }
 
-TEST(Lamparas, ImagenPorEstado) {
+// Without a channel every lamp shows so and answers no click; a pressed look
+// goes back to its own colour.
+TEST(Lamparas, ImagenPorEstadoYAspectoPresionado) {
   using namespace lamparas;
   struct Caso {
-    int canal;
-    int estado;
+    int canal, estado;
     std::string_view entrada, salida;
   };
-  const Caso casos[] = {
-      {0, 0, kSinCanal, kSinCanal}, {0, 1, kSinCanal, kSinCanal},  {0, 255, kSinCanal, kSinCanal},
-      {3, 0, kApagada, kApagada},   {3, 1, kVerde, kApagada},      {3, 2, kAmarilla, kApagada},
-      {8, 255, kAmarilla, kApagada},
-  };
-  for (const auto& c : casos) {
-    EXPECT_EQ(lamparaEntrada(c.canal, static_cast<std::uint8_t>(c.estado)), c.entrada) << c.estado;
+  for (const Caso& c : {Caso{0, 1, kSinCanal, kSinCanal}, Caso{0, -1, kSinCanal, kSinCanal},
+                        Caso{3, 0, kApagada, kApagada}, Caso{3, 1, kVerde, kApagada},
+                        Caso{8, 255, kAmarilla, kApagada}, Caso{1, -1, kSinCanal, kRoja}}) {
+    if (c.estado >= 0) {
+      EXPECT_EQ(lamparaEntrada(c.canal, static_cast<std::uint8_t>(c.estado)), c.entrada) << c.estado;
+    }
     EXPECT_EQ(lamparaSalida(c.canal, static_cast<std::int16_t>(c.estado)), c.salida) << c.estado;
   }
-  EXPECT_EQ(lamparaSalida(1, -1), kRoja);
-  EXPECT_EQ(lamparaSalida(0, -1), kSinCanal);
-}
-
-TEST(Lamparas, AspectoPresionadoYDeVuelta) {
-  using namespace lamparas;
-  struct Caso {
-    std::string_view normal, presionada;
-  };
-  const Caso casos[] = {{kApagada, kApagadaPresionada}, {kRoja, kRojaPresionada}, {kSinCanal, kSinCanal}};
-  for (const auto& c : casos) {
-    EXPECT_EQ(aspectoPresionado(c.normal), c.presionada);
-    EXPECT_EQ(aspectoPresionado(c.presionada), c.presionada);  // pressing twice changes nothing
-    EXPECT_EQ(aspectoNormal(c.presionada), c.normal);
-    EXPECT_EQ(aspectoNormal(c.normal), c.normal);
+  for (const auto& [normal, presionada] : {std::pair{kApagada, kApagadaPresionada}, {kRoja, kRojaPresionada},
+                                           {kSinCanal, kSinCanal}}) {
+    EXPECT_EQ(aspectoPresionado(presionada), presionada);  // pressing twice changes nothing
+    EXPECT_EQ(aspectoNormal(aspectoPresionado(normal)), normal);
+    EXPECT_EQ(aspectoNormal(normal), normal);
   }
+  EXPECT_NE(aspectoPresionado(kRoja), kRoja);
   EXPECT_FALSE(lamparaResponde(kSinCanal));
   EXPECT_TRUE(lamparaResponde(kApagada));
 }

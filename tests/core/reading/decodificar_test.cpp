@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "core/compare/comparar.h"
+#include "core/config/alternar.h"
 #include "core/config/tablas.h"
 #include "core/imagen/codificacion.h"
 #include "core/programming/aprogramar.h"
@@ -74,20 +78,17 @@ TEST(Decodificar, SoloLosRegistrosBorradosEnteros) {
   EXPECT_EQ(c.entradas.texto(5, config::colEntradas::kComparacionSuperior), "211.19");  // still encodable
 }
 
+// What an edit loses on its way to the panel, and what the console never
+// writes itself; the values it writes come back through the round trips below.
 TEST(Decodificar, ValoresDelPanel) {
-  ImagenMemoria img = imagenDe(config::Configuracion{});
-  const std::size_t e0 = 0x2000;
-  img[e0 + 14] = 0x74;  // 372
-  img[e0 + 15] = 0x01;
-  img[e0 + 16] = 0x00;  // 1024
-  img[e0 + 17] = 0x04;
-  img[e0 + 13] = 2;
-  img[e0 + 24] = 2;
-  img[e0 + 2] = '\n';  // a control byte in a name
+  config::Configuracion editada;
+  editada.entradas.ponerTexto(3, 8, "603");     // 5 ms units
+  editada.entradas.ponerTexto(3, 37, "1.234");  // two decimals
+  editada.entradas.ponerTexto(3, 39, "1.000");
+  editada.globales.text[5] = "2.5";  // whole minutes
+  ImagenMemoria img = imagenDe(editada);
+  img[0x2000 + 2] = '\n';  // a control byte in a name
   const std::size_t g = 0x2F00;
-  img[g + 33] = '2';
-  img[g + 34] = '0';
-  img[g + 35] = '2';
   for (std::size_t i = 0; i < 5; ++i) img[g + 37 + i] = static_cast<std::uint8_t>('1' + i);
   img[g + 43] = 1 << 5;  // only Salida 1's second option
   img[g + 46] = 'X';
@@ -104,17 +105,14 @@ TEST(Decodificar, ValoresDelPanel) {
   config::Configuracion c = otraConfiguracion();
   c.globales.text[9] = "";
   EXPECT_EQ(decodificarImagen(img, c), 0);
-  EXPECT_EQ(c.entradas.texto(3, 37), "1.20");
-  EXPECT_EQ(c.entradas.texto(3, 38), "3.30");
   EXPECT_EQ(c.entradas.texto(3, 8), "600");
-  EXPECT_EQ(c.entradas.texto(3, 39), "1");  // "1.000" comes back as "1"
+  EXPECT_EQ(c.entradas.texto(3, 37), "1.23");
+  EXPECT_EQ(c.entradas.texto(3, 39), "1");
+  EXPECT_EQ(c.globales.text[5], "2");
   EXPECT_EQ(c.entradas.texto(3, 1), "EN?RADA1");
   EXPECT_EQ(c.entradas.texto(3, config::colEntradas::kMensajeDisparo), std::string(kLargoMensaje, 'M'));
-  EXPECT_EQ(c.entradas.celda(3, 6), (config::Celda{"Activa en alto", "FLANCOASC"}));
-  EXPECT_EQ(c.entradas.imagen(3, 7), "OKGRG");
   EXPECT_EQ(c.salidas.texto(3, config::colSalidas::hasta(1)), "00:00");
   EXPECT_EQ(c.globales.text[config::caja::kHoraSms], "99:99");
-  EXPECT_EQ(config::textoVersion(c.versionPanel), "V2.02");
   EXPECT_EQ(config::textoSerial(c.serialPanel), "SN: 12345");
   // Every group comes from the image: a group without a bit shows "Ninguno".
   const int esperadas[] = {0, 4, 9, 10, 12};
@@ -125,6 +123,123 @@ TEST(Decodificar, ValoresDelPanel) {
   EXPECT_EQ(c.globales.text[9], "");
   restaurarClave(img, c);
   EXPECT_EQ(c.globales.text[9], "XYZ");
+}
+
+// Random valid configurations survive encode -> decode -> encode.
+class Generador {
+ public:
+  explicit Generador(unsigned semilla) : rng_(semilla) {}
+
+  int entre(int a, int b) { return std::uniform_int_distribution<int>(a, b)(rng_); }
+  bool moneda() { return entre(0, 1) == 1; }
+
+  std::string texto(int maximo, bool mayus) {
+    static const std::vector<std::string> kLetras = {"A", "B", "Z", "Ñ", "É", "0", "9", " ", "-", "€", "a", "ñ", "/"};
+    std::string s;
+    const int n = entre(0, maximo);
+    for (int i = 0; i < n; ++i) {
+      const std::string& l = kLetras[static_cast<std::size_t>(entre(0, static_cast<int>(kLetras.size()) - (mayus ? 4 : 1)))];
+      s += l;
+    }
+    return s;
+  }
+  std::string hora() { return dos(entre(0, 23)) + ":" + dos(entre(0, 59)); }
+  std::string voltaje() {
+    const int c = entre(0, 330);
+    return std::to_string(c / 100) + "." + dos(c % 100);
+  }
+  static std::string dos(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
+
+  config::Configuracion configuracion() {
+    using namespace config;
+    Configuracion c;
+    Tabla& e = c.entradas;
+    for (int f = 3; f <= 10; ++f) {
+      e.ponerTexto(f, 1, texto(12, true));
+      if (moneda()) toggleCell(e, f, 6);
+      e.ponerImagen(f, 7, kEstadosHabDisparo[entre(0, 3)]);
+      for (int col : {2, 3, 4, 5, 10, 13, 17, 20, 24, 27, 29, 33, 36}) e.marcar(f, col, moneda());
+      e.ponerTexto(f, 8, std::to_string(5 * entre(0, 65535)));
+      e.ponerTexto(f, 9, std::to_string(entre(0, 65535)));
+      for (int col : {18, 19, 28}) e.ponerTexto(f, col, texto(60, false));
+      e.ponerTexto(f, 37, voltaje());
+      e.ponerTexto(f, 38, voltaje());
+      e.ponerTexto(f, 39, std::to_string(entre(-500, 500)) + (moneda() ? ".5" : ""));
+      e.ponerTexto(f, 40, texto(3, true));
+    }
+    Tabla& s = c.salidas;
+    for (int f = 3; f <= 6; ++f) {
+      s.ponerTexto(f, 1, texto(12, true));
+      for (int col : {2, 3, 6, 9, 12}) s.marcar(f, col, moneda());
+      for (int k = 0; k < 4; ++k) {
+        s.ponerTexto(f, colSalidas::desde(k), hora());
+        s.ponerTexto(f, colSalidas::hasta(k), hora());
+      }
+    }
+    Tabla& t = c.tree;
+    for (int f = 3; f <= 11; ++f) {
+      t.ponerTexto(f, 1, texto(12, false));
+      t.ponerTexto(f, 2, std::to_string(entre(0, 4)));
+      std::string numero;
+      for (int i = 0; i < 10; ++i) numero += static_cast<char>('0' + entre(0, 9));
+      t.ponerTexto(f, 3, moneda() ? numero : kNumeroSinDefinir);
+      t.ponerTexto(f, 4, std::to_string(entre(0, 14)));
+    }
+    Globales& g = c.globales;
+    for (int i = 1; i < opcion::kCantidad; ++i) g.opciones[static_cast<std::size_t>(i)] = moneda();
+    g.text[1] = hora();
+    g.text[2] = std::to_string(entre(0, 255));
+    g.text[3] = hora();
+    g.text[4] = texto(31, false);
+    g.text[5] = std::to_string(entre(0, 1092));
+    g.text[6] = std::to_string(entre(0, 1092));
+    cambiarNumeroSaldo(c, std::to_string(entre(0, 999999999)));
+    g.text[8] = texto(12, false);
+    g.text[9] = texto(8, true);
+    for (std::size_t grupo = 0; grupo < kGruposEspeciales.size(); ++grupo) {
+      int i = kGruposEspeciales[grupo].primero + entre(0, kGruposEspeciales[grupo].cantidad - 1);
+      if (i == kOpcionOculta) i = 0;
+      c.especiales.seleccionar(i);
+    }
+    c.versionPanel = std::to_string(entre(100, 999));
+    c.serialPanel = std::to_string(entre(10000, 99999));
+    return c;
+  }
+
+ private:
+  std::mt19937 rng_;
+};
+
+TEST(IdaYVuelta, ConfiguracionesAleatoriasValidas) {
+  for (unsigned semilla = 1; semilla <= 200; ++semilla) {
+    Generador gen(semilla);
+    config::Configuracion original = gen.configuracion();
+    imagen::ImagenMemoria img1{};
+    const auto corrida = programming::aProgramar(original, img1);
+    ASSERT_TRUE(corrida.errores.empty()) << semilla << ": " << corrida.errores[0].ubicacion;
+
+    // Decoded over another configuration whose special functions all differ,
+    // so that a field the decoders leave as it was shows.
+    config::Configuracion leida = Generador(semilla + 1000).configuracion();
+    for (std::size_t g = 0; g < config::kGruposEspeciales.size(); ++g) {
+      const auto& grupo = config::kGruposEspeciales[g];
+      const int otra = original.especiales.seleccion(static_cast<int>(g)) == grupo.primero ? grupo.primero + 1
+                                                                                           : grupo.primero;
+      leida.especiales.seleccionar(otra);
+    }
+    EXPECT_EQ(decodificarImagen(img1, leida), 0);
+    restaurarClave(img1, leida);
+    // Documented loss: the hidden CoAdministrador option is never stored.
+    leida.globales.opciones[0] = original.globales.opciones[0];
+    if (!(leida == original)) {
+      const auto d = compare::comparar(original, leida);
+      FAIL() << "semilla " << semilla << ": " << (d.empty() ? "" : d[0].campo + " " + d[0].fila);
+    }
+
+    imagen::ImagenMemoria img2{};
+    programming::aProgramar(leida, img2);
+    ASSERT_EQ(img1, img2) << "semilla " << semilla;
+  }
 }
 
 }  // namespace

@@ -54,12 +54,8 @@ TEST(NumeroInicial, RedondeoAlParMasCercano) {
 }
 
 TEST(NumeroInicial, EsNumericoComoElChequeoDePrivilegio) {
-  EXPECT_TRUE(esNumerico("4"));
-  EXPECT_TRUE(esNumerico(" 3 "));
-  EXPECT_TRUE(esNumerico("3.5"));
-  EXPECT_FALSE(esNumerico(""));
-  EXPECT_FALSE(esNumerico("a"));
-  EXPECT_FALSE(esNumerico("4a"));
+  for (const char* t : {"4", " 3 ", "3.5"}) EXPECT_TRUE(esNumerico(t)) << t;
+  for (const char* t : {"", "a", "4a"}) EXPECT_FALSE(esNumerico(t)) << t;
 }
 
 TEST(Cp1252, IdaYVueltaDeCadaByte) {

@@ -1,0 +1,209 @@
+// The history memory as the console shows it: where each record lies, how
+// each event reads, and the rows exported as CSV.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "core/config/tablas.h"
+#include "core/history/csv.h"
+#include "core/history/descripcion.h"
+#include "core/history/filas.h"
+#include "core/history/memoria.h"
+
+namespace orda::history {
+namespace {
+
+using config::colEntradas::kAlias;
+using config::colTree::kTelefono;
+
+struct Tablas {
+  config::Tabla entradas = config::nuevaTablaEntradas();
+  config::Tabla tree = config::nuevaTablaTree();
+  Tablas() {
+    for (int k = 1; k <= 8; ++k) entradas.ponerTexto(k + 2, kAlias, "ZONA" + std::to_string(k));
+    for (int k = 1; k <= 10; ++k) tree.ponerTexto(k + 2, kTelefono, "11555000" + std::to_string(k));
+  }
+};
+
+struct Caso {
+  int c1, c2, c3, c4;
+  const char* texto;
+};
+
+// Every form of entry, the codigo2 selections with their edges, the odd
+// texts and the gaps between listed codes.
+TEST(DescribirEvento, FormasYBordesDeLaTabla) {
+  const Tablas t;
+  const Caso casos[] = {
+      {0, 0, 5, 2, "Registro de referencia:  209 registros"},
+      {4, 0, 0, 0, "Inicio del sistema: Reprogramación"},
+      {4, 8, 0, 0, "Inicio del sistema: Error por bajo voltaje"},
+      {4, 12, 0, 0, "Inicio del sistema: "},
+      {10, 2, 0, 0, "Disparo por zona 3: ZONA3"},
+      {10, 7, 0, 0, "Disparo por zona 8: ZONA8"},
+      {13, 1, 0, 0, "Error - Número máximo de reintentos en llamada al número: 115550001"},
+      {13, 2, 4, 0, "Error - Número máximo de reintentos en SMS al número: 115550005"},
+      {13, 3, 8, 0, "Error - Número máximo de reintentos en SMS al número: 115550009"},
+      {13, 1, 9, 0, "Error - Número máximo de reintentos en llamada al número: 1155500010"},  // hidden row 12
+      {13, 0, 200, 0, ""},  // no lookup, so no failure
+      {18, 0, 0, 0, "Sin descripción"},
+      {109, 0, 5, 0, "Forzado de salida 1 por USB: Activada"},
+      {109, 0, 0, 0, "Forzado de salida 1 por USB: Desactivada"},
+      {114, 0, 0, 0, "Sin descripción"},
+      {202, 2, 0, 0, "Grupo 2 activado/armado por SMS"},
+      {204, 0, 0, 0, ""},
+      {204, 2, 0, 0, "Actualización hora de mensaje dario por SMS"},  // spelt as the panel's users know it
+      {204, 5, 0, 0, "Actualización hora de sistema por SMS"},
+      {204, 6, 0, 0, ""},
+      {210, 2, 0, 0, "Número telefónico3 eliminado por SMS"},
+      {213, 255, 0, 0, "Deshabilitación de entrada 256 por SMS"},
+      {217, 0, 0, 0, ""},
+      {218, 0, 0, 0, "Sin descripción"},
+      {255, 0, 0, 0, "Reservado"},
+  };
+  for (const Caso& c : casos) {
+    const Descripcion d = describirEvento(c.c1, c.c2, c.c3, c.c4, t.entradas, t.tree);
+    EXPECT_TRUE(d.ok) << c.c1 << "/" << c.c2 << ": " << d.error;
+    EXPECT_EQ(d.texto, c.texto) << c.c1 << "/" << c.c2 << "/" << c.c3 << "/" << c.c4;
+  }
+}
+
+// A row past the tables is an error, never an exception; its text is checked
+// where the history's rows are built.
+TEST(DescribirEvento, SoloZonaYTelefonoPuedenFallar) {
+  const Tablas t;
+  for (int c1 = 0; c1 < 256; ++c1) {
+    for (int c2 = 0; c2 < 256; ++c2) {
+      const auto b = [](int v) { return static_cast<std::uint8_t>(v); };
+      Descripcion d;
+      ASSERT_NO_THROW(d = describirEvento(b(c1), b(c2), 255, 255, t.entradas, t.tree));
+      const bool falla = (c1 == 10 && c2 >= 8) || (c1 == 13 && c2 >= 1 && c2 <= 3);
+      ASSERT_EQ(d.ok, !falla) << c1 << "/" << c2;
+    }
+  }
+}
+
+
+using Memoria = std::vector<std::uint8_t>;
+
+Memoria memoriaCon(int c3, int c4, std::uint8_t relleno = 0) {
+  Memoria m(kTamanoHistorial, relleno);
+  std::fill_n(m.begin(), kTamanoRegistro, 0);
+  m[8] = static_cast<std::uint8_t>(c3);
+  m[9] = static_cast<std::uint8_t>(c4);
+  return m;
+}
+
+void ponerRegistro(Memoria& m, std::size_t n, std::initializer_list<std::uint8_t> bytes) {
+  std::copy(bytes.begin(), bytes.end(), m.begin() + static_cast<std::ptrdiff_t>(direccionRegistro(n)));
+}
+
+Historial filasPorDefecto(const Memoria& m) {
+  return filasHistorial(m, config::nuevaTablaEntradas(), config::nuevaTablaTree());
+}
+
+TEST(MemoriaHistorial, DireccionSaltaLosBytesLibresDeCadaBloque) {
+  const std::pair<std::size_t, std::size_t> casos[] = {{0, 0}, {1, 10}, {101, 1010}, {102, 1024}, {203, 2034},
+                                                       {204, 2048}, {407, 4082}};
+  for (auto [n, dir] : casos) EXPECT_EQ(direccionRegistro(n), dir) << n;
+}
+
+TEST(MemoriaHistorial, CantidadDelRegistroDeReferencia) {
+  struct Caso {
+    int c3, c4, anunciada, cantidad;
+    bool limitada;
+  };
+  for (const Caso& c : {Caso{5, 2, 209, 209, false}, Caso{0, 0, 0, 0, false}, Caso{0, 4, 408, 408, false},
+                        Caso{1, 4, 409, 408, true}, Caso{255, 255, 26265, 408, true}}) {
+    const CantidadRegistros r = cantidadRegistros(memoriaCon(c.c3, c.c4));
+    EXPECT_EQ(r.anunciada, c.anunciada);
+    EXPECT_EQ(r.cantidad, c.cantidad);
+    EXPECT_EQ(r.limitada, c.limitada);
+  }
+  EXPECT_EQ(cantidadRegistros(Memoria(9, 0xFF)).cantidad, 0);
+}
+
+TEST(FilasHistorial, ElRegistro102EsElPrimeroDelBloque1) {
+  Memoria m = memoriaCon(103 - 102, 1);
+  ponerRegistro(m, 101, {0, 0, 0, 0, 0, 0, 16});
+  std::fill_n(m.begin() + 1020, 4, 0xAB);  // spare bytes, never a record
+  ponerRegistro(m, 102, {0, 0, 0, 0, 0, 0, 17});
+  const Historial h = filasPorDefecto(m);
+  ASSERT_EQ(h.filas.size(), 103u);
+  EXPECT_EQ(h.filas[101].descripcion, "Lectura de registros históricos");
+  EXPECT_EQ(h.filas[102].numero, "102");
+  EXPECT_EQ(h.filas[102].descripcion, "Lectura de parámetros");
+}
+
+TEST(FilasHistorial, MemoriaBorradaSeLimitaA408Registros) {
+  const Historial h = filasPorDefecto(Memoria(kTamanoHistorial, 0xFF));
+  ASSERT_EQ(h.filas.size(), 408u);
+  for (const FilaHistorial& f : {h.filas[0], h.filas[407]}) {
+    EXPECT_EQ(f.fecha, "165/165/165");
+    EXPECT_EQ(f.hora, "165:165:165");
+    EXPECT_EQ(f.codigos[0], "FF");
+    EXPECT_EQ(f.descripcion, "Reservado");
+  }
+}
+
+TEST(FilasHistorial, ComoLasMuestraLaVistaYLasFallasNoDetienenElResto) {
+  Memoria m = memoriaCon(5, 0);
+  ponerRegistro(m, 1, {0x24, 0x03, 0x07, 0x13, 0x45, 0x09, 0x0A, 0x02, 0x00, 0x00});
+  ponerRegistro(m, 2, {0x24, 0x12, 0x31, 0x23, 0x59, 0x59, 10, 8});
+  ponerRegistro(m, 3, {0, 0, 0, 0, 0, 0, 13, 1, 10});
+  ponerRegistro(m, 4, {0, 0, 0, 0, 0, 0, 2});
+  const Historial h = filasPorDefecto(m);
+  ASSERT_EQ(h.filas.size(), 5u);
+  EXPECT_EQ(h.filas[0].numero, "0");
+  const FilaHistorial& f = h.filas[1];
+  EXPECT_EQ(f.numero, "1");
+  EXPECT_EQ(f.fecha, "07/03/24");
+  EXPECT_EQ(f.hora, "13:45:09");
+  EXPECT_EQ(f.descripcion, "Disparo por zona 3: ENTRADA3");
+  EXPECT_EQ(f.codigos, (std::array<std::string, 4>{"0A", "02", "00", "00"}));
+  EXPECT_EQ(h.filas[2].error, "Fila 11 inexistente en la tabla de entradas");
+  EXPECT_EQ(h.filas[2].descripcion, "");
+  EXPECT_EQ(h.filas[2].fecha, "31/12/24");
+  EXPECT_EQ(h.filas[3].error, "Fila 13 inexistente en la lista de teléfonos");
+  EXPECT_EQ(h.filas[4].descripcion, "Registro de prueba");
+}
+
+TEST(FilasHistorial, VolcadoCortoNoLeeFueraDeLaMemoria) {
+  Memoria m = memoriaCon(20, 0);
+  m.resize(100);
+  const Historial h = filasPorDefecto(m);
+  ASSERT_EQ(h.filas.size(), 20u);
+  EXPECT_TRUE(h.filas[9].ok());
+  EXPECT_EQ(h.filas[10].numero, "10");
+  EXPECT_EQ(h.filas[10].error, "Registro 10 fuera de la memoria de 100 bytes");
+  EXPECT_EQ(h.filas[10].fecha, "");
+}
+
+
+TEST(Csv, ComillasSoloDondeHacenFalta) {
+  struct Caso {
+    const char* campo;
+    const char* escrito;
+  };
+  for (const Caso& c : {Caso{"Disparo por zona 2: PATIO", "Disparo por zona 2: PATIO"}, Caso{"", ""},
+                        Caso{"A,B", "\"A,B\""}, Caso{"dice \"hola\"", "\"dice \"\"hola\"\"\""},
+                        Caso{"dos\nlíneas", "\"dos\nlíneas\""}, Caso{"cr\r", "\"cr\r\""},
+                        Caso{"Registro de referencia:  4 registros", "Registro de referencia:  4 registros"}}) {
+    EXPECT_EQ(campoCsv(c.campo), c.escrito) << c.campo;
+  }
+  EXPECT_EQ(filaCsv(std::vector<std::string>{"1", "", "x,y"}), "1,,\"x,y\"\r\n");
+}
+
+TEST(Csv, UnRegistroSinDescripcionDejaSuCampoVacio) {
+  FilaHistorial bien{1, "1", "15/01/24", "10:31:05", "Disparo por zona 2: PATIO, FONDO", {"0A", "01", "00", "00"}, ""};
+  FilaHistorial mal{2, "2", "16/01/24", "08:01:00", "", {"0A", "14", "00", "00"}, "Fila 22 inexistente"};
+  const std::vector<FilaHistorial> filas{bien, mal};
+  EXPECT_EQ(historialCsv(filas),
+            "Nº,Fecha,Hora,Descripción,Código 1,Código 2,Código 3,Código 4\r\n"
+            "1,15/01/24,10:31:05,\"Disparo por zona 2: PATIO, FONDO\",0A,01,00,00\r\n"
+            "2,16/01/24,08:01:00,,0A,14,00,00\r\n");
+}
+
+}  // namespace
+}  // namespace orda::history
