@@ -2,9 +2,7 @@
 # regular file is replaced, and output that never arrived is an error.
 . "$(dirname "$0")/comun.sh"
 
-espera 0 "$CLI" new a.dat
-espera 0 "$CLI" export a.dat
-cp out a.json
+configuracion_nueva
 mkfifo tubo
 
 # A pipe with no writer is refused at once, as a source and as a destination.
