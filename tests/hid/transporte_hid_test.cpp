@@ -86,6 +86,19 @@ class TransporteHidTest : public ::testing::Test {
     return static_cast<std::size_t>(
         std::count_if(eventos.begin(), eventos.end(), [&](const Evento& e) { return e.tipo == tipo; }));
   }
+  static void fallarApertura(int error, const std::wstring& texto) {
+    falso::cambiar(kPanel, [&](falso::Dispositivo& d) {
+      d.errorApertura = error;
+      d.textoApertura = texto;
+    });
+  }
+  // After `reportes` more reports the next read fails; `irse`: the cable is pulled.
+  static void fallarLecturaTras(int reportes, bool irse) {
+    falso::cambiar(kPanel, [&](falso::Dispositivo& d) {
+      d.lecturasHastaFallo = reportes;
+      d.irseAlFallar = irse;
+    });
+  }
   bool escribir(const BufferReporte& b = {}) { return transporte.WriteEx(link::kVendorId, link::kProductId, b); }
   // The panel attached and its reader running.
   Handle panelLeyendo() {
@@ -146,7 +159,7 @@ TEST_F(TransporteHidTest, DevicesComeAndGoWithTheListAndTheirEventsFollowConnect
   falso::enchufar("/falso/hidraw2", 0x0001, 0x0002);
   ASSERT_TRUE(esperar([&] { return cuantos(EventoHid::Cambio) == 2; }));
   EXPECT_EQ(cuantos(EventoHid::Conectado), 3u);
-  falso::desenchufar(kTeclado);
+  falso::cambiar(kTeclado, [](falso::Dispositivo& d) { d.presente = false; });
   ASSERT_TRUE(esperar([&] { return cuantos(EventoHid::Cambio) == 3; }));
   EXPECT_EQ(eventos[eventos.size() - 2].tipo, EventoHid::Desconectado);
   EXPECT_EQ(eventos[eventos.size() - 2].handle, teclado);
@@ -161,7 +174,7 @@ TEST_F(TransporteHidTest, ReportsArriveThroughTheReaderInOrderOnePerEventThrough
   // signal interrupts the reader's wait, which is no unplug.
   std::thread alimentador([] {
     for (int i = 0; i < kReportes; ++i) {
-      if (i % 100 == 0) falso::interrumpirLecturas(kPanel, 2);
+      if (i % 100 == 0) falso::cambiar(kPanel, [](falso::Dispositivo& d) { d.interrupciones += 2; });
       falso::inyectar(kPanel, numerado(i));
     }
   });
@@ -197,13 +210,13 @@ TEST_F(SinRevisionTest, ATransferGoesOutWholeEachAnswerWakingTheOwnerAndFailedWr
   EXPECT_FALSE(transporte.WriteEx(link::kVendorId, 2, BufferReporte{})) << "no such device";
 
   // A failing write returns false and is logged once per run of failures.
-  falso::fallarEscritura(kPanel, L"Broken pipe");
+  falso::cambiar(kPanel, [](falso::Dispositivo& d) { d.textoEscritura = L"Broken pipe"; });
   EXPECT_FALSE(escribir());
   EXPECT_FALSE(escribir());
   EXPECT_EQ(mensajes, std::vector<std::string>{"No se pudo enviar al panel (Broken pipe)."});
-  falso::fallarEscritura(kPanel, L"");
+  falso::cambiar(kPanel, [](falso::Dispositivo& d) { d.textoEscritura.clear(); });
   EXPECT_TRUE(escribir());
-  falso::fallarEscritura(kPanel, L"Broken pipe");
+  falso::cambiar(kPanel, [](falso::Dispositivo& d) { d.textoEscritura = L"Broken pipe"; });
   EXPECT_FALSE(escribir());
   EXPECT_EQ(mensajes.size(), 2u);
 }
@@ -226,7 +239,7 @@ class DesenchufeTest : public TransporteHidTest, public ::testing::WithParamInte
 TEST_P(DesenchufeTest, AReadErrorInTheMiddleOfATransferIsAnUnplugAfterTheReportsBeforeIt) {
   const Handle panel = panelLeyendo();
   constexpr std::size_t kLlegan = 100;
-  falso::fallarLecturaTras(kPanel, kLlegan, GetParam());
+  fallarLecturaTras(kLlegan, GetParam());
   transferir();
   ASSERT_TRUE(esperar([&] { return cuantos(EventoHid::Desconectado) == 1; }));
   ASSERT_EQ(leidos.size(), kLlegan);
@@ -266,7 +279,7 @@ TEST_F(TransporteHidTest, ADeviceWhoseReadsKeepFailingComesBackAfterGrowingPause
     if (e.tipo == EventoHid::Conectado) transporte.SetReadNotify(e.handle, true);  // as on every plug
   };
   falso::enchufar(kPanel, link::kVendorId, link::kProductId);
-  falso::fallarLecturaTras(kPanel, 0, false);
+  fallarLecturaTras(0, false);
   conectar();
   const int hasta = falso::enumeraciones() + 40;
   ASSERT_TRUE(esperar([&] { return falso::enumeraciones() >= hasta; }));
@@ -288,7 +301,7 @@ class AperturaTest : public TransporteHidTest, public ::testing::WithParamInterf
 
 TEST_P(AperturaTest, AFailedOpenWritesOneLineNamingTheReason) {
   falso::enchufar(kPanel, link::kVendorId, link::kProductId);
-  falso::fallarApertura(kPanel, GetParam().error, GetParam().textoHid);
+  fallarApertura(GetParam().error, GetParam().textoHid);
   conectar();
   ASSERT_TRUE(esperar([&] { return cuantos(EventoHid::Conectado) == 1; }));
   const Handle panel = transporte.GetHandle(link::kVendorId, link::kProductId);
@@ -300,7 +313,7 @@ TEST_P(AperturaTest, AFailedOpenWritesOneLineNamingTheReason) {
   EXPECT_EQ(hilosVivos(), hilosAlEmpezar) << "no reader without a device";
 
   // Once the device opens, reports flow.
-  falso::fallarApertura(kPanel, -1, L"");
+  fallarApertura(-1, L"");
   transporte.SetReadNotify(panel, true);
   falso::inyectar(kPanel, numerado(3));
   ASSERT_TRUE(esperar([&] { return leidos.size() == 1; }));
