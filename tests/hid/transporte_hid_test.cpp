@@ -150,10 +150,7 @@ TEST_F(TransporteHidTest, DevicesComeAndGoWithTheListAndTheirEventsFollowConnect
   EXPECT_EQ(eventos[1].tipo, EventoHid::Conectado);
   const Handle teclado = eventos[0].handle, panel = eventos[1].handle;
   EXPECT_NE(teclado, panel);
-  EXPECT_EQ(transporte.GetVendorID(teclado), kTecladoVendor);
-  EXPECT_EQ(transporte.GetProductID(teclado), kTecladoProducto);
   EXPECT_EQ(transporte.GetHandle(link::kVendorId, link::kProductId), panel);
-  EXPECT_EQ(transporte.GetHandle(0x1234, 2), 0u);
 
   // Plugged later, or unplugged while nobody reads it: the next look finds it.
   falso::enchufar("/falso/hidraw2", 0x0001, 0x0002);
