@@ -2,8 +2,6 @@
 // reference record announces, never more than the memory holds; every row
 // described or carrying its lookup error; nothing read past the dump.
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <span>
 
 #include "core/config/tablas.h"

@@ -3,8 +3,6 @@
 // save to itself.
 #include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <string>
 

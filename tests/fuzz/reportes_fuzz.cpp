@@ -4,8 +4,6 @@
 // quiet, within the time bounds of its sequences.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <deque>
 #include <string>
 
@@ -42,16 +40,13 @@ struct Transporte : link::Transporte {
   bool WriteEx(int, int, const link::BufferReporte&) override { return true; }
 };
 
-class Lector {
- public:
-  Lector(const std::uint8_t* d, std::size_t n) : d_(d), n_(n) {}
-  bool vacio() const { return i_ >= n_; }
-  std::uint8_t byte() { return i_ < n_ ? d_[i_++] : 0; }
-
- private:
-  const std::uint8_t* d_;
-  std::size_t n_;
-  std::size_t i_ = 0;
+// The fuzzer's bytes in order; zeros once they run out.
+struct Lector {
+  const std::uint8_t* d;
+  std::size_t n;
+  std::size_t i = 0;
+  bool vacio() const { return i >= n; }
+  std::uint8_t byte() { return i < n ? d[i++] : 0; }
 };
 
 struct Prueba {
@@ -120,7 +115,7 @@ struct Prueba {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) {
   Prueba p;
-  Lector in(datos, n);
+  Lector in{datos, n};
   while (!in.vacio()) {
     const std::uint8_t op = in.byte();
     switch (op % 10) {

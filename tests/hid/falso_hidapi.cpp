@@ -14,22 +14,6 @@
 namespace orda::hid::falso {
 namespace {
 
-struct Dispositivo {
-  int vendorId = 0;
-  int productId = 0;
-  bool presente = false;
-  int generacion = 0;  // a re-plug makes the old handles stale
-  std::deque<Datos> entrada;
-  int lecturasHastaFallo = -1;
-  bool irseAlFallar = false;
-  bool lecturaFallida = false;
-  int interrupciones = 0;
-  int errorApertura = -1;  // -1: opens succeed
-  std::wstring textoApertura;
-  std::wstring textoEscritura;  // empty: writes succeed
-  std::vector<std::vector<std::uint8_t>> escrituras;
-};
-
 struct Estado {
   std::mutex mutex;
   std::condition_variable cambio;
@@ -44,17 +28,6 @@ struct Estado {
 Estado& estado() {
   static Estado e;
   return e;
-}
-
-template <typename F>
-void conDispositivo(const std::string& ruta, F f) {
-  Estado& e = estado();
-  {
-    std::lock_guard<std::mutex> bloqueo(e.mutex);
-    if (std::find(e.orden.begin(), e.orden.end(), ruta) == e.orden.end()) e.orden.push_back(ruta);
-    f(e.dispositivos[ruta]);
-  }
-  e.cambio.notify_all();
 }
 
 template <typename T>
@@ -74,8 +47,18 @@ void reiniciar() {
   e.enumeraciones = 0;
 }
 
+void cambiar(const std::string& ruta, const std::function<void(Dispositivo&)>& cambio) {
+  Estado& e = estado();
+  {
+    std::lock_guard<std::mutex> bloqueo(e.mutex);
+    if (std::find(e.orden.begin(), e.orden.end(), ruta) == e.orden.end()) e.orden.push_back(ruta);
+    cambio(e.dispositivos[ruta]);
+  }
+  e.cambio.notify_all();
+}
+
 void enchufar(const std::string& ruta, int vendorId, int productId) {
-  conDispositivo(ruta, [&](Dispositivo& d) {
+  cambiar(ruta, [&](Dispositivo& d) {
     d.vendorId = vendorId;
     d.productId = productId;
     d.presente = true;
@@ -86,34 +69,8 @@ void enchufar(const std::string& ruta, int vendorId, int productId) {
   });
 }
 
-void desenchufar(const std::string& ruta) {
-  conDispositivo(ruta, [](Dispositivo& d) { d.presente = false; });
-}
-
 void inyectar(const std::string& ruta, const Datos& reporte) {
-  conDispositivo(ruta, [&](Dispositivo& d) { d.entrada.push_back(reporte); });
-}
-
-void fallarLecturaTras(const std::string& ruta, int reportes, bool irse) {
-  conDispositivo(ruta, [&](Dispositivo& d) {
-    d.lecturasHastaFallo = reportes;
-    d.irseAlFallar = irse;
-  });
-}
-
-void interrumpirLecturas(const std::string& ruta, int veces) {
-  conDispositivo(ruta, [&](Dispositivo& d) { d.interrupciones += veces; });
-}
-
-void fallarApertura(const std::string& ruta, int error, const std::wstring& texto) {
-  conDispositivo(ruta, [&](Dispositivo& d) {
-    d.errorApertura = error;
-    d.textoApertura = texto;
-  });
-}
-
-void fallarEscritura(const std::string& ruta, const std::wstring& texto) {
-  conDispositivo(ruta, [&](Dispositivo& d) { d.textoEscritura = texto; });
+  cambiar(ruta, [&](Dispositivo& d) { d.entrada.push_back(reporte); });
 }
 
 std::vector<std::vector<std::uint8_t>> escrituras(const std::string& ruta) {

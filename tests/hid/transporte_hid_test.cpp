@@ -86,6 +86,19 @@ class TransporteHidTest : public ::testing::Test {
     return static_cast<std::size_t>(
         std::count_if(eventos.begin(), eventos.end(), [&](const Evento& e) { return e.tipo == tipo; }));
   }
+  static void fallarApertura(int error, const std::wstring& texto) {
+    falso::cambiar(kPanel, [&](falso::Dispositivo& d) {
+      d.errorApertura = error;
+      d.textoApertura = texto;
+    });
+  }
+  // After `reportes` more reports the next read fails; `irse`: the cable is pulled.
+  static void fallarLecturaTras(int reportes, bool irse) {
+    falso::cambiar(kPanel, [&](falso::Dispositivo& d) {
+      d.lecturasHastaFallo = reportes;
+      d.irseAlFallar = irse;
+    });
+  }
   bool escribir(const BufferReporte& b = {}) { return transporte.WriteEx(link::kVendorId, link::kProductId, b); }
   // The panel attached and its reader running.
   Handle panelLeyendo() {
@@ -137,16 +150,13 @@ TEST_F(TransporteHidTest, DevicesComeAndGoWithTheListAndTheirEventsFollowConnect
   EXPECT_EQ(eventos[1].tipo, EventoHid::Conectado);
   const Handle teclado = eventos[0].handle, panel = eventos[1].handle;
   EXPECT_NE(teclado, panel);
-  EXPECT_EQ(transporte.GetVendorID(teclado), kTecladoVendor);
-  EXPECT_EQ(transporte.GetProductID(teclado), kTecladoProducto);
   EXPECT_EQ(transporte.GetHandle(link::kVendorId, link::kProductId), panel);
-  EXPECT_EQ(transporte.GetHandle(0x1234, 2), 0u);
 
   // Plugged later, or unplugged while nobody reads it: the next look finds it.
   falso::enchufar("/falso/hidraw2", 0x0001, 0x0002);
   ASSERT_TRUE(esperar([&] { return cuantos(EventoHid::Cambio) == 2; }));
   EXPECT_EQ(cuantos(EventoHid::Conectado), 3u);
-  falso::desenchufar(kTeclado);
+  falso::cambiar(kTeclado, [](falso::Dispositivo& d) { d.presente = false; });
   ASSERT_TRUE(esperar([&] { return cuantos(EventoHid::Cambio) == 3; }));
   EXPECT_EQ(eventos[eventos.size() - 2].tipo, EventoHid::Desconectado);
   EXPECT_EQ(eventos[eventos.size() - 2].handle, teclado);
@@ -161,7 +171,7 @@ TEST_F(TransporteHidTest, ReportsArriveThroughTheReaderInOrderOnePerEventThrough
   // signal interrupts the reader's wait, which is no unplug.
   std::thread alimentador([] {
     for (int i = 0; i < kReportes; ++i) {
-      if (i % 100 == 0) falso::interrumpirLecturas(kPanel, 2);
+      if (i % 100 == 0) falso::cambiar(kPanel, [](falso::Dispositivo& d) { d.interrupciones += 2; });
       falso::inyectar(kPanel, numerado(i));
     }
   });
@@ -181,7 +191,7 @@ class SinRevisionTest : public TransporteHidTest {
   SinRevisionTest() : TransporteHidTest(3600 * 1000) {}
 };
 
-TEST_F(SinRevisionTest, ATransferGoesOutWholeEachAnswerWakingTheOwner) {
+TEST_F(SinRevisionTest, ATransferGoesOutWholeEachAnswerWakingTheOwnerAndFailedWritesAreLoggedOnce) {
   panelLeyendo();
   transferir();
   ASSERT_TRUE(esperar([&] { return leidos.size() == kRondas; })) << leidos.size();
@@ -195,17 +205,15 @@ TEST_F(SinRevisionTest, ATransferGoesOutWholeEachAnswerWakingTheOwner) {
   EXPECT_EQ(escritas[0][64], 0x5a);
   EXPECT_TRUE(mensajes.empty());
   EXPECT_FALSE(transporte.WriteEx(link::kVendorId, 2, BufferReporte{})) << "no such device";
-}
 
-TEST_F(TransporteHidTest, AFailingWriteReturnsFalseAndIsLoggedOncePerRun) {
-  panelLeyendo();
-  falso::fallarEscritura(kPanel, L"Broken pipe");
+  // A failing write returns false and is logged once per run of failures.
+  falso::cambiar(kPanel, [](falso::Dispositivo& d) { d.textoEscritura = L"Broken pipe"; });
   EXPECT_FALSE(escribir());
   EXPECT_FALSE(escribir());
   EXPECT_EQ(mensajes, std::vector<std::string>{"No se pudo enviar al panel (Broken pipe)."});
-  falso::fallarEscritura(kPanel, L"");
+  falso::cambiar(kPanel, [](falso::Dispositivo& d) { d.textoEscritura.clear(); });
   EXPECT_TRUE(escribir());
-  falso::fallarEscritura(kPanel, L"Broken pipe");
+  falso::cambiar(kPanel, [](falso::Dispositivo& d) { d.textoEscritura = L"Broken pipe"; });
   EXPECT_FALSE(escribir());
   EXPECT_EQ(mensajes.size(), 2u);
 }
@@ -228,7 +236,7 @@ class DesenchufeTest : public TransporteHidTest, public ::testing::WithParamInte
 TEST_P(DesenchufeTest, AReadErrorInTheMiddleOfATransferIsAnUnplugAfterTheReportsBeforeIt) {
   const Handle panel = panelLeyendo();
   constexpr std::size_t kLlegan = 100;
-  falso::fallarLecturaTras(kPanel, kLlegan, GetParam());
+  fallarLecturaTras(kLlegan, GetParam());
   transferir();
   ASSERT_TRUE(esperar([&] { return cuantos(EventoHid::Desconectado) == 1; }));
   ASSERT_EQ(leidos.size(), kLlegan);
@@ -268,7 +276,7 @@ TEST_F(TransporteHidTest, ADeviceWhoseReadsKeepFailingComesBackAfterGrowingPause
     if (e.tipo == EventoHid::Conectado) transporte.SetReadNotify(e.handle, true);  // as on every plug
   };
   falso::enchufar(kPanel, link::kVendorId, link::kProductId);
-  falso::fallarLecturaTras(kPanel, 0, false);
+  fallarLecturaTras(0, false);
   conectar();
   const int hasta = falso::enumeraciones() + 40;
   ASSERT_TRUE(esperar([&] { return falso::enumeraciones() >= hasta; }));
@@ -290,7 +298,7 @@ class AperturaTest : public TransporteHidTest, public ::testing::WithParamInterf
 
 TEST_P(AperturaTest, AFailedOpenWritesOneLineNamingTheReason) {
   falso::enchufar(kPanel, link::kVendorId, link::kProductId);
-  falso::fallarApertura(kPanel, GetParam().error, GetParam().textoHid);
+  fallarApertura(GetParam().error, GetParam().textoHid);
   conectar();
   ASSERT_TRUE(esperar([&] { return cuantos(EventoHid::Conectado) == 1; }));
   const Handle panel = transporte.GetHandle(link::kVendorId, link::kProductId);
@@ -302,7 +310,7 @@ TEST_P(AperturaTest, AFailedOpenWritesOneLineNamingTheReason) {
   EXPECT_EQ(hilosVivos(), hilosAlEmpezar) << "no reader without a device";
 
   // Once the device opens, reports flow.
-  falso::fallarApertura(kPanel, -1, L"");
+  fallarApertura(-1, L"");
   transporte.SetReadNotify(panel, true);
   falso::inyectar(kPanel, numerado(3));
   ASSERT_TRUE(esperar([&] { return leidos.size() == 1; }));
@@ -329,44 +337,35 @@ TEST(MensajesHid, APermissionProblemIsFoundOnTheNodeWhenErrnoWasLost) {
   std::filesystem::remove(ruta);
 }
 
+// Called from inside an event handler, as the console does when the panel
+// goes away: the reports queued after it are never delivered.
 TEST_F(TransporteHidTest, DisconnectJoinsEveryReaderClosesEveryDeviceAndDropsWhatWasQueued) {
+  alEvento = [&](const Evento& e) {
+    if (e.tipo == EventoHid::ReporteEsperando && leidos.size() == 3) transporte.Disconnect();
+  };
   falso::enchufar(kTeclado, kTecladoVendor, kTecladoProducto);
   const Handle panel = panelLeyendo();
   transporte.SetReadNotify(transporte.GetHandle(kTecladoVendor, kTecladoProducto), true);
-  for (int i = 0; i < 50; ++i) falso::inyectar(kPanel, numerado(i));
-  ASSERT_TRUE(esperar([&] { return !leidos.empty(); }));
   ASSERT_GT(hilosVivos(), hilosAlEmpezar);
+  for (int i = 0; i < 50; ++i) falso::inyectar(kPanel, numerado(i));
+  ASSERT_TRUE(esperar([&] { return leidos.size() == 3 && !falso::iniciado(); }));
 
-  transporte.Disconnect();
   EXPECT_EQ(hilosVivos(), hilosAlEmpezar);
   EXPECT_EQ(falso::abiertos(), 0);
-  EXPECT_FALSE(falso::iniciado());
   // Wake-ups posted before the readers stopped deliver nothing afterwards.
   const std::size_t antes = eventos.size();
   QCoreApplication::sendPostedEvents();
   QCoreApplication::processEvents();
   EXPECT_EQ(eventos.size(), antes);
+  EXPECT_EQ(cuantos(EventoHid::ReporteEsperando), 3u);
   BufferReporte b{};
   EXPECT_FALSE(transporte.Read(panel, b));
   EXPECT_FALSE(escribir());
 
   // And it can start again.
+  alEvento = nullptr;
   ASSERT_TRUE(transporte.Connect());
   ASSERT_TRUE(esperar([&] { return cuantos(EventoHid::Conectado) == 4; }));
-}
-
-TEST_F(TransporteHidTest, ADisconnectFromInsideAnEventHandlerEndsEverything) {
-  alEvento = [&](const Evento& e) {
-    if (e.tipo == EventoHid::ReporteEsperando && leidos.size() == 3) transporte.Disconnect();
-  };
-  panelLeyendo();
-  for (int i = 0; i < 20; ++i) falso::inyectar(kPanel, numerado(i));
-  ASSERT_TRUE(esperar([&] { return leidos.size() == 3 && !falso::iniciado(); }));
-  QCoreApplication::sendPostedEvents();
-  QCoreApplication::processEvents();
-  EXPECT_EQ(cuantos(EventoHid::ReporteEsperando), 3u);
-  EXPECT_EQ(hilosVivos(), hilosAlEmpezar);
-  EXPECT_EQ(falso::abiertos(), 0);
 }
 
 }  // namespace

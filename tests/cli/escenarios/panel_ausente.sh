@@ -1,5 +1,5 @@
 # A panel that answers nothing, or none attached: exit 1, a message, and no
-# file touched.
+# file touched (each command's silence is checked on orda-cli's sessions).
 . "$(dirname "$0")/comun.sh"
 
 echo viejo >y.dat
@@ -7,17 +7,6 @@ espera 1 timeout 60 "$CLI" --simulate --silent read -o y.dat
 contiene err 'El panel no respondió. La programación mostrada no cambió.'
 contiene err 'No se guardó y.dat'
 contiene y.dat viejo
-
-espera 1 timeout 60 "$CLI" --simulate --silent history -o h.bin
-contiene err 'El panel no respondió. Se mantienen los registros mostrados.'
-[ -e h.bin ] && falla "se escribió h.bin"
-
-espera 1 timeout 60 "$CLI" --simulate --silent send hola
-contiene err 'El panel no respondió.'
-[ -s out ] && falla "send sin respuesta escribió: $(cat out)"
-
-espera 1 timeout 60 "$CLI" --simulate send "$(printf '%062d' 0)"
-contiene err 'El comando no puede superar 61 caracteres'
 
 # The USB link with no panel on it (or no access to USB at all).
 espera 1 timeout 60 "$CLI" read -o z.dat

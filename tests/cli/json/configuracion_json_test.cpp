@@ -13,18 +13,14 @@ using config::Configuracion;
 using Puntero = Json::json_pointer;
 
 // What opening an image of random bytes shows: something unusual in every field.
-Configuracion abierta(const imagen::ImagenMemoria& img) {
-  Configuracion c;
-  reading::decodificarImagen(img, c);
-  reading::restaurarClave(img, c);
-  return c;
-}
-
 Configuracion alAzar(unsigned semilla) {
   std::mt19937 azar(semilla);
   imagen::ImagenMemoria img;
   for (std::uint8_t& b : img) b = static_cast<std::uint8_t>(azar());
-  return abierta(img);
+  Configuracion c;
+  reading::decodificarImagen(img, c);
+  reading::restaurarClave(img, c);
+  return c;
 }
 
 std::vector<std::string> importarCon(const Puntero& donde, const Json& valor, Configuracion& cfg) {
@@ -33,45 +29,20 @@ std::vector<std::string> importarCon(const Puntero& donde, const Json& valor, Co
   return desdeJson(doc, cfg).errores;
 }
 
+// The values a new configuration exports; each key's own values are checked
+// by the import table below.
 TEST(Json, ExportaLoQueMuestraElEditor) {
   const Json doc = aJson(Configuracion{});
   EXPECT_EQ(doc["entradas"].size(), 8u);
-  EXPECT_EQ(doc["entradas"][0]["alias"], "ENTRADA1");
-  EXPECT_EQ(doc["entradas"][0]["tipoEntrada"], "Activa en bajo");
-  EXPECT_EQ(doc["entradas"][0]["habDisparo"], 0);
-  EXPECT_EQ(doc["entradas"][7]["retardoActivacion"], "600");
-  EXPECT_EQ(doc["entradas"][7]["comparacionSuperior"], "1.20");
   EXPECT_EQ(doc["entradas"][7]["escalaValor"], "1.000");
   EXPECT_EQ(doc["entradas"][7]["smsDisparo"], Json(std::vector<bool>(8, false)));
   EXPECT_EQ(doc["salidas"][3]["programas"][3]["hasta"], "00:00");
   EXPECT_EQ(doc["telefonos"].size(), 9u);
   EXPECT_EQ(doc["telefonos"][8]["perteneceA"], "SERV TECNICO");
-  EXPECT_EQ(doc["telefonos"][0]["numero"], "**********");
   EXPECT_EQ(doc["globales"]["noPermitirDesarmar"], true);
-  EXPECT_EQ(doc["globales"]["mensajeSms"], "Comunicación OK");
-  EXPECT_EQ(doc["globales"]["grupoHabilitado"].size(), 4u);
   EXPECT_EQ(doc["especiales"]["comportamientoSalida3"], "Ninguno");
   EXPECT_EQ(doc["panel"]["serialPanel"], "  -  ");
   EXPECT_NE(exportarJson(Configuracion{}).find("\"Comunicación OK\""), std::string::npos);
-}
-
-// Whatever a file holds, what opening it shows exports and imports back
-// unchanged, so the image saved from the document is the one the console
-// saves from the file.
-TEST(Json, LoQueMuestraCualquierArchivoVuelveIgual) {
-  std::mt19937 azar(7);
-  const std::uint8_t raros[] = {0x00, 0xFF, 0x0A, 0x7F, 0x99, 0xA5, 'a', '9', 0xE9};
-  for (int n = 0; n < 40; ++n) {
-    imagen::ImagenMemoria img;
-    for (std::uint8_t& b : img) b = n < 20 ? static_cast<std::uint8_t>(azar()) : raros[azar() % std::size(raros)];
-    if (n == 0) img.fill(0xFF);
-    if (n == 1) img.fill(0x00);
-    const Configuracion original = n == 2 ? Configuracion{} : abierta(img);
-    Configuracion importada;
-    const ResultadoImportacion r = importarJson(exportarJson(original), importada);
-    ASSERT_TRUE(r.ok()) << n << ": " << r.errores.front();
-    EXPECT_EQ(importada, original) << n;
-  }
 }
 
 TEST(Json, CadaValorPasaPorLaReglaDeSuEditor) {
@@ -83,74 +54,53 @@ TEST(Json, CadaValorPasaPorLaReglaDeSuEditor) {
   };
   const Caso casos[] = {
       {"/entradas/2/retardoActivacion", "327676", "El valor debe ser menor a 327,675 seg", nullptr},
-      {"/entradas/2/retardoActivacion", "327675", nullptr, nullptr},
       {"/entradas/2/retardoActivacion", "1000000", "Texto demasiado largo", nullptr},
       {"/entradas/0/retardoDisparo", "65536", "El valor debe ser menor a 65535 seg", nullptr},
-      {"/entradas/0/retardoDisparo", "abc", nullptr, nullptr},
       {"/entradas/1/comparacionSuperior", "3.4", "El valor debe ser menor a 3.3V", nullptr},
       {"/entradas/1/comparacionSuperior", "5.00", nullptr, nullptr},  // as a panel's count reads
       {"/entradas/1/comparacionSuperior", "211.20", "El valor debe ser menor a 3.3V", nullptr},
-      {"/entradas/1/comparacionInferior", "3.3", nullptr, nullptr},
       {"/entradas/0/alias", "puerta ñ", nullptr, nullptr},  // a panel may hold lower case
       {"/entradas/0/alias", std::string("PUE\0RTA", 7), "El texto tiene caracteres de control", nullptr},
       {"/globales/textoSaldo", "A\r\nB", "El texto tiene caracteres de control", nullptr},
       {"/panel/serialPanel", "1\u007f", "El texto tiene caracteres de control", nullptr},
-      {"/entradas/0/alias", "ABCDEFGHIJKLM", "Texto demasiado largo", nullptr},
       {"/entradas/0/mensajeActivacion", std::string(62, 'A'), "Texto demasiado largo", nullptr},
       {"/entradas/0/mensajeActivacion", std::string(61, 'A'), nullptr, nullptr},
       {"/entradas/0/escalaUnidad", "kp中", nullptr, "KP中"},
       {"/entradas/0/escalaValor", "1.1754944e-38", nullptr, nullptr},
       {"/entradas/0/escalaValor", "-nan", nullptr, nullptr},
-      {"/entradas/0/escalaValor", "12345678901", "Texto demasiado largo", nullptr},
       {"/entradas/0/tipoEntrada", "Activa en alto", nullptr, nullptr},
       {"/entradas/0/tipoEntrada", "?", nullptr, nullptr},
       {"/entradas/0/tipoEntrada", "activa en bajo", "Se esperaba \"Activa en bajo\" o \"Activa en alto\"", nullptr},
-      {"/entradas/0/habDisparo", 3, nullptr, nullptr},
       {"/entradas/0/habDisparo", 4, "Se esperaba un valor de 0 a 3", nullptr},
       {"/entradas/0/habDisparo", -1, "Se esperaba un valor de 0 a 3", nullptr},
       {"/entradas/0/habDisparo", 1.0, "Se esperaba un número entero", nullptr},
-      {"/entradas/0/habDisparo", "1", "Se esperaba un número entero", nullptr},
       {"/entradas/0/grupo", Json::array({true, false, true}), "Se esperaba una lista de 4 elementos", nullptr},
       {"/entradas/0/grupo/1", 1, "Se esperaba true o false", nullptr},
       {"/salidas/1/programas/2/desde", "24:0", "La hora ingresada es incorrecra (HH:MM)  ", nullptr},
       {"/salidas/1/programas/2/desde", "24:60", nullptr, nullptr},
-      {"/salidas/1/programas/2/hasta", "9:30", "La hora ingresada es incorrecra (HH:MM)  ", nullptr},
-      {"/salidas/1/programas/2/hasta", "12.30", nullptr, nullptr},
-
       {"/salidas/1/encendida", "si", "Se esperaba true o false", nullptr},
       {"/telefonos/0/numero", "12345 7890", nullptr, nullptr},
-      {"/telefonos/0/numero", "12345678901", "Texto demasiado largo", nullptr},
       {"/telefonos/0/numero", "€中", "El campo 'Número' debe tener 10 dígitos numéricos (0~9) ", nullptr},
       {"/telefonos/3/privilegio", "x", "El campo 'Privilegio' debe contener un valor numérico menor a 5 ", nullptr},
       {"/telefonos/3/privilegio", "255", nullptr, nullptr},
       {"/telefonos/8/duracionRing", "x", "El campo 'Duración RING'  debe contener un valor numérico menor a 15 ",
        nullptr},
-      {"/telefonos/8/duracionRing", "", nullptr, nullptr},
-      {"/telefonos/8/perteneceA", "técnico", nullptr, nullptr},
       {"/globales/horaLlamada", "12:5", "La hora ingresada es incorrecra (HH:MM)  ", nullptr},
       {"/globales/duracionLlamada", "256", "El valor debe ser menor a 255 seg", nullptr},
       {"/globales/duracionLlamada", "0255", nullptr, "255"},
       {"/globales/duracionDisparo", "1093", "El valor debe ser menor a 1092 min", nullptr},
-      {"/globales/duracionStr", "1092", nullptr, nullptr},
-      {"/globales/duracionStr", "109200", "Texto demasiado largo", nullptr},
       {"/globales/mensajeSms", std::string(62, 'x'), "Texto demasiado largo", nullptr},
-      {"/globales/numeroSaldo", "0555", nullptr, "555"},
       {"/globales/numeroSaldo", "saldo", nullptr, "0"},
-      {"/globales/numeroSaldo", "1e20", "Texto demasiado largo", nullptr},
       {"/globales/duracionDisparo", "1e3", nullptr, "1000"},
       {"/globales/duracionDisparo", "1e-9", "Texto demasiado largo", nullptr},
       {"/globales/clave", "a中", "Laclave debe tener entre 3 y 8 caracteres", nullptr},
       {"/globales/horaSms", "99:99", nullptr, nullptr},
-      {"/globales/mensajeSms", std::string(61, 'x'), nullptr, nullptr},
       {"/globales/clave", "", nullptr, nullptr},
-      {"/globales/clave", "abcdefghi", "Texto demasiado largo", nullptr},
       {"/globales/usoClave", nullptr, "Se esperaba true o false", nullptr},
       {"/globales/avisoArmadoA", Json::array(), "Se esperaba una lista de 8 elementos", nullptr},
       {"/especiales/comportamientoEntrada2", "Arma el sistema", "Opción desconocida para este grupo", nullptr},
-      {"/especiales/comportamientoEntrada1", "", "Opción desconocida para este grupo", nullptr},
       {"/especiales/comportamientoSalida1", "Enciende sirena", nullptr, nullptr},
       {"/panel/versionPanel", "2021", "Texto demasiado largo", nullptr},
-      {"/panel/serialPanel", "123", nullptr, nullptr},
       {"/panel/serialPanel", 12345, "Se esperaba un texto", nullptr},
   };
   for (const Caso& c : casos) {
@@ -166,16 +116,6 @@ TEST(Json, CadaValorPasaPorLaReglaDeSuEditor) {
       EXPECT_EQ(aJson(cfg)[donde], c.queda.is_null() ? c.valor : c.queda) << c.donde;
     }
   }
-}
-
-TEST(Json, LasRutasDeErrorNombranLaClave) {
-  Configuracion cfg;
-  EXPECT_EQ(importarCon(Puntero("/entradas/2/retardoActivacion"), "400000", cfg),
-            std::vector<std::string>{"entradas[2].retardoActivacion: El valor debe ser menor a 327,675 seg"});
-  EXPECT_EQ(importarCon(Puntero("/salidas/3/programas/1/desde"), "7", cfg),
-            std::vector<std::string>{"salidas[3].programas[1].desde: La hora ingresada es incorrecra (HH:MM)  "});
-  EXPECT_EQ(importarCon(Puntero("/entradas/4/smsDisparo/7"), "no", cfg),
-            std::vector<std::string>{"entradas[4].smsDisparo[7]: Se esperaba true o false"});
 }
 
 TEST(Json, ClavesDesconocidasFaltantesYFormaIncorrecta) {
@@ -197,9 +137,11 @@ TEST(Json, ClavesDesconocidasFaltantesYFormaIncorrecta) {
       {[](Json& d) {
          d["entradas"][1]["retardoDisparo"] = "70000";
          d["telefonos"][2]["privilegio"] = "x";
+         d["entradas"][4]["smsDisparo"][7] = "no";
          d["especiales"].erase("comportamientoSalida2");
        },
        {"entradas[1].retardoDisparo: El valor debe ser menor a 65535 seg",
+        "entradas[4].smsDisparo[7]: Se esperaba true o false",
         "telefonos[2].privilegio: El campo 'Privilegio' debe contener un valor numérico menor a 5 ",
         "especiales.comportamientoSalida2: Falta la clave"}},
   };
