@@ -1,9 +1,12 @@
 #pragma once
 // The console against the simulated panel, run from deadline to deadline in
-// virtual time.
+// virtual time, with a log of every report the panel was handed.
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "link/banco.h"
 #include "core/sequences/consola.h"
@@ -18,9 +21,15 @@ struct BancoSimulado {
   config::Configuracion cfg;
   imagen::ImagenMemoria img{};
   Consola consola{transporte, oyente, cfg, img, 0};
+  std::vector<link::BufferReporte> escritos;
+  std::vector<std::pair<std::string, std::int64_t>> pedidos;  // the two letters and time of each
 
   BancoSimulado() {
     oyente.reloj = &ahora;
+    transporte.alEscribir = [this](const link::BufferReporte& r, std::int64_t t) {
+      escritos.push_back(r);
+      pedidos.emplace_back(std::string{static_cast<char>(r[1]), static_cast<char>(r[2])}, t);
+    };
     consola.instalar([this] { return ahora; });
     correrHasta(2000);  // plugged, and its reports enabled
   }
@@ -47,6 +56,9 @@ struct BancoSimulado {
       if (!correr(10)) return false;
     }
     return oyente.resultados.size() >= n;
+  }
+  int contar(const std::string& letras) const {
+    return static_cast<int>(std::count_if(pedidos.begin(), pedidos.end(), [&](auto& p) { return p.first == letras; }));
   }
 };
 

@@ -1,10 +1,15 @@
-// The programming run, the read and the history retrieval against a scripted
-// panel: order of the reports, time bounds, results, and what a failed read
-// leaves in the tables.
+// The programming run, the read and the history retrieval: against the
+// simulated panel end to end (order of the reports, time bounds, results,
+// progress) and against a bench that answers nothing unless told (what a
+// silent or stalled panel leaves in the tables).
+#include <functional>
+#include <string>
+
 #include <gtest/gtest.h>
 
-#include "link/banco.h"
 #include "core/programming/aprogramar.h"
+#include "core/reading/decodificar.h"
+#include "sequences/banco_simulado.h"
 
 namespace orda::sequences::prueba {
 namespace {
@@ -16,62 +21,77 @@ using link::prueba::Banco;
 
 const programming::FechaHora kAhora{2025, 12, 31, 9, 5, 7};
 
-struct BancoPanel : Banco {
-  BancoPanel() {
-    transporte.responde = true;
-    config::Configuracion delPanel;
-    delPanel.entradas.ponerTexto(3, 1, "PORTON");
-    delPanel.versionPanel = "202";
-    delPanel.serialPanel = "12345";
-    imagen::ImagenMemoria i{};
-    programming::aProgramar(delPanel, i);
-    transporte.datos.assign(i.begin(), i.begin() + 12288);
-    cfg.entradas.ponerTexto(3, 1, "EDITADO");  // the user's unsaved edit
-  }
-};
-
-TEST(Programacion, RelojYLuegoLosRegistrosCadaUnoTrasSuConfirmacion) {
-  BancoPanel b;
-  config::Configuracion copia = b.cfg;
-  imagen::ImagenMemoria otra{};
-  const auto corrida = programming::aProgramar(copia, otra);
-  ASSERT_TRUE(b.consola.programar(kAhora, 0));
-  ASSERT_TRUE(b.correr(4000));
-  ASSERT_EQ(b.transporte.escritos.size(), 56u);
-  EXPECT_TRUE(Banco::empieza(b.transporte.escritos[0], "cH"));
-  EXPECT_TRUE(Banco::empieza(b.transporte.escritos[1], "cF"));
-  link::BufferReporte cable = b.transporte.escritos[1];
-  for (std::size_t i = 0; i < 54; ++i) {
-    corrida.reportes[i].aplicarSobre(cable);
-    ASSERT_EQ(b.transporte.escritos[i + 2], cable) << i;
-  }
-  EXPECT_TRUE(b.img == otra);
-  EXPECT_EQ(b.transporte.momentos[55], 55 * 3);
-  EXPECT_EQ(b.oyente.resultados, (std::vector<ResultadoSecuencia>{{TipoSecuencia::Programacion, FinSecuencia::Completa, 0}}));
-  EXPECT_EQ(b.oyente.momentosFin[0], 56 * 3);  // as soon as the last record is acknowledged
-  EXPECT_TRUE(b.oyente.cajas.empty());
+config::Configuracion editada() {
+  config::Configuracion c;
+  c.entradas.ponerTexto(3, 1, "PUERTA");
+  c.entradas.ponerTexto(4, 8, "600");
+  c.entradas.ponerTexto(5, 37, "1.20");
+  c.entradas.ponerTexto(3, 18, "SE ABRIO LA PUERTA DEL FONDO");
+  c.salidas.ponerTexto(3, 1, "SIRENA");
+  c.tree.ponerTexto(3, 3, "1155667788");
+  c.globales.text[9] = "1234";
+  c.versionPanel = "203";
+  c.serialPanel = "54321";
+  return c;
 }
 
-TEST(Programacion, RegistrosSinConfirmar) {
+// Status bar panel 2 during a run: one step per record sent, the clock reports not counted.
+std::vector<std::string> textosProgreso(const link::prueba::OyenteGrabador& o) {
+  std::vector<std::string> v;
+  for (const auto& [panel, texto] : o.textos) {
+    if (panel == link::kPanelMensajes && texto.rfind("Programando ", 0) == 0) v.push_back(texto);
+  }
+  return v;
+}
+
+// The clock, then each record after its acknowledgement or a second without
+// one; the end as soon as the last one is acknowledged, or a second later.
+TEST(Programacion, RelojYLuegoLosRegistrosCadaUnoTrasSuConfirmacion) {
   struct Caso {
-    std::function<bool(int)> confirma;
+    bool silencio;
+    int perderCada;  // acknowledgements
     int sinConfirmar;
-    std::int64_t ultimo;  // when the last record went out
+    std::int64_t ultimo;  // when the last record went out, from the start
+    const char* fin;
   };
   const Caso casos[] = {
-      {[](int) { return false; }, 54, 55000},  // a silent panel: one second per report
-      {[](int n) { return n != 0 && n != 17 && n != 53; }, 3, 6 + 2 * 1000 + 51 * 3},
+      {false, 0, 0, 55 * 3, "Programación terminada 09:05:07"},
+      {true, 0, 54, 55000, "Programación terminada 09:06:03 - 54 de 54 registros sin confirmar"},
+      {false, 28, 2, 1000 + 54 * 3, "Programación terminada 09:05:09 - 2 de 54 registros sin confirmar"},
   };
-  for (const auto& c : casos) {
-    BancoPanel b;
-    b.transporte.confirma = c.confirma;
-    b.transporte.responde = c.sinConfirmar != 54;
-    ASSERT_TRUE(b.consola.programar(kAhora, 0));
-    ASSERT_TRUE(b.correrHasta(59000));
-    ASSERT_EQ(b.transporte.escritos.size() - static_cast<std::size_t>(b.contar("sq")), 56u);
-    EXPECT_EQ(b.transporte.momentos[55], c.ultimo);
-    EXPECT_EQ(b.oyente.momentosFin.at(0), c.ultimo + 1000);  // its acknowledgement never came either
-    EXPECT_EQ(b.oyente.resultados[0].sinConfirmar, c.sinConfirmar);
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.fin);
+    BancoSimulado b;
+    b.transporte.fallas = {.latenciaMs = 3, .perderConfirmacionCada = c.perderCada, .silencio = c.silencio};
+    b.cfg = editada();
+    config::Configuracion copia = b.cfg;
+    imagen::ImagenMemoria otra{};
+    const auto corrida = programming::aProgramar(copia, otra);
+    const std::int64_t t0 = b.ahora;
+    ASSERT_TRUE(b.consola.programar(kAhora, t0));
+    EXPECT_TRUE(textosProgreso(b.oyente).empty());  // the clock went first and counts for nothing
+    ASSERT_TRUE(b.esperarFin(1));
+    ASSERT_EQ(b.escritos.size(), 56u);
+    EXPECT_EQ(b.pedidos[0], std::make_pair(std::string("cH"), t0));
+    EXPECT_EQ(b.pedidos[1].first, "cF");
+    link::BufferReporte cable = b.escritos[1];
+    for (std::size_t i = 0; i < 54; ++i) {
+      corrida.reportes[i].aplicarSobre(cable);
+      ASSERT_EQ(b.escritos[i + 2], cable) << i;
+    }
+    EXPECT_TRUE(b.img == otra);
+    EXPECT_EQ(b.pedidos[55].second - t0, c.ultimo);
+    EXPECT_EQ(b.oyente.momentosFin[0] - t0, c.ultimo + (c.sinConfirmar ? 1000 : 3));
+    EXPECT_EQ(b.oyente.resultados[0], (ResultadoSecuencia{TipoSecuencia::Programacion, FinSecuencia::Completa, c.sinConfirmar}));
+    const auto progreso = textosProgreso(b.oyente);
+    ASSERT_EQ(progreso.size(), 54u);
+    EXPECT_EQ(progreso[11], "Programando 12/54");
+    EXPECT_EQ(progreso.back(), "Programando 54/54");
+    EXPECT_EQ(b.oyente.texto(link::kPanelMensajes), c.fin);
+    if (c.sinConfirmar == 0) {
+      EXPECT_TRUE(b.oyente.cajas.empty());
+      continue;
+    }
     ASSERT_EQ(b.oyente.cajas.size(), 1u);
     EXPECT_EQ(b.oyente.cajas[0].texto, "El panel no confirmó " + std::to_string(c.sinConfirmar) +
                                            " de 54 registros. Verifique la conexión y vuelva a programar.");
@@ -79,9 +99,25 @@ TEST(Programacion, RegistrosSinConfirmar) {
   }
 }
 
+// A listener that shows the run its own way hears the counts instead.
+TEST(Programacion, OyentePropioRecibeLasCuentas) {
+  struct Oyente : link::prueba::OyenteGrabador {
+    std::vector<std::pair<int, int>> pasos;
+    void progresoProgramacion(int enviados, int total) override { pasos.emplace_back(enviados, total); }
+  };
+  Banco b;
+  Oyente propio;
+  propio.reloj = &b.ahora;
+  sequences::Consola consola{b.transporte, propio, b.cfg, b.img, 0};
+  ASSERT_TRUE(consola.programar(kAhora, 0));
+  // A silent panel: the two clock reports, then one record a second.
+  for (std::int64_t t = 1000; t <= 3000; t += 1000) consola.alVencer(b.ahora = t);
+  EXPECT_TRUE(propio.textos.empty());
+  EXPECT_EQ(propio.pasos, (std::vector<std::pair<int, int>>{{1, 54}, {2, 54}}));
+}
+
 TEST(Programacion, ErrorDeCodificacionNoEnviaNadaYGuardarSoloElReloj) {
-  BancoPanel b;
-  b.transporte.responde = false;
+  Banco b;
   b.img.fill(0x42);
   b.cfg.entradas.ponerTexto(4, 8, "999999");
   EXPECT_FALSE(b.consola.programar(kAhora, 0));
@@ -103,10 +139,12 @@ TEST(Programacion, ErrorDeCodificacionNoEnviaNadaYGuardarSoloElReloj) {
 }
 
 TEST(Ocupado, DuranteUnaCorridaTodoLoDemasSeRechazaYLosSondeosCallan) {
-  BancoPanel b;
-  b.transporte.responde = false;
-  b.consola.seleccionarCanal(1, 0);
-  ASSERT_TRUE(b.consola.programar(kAhora, 0));
+  BancoSimulado b;
+  b.transporte.fallas.silencio = true;
+  b.consola.seleccionarCanal(1, b.ahora);
+  const std::int64_t t0 = b.ahora;
+  const std::size_t previos = b.pedidos.size();
+  ASSERT_TRUE(b.consola.programar(kAhora, t0));
   b.correr(500);
   const std::vector<std::function<bool()>> intentos = {
       [&] { return b.consola.programar(kAhora, b.ahora); },
@@ -125,91 +163,237 @@ TEST(Ocupado, DuranteUnaCorridaTodoLoDemasSeRechazaYLosSondeosCallan) {
     EXPECT_EQ(b.oyente.texto(link::kPanelMensajes), "Hay una operación en curso") << i;
   }
   EXPECT_EQ(b.cfg.versionPanel, " - ");
-  ASSERT_TRUE(b.correrHasta(56000));
-  EXPECT_EQ(b.transporte.escritos.size(), 56u);  // neither poll talked during the run
-  ASSERT_TRUE(b.correrHasta(60000));
-  EXPECT_EQ(b.contar("sq"), 1);
+  ASSERT_TRUE(b.correrHasta(t0 + 55999));
+  EXPECT_EQ(b.pedidos.size() - previos, 56u);  // neither poll talked during the run
+  ASSERT_TRUE(b.correrHasta(t0 + 60000));
+  EXPECT_GE(b.contar("sq"), 1);
   EXPECT_GT(b.contar("va"), 30);
 }
 
-TEST(Lectura, DecodificaApenasLlegaElUltimoBloqueYPideElHistorial) {
-  BancoPanel b;
-  ASSERT_TRUE(b.consola.leerProgramacion(0));
+// Reading back what a run programmed gives the same tables; the history is
+// asked for as soon as the last block came, with no stall timeout sat out.
+TEST(Lectura, LeerTrasProgramarDevuelveLasMismasTablasYPideElHistorial) {
+  BancoSimulado b;
+  b.transporte.fallas.latenciaMs = 3;
+  b.cfg = editada();
+  ASSERT_TRUE(b.consola.programar(kAhora, b.ahora));
+  ASSERT_TRUE(b.esperarFin(1));
+  // The tables as the image the run sent reads back (defaults take the
+  // decoders' own spelling: "1.000" comes back as "1").
+  config::Configuracion esperada;
+  reading::decodificarImagen(b.img, esperada);
+
+  b.cfg = config::Configuracion{};
+  b.img = {};
+  const std::int64_t t0 = b.ahora;
+  const std::size_t previos = b.pedidos.size();
+  ASSERT_TRUE(b.consola.leerProgramacion(t0));
   EXPECT_TRUE(b.consola.enlace().esperandoConfirmacion());
-  ASSERT_TRUE(b.correr(1000));
-  EXPECT_EQ(b.cfg.entradas.texto(3, 1), "PORTON");
-  EXPECT_EQ(b.oyente.texto(link::kPanelVersion), "V2.02");
-  EXPECT_EQ(b.oyente.texto(link::kPanelSerial), "SN: 12345");
-  EXPECT_EQ(b.oyente.resultados, (std::vector<ResultadoSecuencia>{{TipoSecuencia::Lectura, FinSecuencia::Completa, 0},
-                                                                    {TipoSecuencia::Historial, FinSecuencia::Completa, 0}}));
-  // One block every 3 ms: no sitting out two seconds, and "lh" right after.
-  EXPECT_EQ(b.oyente.momentosFin[0], 3 + 192 * 3);
-  EXPECT_EQ(b.oyente.momentosFin[1], b.oyente.momentosFin[0] + 3 + 64 * 3);
-  EXPECT_EQ(b.pedidos()[0].first, "lt");
-  EXPECT_EQ(b.pedidos()[194], std::make_pair(std::string("lh"), b.oyente.momentosFin[0]));
-  EXPECT_EQ(b.oyente.registro.at(0).first, "lh\r");
-  EXPECT_TRUE(std::equal(b.transporte.historial.begin(), b.transporte.historial.end(), b.img.begin()));
-  EXPECT_TRUE(std::equal(b.transporte.datos.begin() + 4096, b.transporte.datos.end(), b.img.begin() + 4096));
+  ASSERT_TRUE(b.esperarFin(3));
+  EXPECT_EQ(b.oyente.resultados[1], (ResultadoSecuencia{TipoSecuencia::Lectura, FinSecuencia::Completa, 0}));
+  EXPECT_EQ(b.oyente.resultados[2], (ResultadoSecuencia{TipoSecuencia::Historial, FinSecuencia::Completa, 0}));
+  EXPECT_EQ(b.oyente.momentosFin[1] - t0, 3 + 192 * 3);
+  EXPECT_EQ(b.pedidos[previos + 194], std::make_pair(std::string("lh"), b.oyente.momentosFin[1]));
+  EXPECT_EQ(b.oyente.momentosFin[2] - b.oyente.momentosFin[1], 3 + 64 * 3);
+  const auto& r = b.oyente.registro;
+  EXPECT_EQ(std::count_if(r.begin(), r.end(), [](auto& l) { return l.first == "lh\r"; }), 1);  // echoed
+  EXPECT_TRUE(b.cfg == esperada);
+  EXPECT_EQ(b.cfg.globales.text[9], "");  // a read never shows the panel's password
+  const config::Configuracion e = editada();
+  for (auto [f, c] : {std::pair{3, 1}, {4, 8}, {5, 37}, {3, 18}}) EXPECT_EQ(b.cfg.entradas.texto(f, c), e.entradas.texto(f, c));
+  EXPECT_EQ(b.cfg.salidas.texto(3, 1), "SIRENA");
+  EXPECT_EQ(b.cfg.tree.texto(3, 3), "1155667788");
+  EXPECT_EQ(b.oyente.texto(link::kPanelVersion), "V2.03");
+  EXPECT_EQ(b.oyente.texto(link::kPanelSerial), "SN: 54321");
+  const auto& h = b.transporte.panel().memoriaHistorial();
+  EXPECT_TRUE(std::equal(h.begin(), h.end(), b.img.begin()));
+  const auto& m = b.transporte.panel().memoriaDatos();
+  EXPECT_TRUE(std::equal(m.begin() + 4096, m.end(), b.img.begin() + 4096));
   EXPECT_FALSE(b.consola.ocupado());
   EXPECT_TRUE(b.oyente.cajas.empty());
 }
 
+// A read for a comparison fills only the caller's image: the console's image,
+// tables and memory viewer stay, no history follows, and a busy console
+// refuses it.
+TEST(Lectura, LeerParaCompararNoTocaLaConsola) {
+  BancoSimulado b;
+  b.cfg.entradas.ponerTexto(3, 1, "EDITADA");
+  const config::Configuracion cfg = b.cfg;
+  const imagen::ImagenMemoria img = b.img;
+  imagen::ImagenMemoria destino{};
+  ASSERT_TRUE(b.consola.leerProgramacion(b.ahora, false));
+  EXPECT_FALSE(b.consola.leerParaComparar(b.ahora, destino));
+  ASSERT_TRUE(b.esperarFin(1));
+  b.cfg = cfg;
+  b.img = img;
+  b.oyente.memoria.clear();
+
+  ASSERT_TRUE(b.consola.leerParaComparar(b.ahora, destino));
+  ASSERT_TRUE(b.esperarFin(2));
+  b.correr(5000);
+  EXPECT_EQ(b.oyente.resultados.size(), 2u);
+  EXPECT_EQ(b.oyente.resultados[1], (ResultadoSecuencia{TipoSecuencia::Comparacion, FinSecuencia::Completa, 0}));
+  const auto& memoria = b.transporte.panel().memoriaDatos();
+  EXPECT_TRUE(std::equal(memoria.begin(), memoria.end(), destino.begin()));
+  EXPECT_TRUE(b.img == img);
+  EXPECT_TRUE(b.cfg == cfg);
+  EXPECT_TRUE(b.oyente.memoria.empty());
+  EXPECT_FALSE(b.consola.ocupado());
+
+  // Later transfers fill the console's image again.
+  ASSERT_TRUE(b.consola.leerProgramacion(b.ahora, false));
+  ASSERT_TRUE(b.esperarFin(3));
+  EXPECT_TRUE(std::equal(memoria.begin(), memoria.end(), b.img.begin()));
+}
+
+// The panel answers a transfer: its start marker, then `bloques` blocks of `m`.
+void volcar(Banco& b, std::uint8_t marca, const std::uint8_t* m, int bloques) {
+  link::BufferReporte r{};
+  r[1] = marca;
+  b.recibir(r);
+  for (int k = 0; k < bloques; ++k) {
+    std::copy_n(m + 64 * k, 64, r.begin() + 1);
+    b.recibir(r);
+  }
+}
+
 // A panel with erased records: the defaults, and one box that says how many.
 TEST(Lectura, RegistrosBorradosUnaSolaCaja) {
-  BancoPanel b;
-  std::fill_n(b.transporte.datos.begin() + 0x2000, 3 * 64, 0xFF);  // inputs 1..3
-  std::fill_n(b.transporte.datos.begin() + 0x2F00, 64, 0xFF);      // the global block
+  Banco b;
+  config::Configuracion cfg = editada();
+  imagen::ImagenMemoria delPanel{};
+  programming::aProgramar(cfg, delPanel);
+  std::fill_n(delPanel.begin() + 0x2000, 3 * 64, 0xFF);  // inputs 1..3
+  std::fill_n(delPanel.begin() + 0x2F00, 64, 0xFF);      // the global block
   b.cfg.especiales.seleccionar(13);
   ASSERT_TRUE(b.consola.leerProgramacion(0));
-  ASSERT_TRUE(b.correr(1000));
+  volcar(b, 2, delPanel.data(), 192);
   ASSERT_EQ(b.oyente.cajas.size(), 1u);
   EXPECT_EQ(b.oyente.cajas[0].texto, "La central tiene 4 registros sin programar: se cargaron los valores por omisión.");
   EXPECT_EQ(b.oyente.cajas[0].titulo, "OrDA");
   EXPECT_EQ(b.oyente.cajas[0].icono, link::Icono::Informacion);
   EXPECT_EQ(b.cfg.entradas.texto(3, 1), "ENTRADA1");
+  EXPECT_EQ(b.cfg.salidas.texto(3, 1), "SIRENA");
   EXPECT_TRUE(b.cfg.especiales == config::Especiales{});
 }
 
-TEST(Lectura, SinRespuestaEnDosSegundosNoTocaLasTablas) {
-  BancoPanel b;
-  b.transporte.responde = false;
-  const config::Configuracion antes = b.cfg;
-  ASSERT_TRUE(b.consola.leerProgramacion(100));
-  ASSERT_TRUE(b.correrHasta(2099));
-  EXPECT_TRUE(b.consola.ocupado());
-  ASSERT_TRUE(b.correrHasta(2100));
-  EXPECT_EQ(b.oyente.resultados.at(0).fin, FinSecuencia::SinRespuesta);
-  EXPECT_EQ(b.oyente.momentosFin[0], 2100);
-  EXPECT_EQ(b.oyente.cajas.at(0).texto, "El panel no respondió. La programación mostrada no cambió.");
-  EXPECT_TRUE(b.cfg == antes);
-  EXPECT_EQ(b.contar("lh"), 0);  // no history asked of a silent panel
-  EXPECT_FALSE(b.consola.ocupado());
-}
-
-// Blocks that stop coming: the transfer ends two seconds after the last one.
-TEST(Historial, InterrumpidaSinMasBloques) {
-  BancoPanel b;
-  b.transporte.bloquesHasta = 10;
-  ASSERT_TRUE(b.consola.refrescarHistorial(0));
-  ASSERT_TRUE(b.correr(4000));
-  EXPECT_EQ(b.oyente.resultados, (std::vector<ResultadoSecuencia>{{TipoSecuencia::Historial, FinSecuencia::Interrumpida, 0}}));
-  EXPECT_EQ(b.oyente.momentosFin.at(0), 3 + 10 * 3 + 2000);
-  ASSERT_EQ(b.oyente.cajas.size(), 1u);
-  EXPECT_EQ(b.oyente.cajas[0].texto, "La transferencia de registros históricos se interrumpió.");
-  EXPECT_FALSE(b.consola.ocupado());
+// A panel that never answers, or stops sending blocks: the run ends two
+// seconds after the last sign of life and the tables stay as they were.
+TEST(Lectura, SinRespuestaOInterrumpidaNoTocaLasTablas) {
+  struct Caso {
+    bool historial;
+    int bloques;
+    FinSecuencia fin;
+    const char* caja;
+  };
+  const Caso casos[] = {
+      {false, -1, FinSecuencia::SinRespuesta, "El panel no respondió. La programación mostrada no cambió."},
+      {false, 10, FinSecuencia::Interrumpida, "La transferencia se interrumpió. La programación mostrada no cambió."},
+      {true, 10, FinSecuencia::Interrumpida, "La transferencia de registros históricos se interrumpió."},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.caja);
+    Banco b;
+    const config::Configuracion antes = b.cfg;
+    ASSERT_TRUE(c.historial ? b.consola.refrescarHistorial(100) : b.consola.leerProgramacion(100));
+    b.ahora = 100;
+    if (c.bloques >= 0) volcar(b, c.historial ? 3 : 2, b.img.data(), c.bloques);
+    ASSERT_TRUE(b.correrHasta(2099));
+    EXPECT_TRUE(b.consola.ocupado());
+    ASSERT_TRUE(b.correrHasta(2100));
+    EXPECT_EQ(b.oyente.resultados.at(0).fin, c.fin);
+    EXPECT_EQ(b.oyente.momentosFin[0], 2100);
+    ASSERT_EQ(b.oyente.cajas.size(), 1u);
+    EXPECT_EQ(b.oyente.cajas[0].texto, c.caja);
+    EXPECT_TRUE(b.cfg == antes);
+    EXPECT_EQ(b.contar("lh"), c.historial ? 1 : 0);  // no history asked of a silent panel
+    EXPECT_FALSE(b.consola.ocupado());
+  }
 }
 
 TEST(Historial, UnaFuerzaEnColaEsperaAQueTermineLaTransferencia) {
-  BancoPanel b;
-  b.consola.seleccionarCanal(1, 0);
-  b.consola.enviarHora(kAhora, 0);            // acknowledged 3 ms later
-  ASSERT_TRUE(b.consola.forzarSalida(2, 0));  // behind it
-  ASSERT_TRUE(b.consola.refrescarHistorial(1));
-  ASSERT_TRUE(b.correr(1000));
-  const auto p = b.pedidos();
-  const auto fuerza = std::find_if(p.begin(), p.end(), [](auto& x) { return x.first == "ts"; });
-  ASSERT_NE(fuerza, p.end());
+  BancoSimulado b;
+  b.consola.seleccionarCanal(1, b.ahora);
+  b.consola.enviarHora(kAhora, b.ahora);            // acknowledged at once
+  ASSERT_TRUE(b.consola.forzarSalida(2, b.ahora));  // behind it
+  ASSERT_TRUE(b.consola.refrescarHistorial(b.ahora + 1));
+  ASSERT_TRUE(b.esperarFin(1));
+  b.correr(1000);
+  const auto fuerza = std::find_if(b.pedidos.begin(), b.pedidos.end(), [](auto& x) { return x.first == "ts"; });
+  ASSERT_NE(fuerza, b.pedidos.end());
   EXPECT_EQ(fuerza->second, b.oyente.momentosFin.at(0));  // not among the pages
+}
+
+// The cable pulled right after the panel took the n-th report of a run, for
+// every n: the run ends at once and says so, nothing is decoded from what
+// came, and with the panel back the same run goes through.
+TEST(Desenchufe, TrasCadaReporteDeCadaSecuencia) {
+  struct Caso {
+    TipoSecuencia tipo;
+    int reportes;  // each is answered: the clock and the records, or the request and the blocks
+    std::function<bool(BancoSimulado&)> iniciar;
+    std::function<std::string(int n)> caja;
+  };
+  const auto transferencia = [](const char* sinRespuesta, const char* interrumpida) {
+    return [=](int n) { return std::string(n == 1 ? sinRespuesta : interrumpida); };
+  };
+  const Caso casos[] = {
+      {TipoSecuencia::Programacion, 2 + 54, [](BancoSimulado& b) { return b.consola.programar(kAhora, b.ahora); },
+       [](int n) { return link::textos::mensajeSinConfirmar(std::min(54, 57 - n)); }},
+      {TipoSecuencia::Lectura, 1 + 192, [](BancoSimulado& b) { return b.consola.leerProgramacion(b.ahora, false); },
+       transferencia("El panel no respondió. La programación mostrada no cambió.",
+                     "La transferencia se interrumpió. La programación mostrada no cambió.")},
+      {TipoSecuencia::Historial, 1 + 64, [](BancoSimulado& b) { return b.consola.refrescarHistorial(b.ahora); },
+       transferencia("El panel no respondió. Se mantienen los registros mostrados.",
+                     "La transferencia de registros históricos se interrumpió.")},
+  };
+  config::Configuracion delPanel = editada();  // what a read keeps of the user's (the password)
+  {
+    const BancoSimulado b;
+    imagen::ImagenMemoria i{};
+    std::copy(b.transporte.panel().memoriaDatos().begin(), b.transporte.panel().memoriaDatos().end(), i.begin());
+    reading::decodificarImagen(i, delPanel);
+  }
+  for (const Caso& c : casos) {
+    for (int n = 1; n <= c.reportes; ++n) {
+      SCOPED_TRACE(testing::Message() << "secuencia " << static_cast<int>(c.tipo) << ", reporte " << n);
+      BancoSimulado b;
+      b.cfg = editada();
+      const config::Configuracion antes = b.cfg;
+      const std::size_t corte = b.pedidos.size() + static_cast<std::size_t>(n);
+      b.transporte.fallas.desenchufarTrasReportes = b.transporte.reportesEscritos() + n;
+      ASSERT_TRUE(c.iniciar(b));
+      ASSERT_TRUE(b.esperarFin(1));
+      ASSERT_FALSE(b.transporte.enchufado());
+      const bool programa = c.tipo == TipoSecuencia::Programacion;
+      const FinSecuencia fin = programa ? FinSecuencia::Completa : n == 1 ? FinSecuencia::SinRespuesta
+                                                                          : FinSecuencia::Interrumpida;
+      EXPECT_EQ(b.oyente.resultados[0], (ResultadoSecuencia{c.tipo, fin, programa ? std::min(54, 57 - n) : 0}));
+      if (fin == FinSecuencia::Interrumpida) {
+        EXPECT_EQ(b.oyente.momentosFin[0], b.pedidos.at(corte - 1).second);  // no stall timeout sat out
+      }
+      ASSERT_EQ(b.oyente.cajas.size(), 1u);
+      EXPECT_EQ(b.oyente.cajas[0].texto, c.caja(n));
+      EXPECT_TRUE(b.oyente.memoria.empty());
+      EXPECT_TRUE(b.cfg == antes);
+      EXPECT_FALSE(b.consola.ocupado());
+
+      b.transporte.enchufar();
+      ASSERT_TRUE(b.correr(2000));
+      ASSERT_TRUE(c.iniciar(b));
+      ASSERT_TRUE(b.esperarFin(2));
+      EXPECT_EQ(b.oyente.resultados[1], (ResultadoSecuencia{c.tipo, FinSecuencia::Completa, 0}));
+      if (c.tipo == TipoSecuencia::Lectura) {
+        EXPECT_TRUE(b.cfg == delPanel);
+      } else if (c.tipo == TipoSecuencia::Historial) {
+        const auto& h = b.transporte.panel().memoriaHistorial();
+        EXPECT_TRUE(std::equal(h.begin(), h.end(), b.img.begin()));
+      } else {
+        EXPECT_EQ(b.transporte.panel().version(), "203");
+      }
+    }
+  }
 }
 
 }  // namespace
