@@ -1,11 +1,10 @@
 #pragma once
-// The console on a test bench: a scripted panel behind a fake transport (it
-// answers "lt"/"lh" with transfers of the memories it holds, one block per
-// "pn", and acknowledges records and clock commands), a listener that keeps
-// what it was told, and a virtual clock run from deadline to deadline.
+// The console on a test bench: a transport that records what the console
+// writes and hands it the reports a test feeds in (no panel answers unless the
+// test says what), a listener that keeps what it was told, and a virtual
+// clock run from deadline to deadline.
 #include <algorithm>
 #include <deque>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,17 +25,8 @@ struct TransporteFalso : Transporte {
   std::vector<BufferReporte> escritos;
   std::vector<std::int64_t> momentos;
   std::vector<Handle> notificados;
-  std::vector<std::pair<std::int64_t, BufferReporte>> agenda;  // scripted answers, by due time
   const std::int64_t* reloj = nullptr;
   bool panelPresente = true, conectado = false;
-  // The scripted panel.
-  std::vector<std::uint8_t> datos = std::vector<std::uint8_t>(12288, 0xFF), historial = std::vector<std::uint8_t>(4096, 0x5A);
-  bool responde = false;
-  int bloquesHasta = -1;                        // >= 0: transfers stop after so many blocks
-  std::function<bool(int)> confirma = [](int) { return true; };  // by record number
-  const std::vector<std::uint8_t>* volcado = nullptr;
-  std::size_t bloque = 0;
-  int registros = 0;
 
   bool Connect() override { return conectado = true; }
   void Disconnect() override { conectado = false; }
@@ -53,34 +43,7 @@ struct TransporteFalso : Transporte {
   bool WriteEx(int, int, const BufferReporte& b) override {
     escritos.push_back(b);
     momentos.push_back(*reloj);
-    if (responde) responder(b);
     return true;
-  }
-
-  void responder(const BufferReporte& in) {
-    auto en3ms = [&](const BufferReporte& r) { agenda.emplace_back(*reloj + 3, r); };
-    auto marca = [&](std::uint8_t m, const std::vector<std::uint8_t>& memoria) {
-      volcado = &memoria;
-      bloque = 0;
-      BufferReporte r{};
-      r[1] = m;
-      en3ms(r);
-    };
-    if (in[1] == 'l' && in[2] == 't') {
-      marca(2, datos);
-    } else if (in[1] == 'l' && in[2] == 'h') {
-      marca(3, historial);
-    } else if (in[1] == 'p' && in[2] == 'n' && volcado) {
-      if (bloque * 64 >= volcado->size() || static_cast<int>(bloque) == bloquesHasta) {
-        volcado = nullptr;
-        return;
-      }
-      BufferReporte r{};
-      std::copy_n(volcado->begin() + static_cast<std::ptrdiff_t>(64 * bloque++), 64, r.begin() + 1);
-      en3ms(r);
-    } else if ((in[1] >= 21 && in[1] <= 25 && confirma(registros++)) || (in[1] == 'c' && (in[2] == 'H' || in[2] == 'F'))) {
-      en3ms(reporte("Registro grabado"));
-    }
   }
 };
 
@@ -140,25 +103,16 @@ struct Banco {
   }
   void recibir(std::string_view texto) { recibir(reporte(texto)); }
 
-  // Every deadline and scripted answer up to `hasta`, in time order; false
-  // when the console never settles.
+  // Every deadline up to `hasta`, in time order; false when the console never settles.
   bool correrHasta(std::int64_t hasta) {
     for (int paso = 0; paso < 200000; ++paso) {
       const auto tc = consola.proximoVencimiento();
-      auto& ag = transporte.agenda;
-      const auto r = std::min_element(ag.begin(), ag.end(), [](auto& a, auto& b) { return a.first < b.first; });
-      if (r != ag.end() && r->first <= hasta && (!tc || r->first <= *tc)) {
-        ahora = std::max(ahora, r->first);
-        const BufferReporte b = r->second;
-        ag.erase(r);
-        recibir(b);
-      } else if (tc && *tc <= hasta) {
-        ahora = std::max(ahora, *tc);
-        consola.alVencer(ahora);
-      } else {
+      if (!tc || *tc > hasta) {
         ahora = std::max(ahora, hasta);
         return true;
       }
+      ahora = std::max(ahora, *tc);
+      consola.alVencer(ahora);
     }
     return false;
   }

@@ -197,6 +197,12 @@ TEST(Lectura, LeerTrasProgramarDevuelveLasMismasTablasYPideElHistorial) {
   EXPECT_EQ(b.oyente.momentosFin[2] - b.oyente.momentosFin[1], 3 + 64 * 3);
   const auto& r = b.oyente.registro;
   EXPECT_EQ(std::count_if(r.begin(), r.end(), [](auto& l) { return l.first == "lh\r"; }), 1);  // echoed
+  // One progress step per block, data then history, and each memory view told once.
+  const auto& p = b.oyente.progreso;
+  ASSERT_EQ(p.size(), 192u + 64u);
+  EXPECT_EQ((std::vector<std::string>{p[0], p[95], p[191], p[192 + 31], p.back()}),
+            (std::vector<std::string>{" 0%", " 49%", " 100%", " 49%", " 100%"}));
+  EXPECT_EQ(b.oyente.memoria, (std::vector<std::string>{"Memoria interna de datos", "Memoria interna de registros históricos"}));
   EXPECT_TRUE(b.cfg == esperada);
   EXPECT_EQ(b.cfg.globales.text[9], "");  // a read never shows the panel's password
   const config::Configuracion e = editada();
