@@ -80,6 +80,8 @@ TEST(Programacion, RelojYLuegoLosRegistrosCadaUnoTrasSuConfirmacion) {
       ASSERT_EQ(b.escritos[i + 2], cable) << i;
     }
     EXPECT_TRUE(b.img == otra);
+    const auto& panel = b.transporte.panel().memoriaDatos();  // a lost acknowledgement is still a stored record
+    EXPECT_EQ(std::equal(panel.begin(), panel.end(), otra.begin()), !c.silencio);
     EXPECT_EQ(b.pedidos[55].second - t0, c.ultimo);
     EXPECT_EQ(b.oyente.momentosFin[0] - t0, c.ultimo + (c.sinConfirmar ? 1000 : 3));
     EXPECT_EQ(b.oyente.resultados[0], (ResultadoSecuencia{TipoSecuencia::Programacion, FinSecuencia::Completa, c.sinConfirmar}));
