@@ -286,40 +286,6 @@ TEST(Lectura, RegistrosBorradosUnaSolaCaja) {
   EXPECT_TRUE(b.cfg.especiales == config::Especiales{});
 }
 
-// A panel that never answers, or stops sending blocks: the run ends two
-// seconds after the last sign of life and the tables stay as they were.
-TEST(Lectura, SinRespuestaOInterrumpidaNoTocaLasTablas) {
-  struct Caso {
-    bool historial;
-    int bloques;
-    FinSecuencia fin;
-    const char* caja;
-  };
-  const Caso casos[] = {
-      {false, -1, FinSecuencia::SinRespuesta, "El panel no respondió. La programación mostrada no cambió."},
-      {false, 10, FinSecuencia::Interrumpida, "La transferencia se interrumpió. La programación mostrada no cambió."},
-      {true, 10, FinSecuencia::Interrumpida, "La transferencia de registros históricos se interrumpió."},
-  };
-  for (const Caso& c : casos) {
-    SCOPED_TRACE(c.caja);
-    Banco b;
-    const config::Configuracion antes = b.cfg;
-    ASSERT_TRUE(c.historial ? b.consola.refrescarHistorial(100) : b.consola.leerProgramacion(100));
-    b.ahora = 100;
-    if (c.bloques >= 0) volcar(b, c.historial ? 3 : 2, b.img.data(), c.bloques);
-    ASSERT_TRUE(b.correrHasta(2099));
-    EXPECT_TRUE(b.consola.ocupado());
-    ASSERT_TRUE(b.correrHasta(2100));
-    EXPECT_EQ(b.oyente.resultados.at(0).fin, c.fin);
-    EXPECT_EQ(b.oyente.momentosFin[0], 2100);
-    ASSERT_EQ(b.oyente.cajas.size(), 1u);
-    EXPECT_EQ(b.oyente.cajas[0].texto, c.caja);
-    EXPECT_TRUE(b.cfg == antes);
-    EXPECT_EQ(b.contar("lh"), c.historial ? 1 : 0);  // no history asked of a silent panel
-    EXPECT_FALSE(b.consola.ocupado());
-  }
-}
-
 TEST(Historial, UnaFuerzaEnColaEsperaAQueTermineLaTransferencia) {
   BancoSimulado b;
   b.consola.seleccionarCanal(1, b.ahora);
@@ -333,28 +299,28 @@ TEST(Historial, UnaFuerzaEnColaEsperaAQueTermineLaTransferencia) {
   EXPECT_EQ(fuerza->second, b.oyente.momentosFin.at(0));  // not among the pages
 }
 
-// The cable pulled right after the panel took the n-th report of a run, for
-// every n: the run ends at once and says so, nothing is decoded from what
-// came, and with the panel back the same run goes through.
-TEST(Desenchufe, TrasCadaReporteDeCadaSecuencia) {
+// The panel lost right after it took the n-th report of a run, for every n:
+// unplugged, the run ends at once; silent, two seconds after that report (a
+// transfer) or a second after each record left unacknowledged. Either way it
+// says so, nothing is decoded from what came, no history follows a failed
+// read, and with the panel back the same run goes through.
+TEST(Corte, TrasCadaReporteDeCadaSecuencia) {
   struct Caso {
     TipoSecuencia tipo;
     int reportes;  // each is answered: the clock and the records, or the request and the blocks
     std::function<bool(BancoSimulado&)> iniciar;
-    std::function<std::string(int n)> caja;
-  };
-  const auto transferencia = [](const char* sinRespuesta, const char* interrumpida) {
-    return [=](int n) { return std::string(n == 1 ? sinRespuesta : interrumpida); };
+    const char* sinRespuesta;
+    const char* interrumpida;
   };
   const Caso casos[] = {
       {TipoSecuencia::Programacion, 2 + 54, [](BancoSimulado& b) { return b.consola.programar(kAhora, b.ahora); },
-       [](int n) { return link::textos::mensajeSinConfirmar(std::min(54, 57 - n)); }},
-      {TipoSecuencia::Lectura, 1 + 192, [](BancoSimulado& b) { return b.consola.leerProgramacion(b.ahora, false); },
-       transferencia("El panel no respondió. La programación mostrada no cambió.",
-                     "La transferencia se interrumpió. La programación mostrada no cambió.")},
+       "", ""},
+      {TipoSecuencia::Lectura, 1 + 192, [](BancoSimulado& b) { return b.consola.leerProgramacion(b.ahora); },
+       "El panel no respondió. La programación mostrada no cambió.",
+       "La transferencia se interrumpió. La programación mostrada no cambió."},
       {TipoSecuencia::Historial, 1 + 64, [](BancoSimulado& b) { return b.consola.refrescarHistorial(b.ahora); },
-       transferencia("El panel no respondió. Se mantienen los registros mostrados.",
-                     "La transferencia de registros históricos se interrumpió.")},
+       "El panel no respondió. Se mantienen los registros mostrados.",
+       "La transferencia de registros históricos se interrumpió."},
   };
   config::Configuracion delPanel = editada();  // what a read keeps of the user's (the password)
   {
@@ -363,42 +329,56 @@ TEST(Desenchufe, TrasCadaReporteDeCadaSecuencia) {
     std::copy(b.transporte.panel().memoriaDatos().begin(), b.transporte.panel().memoriaDatos().end(), i.begin());
     reading::decodificarImagen(i, delPanel);
   }
-  for (const Caso& c : casos) {
-    for (int n = 1; n <= c.reportes; ++n) {
-      SCOPED_TRACE(testing::Message() << "secuencia " << static_cast<int>(c.tipo) << ", reporte " << n);
-      BancoSimulado b;
-      b.cfg = editada();
-      const config::Configuracion antes = b.cfg;
-      const std::size_t corte = b.pedidos.size() + static_cast<std::size_t>(n);
-      b.transporte.fallas.desenchufarTrasReportes = b.transporte.reportesEscritos() + n;
-      ASSERT_TRUE(c.iniciar(b));
-      ASSERT_TRUE(b.esperarFin(1));
-      ASSERT_FALSE(b.transporte.enchufado());
-      const bool programa = c.tipo == TipoSecuencia::Programacion;
-      const FinSecuencia fin = programa ? FinSecuencia::Completa : n == 1 ? FinSecuencia::SinRespuesta
-                                                                          : FinSecuencia::Interrumpida;
-      EXPECT_EQ(b.oyente.resultados[0], (ResultadoSecuencia{c.tipo, fin, programa ? std::min(54, 57 - n) : 0}));
-      if (fin == FinSecuencia::Interrumpida) {
-        EXPECT_EQ(b.oyente.momentosFin[0], b.pedidos.at(corte - 1).second);  // no stall timeout sat out
-      }
-      ASSERT_EQ(b.oyente.cajas.size(), 1u);
-      EXPECT_EQ(b.oyente.cajas[0].texto, c.caja(n));
-      EXPECT_TRUE(b.oyente.memoria.empty());
-      EXPECT_TRUE(b.cfg == antes);
-      EXPECT_FALSE(b.consola.ocupado());
+  for (const bool silencio : {false, true}) {
+    for (const Caso& c : casos) {
+      for (int n = 1; n <= c.reportes; ++n) {
+        SCOPED_TRACE(testing::Message() << (silencio ? "silencio" : "desenchufe") << ", secuencia "
+                                        << static_cast<int>(c.tipo) << ", reporte " << n);
+        BancoSimulado b;
+        b.cfg = editada();
+        const config::Configuracion antes = b.cfg;
+        const std::size_t corte = b.pedidos.size() + static_cast<std::size_t>(n);
+        if (silencio) {
+          b.transporte.alEscribir = [&, log = b.transporte.alEscribir](const link::BufferReporte& r, std::int64_t t) {
+            log(r, t);
+            if (b.pedidos.size() == corte) b.transporte.fallas.silencio = true;
+          };
+        } else {
+          b.transporte.fallas.desenchufarTrasReportes = b.transporte.reportesEscritos() + n;
+        }
+        ASSERT_TRUE(c.iniciar(b));
+        ASSERT_TRUE(b.esperarFin(1));
+        ASSERT_NE(b.transporte.enchufado(), !silencio);
+        const bool programa = c.tipo == TipoSecuencia::Programacion;
+        const int sinConfirmar = programa ? std::min(54, 57 - n) : 0;
+        const FinSecuencia fin = programa ? FinSecuencia::Completa : n == 1 ? FinSecuencia::SinRespuesta
+                                                                            : FinSecuencia::Interrumpida;
+        EXPECT_EQ(b.oyente.resultados[0], (ResultadoSecuencia{c.tipo, fin, sinConfirmar}));
+        if (!programa) {  // a transfer cut short by the cable sits out no stall timeout
+          EXPECT_EQ(b.oyente.momentosFin[0], b.pedidos.at(corte - 1).second + (silencio || n == 1 ? 2000 : 0));
+        }
+        ASSERT_EQ(b.oyente.cajas.size(), 1u);
+        EXPECT_EQ(b.oyente.cajas[0].texto, programa ? link::textos::mensajeSinConfirmar(sinConfirmar)
+                                                    : n == 1 ? c.sinRespuesta : c.interrumpida);
+        EXPECT_EQ(b.contar("lh"), c.tipo == TipoSecuencia::Historial ? 1 : 0);
+        EXPECT_TRUE(b.oyente.memoria.empty());
+        EXPECT_TRUE(b.cfg == antes);
+        EXPECT_FALSE(b.consola.ocupado());
 
-      b.transporte.enchufar();
-      ASSERT_TRUE(b.correr(2000));
-      ASSERT_TRUE(c.iniciar(b));
-      ASSERT_TRUE(b.esperarFin(2));
-      EXPECT_EQ(b.oyente.resultados[1], (ResultadoSecuencia{c.tipo, FinSecuencia::Completa, 0}));
-      if (c.tipo == TipoSecuencia::Lectura) {
-        EXPECT_TRUE(b.cfg == delPanel);
-      } else if (c.tipo == TipoSecuencia::Historial) {
-        const auto& h = b.transporte.panel().memoriaHistorial();
-        EXPECT_TRUE(std::equal(h.begin(), h.end(), b.img.begin()));
-      } else {
-        EXPECT_EQ(b.transporte.panel().version(), "203");
+        b.transporte.fallas.silencio = false;
+        b.transporte.enchufar();
+        ASSERT_TRUE(b.correr(2000));
+        ASSERT_TRUE(c.iniciar(b));
+        ASSERT_TRUE(b.esperarFin(2));
+        EXPECT_EQ(b.oyente.resultados[1], (ResultadoSecuencia{c.tipo, FinSecuencia::Completa, 0}));
+        if (c.tipo == TipoSecuencia::Lectura) {
+          EXPECT_TRUE(b.cfg == delPanel);
+        } else if (c.tipo == TipoSecuencia::Historial) {
+          const auto& h = b.transporte.panel().memoriaHistorial();
+          EXPECT_TRUE(std::equal(h.begin(), h.end(), b.img.begin()));
+        } else {
+          EXPECT_EQ(b.transporte.panel().version(), "203");
+        }
       }
     }
   }

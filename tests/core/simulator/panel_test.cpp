@@ -47,45 +47,10 @@ std::vector<std::string> campos(const std::string& t) {
   return v;
 }
 
-TEST(SimuladoMonitoreo, E8SenalYSalidasComoLosLeeLaConsola) {
-  Banco b;
-  std::set<int> estados;
-  for (b.ahora = 0; b.ahora < 120000; b.ahora += 100) {
-    const auto f = campos(b.texto("va"));
-    ASSERT_EQ(f.size(), 17u);
-    ASSERT_EQ(f[0], "E8");
-    for (int i = 0; i < 8; ++i) {
-      // Field 2i + 1 is input 8 - i: the console stores it reversed.
-      const int valor = static_cast<int>(texto::valorNumerico(f[2 * i + 1]));
-      const int estado = static_cast<int>(texto::valorNumerico(f[2 * i + 2]));
-      ASSERT_EQ(valor, b.panel.valorEntrada(7 - i));
-      ASSERT_GE(valor, 85);
-      ASSERT_LE(valor, 938);
-      ASSERT_EQ(estado, b.panel.estadoEntrada(7 - i));
-      if (i == 7) estados.insert(estado);
-    }
-    if (b.ahora % 5000 == 0) {
-      // The level in two characters at a fixed place.
-      const auto r = b.enviar("sq");
-      ASSERT_EQ(r.size(), 1u);
-      const int v = r[0][4] == ' ' ? r[0][5] - '0' : (r[0][4] - '0') * 10 + r[0][5] - '0';
-      EXPECT_EQ(v, b.panel.nivelSenal(b.ahora));
-      EXPECT_GE(v, 11);
-      EXPECT_LE(v, 25);
-    }
-  }
-  // The front door opens and triggers within two minutes.
-  EXPECT_EQ(estados, (std::set<int>{0, 1, 2}));
-
-  EXPECT_EQ(b.texto("vA"), "E9;0;0;1;0");
-  EXPECT_EQ(b.texto("ts", {'3'}), "Forzado grabado: salida 3 desactivada");
-  EXPECT_EQ(b.texto("ts", {'1'}), "Forzado grabado: salida 1 activada");
-  EXPECT_EQ(b.texto("vA"), "E9;1;0;0;0");
-  EXPECT_EQ(b.texto("ts", {'5'}), "Salida inexistente");
-}
-
-// Input states follow the thresholds and delays the input record holds.
-TEST(SimuladoMonitoreo, EstadosSegunLaProgramacion) {
+// "va" answers every input's value and state as the console reads them
+// (input 8 first), "sq" the signal level; input 1's states follow the
+// thresholds and trigger its record holds.
+TEST(SimuladoMonitoreo, E8YSenalSegunLaProgramacion) {
   struct Caso {
     const char* inferior;
     const char* hab;
@@ -108,8 +73,26 @@ TEST(SimuladoMonitoreo, EstadosSegunLaProgramacion) {
     b.panel.recibir(buffer, 0);
     std::set<int> vistos;
     for (; b.ahora < 180000; b.ahora += 50) {
-      b.panel.avanzar(b.ahora);
+      const auto f = campos(b.texto("va"));
+      ASSERT_EQ(f.size(), 17u);
+      ASSERT_EQ(f[0], "E8");
+      for (int i = 0; i < 8; ++i) {
+        const int valor = static_cast<int>(texto::valorNumerico(f[2 * i + 1]));
+        ASSERT_EQ(valor, b.panel.valorEntrada(7 - i));
+        ASSERT_GE(valor, 85);
+        ASSERT_LE(valor, 938);
+        ASSERT_EQ(static_cast<int>(texto::valorNumerico(f[2 * i + 2])), b.panel.estadoEntrada(7 - i));
+      }
       vistos.insert(b.panel.estadoEntrada(0));
+      if (b.ahora % 5000 == 0) {
+        // The level in two characters at a fixed place.
+        const auto r = b.enviar("sq");
+        ASSERT_EQ(r.size(), 1u);
+        const int v = r[0][4] == ' ' ? r[0][5] - '0' : (r[0][4] - '0') * 10 + r[0][5] - '0';
+        EXPECT_EQ(v, b.panel.nivelSenal(b.ahora));
+        EXPECT_GE(v, 11);
+        EXPECT_LE(v, 25);
+      }
     }
     EXPECT_EQ(vistos, c.esperados) << c.inferior << " " << c.hab;
   }
@@ -163,8 +146,13 @@ TEST(SimuladoReloj, ProgramasDiariosDeLasSalidas) {
   }
 }
 
-TEST(SimuladoIdentidad, VersionSerieYComandosDesconocidos) {
+TEST(SimuladoComandos, SalidasIdentidadYDesconocidos) {
   Banco b;
+  EXPECT_EQ(b.texto("vA"), "E9;0;0;1;0");
+  EXPECT_EQ(b.texto("ts", {'3'}), "Forzado grabado: salida 3 desactivada");
+  EXPECT_EQ(b.texto("ts", {'1'}), "Forzado grabado: salida 1 activada");
+  EXPECT_EQ(b.texto("vA"), "E9;1;0;0;0");
+  EXPECT_EQ(b.texto("ts", {'5'}), "Salida inexistente");
   EXPECT_EQ(b.texto("V!203\r"), "Version grabada: 203");
   EXPECT_EQ(b.texto("S!54321\r"), "Serie grabada: 54321");
   EXPECT_EQ(b.texto("V!2\r"), "Version invalida");
