@@ -148,10 +148,12 @@ TEST(Ocupado, DuranteUnaCorridaTodoLoDemasSeRechazaYLosSondeosCallan) {
   const std::size_t previos = b.pedidos.size();
   ASSERT_TRUE(b.consola.programar(kAhora, t0));
   b.correr(500);
+  imagen::ImagenMemoria destino{};
   const std::vector<std::function<bool()>> intentos = {
       [&] { return b.consola.programar(kAhora, b.ahora); },
       [&] { return b.consola.prepararGuardado(kAhora, b.ahora); },
       [&] { return b.consola.leerProgramacion(b.ahora); },
+      [&] { return b.consola.leerParaComparar(b.ahora, destino); },
       [&] { return b.consola.refrescarHistorial(b.ahora); },
       [&] { return b.consola.enviarHora(kAhora, b.ahora); },
       [&] { return b.consola.enviarFecha(kAhora, b.ahora); },
@@ -172,37 +174,53 @@ TEST(Ocupado, DuranteUnaCorridaTodoLoDemasSeRechazaYLosSondeosCallan) {
   EXPECT_GT(b.contar("va"), 30);
 }
 
-// Reading back what a run programmed gives the same tables; the history is
-// asked for as soon as the last block came, with no stall timeout sat out.
-TEST(Lectura, LeerTrasProgramarDevuelveLasMismasTablasYPideElHistorial) {
+// What a run programmed reads back: first for a comparison, which fills only
+// the caller's image (the console's image, tables and memory viewer stay, no
+// history follows), then as a read, which gives the same tables and asks for
+// the history as soon as the last block came, with no stall timeout sat out.
+TEST(Lectura, CompararYLeerTrasProgramar) {
   BancoSimulado b;
   b.transporte.fallas.latenciaMs = 3;
   b.cfg = editada();
   ASSERT_TRUE(b.consola.programar(kAhora, b.ahora));
   ASSERT_TRUE(b.esperarFin(1));
+  const config::Configuracion cfg = b.cfg;
+  const imagen::ImagenMemoria img = b.img;
+  const auto& m = b.transporte.panel().memoriaDatos();
+  imagen::ImagenMemoria destino{};
+  ASSERT_TRUE(b.consola.leerParaComparar(b.ahora, destino));
+  ASSERT_TRUE(b.esperarFin(2));
+  b.correr(5000);
+  EXPECT_EQ(b.oyente.resultados.size(), 2u);
+  EXPECT_EQ(b.oyente.resultados[1], (ResultadoSecuencia{TipoSecuencia::Comparacion, FinSecuencia::Completa, 0}));
+  EXPECT_TRUE(std::equal(m.begin(), m.end(), destino.begin()));
+  EXPECT_TRUE(b.img == img);
+  EXPECT_TRUE(b.cfg == cfg);
+  EXPECT_TRUE(b.oyente.memoria.empty());
+  EXPECT_EQ(b.contar("lh"), 0);
+
   // The tables as the image the run sent reads back (defaults take the
   // decoders' own spelling: "1.000" comes back as "1").
   config::Configuracion esperada;
   reading::decodificarImagen(b.img, esperada);
-
   b.cfg = config::Configuracion{};
   b.img = {};
   const std::int64_t t0 = b.ahora;
   const std::size_t previos = b.pedidos.size();
   ASSERT_TRUE(b.consola.leerProgramacion(t0));
   EXPECT_TRUE(b.consola.enlace().esperandoConfirmacion());
-  ASSERT_TRUE(b.esperarFin(3));
-  EXPECT_EQ(b.oyente.resultados[1], (ResultadoSecuencia{TipoSecuencia::Lectura, FinSecuencia::Completa, 0}));
-  EXPECT_EQ(b.oyente.resultados[2], (ResultadoSecuencia{TipoSecuencia::Historial, FinSecuencia::Completa, 0}));
-  EXPECT_EQ(b.oyente.momentosFin[1] - t0, 3 + 192 * 3);
-  EXPECT_EQ(b.pedidos[previos + 194], std::make_pair(std::string("lh"), b.oyente.momentosFin[1]));
-  EXPECT_EQ(b.oyente.momentosFin[2] - b.oyente.momentosFin[1], 3 + 64 * 3);
+  ASSERT_TRUE(b.esperarFin(4));
+  EXPECT_EQ(b.oyente.resultados[2], (ResultadoSecuencia{TipoSecuencia::Lectura, FinSecuencia::Completa, 0}));
+  EXPECT_EQ(b.oyente.resultados[3], (ResultadoSecuencia{TipoSecuencia::Historial, FinSecuencia::Completa, 0}));
+  EXPECT_EQ(b.oyente.momentosFin[2] - t0, 3 + 192 * 3);
+  EXPECT_EQ(b.pedidos[previos + 194], std::make_pair(std::string("lh"), b.oyente.momentosFin[2]));
+  EXPECT_EQ(b.oyente.momentosFin[3] - b.oyente.momentosFin[2], 3 + 64 * 3);
   const auto& r = b.oyente.registro;
   EXPECT_EQ(std::count_if(r.begin(), r.end(), [](auto& l) { return l.first == "lh\r"; }), 1);  // echoed
-  // One progress step per block, data then history, and each memory view told once.
+  // One progress step per block of each transfer, and each memory view told once.
   const auto& p = b.oyente.progreso;
-  ASSERT_EQ(p.size(), 192u + 64u);
-  EXPECT_EQ((std::vector<std::string>{p[0], p[95], p[191], p[192 + 31], p.back()}),
+  ASSERT_EQ(p.size(), 192u * 2 + 64u);
+  EXPECT_EQ((std::vector<std::string>{p[192], p[192 + 95], p[383], p[384 + 31], p.back()}),
             (std::vector<std::string>{" 0%", " 49%", " 100%", " 49%", " 100%"}));
   EXPECT_EQ(b.oyente.memoria, (std::vector<std::string>{"Memoria interna de datos", "Memoria interna de registros históricos"}));
   EXPECT_TRUE(b.cfg == esperada);
@@ -215,55 +233,9 @@ TEST(Lectura, LeerTrasProgramarDevuelveLasMismasTablasYPideElHistorial) {
   EXPECT_EQ(b.oyente.texto(link::kPanelSerial), "SN: 54321");
   const auto& h = b.transporte.panel().memoriaHistorial();
   EXPECT_TRUE(std::equal(h.begin(), h.end(), b.img.begin()));
-  const auto& m = b.transporte.panel().memoriaDatos();
   EXPECT_TRUE(std::equal(m.begin() + 4096, m.end(), b.img.begin() + 4096));
   EXPECT_FALSE(b.consola.ocupado());
   EXPECT_TRUE(b.oyente.cajas.empty());
-}
-
-// A read for a comparison fills only the caller's image: the console's image,
-// tables and memory viewer stay, no history follows, and a busy console
-// refuses it.
-TEST(Lectura, LeerParaCompararNoTocaLaConsola) {
-  BancoSimulado b;
-  b.cfg.entradas.ponerTexto(3, 1, "EDITADA");
-  const config::Configuracion cfg = b.cfg;
-  const imagen::ImagenMemoria img = b.img;
-  imagen::ImagenMemoria destino{};
-  ASSERT_TRUE(b.consola.leerProgramacion(b.ahora, false));
-  EXPECT_FALSE(b.consola.leerParaComparar(b.ahora, destino));
-  ASSERT_TRUE(b.esperarFin(1));
-  b.cfg = cfg;
-  b.img = img;
-  b.oyente.memoria.clear();
-
-  ASSERT_TRUE(b.consola.leerParaComparar(b.ahora, destino));
-  ASSERT_TRUE(b.esperarFin(2));
-  b.correr(5000);
-  EXPECT_EQ(b.oyente.resultados.size(), 2u);
-  EXPECT_EQ(b.oyente.resultados[1], (ResultadoSecuencia{TipoSecuencia::Comparacion, FinSecuencia::Completa, 0}));
-  const auto& memoria = b.transporte.panel().memoriaDatos();
-  EXPECT_TRUE(std::equal(memoria.begin(), memoria.end(), destino.begin()));
-  EXPECT_TRUE(b.img == img);
-  EXPECT_TRUE(b.cfg == cfg);
-  EXPECT_TRUE(b.oyente.memoria.empty());
-  EXPECT_FALSE(b.consola.ocupado());
-
-  // Later transfers fill the console's image again.
-  ASSERT_TRUE(b.consola.leerProgramacion(b.ahora, false));
-  ASSERT_TRUE(b.esperarFin(3));
-  EXPECT_TRUE(std::equal(memoria.begin(), memoria.end(), b.img.begin()));
-}
-
-// The panel answers a transfer: its start marker, then `bloques` blocks of `m`.
-void volcar(Banco& b, std::uint8_t marca, const std::uint8_t* m, int bloques) {
-  link::BufferReporte r{};
-  r[1] = marca;
-  b.recibir(r);
-  for (int k = 0; k < bloques; ++k) {
-    std::copy_n(m + 64 * k, 64, r.begin() + 1);
-    b.recibir(r);
-  }
 }
 
 // A panel with erased records: the defaults, and one box that says how many.
@@ -276,7 +248,13 @@ TEST(Lectura, RegistrosBorradosUnaSolaCaja) {
   std::fill_n(delPanel.begin() + 0x2F00, 64, 0xFF);      // the global block
   b.cfg.especiales.seleccionar(13);
   ASSERT_TRUE(b.consola.leerProgramacion(0));
-  volcar(b, 2, delPanel.data(), 192);
+  link::BufferReporte r{};
+  r[1] = 2;
+  b.recibir(r);  // the start marker, then the blocks
+  for (std::size_t k = 0; k < 192; ++k) {
+    std::copy_n(delPanel.begin() + static_cast<std::ptrdiff_t>(64 * k), 64, r.begin() + 1);
+    b.recibir(r);
+  }
   ASSERT_EQ(b.oyente.cajas.size(), 1u);
   EXPECT_EQ(b.oyente.cajas[0].texto, "La central tiene 4 registros sin programar: se cargaron los valores por omisión.");
   EXPECT_EQ(b.oyente.cajas[0].titulo, "OrDA");
