@@ -43,10 +43,10 @@ TEST(Conexion, ElPanelSeMuestraYSusReportesSeHabilitanUnSegundoDespues) {
 TEST(Conexion, OtroDispositivoNoCambiaNadaVisiblePeroHabilitaElPanel) {
   Banco b;
   b.recibir(bytes({2}));  // a transfer under way is not the other device's
+  b.oyente.registro.clear();
   b.evento(EventoHid::Conectado, kOtro);
   b.evento(EventoHid::Desconectado, kOtro);
   EXPECT_EQ(b.consola.enlace().volcado().modoVolcado, kVolcadoDatos);
-  b.oyente.registro.clear();
   b.evento(EventoHid::Cambio);
   b.transporte.panelPresente = false;
   b.evento(EventoHid::Cambio);  // no panel, nothing to enable

@@ -101,23 +101,6 @@ TEST(Programacion, RelojYLuegoLosRegistrosCadaUnoTrasSuConfirmacion) {
   }
 }
 
-// A listener that shows the run its own way hears the counts instead.
-TEST(Programacion, OyentePropioRecibeLasCuentas) {
-  struct Oyente : link::prueba::OyenteGrabador {
-    std::vector<std::pair<int, int>> pasos;
-    void progresoProgramacion(int enviados, int total) override { pasos.emplace_back(enviados, total); }
-  };
-  Banco b;
-  Oyente propio;
-  propio.reloj = &b.ahora;
-  sequences::Consola consola{b.transporte, propio, b.cfg, b.img, 0};
-  ASSERT_TRUE(consola.programar(kAhora, 0));
-  // A silent panel: the two clock reports, then one record a second.
-  for (std::int64_t t = 1000; t <= 3000; t += 1000) consola.alVencer(b.ahora = t);
-  EXPECT_TRUE(propio.textos.empty());
-  EXPECT_EQ(propio.pasos, (std::vector<std::pair<int, int>>{{1, 54}, {2, 54}}));
-}
-
 TEST(Programacion, ErrorDeCodificacionNoEnviaNadaYGuardarSoloElReloj) {
   Banco b;
   b.img.fill(0x42);
