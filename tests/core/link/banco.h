@@ -118,13 +118,6 @@ struct Banco {
   }
   bool correr(std::int64_t ms) { return correrHasta(ahora + ms); }
 
-  static bool empieza(const BufferReporte& b, std::string_view letras) {
-    return std::equal(letras.begin(), letras.end(), b.begin() + 1);
-  }
-  int contar(std::string_view letras) const {
-    return static_cast<int>(std::count_if(transporte.escritos.begin(), transporte.escritos.end(),
-                                          [&](const BufferReporte& b) { return empieza(b, letras); }));
-  }
   // The two letters and time of every write.
   std::vector<std::pair<std::string, std::int64_t>> pedidos() const {
     std::vector<std::pair<std::string, std::int64_t>> r;
@@ -133,6 +126,10 @@ struct Banco {
       r.emplace_back(std::string{static_cast<char>(w[1]), static_cast<char>(w[2])}, transporte.momentos[i]);
     }
     return r;
+  }
+  int contar(std::string_view letras) const {
+    const auto p = pedidos();
+    return static_cast<int>(std::count_if(p.begin(), p.end(), [&](auto& x) { return x.first == letras; }));
   }
 };
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/config/globales.h"
+#include "core/config/validacion.h"
 #include "core/history/filas.h"
 #include "core/history/memoria.h"
 #include "core/programming/aprogramar.h"
@@ -365,6 +367,26 @@ TEST(SimuladoFallas, Basura) {
   otra.hasta(3000);
   ASSERT_EQ(otra.recibidos.size(), 7u);
   EXPECT_EQ(otra.recibidos[3], c.recibidos[3]);
+}
+
+// The demo configuration is what every user of `--simulate` edits, saves and
+// programs back: each of its values must be one the editors accept.
+TEST(Demostracion, CadaValorPasaLaRevisionDeSuEditor) {
+  const config::Configuracion c = configuracionDemostracion();
+  for (const config::Tabla* t : {&c.entradas, &c.salidas, &c.tree}) {
+    for (int f = config::Tabla::kPrimeraFila; f <= t->ultimaFila(); ++f) {
+      for (int col = 1; col < t->columnas(); ++col) {
+        const config::CellKind k = t->columna(col).tipo;
+        if (k != config::CellKind::Text && k != config::CellKind::Time) continue;
+        const auto v = config::validarLeaveCell(*t, col, t->texto(f, col));
+        EXPECT_NE(v.accion, config::ValidacionCelda::Accion::Rechazar)
+            << "fila " << f << " columna " << col << ": " << t->texto(f, col) << " -> " << v.aviso.texto;
+      }
+    }
+  }
+  for (int caja = 1; caja <= 8; ++caja) {
+    EXPECT_FALSE(config::revisarTextoGlobal(caja, c.globales.text[static_cast<std::size_t>(caja)]).aviso) << caja;
+  }
 }
 
 }  // namespace
