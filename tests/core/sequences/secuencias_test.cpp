@@ -1,7 +1,7 @@
 // The programming run, the read and the history retrieval: against the
 // simulated panel end to end (order of the reports, time bounds, results,
-// progress) and against a bench that answers nothing unless told (what a
-// silent or stalled panel leaves in the tables).
+// progress, a panel lost half way), and against a bench that hands the
+// console only what a test gives it (an image no encoder takes, erased records).
 #include <functional>
 #include <string>
 
@@ -9,7 +9,8 @@
 
 #include "core/programming/aprogramar.h"
 #include "core/reading/decodificar.h"
-#include "sequences/banco_simulado.h"
+#include "core/simulator/transporte_simulado.h"
+#include "link/banco.h"
 
 namespace orda::sequences::prueba {
 namespace {
@@ -20,6 +21,57 @@ using link::TipoSecuencia;
 using link::prueba::Banco;
 
 const programming::FechaHora kAhora{2025, 12, 31, 9, 5, 7};
+
+// The console against the simulated panel, run from deadline to deadline in
+// virtual time, with a log of every report the panel was handed.
+struct BancoSimulado {
+  std::int64_t ahora = 0;
+  simulator::TransporteSimulado transporte{[this] { return ahora; }};
+  link::prueba::OyenteGrabador oyente;
+  config::Configuracion cfg;
+  imagen::ImagenMemoria img{};
+  Consola consola{transporte, oyente, cfg, img, 0};
+  std::vector<link::BufferReporte> escritos;
+  std::vector<std::pair<std::string, std::int64_t>> pedidos;  // the two letters and time of each
+
+  BancoSimulado() {
+    oyente.reloj = &ahora;
+    transporte.alEscribir = [this](const link::BufferReporte& r, std::int64_t t) {
+      escritos.push_back(r);
+      pedidos.emplace_back(std::string{static_cast<char>(r[1]), static_cast<char>(r[2])}, t);
+    };
+    consola.instalar([this] { return ahora; });
+    correrHasta(2000);  // plugged, and its reports enabled
+  }
+  bool correrHasta(std::int64_t hasta) {
+    for (int paso = 0; paso < 500000; ++paso) {
+      std::optional<std::int64_t> t = consola.proximoVencimiento();
+      const auto tt = transporte.proximoVencimiento();
+      if (tt && (!t || *tt < *t)) t = tt;
+      if (!t || *t > hasta) {
+        ahora = std::max(ahora, hasta);
+        return true;
+      }
+      ahora = std::max(ahora, *t);
+      transporte.alVencer(ahora);
+      consola.alVencer(ahora);
+    }
+    return false;
+  }
+  bool correr(std::int64_t ms) { return correrHasta(ahora + ms); }
+  // Runs until the n-th sequence ended (at most `limite` ms).
+  bool esperarFin(std::size_t n, std::int64_t limite = 120000) {
+    const std::int64_t fin = ahora + limite;
+    while (oyente.resultados.size() < n && ahora < fin) {
+      if (!correr(10)) return false;
+    }
+    return oyente.resultados.size() >= n;
+  }
+  int contar(const std::string& letras) const {
+    return static_cast<int>(std::count_if(pedidos.begin(), pedidos.end(), [&](auto& p) { return p.first == letras; }));
+  }
+};
+
 
 config::Configuracion editada() {
   config::Configuracion c;
