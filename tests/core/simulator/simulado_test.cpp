@@ -345,30 +345,6 @@ TEST(SimuladoTransporte, ConexionLatenciaLecturaYDesconexion) {
   EXPECT_FALSE(c.escribir("sq"));
 }
 
-// Garbage after every k-th answer, the same for the same variant.
-TEST(SimuladoFallas, Basura) {
-  Consola c;
-  c.t.Connect();
-  c.hasta(500);
-  c.escribir(std::string{21, 0, 'X'});
-  c.t.fallas.basuraCada = 2;
-  for (int k = 0; k < 4; ++k) c.escribir("vA");
-  c.hasta(3000);
-  ASSERT_EQ(c.recibidos.size(), 7u);
-  for (std::size_t i : {1u, 2u, 4u, 5u}) EXPECT_EQ(c.texto(i), "E9;0;0;1;0") << i;
-  EXPECT_NE(c.recibidos[3], c.recibidos[6]);
-
-  Consola otra;  // the same variant sends the same garbage
-  otra.t.Connect();
-  otra.hasta(500);
-  otra.escribir(std::string{21, 0, 'X'});
-  otra.t.fallas.basuraCada = 2;
-  for (int k = 0; k < 4; ++k) otra.escribir("vA");
-  otra.hasta(3000);
-  ASSERT_EQ(otra.recibidos.size(), 7u);
-  EXPECT_EQ(otra.recibidos[3], c.recibidos[3]);
-}
-
 // The demo configuration is what every user of `--simulate` edits, saves and
 // programs back: each of its values must be one the editors accept.
 TEST(Demostracion, CadaValorPasaLaRevisionDeSuEditor) {
