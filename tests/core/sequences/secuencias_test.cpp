@@ -9,6 +9,7 @@
 
 #include "core/programming/aprogramar.h"
 #include "core/reading/decodificar.h"
+#include "core/simulator/demo.h"
 #include "core/simulator/transporte_simulado.h"
 #include "link/banco.h"
 
@@ -273,29 +274,26 @@ TEST(Lectura, CompararYLeerTrasProgramar) {
   EXPECT_TRUE(b.oyente.cajas.empty());
 }
 
-// A panel with erased records: the defaults, and one box that says how many.
+// A panel with erased records (inputs 1..3 and the global block): the
+// defaults, and one box that says how many.
 TEST(Lectura, RegistrosBorradosUnaSolaCaja) {
-  Banco b;
-  config::Configuracion cfg = editada();
-  imagen::ImagenMemoria delPanel{};
-  programming::aProgramar(cfg, delPanel);
-  std::fill_n(delPanel.begin() + 0x2000, 3 * 64, 0xFF);  // inputs 1..3
-  std::fill_n(delPanel.begin() + 0x2F00, 64, 0xFF);      // the global block
-  b.cfg.especiales.seleccionar(13);
-  ASSERT_TRUE(b.consola.leerProgramacion(0));
-  link::BufferReporte r{};
-  r[1] = 2;
-  b.recibir(r);  // the start marker, then the blocks
-  for (std::size_t k = 0; k < 192; ++k) {
-    std::copy_n(delPanel.begin() + static_cast<std::ptrdiff_t>(64 * k), 64, r.begin() + 1);
-    b.recibir(r);
+  BancoSimulado b;
+  link::BufferReporte borrado;
+  borrado.fill(0xFF);
+  for (auto [comando, indice] : {std::pair<std::uint8_t, std::uint8_t>{21, 0}, {21, 1}, {21, 2}, {23, 0xFF}}) {
+    borrado[1] = comando;
+    borrado[2] = indice;
+    b.transporte.panel().recibir(borrado, b.ahora);
   }
+  b.cfg.especiales.seleccionar(13);
+  ASSERT_TRUE(b.consola.leerProgramacion(b.ahora, false));
+  ASSERT_TRUE(b.esperarFin(1));
   ASSERT_EQ(b.oyente.cajas.size(), 1u);
   EXPECT_EQ(b.oyente.cajas[0].texto, "La central tiene 4 registros sin programar: se cargaron los valores por omisión.");
   EXPECT_EQ(b.oyente.cajas[0].titulo, "OrDA");
   EXPECT_EQ(b.oyente.cajas[0].icono, link::Icono::Informacion);
   EXPECT_EQ(b.cfg.entradas.texto(3, 1), "ENTRADA1");
-  EXPECT_EQ(b.cfg.salidas.texto(3, 1), "SIRENA");
+  EXPECT_EQ(b.cfg.salidas.texto(3, 1), simulator::configuracionDemostracion().salidas.texto(3, 1));
   EXPECT_TRUE(b.cfg.especiales == config::Especiales{});
 }
 
