@@ -69,7 +69,8 @@ struct BancoSimulado {
     return oyente.resultados.size() >= n;
   }
   int contar(const std::string& letras) const {
-    return static_cast<int>(std::count_if(pedidos.begin(), pedidos.end(), [&](auto& p) { return p.first == letras; }));
+    const auto igual = [&](auto& p) { return p.first == letras; };
+    return static_cast<int>(std::count_if(pedidos.begin(), pedidos.end(), igual));
   }
 };
 
@@ -137,7 +138,8 @@ TEST(Programacion, RelojYLuegoLosRegistrosCadaUnoTrasSuConfirmacion) {
     EXPECT_EQ(std::equal(panel.begin(), panel.end(), otra.begin()), !c.silencio);
     EXPECT_EQ(b.pedidos[55].second - t0, c.ultimo);
     EXPECT_EQ(b.oyente.momentosFin[0] - t0, c.ultimo + (c.sinConfirmar ? 1000 : 3));
-    EXPECT_EQ(b.oyente.resultados[0], (ResultadoSecuencia{TipoSecuencia::Programacion, FinSecuencia::Completa, c.sinConfirmar}));
+    EXPECT_EQ(b.oyente.resultados[0],
+              (ResultadoSecuencia{TipoSecuencia::Programacion, FinSecuencia::Completa, c.sinConfirmar}));
     const auto progreso = textosProgreso(b.oyente);
     ASSERT_EQ(progreso.size(), 54u);
     EXPECT_EQ(progreso[11], "Programando 12/54");
@@ -258,7 +260,8 @@ TEST(Lectura, CompararYLeerTrasProgramar) {
   ASSERT_EQ(p.size(), 192u * 2 + 64u);
   EXPECT_EQ((std::vector<std::string>{p[192], p[192 + 95], p[383], p[384 + 31], p.back()}),
             (std::vector<std::string>{" 0%", " 49%", " 100%", " 49%", " 100%"}));
-  EXPECT_EQ(b.oyente.memoria, (std::vector<std::string>{"Memoria interna de datos", "Memoria interna de registros históricos"}));
+  EXPECT_EQ(b.oyente.memoria,
+            (std::vector<std::string>{"Memoria interna de datos", "Memoria interna de registros históricos"}));
   EXPECT_TRUE(b.cfg == esperada);
   EXPECT_EQ(b.cfg.globales.text[9], "");  // a read never shows the panel's password
   const config::Configuracion e = editada();

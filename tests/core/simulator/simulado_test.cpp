@@ -209,7 +209,8 @@ TEST(SimuladoRegistros, GuardanExactamenteLosBytesTransmitidos) {
     for (std::size_t k = 3; k < r.size(); ++k) r[k] = static_cast<std::uint8_t>(0x80 + k);
     const auto resp = b.panel.recibir(r, 0);
     ASSERT_EQ(resp.size(), 1u);
-    const bool grabado = std::string(reinterpret_cast<const char*>(resp[0].data() + 1)).find("rabad") != std::string::npos;
+    const std::string respuesta(reinterpret_cast<const char*>(resp[0].data() + 1));
+    const bool grabado = respuesta.find("rabad") != std::string::npos;
     EXPECT_EQ(grabado, c.tamano > 0) << int(c.comando) << "/" << int(c.indice);
     const MemoriaDatos& despues = b.panel.memoriaDatos();
     for (std::size_t k = 0; k < kTamanoDatos; ++k) {
