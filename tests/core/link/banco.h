@@ -5,6 +5,8 @@
 // clock run from deadline to deadline.
 #include <algorithm>
 #include <deque>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,11 +23,12 @@ inline BufferReporte reporte(std::string_view texto) {
 }
 
 struct TransporteFalso : Transporte {
+  explicit TransporteFalso(std::function<std::int64_t()> r) : reloj(std::move(r)) {}
   std::deque<BufferReporte> entrantes;
   std::vector<BufferReporte> escritos;
   std::vector<std::int64_t> momentos;
   std::vector<Handle> notificados;
-  const std::int64_t* reloj = nullptr;
+  std::function<std::int64_t()> reloj;
   bool panelPresente = true, conectado = false;
 
   bool Connect() override { return conectado = true; }
@@ -42,7 +45,7 @@ struct TransporteFalso : Transporte {
   }
   bool WriteEx(int, int, const BufferReporte& b) override {
     escritos.push_back(b);
-    momentos.push_back(*reloj);
+    momentos.push_back(reloj());
     return true;
   }
 };
@@ -86,37 +89,45 @@ struct OyenteGrabador : OyenteEnlace {
   std::string imagen(int panel) const { return ultimo(imagenes, panel); }
 };
 
-struct Banco {
+// The console on the bench with transport T (the fake above or the simulated
+// panel), run from deadline to deadline.
+template <class T>
+struct BancoCon {
   std::int64_t ahora = 0;
-  TransporteFalso transporte;
+  T transporte{[this] { return ahora; }};
   OyenteGrabador oyente;
   config::Configuracion cfg;
   imagen::ImagenMemoria img{};
   sequences::Consola consola{transporte, oyente, cfg, img, 0};
 
-  Banco() { transporte.reloj = oyente.reloj = &ahora; }
+  BancoCon() { oyente.reloj = &ahora; }
 
+  // Every deadline up to `hasta`, in time order; false when the console never settles.
+  bool correrHasta(std::int64_t hasta) {
+    for (int paso = 0; paso < 500000; ++paso) {
+      std::optional<std::int64_t> t = consola.proximoVencimiento();
+      const auto tt = transporte.proximoVencimiento();
+      if (tt && (!t || *tt < *t)) t = tt;
+      if (!t || *t > hasta) {
+        ahora = std::max(ahora, hasta);
+        return true;
+      }
+      ahora = std::max(ahora, *t);
+      transporte.alVencer(ahora);
+      consola.alVencer(ahora);
+    }
+    return false;
+  }
+  bool correr(std::int64_t ms) { return correrHasta(ahora + ms); }
+};
+
+struct Banco : BancoCon<TransporteFalso> {
   void evento(EventoHid tipo, Handle h = kPanel) { consola.alEvento({tipo, h}, ahora); }
   void recibir(const BufferReporte& b) {
     transporte.entrantes.push_back(b);
     evento(EventoHid::ReporteEsperando);
   }
   void recibir(std::string_view texto) { recibir(reporte(texto)); }
-
-  // Every deadline up to `hasta`, in time order; false when the console never settles.
-  bool correrHasta(std::int64_t hasta) {
-    for (int paso = 0; paso < 200000; ++paso) {
-      const auto tc = consola.proximoVencimiento();
-      if (!tc || *tc > hasta) {
-        ahora = std::max(ahora, hasta);
-        return true;
-      }
-      ahora = std::max(ahora, *tc);
-      consola.alVencer(ahora);
-    }
-    return false;
-  }
-  bool correr(std::int64_t ms) { return correrHasta(ahora + ms); }
 
   // The two letters and time of every write.
   std::vector<std::pair<std::string, std::int64_t>> pedidos() const {

@@ -23,43 +23,20 @@ using link::prueba::Banco;
 
 const programming::FechaHora kAhora{2025, 12, 31, 9, 5, 7};
 
-// The console against the simulated panel, run from deadline to deadline in
-// virtual time, with a log of every report the panel was handed.
-struct BancoSimulado {
-  std::int64_t ahora = 0;
-  simulator::TransporteSimulado transporte{[this] { return ahora; }};
-  link::prueba::OyenteGrabador oyente;
-  config::Configuracion cfg;
-  imagen::ImagenMemoria img{};
-  Consola consola{transporte, oyente, cfg, img, 0};
+// The console against the simulated panel, plugged and its reports enabled,
+// with a log of every report the panel was handed.
+struct BancoSimulado : link::prueba::BancoCon<simulator::TransporteSimulado> {
   std::vector<link::BufferReporte> escritos;
   std::vector<std::pair<std::string, std::int64_t>> pedidos;  // the two letters and time of each
 
   BancoSimulado() {
-    oyente.reloj = &ahora;
     transporte.alEscribir = [this](const link::BufferReporte& r, std::int64_t t) {
       escritos.push_back(r);
       pedidos.emplace_back(std::string{static_cast<char>(r[1]), static_cast<char>(r[2])}, t);
     };
     consola.instalar([this] { return ahora; });
-    correrHasta(2000);  // plugged, and its reports enabled
+    correrHasta(2000);
   }
-  bool correrHasta(std::int64_t hasta) {
-    for (int paso = 0; paso < 500000; ++paso) {
-      std::optional<std::int64_t> t = consola.proximoVencimiento();
-      const auto tt = transporte.proximoVencimiento();
-      if (tt && (!t || *tt < *t)) t = tt;
-      if (!t || *t > hasta) {
-        ahora = std::max(ahora, hasta);
-        return true;
-      }
-      ahora = std::max(ahora, *t);
-      transporte.alVencer(ahora);
-      consola.alVencer(ahora);
-    }
-    return false;
-  }
-  bool correr(std::int64_t ms) { return correrHasta(ahora + ms); }
   // Runs until the n-th sequence ended (at most `limite` ms).
   bool esperarFin(std::size_t n, std::int64_t limite = 120000) {
     const std::int64_t fin = ahora + limite;
