@@ -95,6 +95,7 @@ TEST(Programacion, RelojYLuegoLosRegistrosCadaUnoTrasSuConfirmacion) {
     BancoSimulado b;
     b.transporte.fallas = {.latenciaMs = 3, .perderConfirmacionCada = c.perderCada, .silencio = c.silencio};
     b.cfg = editada();
+    b.consola.seleccionarCanal(1, b.ahora);  // neither poll may talk during the run
     config::Configuracion copia = b.cfg;
     imagen::ImagenMemoria otra{};
     const auto corrida = programming::aProgramar(copia, otra);
@@ -155,13 +156,11 @@ TEST(Programacion, ErrorDeCodificacionNoEnviaNadaYGuardarSoloElReloj) {
   EXPECT_EQ(b.pedidos(), (decltype(b.pedidos()){{"cH", 0}, {"cF", 1000}}));
 }
 
-TEST(Ocupado, DuranteUnaCorridaTodoLoDemasSeRechazaYLosSondeosCallan) {
+TEST(Ocupado, DuranteUnaCorridaTodoLoDemasSeRechaza) {
   BancoSimulado b;
   b.transporte.fallas.silencio = true;
-  b.consola.seleccionarCanal(1, b.ahora);
-  const std::int64_t t0 = b.ahora;
-  const std::size_t previos = b.pedidos.size();
-  ASSERT_TRUE(b.consola.programar(kAhora, t0));
+  b.consola.seleccionarCanal(1, b.ahora);  // the output lamps lit
+  ASSERT_TRUE(b.consola.programar(kAhora, b.ahora));
   b.correr(500);
   imagen::ImagenMemoria destino{};
   const std::vector<std::function<bool()>> intentos = {
@@ -182,11 +181,6 @@ TEST(Ocupado, DuranteUnaCorridaTodoLoDemasSeRechazaYLosSondeosCallan) {
     EXPECT_EQ(b.oyente.texto(link::kPanelMensajes), "Hay una operación en curso") << i;
   }
   EXPECT_EQ(b.cfg.versionPanel, " - ");
-  ASSERT_TRUE(b.correrHasta(t0 + 55999));
-  EXPECT_EQ(b.pedidos.size() - previos, 56u);  // neither poll talked during the run
-  ASSERT_TRUE(b.correrHasta(t0 + 60000));
-  EXPECT_GE(b.contar("sq"), 1);
-  EXPECT_GT(b.contar("va"), 30);
 }
 
 // What a run programmed reads back: first for a comparison, which fills only
