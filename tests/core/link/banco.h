@@ -1,11 +1,12 @@
 #pragma once
-// The console on a test bench: a scripted panel behind a fake transport (it
-// answers "lt"/"lh" with transfers of the memories it holds, one block per
-// "pn", and acknowledges records and clock commands), a listener that keeps
-// what it was told, and a virtual clock run from deadline to deadline.
+// The console on a test bench: a transport that records what the console
+// writes and hands it the reports a test feeds in (no panel answers unless the
+// test says what), a listener that keeps what it was told, and a virtual
+// clock run from deadline to deadline.
 #include <algorithm>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,21 +23,13 @@ inline BufferReporte reporte(std::string_view texto) {
 }
 
 struct TransporteFalso : Transporte {
+  explicit TransporteFalso(std::function<std::int64_t()> r) : reloj(std::move(r)) {}
   std::deque<BufferReporte> entrantes;
   std::vector<BufferReporte> escritos;
   std::vector<std::int64_t> momentos;
   std::vector<Handle> notificados;
-  std::vector<std::pair<std::int64_t, BufferReporte>> agenda;  // scripted answers, by due time
-  const std::int64_t* reloj = nullptr;
+  std::function<std::int64_t()> reloj;
   bool panelPresente = true, conectado = false;
-  // The scripted panel.
-  std::vector<std::uint8_t> datos = std::vector<std::uint8_t>(12288, 0xFF), historial = std::vector<std::uint8_t>(4096, 0x5A);
-  bool responde = false;
-  int bloquesHasta = -1;                        // >= 0: transfers stop after so many blocks
-  std::function<bool(int)> confirma = [](int) { return true; };  // by record number
-  const std::vector<std::uint8_t>* volcado = nullptr;
-  std::size_t bloque = 0;
-  int registros = 0;
 
   bool Connect() override { return conectado = true; }
   void Disconnect() override { conectado = false; }
@@ -52,35 +45,8 @@ struct TransporteFalso : Transporte {
   }
   bool WriteEx(int, int, const BufferReporte& b) override {
     escritos.push_back(b);
-    momentos.push_back(*reloj);
-    if (responde) responder(b);
+    momentos.push_back(reloj());
     return true;
-  }
-
-  void responder(const BufferReporte& in) {
-    auto en3ms = [&](const BufferReporte& r) { agenda.emplace_back(*reloj + 3, r); };
-    auto marca = [&](std::uint8_t m, const std::vector<std::uint8_t>& memoria) {
-      volcado = &memoria;
-      bloque = 0;
-      BufferReporte r{};
-      r[1] = m;
-      en3ms(r);
-    };
-    if (in[1] == 'l' && in[2] == 't') {
-      marca(2, datos);
-    } else if (in[1] == 'l' && in[2] == 'h') {
-      marca(3, historial);
-    } else if (in[1] == 'p' && in[2] == 'n' && volcado) {
-      if (bloque * 64 >= volcado->size() || static_cast<int>(bloque) == bloquesHasta) {
-        volcado = nullptr;
-        return;
-      }
-      BufferReporte r{};
-      std::copy_n(volcado->begin() + static_cast<std::ptrdiff_t>(64 * bloque++), 64, r.begin() + 1);
-      en3ms(r);
-    } else if ((in[1] >= 21 && in[1] <= 25 && confirma(registros++)) || (in[1] == 'c' && (in[2] == 'H' || in[2] == 'F'))) {
-      en3ms(reporte("Registro grabado"));
-    }
   }
 };
 
@@ -123,16 +89,39 @@ struct OyenteGrabador : OyenteEnlace {
   std::string imagen(int panel) const { return ultimo(imagenes, panel); }
 };
 
-struct Banco {
+// The console on the bench with transport T (the fake above or the simulated
+// panel), run from deadline to deadline.
+template <class T>
+struct BancoCon {
   std::int64_t ahora = 0;
-  TransporteFalso transporte;
+  T transporte{[this] { return ahora; }};
   OyenteGrabador oyente;
   config::Configuracion cfg;
   imagen::ImagenMemoria img{};
   sequences::Consola consola{transporte, oyente, cfg, img, 0};
 
-  Banco() { transporte.reloj = oyente.reloj = &ahora; }
+  BancoCon() { oyente.reloj = &ahora; }
 
+  // Every deadline up to `hasta`, in time order; false when the console never settles.
+  bool correrHasta(std::int64_t hasta) {
+    for (int paso = 0; paso < 500000; ++paso) {
+      std::optional<std::int64_t> t = consola.proximoVencimiento();
+      const auto tt = transporte.proximoVencimiento();
+      if (tt && (!t || *tt < *t)) t = tt;
+      if (!t || *t > hasta) {
+        ahora = std::max(ahora, hasta);
+        return true;
+      }
+      ahora = std::max(ahora, *t);
+      transporte.alVencer(ahora);
+      consola.alVencer(ahora);
+    }
+    return false;
+  }
+  bool correr(std::int64_t ms) { return correrHasta(ahora + ms); }
+};
+
+struct Banco : BancoCon<TransporteFalso> {
   void evento(EventoHid tipo, Handle h = kPanel) { consola.alEvento({tipo, h}, ahora); }
   void recibir(const BufferReporte& b) {
     transporte.entrantes.push_back(b);
@@ -140,37 +129,6 @@ struct Banco {
   }
   void recibir(std::string_view texto) { recibir(reporte(texto)); }
 
-  // Every deadline and scripted answer up to `hasta`, in time order; false
-  // when the console never settles.
-  bool correrHasta(std::int64_t hasta) {
-    for (int paso = 0; paso < 200000; ++paso) {
-      const auto tc = consola.proximoVencimiento();
-      auto& ag = transporte.agenda;
-      const auto r = std::min_element(ag.begin(), ag.end(), [](auto& a, auto& b) { return a.first < b.first; });
-      if (r != ag.end() && r->first <= hasta && (!tc || r->first <= *tc)) {
-        ahora = std::max(ahora, r->first);
-        const BufferReporte b = r->second;
-        ag.erase(r);
-        recibir(b);
-      } else if (tc && *tc <= hasta) {
-        ahora = std::max(ahora, *tc);
-        consola.alVencer(ahora);
-      } else {
-        ahora = std::max(ahora, hasta);
-        return true;
-      }
-    }
-    return false;
-  }
-  bool correr(std::int64_t ms) { return correrHasta(ahora + ms); }
-
-  static bool empieza(const BufferReporte& b, std::string_view letras) {
-    return std::equal(letras.begin(), letras.end(), b.begin() + 1);
-  }
-  int contar(std::string_view letras) const {
-    return static_cast<int>(std::count_if(transporte.escritos.begin(), transporte.escritos.end(),
-                                          [&](const BufferReporte& b) { return empieza(b, letras); }));
-  }
   // The two letters and time of every write.
   std::vector<std::pair<std::string, std::int64_t>> pedidos() const {
     std::vector<std::pair<std::string, std::int64_t>> r;
@@ -179,6 +137,10 @@ struct Banco {
       r.emplace_back(std::string{static_cast<char>(w[1]), static_cast<char>(w[2])}, transporte.momentos[i]);
     }
     return r;
+  }
+  int contar(std::string_view letras) const {
+    const auto p = pedidos();
+    return static_cast<int>(std::count_if(p.begin(), p.end(), [&](auto& x) { return x.first == letras; }));
   }
 };
 

@@ -1,10 +1,17 @@
-// The programming run, the read and the history retrieval against a scripted
-// panel: order of the reports, time bounds, results, and what a failed read
-// leaves in the tables.
+// The programming run, the read and the history retrieval: against the
+// simulated panel end to end (order of the reports, time bounds, results,
+// progress, a panel lost half way), and against a bench that hands the
+// console only what a test gives it (an image no encoder takes, erased records).
+#include <functional>
+#include <string>
+
 #include <gtest/gtest.h>
 
-#include "link/banco.h"
 #include "core/programming/aprogramar.h"
+#include "core/reading/decodificar.h"
+#include "core/simulator/demo.h"
+#include "core/simulator/transporte_simulado.h"
+#include "link/banco.h"
 
 namespace orda::sequences::prueba {
 namespace {
@@ -16,62 +23,110 @@ using link::prueba::Banco;
 
 const programming::FechaHora kAhora{2025, 12, 31, 9, 5, 7};
 
-struct BancoPanel : Banco {
-  BancoPanel() {
-    transporte.responde = true;
-    config::Configuracion delPanel;
-    delPanel.entradas.ponerTexto(3, 1, "PORTON");
-    delPanel.versionPanel = "202";
-    delPanel.serialPanel = "12345";
-    imagen::ImagenMemoria i{};
-    programming::aProgramar(delPanel, i);
-    transporte.datos.assign(i.begin(), i.begin() + 12288);
-    cfg.entradas.ponerTexto(3, 1, "EDITADO");  // the user's unsaved edit
+// The console against the simulated panel, plugged and its reports enabled,
+// with a log of every report the panel was handed.
+struct BancoSimulado : link::prueba::BancoCon<simulator::TransporteSimulado> {
+  std::vector<link::BufferReporte> escritos;
+  std::vector<std::pair<std::string, std::int64_t>> pedidos;  // the two letters and time of each
+
+  BancoSimulado() {
+    transporte.alEscribir = [this](const link::BufferReporte& r, std::int64_t t) {
+      escritos.push_back(r);
+      pedidos.emplace_back(std::string{static_cast<char>(r[1]), static_cast<char>(r[2])}, t);
+    };
+    consola.instalar([this] { return ahora; });
+    correrHasta(2000);
+  }
+  // Runs until the n-th sequence ended (at most `limite` ms).
+  bool esperarFin(std::size_t n, std::int64_t limite = 120000) {
+    const std::int64_t fin = ahora + limite;
+    while (oyente.resultados.size() < n && ahora < fin) {
+      if (!correr(10)) return false;
+    }
+    return oyente.resultados.size() >= n;
+  }
+  int contar(const std::string& letras) const {
+    const auto igual = [&](auto& p) { return p.first == letras; };
+    return static_cast<int>(std::count_if(pedidos.begin(), pedidos.end(), igual));
   }
 };
 
-TEST(Programacion, RelojYLuegoLosRegistrosCadaUnoTrasSuConfirmacion) {
-  BancoPanel b;
-  config::Configuracion copia = b.cfg;
-  imagen::ImagenMemoria otra{};
-  const auto corrida = programming::aProgramar(copia, otra);
-  ASSERT_TRUE(b.consola.programar(kAhora, 0));
-  ASSERT_TRUE(b.correr(4000));
-  ASSERT_EQ(b.transporte.escritos.size(), 56u);
-  EXPECT_TRUE(Banco::empieza(b.transporte.escritos[0], "cH"));
-  EXPECT_TRUE(Banco::empieza(b.transporte.escritos[1], "cF"));
-  link::BufferReporte cable = b.transporte.escritos[1];
-  for (std::size_t i = 0; i < 54; ++i) {
-    corrida.reportes[i].aplicarSobre(cable);
-    ASSERT_EQ(b.transporte.escritos[i + 2], cable) << i;
-  }
-  EXPECT_TRUE(b.img == otra);
-  EXPECT_EQ(b.transporte.momentos[55], 55 * 3);
-  EXPECT_EQ(b.oyente.resultados, (std::vector<ResultadoSecuencia>{{TipoSecuencia::Programacion, FinSecuencia::Completa, 0}}));
-  EXPECT_EQ(b.oyente.momentosFin[0], 56 * 3);  // as soon as the last record is acknowledged
-  EXPECT_TRUE(b.oyente.cajas.empty());
+
+config::Configuracion editada() {
+  config::Configuracion c;
+  c.entradas.ponerTexto(3, 1, "PUERTA");
+  c.entradas.ponerTexto(4, 8, "600");
+  c.entradas.ponerTexto(5, 37, "1.20");
+  c.entradas.ponerTexto(3, 18, "SE ABRIO LA PUERTA DEL FONDO");
+  c.salidas.ponerTexto(3, 1, "SIRENA");
+  c.tree.ponerTexto(3, 3, "1155667788");
+  c.globales.text[9] = "1234";
+  c.versionPanel = "203";
+  c.serialPanel = "54321";
+  return c;
 }
 
-TEST(Programacion, RegistrosSinConfirmar) {
+// Status bar panel 2 during a run: one step per record sent, the clock reports not counted.
+std::vector<std::string> textosProgreso(const link::prueba::OyenteGrabador& o) {
+  std::vector<std::string> v;
+  for (const auto& [panel, texto] : o.textos) {
+    if (panel == link::kPanelMensajes && texto.rfind("Programando ", 0) == 0) v.push_back(texto);
+  }
+  return v;
+}
+
+// The clock, then each record after its acknowledgement or a second without
+// one; the end as soon as the last one is acknowledged, or a second later.
+TEST(Programacion, RelojYLuegoLosRegistrosCadaUnoTrasSuConfirmacion) {
   struct Caso {
-    std::function<bool(int)> confirma;
+    bool silencio;
+    int perderCada;  // acknowledgements
     int sinConfirmar;
-    std::int64_t ultimo;  // when the last record went out
+    std::int64_t ultimo;  // when the last record went out, from the start
+    const char* fin;
   };
   const Caso casos[] = {
-      {[](int) { return false; }, 54, 55000},  // a silent panel: one second per report
-      {[](int n) { return n != 0 && n != 17 && n != 53; }, 3, 6 + 2 * 1000 + 51 * 3},
+      {false, 0, 0, 55 * 3, "Programación terminada 09:05:07"},
+      {true, 0, 54, 55000, "Programación terminada 09:06:03 - 54 de 54 registros sin confirmar"},
+      {false, 28, 2, 1000 + 54 * 3, "Programación terminada 09:05:09 - 2 de 54 registros sin confirmar"},
   };
-  for (const auto& c : casos) {
-    BancoPanel b;
-    b.transporte.confirma = c.confirma;
-    b.transporte.responde = c.sinConfirmar != 54;
-    ASSERT_TRUE(b.consola.programar(kAhora, 0));
-    ASSERT_TRUE(b.correrHasta(59000));
-    ASSERT_EQ(b.transporte.escritos.size() - static_cast<std::size_t>(b.contar("sq")), 56u);
-    EXPECT_EQ(b.transporte.momentos[55], c.ultimo);
-    EXPECT_EQ(b.oyente.momentosFin.at(0), c.ultimo + 1000);  // its acknowledgement never came either
-    EXPECT_EQ(b.oyente.resultados[0].sinConfirmar, c.sinConfirmar);
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.fin);
+    BancoSimulado b;
+    b.transporte.fallas = {.latenciaMs = 3, .perderConfirmacionCada = c.perderCada, .silencio = c.silencio};
+    b.cfg = editada();
+    b.consola.seleccionarCanal(1, b.ahora);  // neither poll may talk during the run
+    config::Configuracion copia = b.cfg;
+    imagen::ImagenMemoria otra{};
+    const auto corrida = programming::aProgramar(copia, otra);
+    const std::int64_t t0 = b.ahora;
+    ASSERT_TRUE(b.consola.programar(kAhora, t0));
+    EXPECT_TRUE(textosProgreso(b.oyente).empty());  // the clock went first and counts for nothing
+    ASSERT_TRUE(b.esperarFin(1));
+    ASSERT_EQ(b.escritos.size(), 56u);
+    EXPECT_EQ(b.pedidos[0], std::make_pair(std::string("cH"), t0));
+    EXPECT_EQ(b.pedidos[1].first, "cF");
+    link::BufferReporte cable = b.escritos[1];
+    for (std::size_t i = 0; i < 54; ++i) {
+      corrida.reportes[i].aplicarSobre(cable);
+      ASSERT_EQ(b.escritos[i + 2], cable) << i;
+    }
+    EXPECT_TRUE(b.img == otra);
+    const auto& panel = b.transporte.panel().memoriaDatos();  // a lost acknowledgement is still a stored record
+    EXPECT_EQ(std::equal(panel.begin(), panel.end(), otra.begin()), !c.silencio);
+    EXPECT_EQ(b.pedidos[55].second - t0, c.ultimo);
+    EXPECT_EQ(b.oyente.momentosFin[0] - t0, c.ultimo + (c.sinConfirmar ? 1000 : 3));
+    EXPECT_EQ(b.oyente.resultados[0],
+              (ResultadoSecuencia{TipoSecuencia::Programacion, FinSecuencia::Completa, c.sinConfirmar}));
+    const auto progreso = textosProgreso(b.oyente);
+    ASSERT_EQ(progreso.size(), 54u);
+    EXPECT_EQ(progreso[11], "Programando 12/54");
+    EXPECT_EQ(progreso.back(), "Programando 54/54");
+    EXPECT_EQ(b.oyente.texto(link::kPanelMensajes), c.fin);
+    if (c.sinConfirmar == 0) {
+      EXPECT_TRUE(b.oyente.cajas.empty());
+      continue;
+    }
     ASSERT_EQ(b.oyente.cajas.size(), 1u);
     EXPECT_EQ(b.oyente.cajas[0].texto, "El panel no confirmó " + std::to_string(c.sinConfirmar) +
                                            " de 54 registros. Verifique la conexión y vuelva a programar.");
@@ -80,8 +135,7 @@ TEST(Programacion, RegistrosSinConfirmar) {
 }
 
 TEST(Programacion, ErrorDeCodificacionNoEnviaNadaYGuardarSoloElReloj) {
-  BancoPanel b;
-  b.transporte.responde = false;
+  Banco b;
   b.img.fill(0x42);
   b.cfg.entradas.ponerTexto(4, 8, "999999");
   EXPECT_FALSE(b.consola.programar(kAhora, 0));
@@ -102,16 +156,18 @@ TEST(Programacion, ErrorDeCodificacionNoEnviaNadaYGuardarSoloElReloj) {
   EXPECT_EQ(b.pedidos(), (decltype(b.pedidos()){{"cH", 0}, {"cF", 1000}}));
 }
 
-TEST(Ocupado, DuranteUnaCorridaTodoLoDemasSeRechazaYLosSondeosCallan) {
-  BancoPanel b;
-  b.transporte.responde = false;
-  b.consola.seleccionarCanal(1, 0);
-  ASSERT_TRUE(b.consola.programar(kAhora, 0));
+TEST(Ocupado, DuranteUnaCorridaTodoLoDemasSeRechaza) {
+  BancoSimulado b;
+  b.transporte.fallas.silencio = true;
+  b.consola.seleccionarCanal(1, b.ahora);  // the output lamps lit
+  ASSERT_TRUE(b.consola.programar(kAhora, b.ahora));
   b.correr(500);
+  imagen::ImagenMemoria destino{};
   const std::vector<std::function<bool()>> intentos = {
       [&] { return b.consola.programar(kAhora, b.ahora); },
       [&] { return b.consola.prepararGuardado(kAhora, b.ahora); },
       [&] { return b.consola.leerProgramacion(b.ahora); },
+      [&] { return b.consola.leerParaComparar(b.ahora, destino); },
       [&] { return b.consola.refrescarHistorial(b.ahora); },
       [&] { return b.consola.enviarHora(kAhora, b.ahora); },
       [&] { return b.consola.enviarFecha(kAhora, b.ahora); },
@@ -125,91 +181,192 @@ TEST(Ocupado, DuranteUnaCorridaTodoLoDemasSeRechazaYLosSondeosCallan) {
     EXPECT_EQ(b.oyente.texto(link::kPanelMensajes), "Hay una operación en curso") << i;
   }
   EXPECT_EQ(b.cfg.versionPanel, " - ");
-  ASSERT_TRUE(b.correrHasta(56000));
-  EXPECT_EQ(b.transporte.escritos.size(), 56u);  // neither poll talked during the run
-  ASSERT_TRUE(b.correrHasta(60000));
-  EXPECT_EQ(b.contar("sq"), 1);
-  EXPECT_GT(b.contar("va"), 30);
 }
 
-TEST(Lectura, DecodificaApenasLlegaElUltimoBloqueYPideElHistorial) {
-  BancoPanel b;
-  ASSERT_TRUE(b.consola.leerProgramacion(0));
+// What a run programmed reads back: first for a comparison, which fills only
+// the caller's image (the console's image, tables and memory viewer stay, no
+// history follows), then as a read, which gives the same tables and asks for
+// the history as soon as the last block came, with no stall timeout sat out.
+TEST(Lectura, CompararYLeerTrasProgramar) {
+  BancoSimulado b;
+  b.transporte.fallas.latenciaMs = 3;
+  b.cfg = editada();
+  ASSERT_TRUE(b.consola.programar(kAhora, b.ahora));
+  ASSERT_TRUE(b.esperarFin(1));
+  const config::Configuracion cfg = b.cfg;
+  const imagen::ImagenMemoria img = b.img;
+  const auto& m = b.transporte.panel().memoriaDatos();
+  imagen::ImagenMemoria destino{};
+  ASSERT_TRUE(b.consola.leerParaComparar(b.ahora, destino));
+  ASSERT_TRUE(b.esperarFin(2));
+  b.correr(5000);
+  EXPECT_EQ(b.oyente.resultados.size(), 2u);
+  EXPECT_EQ(b.oyente.resultados[1], (ResultadoSecuencia{TipoSecuencia::Comparacion, FinSecuencia::Completa, 0}));
+  EXPECT_TRUE(std::equal(m.begin(), m.end(), destino.begin()));
+  EXPECT_TRUE(b.img == img);
+  EXPECT_TRUE(b.cfg == cfg);
+  EXPECT_TRUE(b.oyente.memoria.empty());
+  EXPECT_EQ(b.contar("lh"), 0);
+
+  // The tables as the image the run sent reads back (defaults take the
+  // decoders' own spelling: "1.000" comes back as "1").
+  config::Configuracion esperada;
+  reading::decodificarImagen(b.img, esperada);
+  b.cfg = config::Configuracion{};
+  b.img = {};
+  const std::int64_t t0 = b.ahora;
+  const std::size_t previos = b.pedidos.size();
+  ASSERT_TRUE(b.consola.leerProgramacion(t0));
   EXPECT_TRUE(b.consola.enlace().esperandoConfirmacion());
-  ASSERT_TRUE(b.correr(1000));
-  EXPECT_EQ(b.cfg.entradas.texto(3, 1), "PORTON");
-  EXPECT_EQ(b.oyente.texto(link::kPanelVersion), "V2.02");
-  EXPECT_EQ(b.oyente.texto(link::kPanelSerial), "SN: 12345");
-  EXPECT_EQ(b.oyente.resultados, (std::vector<ResultadoSecuencia>{{TipoSecuencia::Lectura, FinSecuencia::Completa, 0},
-                                                                    {TipoSecuencia::Historial, FinSecuencia::Completa, 0}}));
-  // One block every 3 ms: no sitting out two seconds, and "lh" right after.
-  EXPECT_EQ(b.oyente.momentosFin[0], 3 + 192 * 3);
-  EXPECT_EQ(b.oyente.momentosFin[1], b.oyente.momentosFin[0] + 3 + 64 * 3);
-  EXPECT_EQ(b.pedidos()[0].first, "lt");
-  EXPECT_EQ(b.pedidos()[194], std::make_pair(std::string("lh"), b.oyente.momentosFin[0]));
-  EXPECT_EQ(b.oyente.registro.at(0).first, "lh\r");
-  EXPECT_TRUE(std::equal(b.transporte.historial.begin(), b.transporte.historial.end(), b.img.begin()));
-  EXPECT_TRUE(std::equal(b.transporte.datos.begin() + 4096, b.transporte.datos.end(), b.img.begin() + 4096));
+  ASSERT_TRUE(b.esperarFin(4));
+  EXPECT_EQ(b.oyente.resultados[2], (ResultadoSecuencia{TipoSecuencia::Lectura, FinSecuencia::Completa, 0}));
+  EXPECT_EQ(b.oyente.resultados[3], (ResultadoSecuencia{TipoSecuencia::Historial, FinSecuencia::Completa, 0}));
+  EXPECT_EQ(b.oyente.momentosFin[2] - t0, 3 + 192 * 3);
+  EXPECT_EQ(b.pedidos[previos + 194], std::make_pair(std::string("lh"), b.oyente.momentosFin[2]));
+  EXPECT_EQ(b.oyente.momentosFin[3] - b.oyente.momentosFin[2], 3 + 64 * 3);
+  const auto& r = b.oyente.registro;
+  EXPECT_EQ(std::count_if(r.begin(), r.end(), [](auto& l) { return l.first == "lh\r"; }), 1);  // echoed
+  // One progress step per block of each transfer, and each memory view told once.
+  const auto& p = b.oyente.progreso;
+  ASSERT_EQ(p.size(), 192u * 2 + 64u);
+  EXPECT_EQ((std::vector<std::string>{p[192], p[192 + 95], p[383], p[384 + 31], p.back()}),
+            (std::vector<std::string>{" 0%", " 49%", " 100%", " 49%", " 100%"}));
+  EXPECT_EQ(b.oyente.memoria,
+            (std::vector<std::string>{"Memoria interna de datos", "Memoria interna de registros históricos"}));
+  EXPECT_TRUE(b.cfg == esperada);
+  EXPECT_EQ(b.cfg.globales.text[9], "");  // a read never shows the panel's password
+  const config::Configuracion e = editada();
+  for (auto [f, c] : {std::pair{3, 1}, {4, 8}, {5, 37}, {3, 18}}) EXPECT_EQ(b.cfg.entradas.texto(f, c), e.entradas.texto(f, c));
+  EXPECT_EQ(b.cfg.salidas.texto(3, 1), "SIRENA");
+  EXPECT_EQ(b.cfg.tree.texto(3, 3), "1155667788");
+  EXPECT_EQ(b.oyente.texto(link::kPanelVersion), "V2.03");
+  EXPECT_EQ(b.oyente.texto(link::kPanelSerial), "SN: 54321");
+  const auto& h = b.transporte.panel().memoriaHistorial();
+  EXPECT_TRUE(std::equal(h.begin(), h.end(), b.img.begin()));
+  EXPECT_TRUE(std::equal(m.begin() + 4096, m.end(), b.img.begin() + 4096));
   EXPECT_FALSE(b.consola.ocupado());
   EXPECT_TRUE(b.oyente.cajas.empty());
 }
 
-// A panel with erased records: the defaults, and one box that says how many.
+// A panel with erased records (inputs 1..3 and the global block): the
+// defaults, and one box that says how many.
 TEST(Lectura, RegistrosBorradosUnaSolaCaja) {
-  BancoPanel b;
-  std::fill_n(b.transporte.datos.begin() + 0x2000, 3 * 64, 0xFF);  // inputs 1..3
-  std::fill_n(b.transporte.datos.begin() + 0x2F00, 64, 0xFF);      // the global block
+  BancoSimulado b;
+  link::BufferReporte borrado;
+  borrado.fill(0xFF);
+  for (auto [comando, indice] : {std::pair<std::uint8_t, std::uint8_t>{21, 0}, {21, 1}, {21, 2}, {23, 0xFF}}) {
+    borrado[1] = comando;
+    borrado[2] = indice;
+    b.transporte.panel().recibir(borrado, b.ahora);
+  }
   b.cfg.especiales.seleccionar(13);
-  ASSERT_TRUE(b.consola.leerProgramacion(0));
-  ASSERT_TRUE(b.correr(1000));
+  ASSERT_TRUE(b.consola.leerProgramacion(b.ahora, false));
+  ASSERT_TRUE(b.esperarFin(1));
   ASSERT_EQ(b.oyente.cajas.size(), 1u);
   EXPECT_EQ(b.oyente.cajas[0].texto, "La central tiene 4 registros sin programar: se cargaron los valores por omisión.");
   EXPECT_EQ(b.oyente.cajas[0].titulo, "OrDA");
   EXPECT_EQ(b.oyente.cajas[0].icono, link::Icono::Informacion);
   EXPECT_EQ(b.cfg.entradas.texto(3, 1), "ENTRADA1");
+  EXPECT_EQ(b.cfg.salidas.texto(3, 1), simulator::configuracionDemostracion().salidas.texto(3, 1));
   EXPECT_TRUE(b.cfg.especiales == config::Especiales{});
 }
 
-TEST(Lectura, SinRespuestaEnDosSegundosNoTocaLasTablas) {
-  BancoPanel b;
-  b.transporte.responde = false;
-  const config::Configuracion antes = b.cfg;
-  ASSERT_TRUE(b.consola.leerProgramacion(100));
-  ASSERT_TRUE(b.correrHasta(2099));
-  EXPECT_TRUE(b.consola.ocupado());
-  ASSERT_TRUE(b.correrHasta(2100));
-  EXPECT_EQ(b.oyente.resultados.at(0).fin, FinSecuencia::SinRespuesta);
-  EXPECT_EQ(b.oyente.momentosFin[0], 2100);
-  EXPECT_EQ(b.oyente.cajas.at(0).texto, "El panel no respondió. La programación mostrada no cambió.");
-  EXPECT_TRUE(b.cfg == antes);
-  EXPECT_EQ(b.contar("lh"), 0);  // no history asked of a silent panel
-  EXPECT_FALSE(b.consola.ocupado());
-}
-
-// Blocks that stop coming: the transfer ends two seconds after the last one.
-TEST(Historial, InterrumpidaSinMasBloques) {
-  BancoPanel b;
-  b.transporte.bloquesHasta = 10;
-  ASSERT_TRUE(b.consola.refrescarHistorial(0));
-  ASSERT_TRUE(b.correr(4000));
-  EXPECT_EQ(b.oyente.resultados, (std::vector<ResultadoSecuencia>{{TipoSecuencia::Historial, FinSecuencia::Interrumpida, 0}}));
-  EXPECT_EQ(b.oyente.momentosFin.at(0), 3 + 10 * 3 + 2000);
-  ASSERT_EQ(b.oyente.cajas.size(), 1u);
-  EXPECT_EQ(b.oyente.cajas[0].texto, "La transferencia de registros históricos se interrumpió.");
-  EXPECT_FALSE(b.consola.ocupado());
-}
-
 TEST(Historial, UnaFuerzaEnColaEsperaAQueTermineLaTransferencia) {
-  BancoPanel b;
-  b.consola.seleccionarCanal(1, 0);
-  b.consola.enviarHora(kAhora, 0);            // acknowledged 3 ms later
-  ASSERT_TRUE(b.consola.forzarSalida(2, 0));  // behind it
-  ASSERT_TRUE(b.consola.refrescarHistorial(1));
-  ASSERT_TRUE(b.correr(1000));
-  const auto p = b.pedidos();
-  const auto fuerza = std::find_if(p.begin(), p.end(), [](auto& x) { return x.first == "ts"; });
-  ASSERT_NE(fuerza, p.end());
+  BancoSimulado b;
+  b.consola.seleccionarCanal(1, b.ahora);
+  b.consola.enviarHora(kAhora, b.ahora);            // acknowledged at once
+  ASSERT_TRUE(b.consola.forzarSalida(2, b.ahora));  // behind it
+  ASSERT_TRUE(b.consola.refrescarHistorial(b.ahora + 1));
+  ASSERT_TRUE(b.esperarFin(1));
+  b.correr(1000);
+  const auto fuerza = std::find_if(b.pedidos.begin(), b.pedidos.end(), [](auto& x) { return x.first == "ts"; });
+  ASSERT_NE(fuerza, b.pedidos.end());
   EXPECT_EQ(fuerza->second, b.oyente.momentosFin.at(0));  // not among the pages
+}
+
+// The panel lost right after it took the n-th report of a run, for every n:
+// unplugged, the run ends at once; silent, two seconds after that report (a
+// transfer) or a second after each record left unacknowledged. Either way it
+// says so, nothing is decoded from what came, no history follows a failed
+// read, and with the panel back the same run goes through.
+TEST(Corte, TrasCadaReporteDeCadaSecuencia) {
+  struct Caso {
+    TipoSecuencia tipo;
+    int reportes;  // each is answered: the clock and the records, or the request and the blocks
+    std::function<bool(BancoSimulado&)> iniciar;
+    const char* sinRespuesta;
+    const char* interrumpida;
+  };
+  const Caso casos[] = {
+      {TipoSecuencia::Programacion, 2 + 54, [](BancoSimulado& b) { return b.consola.programar(kAhora, b.ahora); },
+       "", ""},
+      {TipoSecuencia::Lectura, 1 + 192, [](BancoSimulado& b) { return b.consola.leerProgramacion(b.ahora); },
+       "El panel no respondió. La programación mostrada no cambió.",
+       "La transferencia se interrumpió. La programación mostrada no cambió."},
+      {TipoSecuencia::Historial, 1 + 64, [](BancoSimulado& b) { return b.consola.refrescarHistorial(b.ahora); },
+       "El panel no respondió. Se mantienen los registros mostrados.",
+       "La transferencia de registros históricos se interrumpió."},
+  };
+  config::Configuracion delPanel = editada();  // what a read keeps of the user's (the password)
+  {
+    const BancoSimulado b;
+    imagen::ImagenMemoria i{};
+    std::copy(b.transporte.panel().memoriaDatos().begin(), b.transporte.panel().memoriaDatos().end(), i.begin());
+    reading::decodificarImagen(i, delPanel);
+  }
+  for (const bool silencio : {false, true}) {
+    for (const Caso& c : casos) {
+      for (int n = 1; n <= c.reportes; ++n) {
+        SCOPED_TRACE(testing::Message() << (silencio ? "silencio" : "desenchufe") << ", secuencia "
+                                        << static_cast<int>(c.tipo) << ", reporte " << n);
+        BancoSimulado b;
+        b.cfg = editada();
+        const config::Configuracion antes = b.cfg;
+        const std::size_t corte = b.pedidos.size() + static_cast<std::size_t>(n);
+        if (silencio) {
+          b.transporte.alEscribir = [&, log = b.transporte.alEscribir](const link::BufferReporte& r, std::int64_t t) {
+            log(r, t);
+            if (b.pedidos.size() == corte) b.transporte.fallas.silencio = true;
+          };
+        } else {
+          b.transporte.fallas.desenchufarTrasReportes = b.transporte.reportesEscritos() + n;
+        }
+        ASSERT_TRUE(c.iniciar(b));
+        ASSERT_TRUE(b.esperarFin(1));
+        ASSERT_NE(b.transporte.enchufado(), !silencio);
+        const bool programa = c.tipo == TipoSecuencia::Programacion;
+        const int sinConfirmar = programa ? std::min(54, 57 - n) : 0;
+        const FinSecuencia fin = programa ? FinSecuencia::Completa : n == 1 ? FinSecuencia::SinRespuesta
+                                                                            : FinSecuencia::Interrumpida;
+        EXPECT_EQ(b.oyente.resultados[0], (ResultadoSecuencia{c.tipo, fin, sinConfirmar}));
+        if (!programa) {  // a transfer cut short by the cable sits out no stall timeout
+          EXPECT_EQ(b.oyente.momentosFin[0], b.pedidos.at(corte - 1).second + (silencio || n == 1 ? 2000 : 0));
+        }
+        ASSERT_EQ(b.oyente.cajas.size(), 1u);
+        EXPECT_EQ(b.oyente.cajas[0].texto, programa ? link::textos::mensajeSinConfirmar(sinConfirmar)
+                                                    : n == 1 ? c.sinRespuesta : c.interrumpida);
+        EXPECT_EQ(b.contar("lh"), c.tipo == TipoSecuencia::Historial ? 1 : 0);
+        EXPECT_TRUE(b.oyente.memoria.empty());
+        EXPECT_TRUE(b.cfg == antes);
+        EXPECT_FALSE(b.consola.ocupado());
+
+        b.transporte.fallas.silencio = false;
+        b.transporte.enchufar();
+        ASSERT_TRUE(b.correr(2000));
+        ASSERT_TRUE(c.iniciar(b));
+        ASSERT_TRUE(b.esperarFin(2));
+        EXPECT_EQ(b.oyente.resultados[1], (ResultadoSecuencia{c.tipo, FinSecuencia::Completa, 0}));
+        if (c.tipo == TipoSecuencia::Lectura) {
+          EXPECT_TRUE(b.cfg == delPanel);
+        } else if (c.tipo == TipoSecuencia::Historial) {
+          const auto& h = b.transporte.panel().memoriaHistorial();
+          EXPECT_TRUE(std::equal(h.begin(), h.end(), b.img.begin()));
+        } else {
+          EXPECT_EQ(b.transporte.panel().version(), "203");
+        }
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -1,0 +1,370 @@
+// The simulated panel's answers, report by report: monitoring, clock and
+// outputs, identity, records and its history; then the panel behind the
+// transport interface, in virtual time. The transfers themselves are driven
+// end to end by the sequence tests.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/config/globales.h"
+#include "core/config/validacion.h"
+#include "core/history/filas.h"
+#include "core/history/memoria.h"
+#include "core/programming/aprogramar.h"
+#include "core/simulator/demo.h"
+#include "core/simulator/panel.h"
+#include "core/simulator/transporte_simulado.h"
+#include "core/texto/numero.h"
+
+namespace orda::simulator {
+namespace {
+
+struct Banco {
+  PanelSimulado panel;
+  std::int64_t ahora = 0;
+
+  explicit Banco(OpcionesPanel o = {}) : panel(o, 0) {}
+  // Bytes from index 1, as a typed command or a two-letter request.
+  std::vector<link::BufferReporte> enviar(std::string_view texto, std::vector<std::uint8_t> extra = {}) {
+    link::BufferReporte r{};
+    std::size_t k = 1;
+    for (char c : texto) r[k++] = static_cast<std::uint8_t>(c);
+    for (std::uint8_t b : extra) r[k++] = b;
+    return panel.recibir(r, ahora);
+  }
+  // The single answer's text.
+  std::string texto(std::string_view comando, std::vector<std::uint8_t> extra = {}) {
+    const auto r = enviar(comando, std::move(extra));
+    if (r.size() != 1) return "<" + std::to_string(r.size()) + " respuestas>";
+    return std::string(reinterpret_cast<const char*>(r[0].data() + 1));
+  }
+};
+
+std::vector<std::string> campos(const std::string& t) {
+  std::vector<std::string> v(1);
+  for (char c : t) {
+    if (c == ';') v.emplace_back();
+    else v.back() += c;
+  }
+  return v;
+}
+
+// "va" answers every input's value and state as the console reads them
+// (input 8 first), "sq" the signal level; input 1's states follow the
+// thresholds and trigger its record holds.
+TEST(SimuladoMonitoreo, E8YSenalSegunLaProgramacion) {
+  struct Caso {
+    const char* inferior;
+    const char* hab;
+    std::set<int> esperados;
+  };
+  const Caso casos[] = {
+      {"0.50", "OKG", {0, 1, 2}},
+      {"0.50", "NOG2", {0, 1}},  // trigger disabled
+      {"0.00", "OKG", {0}},      // never below 0 V
+  };
+  for (const Caso& c : casos) {
+    Banco b;
+    config::Configuracion cfg = configuracionDemostracion();
+    cfg.entradas.ponerTexto(3, 37, "1.20");
+    cfg.entradas.ponerTexto(3, 38, c.inferior);
+    cfg.entradas.ponerImagen(3, 7, c.hab);
+    imagen::ImagenMemoria img{};
+    link::BufferReporte buffer{};
+    programming::aProgramar(cfg, img).reportes.front().aplicarSobre(buffer);
+    b.panel.recibir(buffer, 0);
+    std::set<int> vistos;
+    for (; b.ahora < 180000; b.ahora += 50) {
+      const auto f = campos(b.texto("va"));
+      ASSERT_EQ(f.size(), 17u);
+      ASSERT_EQ(f[0], "E8");
+      for (int i = 0; i < 8; ++i) {
+        const int valor = static_cast<int>(texto::valorNumerico(f[2 * i + 1]));
+        ASSERT_EQ(valor, b.panel.valorEntrada(7 - i));
+        ASSERT_GE(valor, 85);
+        ASSERT_LE(valor, 938);
+        ASSERT_EQ(static_cast<int>(texto::valorNumerico(f[2 * i + 2])), b.panel.estadoEntrada(7 - i));
+      }
+      vistos.insert(b.panel.estadoEntrada(0));
+      if (b.ahora % 5000 == 0) {
+        // The level in two characters at a fixed place.
+        const auto r = b.enviar("sq");
+        ASSERT_EQ(r.size(), 1u);
+        const int v = r[0][4] == ' ' ? r[0][5] - '0' : (r[0][4] - '0') * 10 + r[0][5] - '0';
+        EXPECT_EQ(v, b.panel.nivelSenal(b.ahora));
+        EXPECT_GE(v, 11);
+        EXPECT_LE(v, 25);
+      }
+    }
+    EXPECT_EQ(vistos, c.esperados) << c.inferior << " " << c.hab;
+  }
+}
+
+TEST(SimuladoReloj, HoraYFechaEnBcd) {
+  struct Caso {
+    const char* comando;
+    std::vector<std::uint8_t> bcd;
+    const char* respuesta;
+  };
+  const Caso casos[] = {
+      {"cH", {0x23, 0x59, 0x58}, "Hora grabada: 23:59:58"},
+      {"cF", {0x31, 0x12, 0x25}, "Fecha grabada: 31/12/25"},
+      {"cH", {0x24, 0x00, 0x00}, "Hora invalida"},
+      {"cH", {0x1A, 0x00, 0x00}, "Hora invalida"},
+      {"cF", {0x29, 0x02, 0x25}, "Fecha invalida"},  // 2025 is not a leap year
+      {"cF", {0x29, 0x02, 0x24}, "Fecha grabada: 29/02/24"},
+      {"cF", {0x31, 0x12, 0x25}, "Fecha grabada: 31/12/25"},
+  };
+  Banco b;
+  for (const Caso& c : casos) EXPECT_EQ(b.texto(c.comando, c.bcd), c.respuesta);
+  b.ahora += 3000;  // past midnight
+  const FechaHora t = b.panel.reloj(b.ahora);
+  EXPECT_EQ((std::vector<int>{t.anio, t.mes, t.dia, t.hora, t.minuto, t.segundo}),
+            (std::vector<int>{2026, 1, 1, 0, 0, 1}));
+}
+
+TEST(SimuladoReloj, ProgramasDiariosDeLasSalidas) {
+  Banco b;
+  // Each step: set the clock, then let 31 s pass; outputs 2 (yard light,
+  // 20:00-06:30) and 3 (pump, on, 07:00-07:30) as they stand afterwards.
+  struct Paso {
+    std::vector<std::uint8_t> hora;
+    bool luz, bomba;
+  };
+  const Paso pasos[] = {
+      {{0x19, 0x59, 0x00}, false, true},
+      {{0x19, 0x59, 0x30}, true, true},    // 20:00
+      {{0x06, 0x29, 0x30}, false, true},   // 06:30
+      {{0x20, 0x30, 0x00}, false, true},   // the clock jumped over 20:00: nothing fires
+      {{0x07, 0x29, 0x30}, false, false},  // 07:30
+      {{0x06, 0x59, 0x30}, false, true},   // 07:00
+  };
+  for (const Paso& p : pasos) {
+    b.enviar("cH", p.hora);
+    b.ahora += 31000;
+    b.panel.avanzar(b.ahora);
+    EXPECT_EQ(b.panel.salida(1), p.luz) << int(p.hora[0]) << ":" << int(p.hora[1]);
+    EXPECT_EQ(b.panel.salida(2), p.bomba) << int(p.hora[0]) << ":" << int(p.hora[1]);
+  }
+}
+
+TEST(SimuladoComandos, SalidasIdentidadYDesconocidos) {
+  Banco b;
+  EXPECT_EQ(b.texto("vA"), "E9;0;0;1;0");
+  EXPECT_EQ(b.texto("ts", {'3'}), "Forzado grabado: salida 3 desactivada");
+  EXPECT_EQ(b.texto("ts", {'1'}), "Forzado grabado: salida 1 activada");
+  EXPECT_EQ(b.texto("vA"), "E9;1;0;0;0");
+  EXPECT_EQ(b.texto("ts", {'5'}), "Salida inexistente");
+  EXPECT_EQ(b.texto("V!203\r"), "Version grabada: 203");
+  EXPECT_EQ(b.texto("S!54321\r"), "Serie grabada: 54321");
+  EXPECT_EQ(b.texto("V!2\r"), "Version invalida");
+  EXPECT_EQ(b.panel.version(), "203");
+  EXPECT_EQ(b.panel.serial(), "54321");
+  EXPECT_EQ(b.texto("Hc4321\r"), "Comando no reconocido: Hc4321");
+  EXPECT_EQ(b.texto(""), "Comando no reconocido");
+}
+
+TEST(SimuladoDeterminismo, MismaVarianteMismasRespuestas) {
+  auto guion = [](std::uint64_t semilla) {
+    Banco b(OpcionesPanel{semilla, {2025, 3, 7, 13, 45, 0}});
+    std::string todo;
+    for (b.ahora = 0; b.ahora < 200000; b.ahora += 700) todo += b.texto("va") + b.texto("sq") + "|";
+    const auto& h = b.panel.memoriaHistorial();
+    return todo + std::string(h.begin(), h.end());
+  };
+  EXPECT_EQ(guion(7), guion(7));
+  EXPECT_NE(guion(7), guion(8));
+}
+
+// A transfer ends with its last block: a further "pn" asks for nothing.
+TEST(SimuladoTransferencias, NadaTrasElUltimoBloque) {
+  Banco b;
+  ASSERT_EQ(b.enviar("lh").size(), 1u);
+  for (int k = 0; k < 64; ++k) ASSERT_EQ(b.enviar("pn").size(), 1u) << k;
+  EXPECT_TRUE(b.enviar("pn").empty());
+}
+
+// Record commands store the record bytes the report carries: the first
+// min(size, 62), at the record's place; nothing else moves. The panel's own
+// texts go apart; out of range is not acknowledged.
+TEST(SimuladoRegistros, GuardanExactamenteLosBytesTransmitidos) {
+  struct Caso {
+    std::uint8_t comando, indice;
+    std::size_t inicio, tamano;
+  };
+  const Caso casos[] = {
+      {21, 3, 0x2000 + 64 * 3, 62}, {22, 2, 0x2800 + 51 * 2, 51}, {23, 0x77, 0x2F00, 62},
+      {24, 10, 64 * 10, 62},        {24, 64, 64 * 64, 62},         {25, 9, 0x2C00 + 32 * 9, 32},
+      {21, 8, 0, 0},                {22, 4, 0, 0},                 {24, 71, 0, 0},
+      {25, 10, 0, 0},
+  };
+  for (const Caso& c : casos) {
+    Banco b;
+    const MemoriaDatos antes = b.panel.memoriaDatos();
+    link::BufferReporte r{};
+    r[1] = c.comando;
+    r[2] = c.indice;
+    for (std::size_t k = 3; k < r.size(); ++k) r[k] = static_cast<std::uint8_t>(0x80 + k);
+    const auto resp = b.panel.recibir(r, 0);
+    ASSERT_EQ(resp.size(), 1u);
+    const std::string respuesta(reinterpret_cast<const char*>(resp[0].data() + 1));
+    const bool grabado = respuesta.find("rabad") != std::string::npos;
+    EXPECT_EQ(grabado, c.tamano > 0) << int(c.comando) << "/" << int(c.indice);
+    const MemoriaDatos& despues = b.panel.memoriaDatos();
+    for (std::size_t k = 0; k < kTamanoDatos; ++k) {
+      const bool dentro = k >= c.inicio && k < c.inicio + c.tamano;
+      ASSERT_EQ(despues[k], dentro ? r[3 + k - c.inicio] : antes[k]) << int(c.comando) << " byte " << k;
+    }
+  }
+  Banco b;
+  const MemoriaDatos antes = b.panel.memoriaDatos();
+  EXPECT_EQ(b.texto(std::string{24, 67}, {'H', 'O', 'L', 'A'}), "Grabado: mensaje 67");
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(b.panel.textosPropios()[2].data())), "HOLA");
+  EXPECT_EQ(b.panel.memoriaDatos(), antes);
+}
+
+TEST(SimuladoHistorial, ReferenciaValidaYEventosReales) {
+  Banco b;
+  b.ahora = 2000;
+  b.enviar("cH", {0x14, 0x05, 0x00});
+  b.enviar("ts2");
+  b.enviar(std::string{21, 0});
+  b.enviar("lh");
+  const config::Configuracion demo = configuracionDemostracion();
+  const history::Historial v = history::filasHistorial(b.panel.memoriaHistorial(), demo.entradas, demo.tree);
+  ASSERT_FALSE(v.cantidad.limitada);
+  ASSERT_EQ(v.cantidad.cantidad, b.panel.cantidadRegistros());
+  std::vector<std::string> d;
+  for (const auto& f : v.filas) {
+    ASSERT_TRUE(f.ok()) << f.indice << ": " << f.error;
+    d.push_back(f.descripcion);
+  }
+  EXPECT_EQ(d.front(), "Registro de referencia:  " + std::to_string(d.size()) + " registros");
+  EXPECT_NE(std::find(d.begin(), d.end(), "Disparo por zona 1: PUERTA PPAL"), d.end());
+  const std::vector<std::string> ultimos(d.end() - 5, d.end());
+  const std::vector<std::string> esperados = {
+      "Inicio del sistema: Conexión de la alimentación", "Actualización hora de sistema por USB",
+      "Forzado de salida 2 por USB: Activada", "Grabación de parámetros vía USB", "Lectura de registros históricos"};
+  EXPECT_EQ(ultimos, esperados);
+  EXPECT_EQ(v.filas.back().fecha, "07/03/25");
+  EXPECT_EQ(v.filas.back().hora, "14:05:00");
+}
+
+TEST(SimuladoHistorial, LlenoSeFormateaYSigueLegible) {
+  Historial h(FechaHora{2025, 1, 1, 0, 0, 0});
+  for (int k = 1; k < history::kMaxRegistros; ++k) h.agregar(FechaHora{2025, 1, 1, 0, 0, 1}, evento::kArmadoUsb);
+  EXPECT_EQ(h.cantidad(), history::kMaxRegistros);
+  h.agregar(FechaHora{2025, 1, 2, 0, 0, 0}, evento::kDesarmadoUsb);
+  EXPECT_EQ(h.cantidad(), 3);
+  const auto r1 = history::registroEn(h.memoria(), 1), r2 = history::registroEn(h.memoria(), 2);
+  EXPECT_EQ(r1->codigo1, evento::kFormateado);
+  EXPECT_EQ(r2->codigo1, evento::kDesarmadoUsb);
+  EXPECT_EQ(h.memoria()[history::direccionRegistro(3)], 0xFF);
+}
+
+using link::EventoHid;
+
+// A minimal console: enables reading on every plug and reads every waiting
+// report.
+struct Consola {
+  std::int64_t ahora = 0;
+  TransporteSimulado t{[this] { return ahora; }};
+  std::vector<link::Evento> eventos;
+  std::vector<link::BufferReporte> recibidos;
+
+  Consola() {
+    t.alEvento = [this](const link::Evento& e) {
+      eventos.push_back(e);
+      if (e.tipo == EventoHid::Conectado) t.SetReadNotify(t.GetHandle(link::kVendorId, link::kProductId), true);
+      if (e.tipo != EventoHid::ReporteEsperando) return;
+      link::BufferReporte b{};
+      ASSERT_TRUE(t.Read(e.handle, b));
+      recibidos.push_back(b);
+    };
+  }
+  bool escribir(std::string_view s) {
+    link::BufferReporte b{};
+    for (std::size_t k = 0; k < s.size(); ++k) b[k + 1] = static_cast<std::uint8_t>(s[k]);
+    return t.WriteEx(link::kVendorId, link::kProductId, b);
+  }
+  void hasta(std::int64_t fin) {
+    while (auto v = t.proximoVencimiento()) {
+      if (*v > fin) break;
+      ahora = std::max(ahora, *v);
+      t.alVencer(ahora);
+    }
+    ahora = fin;
+    t.alVencer(ahora);
+  }
+  std::string texto(std::size_t i) const { return reinterpret_cast<const char*>(recibidos.at(i).data() + 1); }
+};
+
+TEST(SimuladoTransporte, ConexionLatenciaLecturaYDesconexion) {
+  Consola c;
+  c.t.fallas.latenciaMs = 7;
+  EXPECT_FALSE(c.escribir("sq"));  // nothing plugged yet
+  c.t.Connect();
+  c.hasta(499);
+  EXPECT_TRUE(c.eventos.empty());
+  c.hasta(500);
+  ASSERT_EQ(c.eventos.size(), 1u);
+  EXPECT_EQ(c.eventos[0].handle, TransporteSimulado::kHandlePanel);
+  EXPECT_EQ(c.t.GetVendorID(c.eventos[0].handle), 0x1234);
+  EXPECT_EQ(c.t.GetProductID(c.eventos[0].handle), 1);
+  EXPECT_FALSE(c.t.WriteEx(0x1234, 2, {}));
+
+  c.t.enchufarOtroDispositivo();
+  c.hasta(600);
+  ASSERT_EQ(c.eventos.size(), 2u);
+  EXPECT_NE(c.t.GetVendorID(c.eventos[1].handle), 0x1234);
+  EXPECT_EQ(c.t.GetHandle(0x1234, 1), TransporteSimulado::kHandlePanel);
+
+  c.escribir("vA");
+  c.escribir("ts1");
+  EXPECT_EQ(c.eventos.size(), 2u);  // never from inside WriteEx
+  c.hasta(606);
+  EXPECT_TRUE(c.recibidos.empty());
+  c.hasta(607);
+  ASSERT_EQ(c.recibidos.size(), 2u);
+  EXPECT_EQ(c.texto(0), "E9;0;0;1;0");
+  EXPECT_EQ(c.texto(1), "Forzado grabado: salida 1 activada");
+
+  c.t.SetReadNotify(TransporteSimulado::kHandlePanel, false);
+  c.escribir("sq");
+  c.hasta(700);
+  link::BufferReporte b{};
+  EXPECT_EQ(c.recibidos.size(), 2u);
+  EXPECT_FALSE(c.t.Read(TransporteSimulado::kHandlePanel, b));
+
+  c.t.SetReadNotify(TransporteSimulado::kHandlePanel, true);
+  ASSERT_TRUE(c.escribir("sq"));  // its answer still on its way
+  c.t.Disconnect();
+  c.hasta(5000);
+  EXPECT_EQ(c.eventos.size(), 4u);
+  EXPECT_FALSE(c.escribir("sq"));
+}
+
+// The demo configuration is what every user of `--simulate` edits, saves and
+// programs back: each of its values must be one the editors accept.
+TEST(Demostracion, CadaValorPasaLaRevisionDeSuEditor) {
+  const config::Configuracion c = configuracionDemostracion();
+  for (const config::Tabla* t : {&c.entradas, &c.salidas, &c.tree}) {
+    for (int f = config::Tabla::kPrimeraFila; f <= t->ultimaFila(); ++f) {
+      for (int col = 1; col < t->columnas(); ++col) {
+        const config::CellKind k = t->columna(col).tipo;
+        if (k != config::CellKind::Text && k != config::CellKind::Time) continue;
+        const auto v = config::validarLeaveCell(*t, col, t->texto(f, col));
+        EXPECT_NE(v.accion, config::ValidacionCelda::Accion::Rechazar)
+            << "fila " << f << " columna " << col << ": " << t->texto(f, col) << " -> " << v.aviso.texto;
+      }
+    }
+  }
+  for (int caja = 1; caja <= 8; ++caja) {
+    EXPECT_FALSE(config::revisarTextoGlobal(caja, c.globales.text[static_cast<std::size_t>(caja)]).aviso) << caja;
+  }
+}
+
+}  // namespace
+}  // namespace orda::simulator
