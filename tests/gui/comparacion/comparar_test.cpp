@@ -56,28 +56,21 @@ class PruebaComparar : public QObject {
     QSettings(QStringLiteral("orda"), QStringLiteral("orda")).remove(QString::fromLatin1(kClaveCompararAntes));
   }
 
-  // Two edited cells are the two rows; the tables and the image stay as
-  // they were. (A busy console refuses the read: simulado_test.)
+  // Two edited cells are the two rows. (The read leaves the console's tables
+  // and image alone, and a busy console refuses it: simulado_test.)
   void compararConElPanel() {
     ConsolaComandos c;
     leerPanel(c);
     editarCelda(c.entradas(), 3, 1, QStringLiteral("porton"));
     editarCelda(c.tree(), 3, 4, QStringLiteral("9"));
-    const config::Configuracion tablas = c.cfg();
-    const imagen::ImagenMemoria imagen = c.main->imagenMemoria();
-    const int lecturas = c.cuantos("lt");
-
     accion(c, "menuArchivoCompararPanel")->trigger();
     c.esperar(30000);
-    QCOMPARE(c.cuantos("lt"), lecturas + 1);
     QCOMPARE(filas(c), QStringList({
                            "Programación de Entradas | 1 PORTON | Alias Identificación | PUERTA PPAL -> PORTON",
                            "Listado de números telefónicos habilitados | 1 JUAN PEREZ | Duración Ring [seg] | 12 -> 9",
                        }));
     QVERIFY(comandos(c).subventana()->isVisible());
     QVERIFY(!ventana(c).sinDiferencias()->isVisible());
-    QVERIFY(c.cfg() == tablas);
-    QVERIFY(c.main->imagenMemoria() == imagen);
   }
 
   // With the option on, Programar reads the panel and lists the changes in
