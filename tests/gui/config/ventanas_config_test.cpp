@@ -352,19 +352,15 @@ class PruebaVentanasConfig : public QObject {
     QTest::mouseClick(b.otro, Qt::LeftButton);
     QCOMPARE(celda(g, 3, col), QString("3"));
     QVERIFY(!g.editorAbierto());
-  }
-
-  // An editor the grid's arrows opened, the focus still on the grid, goes
-  // as well when the focus leaves the grid.
-  void perderElFocoCierraElEditorDeLasFlechas() {
-    Banco b;
-    TablaGrilla& g = abrir(b, "Salidas")->grilla();
+    // An editor the grid's arrows opened, the focus still on the grid, goes as well.
     g.setFocus(Qt::MouseFocusReason);
     QTest::keyClick(&g, Qt::Key_Down);
     QVERIFY(g.editor()->isVisible() && g.hasFocus());
     QTest::mouseClick(b.otro, Qt::LeftButton);
     QVERIFY(!g.editor()->isVisible());
   }
+
+
   // A box is checked as the focus leaves it: accepted with its numeric
   // rewrite; refused with the warning, the focus and the selection taken
   // back. A box set but not typed in is not checked on the way, and a

@@ -43,8 +43,9 @@ class PruebaHistorico : public QObject {
   Q_OBJECT
 
  private slots:
-  // Which rows fail and how is the core's (memoria_test): here the boxes.
-  void zonaInexistenteDaALoSumoDieciseisAvisos() {
+  // Which rows fail and how is the core's (memoria_test): here at most 16
+  // boxes for them, and panel 2 for a memory that announces too many rows.
+  void avisosAlDecodificar() {
     BancoEnlace b;
     ponerReferencia(b.imagen, 21);
     for (std::size_t n = 1; n <= 20; ++n) ponerRegistro(b.imagen, n, {0x25, 1, 1, 0, 0, 0, 10, std::uint8_t(6 + n), 0, 0});
@@ -59,10 +60,9 @@ class PruebaHistorico : public QObject {
     for (int i = 0; i < 5; ++i) b.historico->mActualizar();
     QCOMPARE(b.dialogos.mostrados.size(), std::size_t(16));
     QCOMPARE(b.historico->erroresMostrados(), 16);
-  }
+    QVERIFY(b.panel2.isEmpty());
 
-  void memoriaBorradaSeLimitaYLoDice() {
-    BancoEnlace b;
+    // An erased memory is cut to what the panel holds, and said.
     std::fill(b.imagen.begin(), b.imagen.end(), 0xFF);
     b.historico->mActualizar();
     QCOMPARE(b.historico->modelo().rowCount(), history::kMaxRegistros);
