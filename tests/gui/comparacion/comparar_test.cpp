@@ -56,7 +56,8 @@ class PruebaComparar : public QObject {
     editarCelda(c.tree(), 3, 4, QStringLiteral("9"));
     accion(c, "menuArchivoCompararPanel")->trigger();
     c.esperar(30000);
-    const std::vector<compare::Diferencia>& lista = ventana(c).lista();  // its texts are the core's (comparar_test)
+    // The rows' texts are the core's (comparar_test).
+    const std::vector<compare::Diferencia>& lista = ventana(c).lista();
     QCOMPARE(lista.size(), std::size_t{2});
     QCOMPARE(lista[0].antes, std::string("PUERTA PPAL"));
     QCOMPARE(lista[1].despues, std::string("9"));

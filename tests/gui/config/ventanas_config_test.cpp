@@ -111,8 +111,10 @@ class PruebaVentanasConfig : public QObject {
     QTest::newRow("enter al final de la fila") << "Entradas" << 4 << 40 << L{Qt::Key_Return} << 5 << 1;
     QTest::newRow("derecha al final del texto") << "Tree" << 4 << 1 << L{Qt::Key_End, Qt::Key_Right} << 4 << 2;
     QTest::newRow("derecha con el texto elegido") << "Entradas" << 4 << 1 << L{Qt::Key_Right} << 4 << 1;
-    QTest::newRow("derecha en la ultima celda") << "Entradas" << 10 << 40 << L{Qt::Key_End, Qt::Key_Right} << 3 << 1;
-    QTest::newRow("izquierda en la primera celda") << "Entradas" << 3 << 1 << L{Qt::Key_Home, Qt::Key_Left} << 10 << 40;
+    QTest::newRow("derecha en la ultima celda")
+        << "Entradas" << 10 << 40 << L{Qt::Key_End, Qt::Key_Right} << 3 << 1;
+    QTest::newRow("izquierda en la primera celda")
+        << "Entradas" << 3 << 1 << L{Qt::Key_Home, Qt::Key_Left} << 10 << 40;
     QTest::newRow("izquierda en la columna 1") << "Salidas" << 5 << 1 << L{Qt::Key_Left} << 4 << 14;
     QTest::newRow("izquierda al final del texto") << "Tree" << 4 << 2 << L{Qt::Key_End, Qt::Key_Left} << 4 << 2;
     QTest::newRow("abajo en la ultima fila") << "Entradas" << 10 << 8 << L{Qt::Key_Down} << 3 << 8;
@@ -283,11 +285,13 @@ class PruebaVentanasConfig : public QObject {
     QTest::newRow("alias en mayusculas") << "Entradas" << 1 << "pórtico" << "enter" << "PÓRTICO" << ok;
     QTest::newRow("voltaje rechazado") << "Entradas" << 37 << "3.31" << "enter" << "1.20" << config::kAvisoVoltaje;
     QTest::newRow("hora rechazada") << "Salidas" << 7 << "24:00" << "celda" << "00:00" << config::kAvisoHora;
-    QTest::newRow("numero con letra") << "Tree" << 3 << "01234a6789" << "enter" << "**********" << config::kAvisoNumero;
+    QTest::newRow("numero con letra")
+        << "Tree" << 3 << "01234a6789" << "enter" << "**********" << config::kAvisoNumero;
     QTest::newRow("numero borrado") << "Tree" << 3 << "" << "enter" << "**********" << ok;
     QTest::newRow("alias de salida") << "Salidas" << 1 << "bomba" << "celda" << "BOMBA" << ok;
     QTest::newRow("fuera: alias de entrada") << "Entradas" << 1 << "norte" << "fuera" << "NORTE" << ok;
-    QTest::newRow("fuera: voltaje rechazado") << "Entradas" << 37 << "3.31" << "fuera" << "1.20" << config::kAvisoVoltaje;
+    QTest::newRow("fuera: voltaje rechazado")
+        << "Entradas" << 37 << "3.31" << "fuera" << "1.20" << config::kAvisoVoltaje;
     QTest::newRow("fuera: hora de salida no se escribe") << "Salidas" << 4 << "12:00" << "fuera" << "00:00" << ok;
   }
   void dejarLaCeldaSegunLaTabla() {
