@@ -1,8 +1,7 @@
 #pragma once
 // The whole console on the simulated panel, in virtual time, with what the
-// command tests need: the five configuration windows, a cell edited the way a
-// user does it (the cell, the editor, the text, Enter), a mark toggled by
-// click or Space, and the cells where two configurations differ.
+// command tests need: the five configuration windows, and a cell or a box
+// edited the way a user does it (the cell, the editor, the text, Enter).
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -72,17 +71,6 @@ inline void dejarEscrito(TablaGrilla& g, int fila, int col, const QString& texto
   QTest::keyClicks(g.editor(), texto);
 }
 
-// A mark or input-type cell toggled with the mouse (clic) or Space.
-inline void alternar(TablaGrilla& g, int fila, int col, bool clic) {
-  QVERIFY(g.irA(fila, col));  // scrolled into view
-  g.setFocus(Qt::MouseFocusReason);
-  if (clic) {
-    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, g.rectCelda(fila, col).center());
-  } else {
-    QTest::keyClick(&g, Qt::Key_Space);
-  }
-}
-
 inline void escribirCaja(QLineEdit* caja, const QString& texto) {
   caja->setFocus(Qt::MouseFocusReason);
   caja->selectAll();
@@ -94,45 +82,6 @@ inline void escribirCaja(QLineEdit* caja, const QString& texto) {
 // On the indicator: a button is only hit on its indicator and caption.
 inline void clicEnBoton(QAbstractButton* boton) {
   QTest::mouseClick(boton, Qt::LeftButton, {}, QPoint(8, boton->height() / 2));
-}
-
-// "Entradas 3,8: 603 → 600" for every cell, text box, option and identity
-// text where `despues` differs from `antes`.
-inline QStringList diferencias(const config::Configuracion& antes, const config::Configuracion& despues) {
-  QStringList d;
-  auto celdas = [&](const char* nombre, const config::Tabla& a, const config::Tabla& b) {
-    for (int f = 0; f < a.filas(); ++f) {
-      for (int c = 0; c < a.columnas(); ++c) {
-        const config::Celda& x = a.celda(f, c);
-        const config::Celda& y = b.celda(f, c);
-        if (x.texto != y.texto) {
-          d << QStringLiteral("%1 %2,%3: %4 → %5").arg(nombre).arg(f).arg(c).arg(q(x.texto), q(y.texto));
-        }
-        if (x.imagen != y.imagen) {
-          d << QStringLiteral("%1 %2,%3: [%4] → [%5]").arg(nombre).arg(f).arg(c).arg(q(x.imagen), q(y.imagen));
-        }
-      }
-    }
-  };
-  celdas("Entradas", antes.entradas, despues.entradas);
-  celdas("Salidas", antes.salidas, despues.salidas);
-  celdas("Tree", antes.tree, despues.tree);
-  for (int n = 1; n <= 9; ++n) {
-    const auto& x = antes.globales.text[static_cast<std::size_t>(n)];
-    const auto& y = despues.globales.text[static_cast<std::size_t>(n)];
-    if (x != y) d << QStringLiteral("Text%1: %2 → %3").arg(n).arg(q(x), q(y));
-  }
-  for (int i = 0; i < config::opcion::kCantidad; ++i) {
-    if (antes.globales.opcionActiva(i) != despues.globales.opcionActiva(i)) d << QStringLiteral("OpcionesGlobales %1").arg(i);
-  }
-  for (int i = 0; i < config::kCantidadOpciones; ++i) {
-    if (antes.especiales.option1[static_cast<std::size_t>(i)] != despues.especiales.option1[static_cast<std::size_t>(i)]) {
-      d << QStringLiteral("Option1 %1").arg(i);
-    }
-  }
-  if (antes.versionPanel != despues.versionPanel) d << QStringLiteral("versionPanel");
-  if (antes.serialPanel != despues.serialPanel) d << QStringLiteral("serialPanel");
-  return d;
 }
 
 }  // namespace orda::gui
