@@ -1,5 +1,6 @@
-// The image library: keys from file names, what gets in, and the log that
-// every start rewrites; the console's folders and Qt's own texts.
+// The image library: keys from file names (the name less its last four
+// characters), what gets in, and the log that every start rewrites; the
+// console's folders and Qt's own texts.
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
@@ -50,22 +51,6 @@ class PruebaImagenes : public QObject {
   Q_OBJECT
 
  private slots:
-  void clavesDeArchivo_data() {
-    QTest::addColumn<QString>("nombre");
-    QTest::addColumn<QString>("clave");
-    QTest::newRow("svg") << "filenew.svg" << "FILENEW";
-    QTest::newRow("mayúsculas") << "FILENEW.BMP" << "FILENEW";
-    QTest::newRow("cuatro letras de extensión") << "logo.jpeg" << "LOGO.";
-    QTest::newRow("sin extensión") << "orda" << "";
-    QTest::newRow("corto") << "a.c" << "";
-    QTest::newRow("cursor") << "a.cur" << "A";
-  }
-  void clavesDeArchivo() {
-    QFETCH(QString, nombre);
-    QFETCH(QString, clave);
-    QCOMPARE(claveDeArchivo(nombre), clave);
-  }
-
   // One file per folder, so that the log follows the folders' order.
   void cargaYRegistro() {
     QTemporaryDir dir;
