@@ -209,29 +209,15 @@ class PruebaComandos : public QObject {
     QCOMPARE(registros(c), 0);
   }
 
-  // A file of erased memory opens as a new configuration (the special
-  // functions too, whatever the window showed) and says so once.
-  void archivoBorrado() {
+  // While a read is in progress every command that would talk to the panel
+  // or touch the image is refused, without a question or a dialog; cut short,
+  // the read says so and leaves the tables with their edits.
+  void rechazadosDuranteUnaLecturaQueSeInterrumpe() {
     ConsolaComandos c;
-    const QString ruta = c.carpeta.filePath(QStringLiteral("borrada.dat"));
-    escribirArchivo(ruta, QByteArray(12289, '\xFF'));
-    for (int i : {2, 6}) clicEnBoton(c.especiales().opcion(i));
-    c.dialogos.archivos = {ruta};
-    c.accion("tbOpen")->trigger();
-    QCOMPARE(c.dialogos.mostrados.size(), std::size_t{1});
-    QCOMPARE(c.dialogos.mostrados[0].texto,
-             QStringLiteral("El archivo tiene 48 registros sin programar: se cargaron los valores por omisión."));
-    QCOMPARE(c.dialogos.mostrados[0].icono, Icono::Informacion);
-    QVERIFY(c.cfg() == config::Configuracion{});
-    for (int i : {0, 4}) QVERIFY(c.especiales().opcion(i)->isChecked());
-  }
-
-  // While a run is in progress every command that would talk to the panel or
-  // touch the image is refused, without a question or a dialog.
-  void rechazadosDuranteUnaTransferencia() {
-    ConsolaComandos c;
-    c.accion("tbProgramar")->trigger();
-    c.dialogos.mostrados.clear();
+    editarCelda(c.entradas(), 3, 1, QStringLiteral("editada"));
+    const config::Configuracion editada = c.cfg();
+    c.panel().fallas.desenchufarTrasReportes = c.panel().reportesEscritos() + 50;
+    QTest::keyClick(c.main.get(), Qt::Key_L, Qt::AltModifier);
     c.dialogos.archivos = {c.carpeta.filePath(QStringLiteral("x.dat"))};
     for (const char* boton : {"tbProgramar", "tbLeer", "tbOpen", "tbSave", "tbSaveAs"}) {
       c.main->ponerMensaje(QString());
@@ -240,20 +226,10 @@ class PruebaComandos : public QObject {
     }
     QVERIFY(c.dialogos.mostrados.empty());
     QVERIFY(c.dialogos.pedidos.empty());
-    c.esperar(60000);
-    QCOMPARE(c.cuantos("lt"), 0);
-    QCOMPARE(registros(c), 54);
-    QVERIFY(nombreArchivo(c).isEmpty());
-  }
-
-  // A read cut short says so and leaves the tables with their edits.
-  void leerInterrumpidoConservaLasEdiciones() {
-    ConsolaComandos c;
-    editarCelda(c.entradas(), 3, 1, QStringLiteral("editada"));
-    const config::Configuracion editada = c.cfg();
-    c.panel().fallas.desenchufarTrasReportes = c.panel().reportesEscritos() + 50;
-    QTest::keyClick(c.main.get(), Qt::Key_L, Qt::AltModifier);
     c.esperar(10000);
+    QCOMPARE(c.cuantos("lt"), 1);
+    QCOMPARE(c.cuantos("cH"), 0);
+    QVERIFY(nombreArchivo(c).isEmpty());
     QCOMPARE(c.dialogos.mostrados.size(), std::size_t{1});
     QCOMPARE(c.dialogos.mostrados[0].texto,
              QStringLiteral("La transferencia se interrumpió. La programación mostrada no cambió."));
@@ -340,26 +316,33 @@ class PruebaComandos : public QObject {
     QCOMPARE(nombreArchivo(c), existente);
   }
 
-  // A file that is not a whole configuration changes nothing.
-  void abrirArchivoQueNoSirve_data() {
+  // A file that is not a whole configuration changes nothing; one of erased
+  // memory opens as a new configuration (the special functions too, whatever
+  // the window showed). Either says so once.
+  void abrirArchivoDudoso_data() {
     QTest::addColumn<QString>("nombre");
+    QTest::addColumn<QByteArray>("datos");  // empty: a folder, and panel 2 says "Error: Archivo no existe"
     QTest::addColumn<QString>("aviso");
-    QTest::addColumn<bool>("noExiste");  // panel 2 says "Error: Archivo no existe"
-    QTest::newRow("corto") << "corto.dat" << "El archivo no es una configuración válida (12288 bytes)" << false;
-    QTest::newRow("carpeta") << "carpeta.dat" << "No se pudo leer el archivo: Es una carpeta" << true;
+    QTest::newRow("corto") << "corto.dat" << QByteArray(12288, '\0')
+                           << "El archivo no es una configuración válida (12288 bytes)";
+    QTest::newRow("carpeta") << "carpeta.dat" << QByteArray() << "No se pudo leer el archivo: Es una carpeta";
+    QTest::newRow("borrado") << "borrado.dat" << QByteArray(12289, '\xFF')
+                             << "El archivo tiene 48 registros sin programar: se cargaron los valores por omisión.";
   }
-  void abrirArchivoQueNoSirve() {
+  void abrirArchivoDudoso() {
     QFETCH(QString, nombre);
+    QFETCH(QByteArray, datos);
     QFETCH(QString, aviso);
-    QFETCH(bool, noExiste);
     ConsolaComandos c;
+    const bool borrado = nombre == QStringLiteral("borrado.dat");
     const QString ruta = c.carpeta.filePath(nombre);
-    if (noExiste) {
+    if (datos.isEmpty()) {
       QVERIFY(QDir(c.carpeta.path()).mkdir(nombre));
     } else {
-      escribirArchivo(ruta, QByteArray(12288, '\0'));
+      escribirArchivo(ruta, datos);
     }
     editarCelda(c.entradas(), 3, 1, QStringLiteral("editada"));
+    clicEnBoton(c.especiales().opcion(2));
     const config::Configuracion antes = c.cfg();
     const imagen::ImagenMemoria imagen = c.main->imagenMemoria();
     const QString titulo = c.main->windowTitle();
@@ -367,9 +350,11 @@ class PruebaComandos : public QObject {
     c.accion("tbOpen")->trigger();
     QCOMPARE(c.dialogos.mostrados.size(), std::size_t{1});
     QCOMPARE(c.dialogos.mostrados[0].texto, aviso);
-    QCOMPARE(c.dialogos.mostrados[0].icono, Icono::Exclamacion);
-    QCOMPARE(c.panel2() == QStringLiteral("Error: Archivo no existe"), noExiste);
-    QVERIFY(c.cfg() == antes);
+    QCOMPARE(c.dialogos.mostrados[0].icono, borrado ? Icono::Informacion : Icono::Exclamacion);
+    QCOMPARE(c.panel2() == QStringLiteral("Error: Archivo no existe"), datos.isEmpty());
+    QVERIFY(c.cfg() == (borrado ? config::Configuracion{} : antes));
+    QCOMPARE(c.especiales().opcion(0)->isChecked(), borrado);
+    if (borrado) return;
     QVERIFY(c.main->imagenMemoria() == imagen);
     QVERIFY(nombreArchivo(c).isEmpty());
     QCOMPARE(c.main->windowTitle(), titulo);
