@@ -123,7 +123,9 @@ class PruebaComandos : public QObject {
     QFETCH(QString, escrito);
     QFETCH(QString, aviso);
     ConsolaComandos c;
-    TablaGrilla& g = tabla == int(Vista::Entradas) ? c.entradas() : tabla == int(Vista::Salidas) ? c.salidas() : c.tree();
+    TablaGrilla& g = tabla == int(Vista::Entradas)  ? c.entradas()
+                     : tabla == int(Vista::Salidas) ? c.salidas()
+                                                    : c.tree();
     const std::string antes = g.tabla().texto(5, col);
     dejarEscrito(g, 5, col, escrito);
     c.accion("tbProgramar")->trigger();

@@ -323,11 +323,13 @@ class PruebaMain : public QObject {
     QTest::addColumn<bool>("cierra");
     const int si = int(Respuesta::Si);
     const int guardado = int(ResultadoGuardado::Guardado);
+    const int cancelado = int(ResultadoGuardado::Cancelado);
+    const int fallido = int(ResultadoGuardado::Fallido);
     QTest::newRow("cancelar") << int(Respuesta::Cancelar) << "" << guardado << "" << false;
     QTest::newRow("no") << int(Respuesta::No) << "" << guardado << "" << true;
     QTest::newRow("si, guardado como") << si << "" << guardado << "guardarComo" << true;
-    QTest::newRow("si, diálogo cancelado") << si << "" << int(ResultadoGuardado::Cancelado) << "guardarComo" << false;
-    QTest::newRow("si, no se pudo escribir") << si << "" << int(ResultadoGuardado::Fallido) << "guardarComo" << false;
+    QTest::newRow("si, diálogo cancelado") << si << "" << cancelado << "guardarComo" << false;
+    QTest::newRow("si, no se pudo escribir") << si << "" << fallido << "guardarComo" << false;
     QTest::newRow("si, con archivo") << si << "/home/ana/configs/CASA.dat" << guardado << "guardar" << true;
   }
   void salir() {
