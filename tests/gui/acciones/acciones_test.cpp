@@ -91,14 +91,11 @@ class PruebaComandos : public QObject {
     QCOMPARE(programada.salidas.texto(3, 1), std::string("RIEGO"));
 
     c.olvidarConfiguracion();
-    c.estado(3).ponerTexto(QString());
     const int historiales = c.cuantos("lh");
     QTest::keyClick(c.main.get(), Qt::Key_L, Qt::AltModifier);
     c.esperar(30000);
     programada.globales.text[config::caja::kClave] = "";
     QVERIFY(c.cfg() == programada);
-    QCOMPARE(c.estado(3).texto(), QStringLiteral("V2.02"));
-    QCOMPARE(c.estado(4).texto(), QStringLiteral("SN: 12345"));
     QCOMPARE(c.cuantos("lh"), historiales + 1);
     QCOMPARE(c.entradas().tabla().texto(3, 1), std::string("PÓRTICO"));
     QCOMPARE(c.globales().texto(4)->text(), QStringLiteral("Todo en orden"));
