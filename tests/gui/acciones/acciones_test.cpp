@@ -5,10 +5,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPlainTextEdit>
 #include <QToolBar>
 
 #include "banco_acciones.h"
 #include "gui/app/carpetas.h"
+#include "gui/app/visor_memoria.h"
 
 using namespace orda;
 using namespace orda::gui;
@@ -57,7 +59,8 @@ class PruebaComandos : public QObject {
  private slots:
   // "No" sends nothing. "Si" programs what the windows show, an edit still
   // open in its cell included, and a read brings it all back into the
-  // windows but the password, which the panel does not give back.
+  // windows, the memory viewer too, but the password, which the panel does
+  // not give back.
   void programarYLeer() {
     ConsolaComandos c;
     leerPanel(c);
@@ -100,6 +103,10 @@ class PruebaComandos : public QObject {
     QCOMPARE(c.entradas().tabla().texto(3, 1), std::string("PÓRTICO"));
     QCOMPARE(c.globales().texto(4)->text(), QStringLiteral("Todo en orden"));
     QVERIFY(c.especiales().opcion(8)->isChecked());
+    QCOMPARE(c.main->subventanaMemoria()->windowTitle(), QStringLiteral("Memoria interna de registros históricos"));
+    QCOMPARE(c.main->visorMemoria().Text1()->toPlainText().split('\n').first(),
+             lineaMemoria(c.main->imagenMemoria(), 0));
+    QCOMPARE(c.panel2(), QStringLiteral(" 100%"));
     QCOMPARE(c.dialogos.mostrados.size(), std::size_t{2});  // every record acknowledged: no box
   }
 

@@ -6,8 +6,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiArea>
-#include <QPlainTextEdit>
-#include <QSignalSpy>
 #include <QTextEdit>
 #include <algorithm>
 #include <cmath>
@@ -15,7 +13,6 @@
 #include "acciones/banco_acciones.h"
 #include "gui/app/avisos.h"
 #include "gui/app/opciones.h"
-#include "gui/app/visor_memoria.h"
 #include "gui/comun/twips.h"
 #include "gui/history/historico.h"
 
@@ -112,21 +109,6 @@ class PruebaMain : public QObject {
     QCOMPARE(c.estado(5).texto(), QStringLiteral("No conectado"));
     QCOMPARE(c.estado(5).imagen(), QStringLiteral("NOTCOM2"));
     QVERIFY(info->toPlainText().startsWith(QStringLiteral("Desconectado...")));
-  }
-
-  void lecturaConProgresoYVisorDeMemoria() {
-    ConsolaPrueba c;
-    QSignalSpy leida(c.main.get(), &Main::configuracionLeida);
-    c.avanzar(1600);
-    QVERIFY(c.main->teclaRapida(13));  // Alt+L
-    c.avanzar(30000);
-    QCOMPARE(leida.size(), 1);
-    QCOMPARE(c.cuantos("lt"), 1);
-    QCOMPARE(c.cuantos("lh"), 1);  // the history follows the read
-    QCOMPARE(c.estado(2).texto(), QStringLiteral(" 100%"));
-    QCOMPARE(c.main->subventanaMemoria()->windowTitle(), QStringLiteral("Memoria interna de registros históricos"));
-    QCOMPARE(c.main->visorMemoria().Text1()->toPlainText().split('\n').first(),
-             lineaMemoria(c.main->imagenMemoria(), 0));
   }
 
   // The history window asks through Info (echoed in its log) and fills
