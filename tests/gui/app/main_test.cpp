@@ -83,6 +83,7 @@ class PruebaMain : public QObject {
     QCOMPARE(geo(Vista::Info), QRect(px(2 * W / 3), px(2 * H / 3), px(W / 3), px(H / 3)));
   }
 
+  // The simulated panel reaching the status bar, Info and the history.
   void panelSimuladoSeEnchufaYResponde() {
     ConsolaPrueba c;
     auto* info = c.main->contenido(Vista::Info)->findChild<QTextEdit*>(QStringLiteral("mRT"));
@@ -104,26 +105,21 @@ class PruebaMain : public QObject {
     c.avanzar(20100);
     QCOMPARE(c.cuantos("sq"), 1);
 
-    c.panel().desenchufar();
-    c.avanzar(20200);
-    QCOMPARE(c.estado(5).texto(), QStringLiteral("No conectado"));
-    QCOMPARE(c.estado(5).imagen(), QStringLiteral("NOTCOM2"));
-    QVERIFY(info->toPlainText().startsWith(QStringLiteral("Desconectado...")));
-  }
-
-  // The history window asks through Info (echoed in its log) and fills
-  // itself when the transfer ends.
-  void historialDelPanelSimulado() {
-    ConsolaPrueba c;
-    c.avanzar(1600);
+    // The history window asks through Info (echoed in its log) and fills
+    // itself when the transfer ends.
     c.accion("tbVerHistoricos")->trigger();
     QCOMPARE(c.cuantos("lh"), 1);
     auto* h = qobject_cast<Historico*>(c.main->contenido(Vista::Historicos));
     QCOMPARE(h->cantidadRegistros(), 0);
-    c.avanzar(10000);
+    c.avanzar(30000);
     QVERIFY(h->cantidadRegistros() > 0);
-    auto* info = c.main->contenido(Vista::Info)->findChild<QTextEdit*>(QStringLiteral("mRT"));
     QVERIFY(info->toPlainText().contains(QStringLiteral("lh")));
+
+    c.panel().desenchufar();
+    c.avanzar(30100);
+    QCOMPARE(c.estado(5).texto(), QStringLiteral("No conectado"));
+    QCOMPARE(c.estado(5).imagen(), QStringLiteral("NOTCOM2"));
+    QVERIFY(info->toPlainText().startsWith(QStringLiteral("Desconectado...")));
   }
 
   void opcionesDeLaLineaDeComandos() {
