@@ -310,10 +310,19 @@ class PruebaComandos : public QObject {
     QVERIFY(c.dialogos.mostrados.empty());
   }
 
-  // Save as onto an existing file: No brings the dialog back, Cancel ends
-  // with nothing written; Yes replaces it.
-  void reemplazarPreguntaYVuelveAlDialogo() {
+  // Save as, here on leaving the console: a file that cannot be written says
+  // so and the console stays. Onto an existing file: No brings the dialog
+  // back, Cancel ends with nothing written; Yes replaces it.
+  void guardarComo() {
     ConsolaComandos c;
+    c.dialogos.archivos = {c.carpeta.filePath(QStringLiteral("no/existe/x.dat"))};
+    c.dialogos.respuestas = {Respuesta::Si};
+    QVERIFY(!c.main->close());
+    QCOMPARE(c.dialogos.pedidos.back().filtro, QStringLiteral("*.dat"));
+    QCOMPARE(c.dialogos.mostrados.back().icono, Icono::Critico);
+    c.dialogos.mostrados.clear();
+    c.dialogos.pedidos.clear();
+
     const QString existente = c.carpeta.filePath(QStringLiteral("viejo.dat"));
     escribirArchivo(existente, QByteArray(20000, 'v'));
     c.dialogos.archivos = {existente, existente};

@@ -46,28 +46,22 @@ class PruebaMain : public QObject {
   Q_OBJECT
 
  private slots:
-  void estadoTrasArranque() {
-    ConsolaPrueba c;
+  // Start-up: connected, the views up but Trending, the history and the
+  // memory viewer; Globales W/3 wide and H high; the three tables 2W/3 wide
+  // and 2H/9 high at W/3 + 2 (twips), tops 0, 2H/9, 4H/9; Tree and Info W/3
+  // wide and H/3 high at 2H/3, at W/3 and 2W/3.
+  void arranque() {
+    ConsolaPrueba c(false);
+    c.main->resize(1500, 1000);
+    c.main->arrancar();
     sigueAbierta(c);
     QVERIFY(!c.main->comunicacion()->isVisible());
     QCOMPARE(c.main->windowTitle(), QStringLiteral("OrDA - Ordavix - V2.02"));
     for (QMdiSubWindow* s : c.main->area().subWindowList()) QVERIFY(!s->windowIcon().isNull());
     QVERIFY(c.main->subventana(Vista::Historicos) == nullptr);  // not loaded until asked for
-    QVERIFY(c.main->subventanaMemoria() == nullptr);            // the memory viewer, too
-    c.main->visorMemoria();
-    QVERIFY(!c.main->subventanaMemoria()->isVisible());
-    QCOMPARE(c.main->subventanaMemoria()->windowTitle(), QStringLiteral("Memoria interna"));
     // The last window shown is the active one.
     QCOMPARE(c.main->area().activeSubWindow(), c.main->subventana(Vista::Globales));
-  }
 
-  // Globales W/3 wide and H high; the three tables 2W/3 wide and 2H/9 high at
-  // W/3 + 2 (twips), tops 0, 2H/9, 4H/9; Tree and Info W/3 wide and H/3 high
-  // at 2H/3, at W/3 and 2W/3.
-  void disposicionAlArrancar() {
-    ConsolaPrueba c(false);
-    c.main->resize(1500, 1000);
-    c.main->arrancar();
     const QSize a = c.main->area().viewport()->size();
     const double t = twipsPorPixel();
     const double W = a.width() * t;
@@ -81,6 +75,11 @@ class PruebaMain : public QObject {
     QCOMPARE(geo(Vista::Especiales), QRect(izq, px(4 * H / 9), px(2 * W / 3), px(2 * H / 9)));
     QCOMPARE(geo(Vista::Tree), QRect(px(W / 3), px(2 * H / 3), px(W / 3), px(H / 3)));
     QCOMPARE(geo(Vista::Info), QRect(px(2 * W / 3), px(2 * H / 3), px(W / 3), px(H / 3)));
+
+    QVERIFY(c.main->subventanaMemoria() == nullptr);
+    c.main->visorMemoria();
+    QVERIFY(!c.main->subventanaMemoria()->isVisible());
+    QCOMPARE(c.main->subventanaMemoria()->windowTitle(), QStringLiteral("Memoria interna"));
   }
 
   // The simulated panel reaching the status bar, Info and the history.
@@ -354,19 +353,6 @@ class PruebaMain : public QObject {
     if (c.main->notificados() != nullptr) QVERIFY(!c.main->notificados()->isVisible());  // gone last, with Main
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(c.main->area().subWindowList().size(), 0);
-  }
-
-  // Leaving through the console's own save: a file that cannot be written
-  // says so and keeps the console open.
-  void salirGuardandoEnUnArchivoQueNoSePuedeEscribir() {
-    ConsolaPrueba c;
-    c.avanzar(2000);
-    c.dialogos.respuestas = {Respuesta::Si};
-    c.dialogos.archivos = {c.carpeta.filePath(QStringLiteral("no/existe/x.dat"))};
-    QVERIFY(!c.main->close());
-    QCOMPARE(c.dialogos.pedidos.back().filtro, QStringLiteral("*.dat"));
-    QCOMPARE(c.dialogos.mostrados.back().icono, Icono::Critico);
-    sigueAbierta(c);
   }
 };
 
