@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QToolBar>
+#include <algorithm>
 
 #include "banco_acciones.h"
 #include "gui/app/carpetas.h"
@@ -19,11 +20,10 @@ namespace {
 
 const QString kReemplazar = QStringLiteral("El archivo ya existe. ¿Desea reemplazarlo? ");
 
-// Letters of the reports since `desde` that are configuration records (commands 21..25).
-int registros(const ConsolaComandos& c, std::size_t desde = 0) {
-  int n = 0;
-  for (std::size_t i = desde; i < c.enviados.size(); ++i) n += c.enviados[i][0] >= 21 && c.enviados[i][0] <= 25;
-  return n;
+// The reports the panel got that are configuration records (commands 21..25).
+int registros(const ConsolaComandos& c) {
+  return static_cast<int>(
+      std::count_if(c.enviados.begin(), c.enviados.end(), [](const std::string& l) { return l[0] >= 21 && l[0] <= 25; }));
 }
 
 QByteArray contenido(const QString& ruta) {

@@ -3,7 +3,6 @@
 // arrangement, the help, the status bar, and leaving with its question.
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QTextEdit>
