@@ -1,23 +1,93 @@
 #pragma once
-// The whole console on the simulated panel, in virtual time, with what the
-// command tests need: the five configuration windows, a cell edited the way a
-// user does it (the cell, the editor, the text, Enter), a mark toggled by
-// click or Space, and the cells where two configurations differ.
+// The whole console on the offscreen screen, on the simulated panel, in
+// virtual time: tests move the clock and run what fell due, so that the
+// panel's plug-in half a second after start-up and the five-second signal
+// poll take no real time. ConsolaComandos adds what the command tests need:
+// the five configuration windows, and a cell or a box edited the way a user
+// does it (the cell, the editor, the text, Enter).
+#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QRadioButton>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
-#include "app/consola_prueba.h"
+#include "core/config/tablas.h"
+#include "core/simulator/transporte_simulado.h"
+#include "dialogos_grabados.h"
+#include "gui/app/barra_estado.h"
+#include "gui/app/ventana_main.h"
+#include "gui/comun/imagenes_aplicacion.h"
 #include "gui/comun/texto_qt.h"
 #include "gui/config/grilla.h"
-#include "core/config/tablas.h"
 #include "gui/config/ventana_especiales.h"
 #include "gui/config/ventana_globales.h"
 #include "gui/config/ventanas_tablas.h"
+#include "gui/consola/ventanas_hijas.h"
 
 namespace orda::gui {
+
+struct ConsolaPrueba {
+  QTemporaryDir carpeta;
+  DialogosGrabados dialogos;
+  ImagenesAplicacion imagenes;
+  std::int64_t ahora = 0;
+  std::unique_ptr<Main> main;
+  std::vector<QUrl> abiertas;
+  std::vector<std::string> enviados;  // the letters of every report the panel got
+
+  explicit ConsolaPrueba(bool arrancar = true) {
+    DependenciasMain d;
+    d.dialogos = &dialogos;
+    d.imagenes = &imagenes;
+    d.reloj = [this] { return ahora; };
+    d.fabricaTransporte = [this](motor::MotorEnlace::Reloj reloj) -> std::unique_ptr<link::Transporte> {
+      auto t = std::make_unique<simulator::TransporteSimulado>(std::move(reloj));
+      t->alEscribir = [this](const link::BufferReporte& b, std::int64_t) {
+        enviados.emplace_back(reinterpret_cast<const char*>(&b[1]), 2);
+      };
+      return t;
+    };
+    d.carpetaAplicacion = carpeta.path();
+    d.carpetasImagenes = {qEnvironmentVariable("ORDA_IMAGENES")};
+    d.rutaRegistroImagenes = carpeta.filePath(QStringLiteral("imagenes.log"));
+    d.abrirUrl = [this](const QUrl& u) {
+      abiertas.push_back(u);
+      return true;
+    };
+    main = std::make_unique<Main>(std::move(d));
+    main->resize(1200, 800);
+    ponerVentanasConsola(*main);
+    if (arrancar) main->arrancar();
+  }
+
+  // Moves the clock to `hasta`, running every deadline on the way in order
+  // and what the windows left queued after each.
+  void avanzar(std::int64_t hasta) {
+    for (;;) {
+      const auto t = main->motor().proximoVencimiento();
+      if (!t || *t > hasta) break;
+      ahora = std::max(ahora, *t);
+      main->motor().vencer();
+      QCoreApplication::sendPostedEvents();
+    }
+    ahora = hasta;
+  }
+
+  simulator::TransporteSimulado& panel() { return static_cast<simulator::TransporteSimulado&>(main->motor().transporte()); }
+  PanelEstado& estado(int n) { return main->barraEstado()->panel(n); }
+  QAction* accion(const char* nombre) { return main->accion(QString::fromLatin1(nombre)); }
+  bool visible(Vista v) {
+    const QMdiSubWindow* s = main->subventana(v);
+    return s != nullptr && s->isVisible();
+  }
+  int cuantos(const std::string& letras) const {
+    return static_cast<int>(std::count(enviados.begin(), enviados.end(), letras));
+  }
+};
 
 struct ConsolaComandos : ConsolaPrueba {
   ConsolaComandos() {
@@ -72,17 +142,6 @@ inline void dejarEscrito(TablaGrilla& g, int fila, int col, const QString& texto
   QTest::keyClicks(g.editor(), texto);
 }
 
-// A mark or input-type cell toggled with the mouse (clic) or Space.
-inline void alternar(TablaGrilla& g, int fila, int col, bool clic) {
-  QVERIFY(g.irA(fila, col));  // scrolled into view
-  g.setFocus(Qt::MouseFocusReason);
-  if (clic) {
-    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, g.rectCelda(fila, col).center());
-  } else {
-    QTest::keyClick(&g, Qt::Key_Space);
-  }
-}
-
 inline void escribirCaja(QLineEdit* caja, const QString& texto) {
   caja->setFocus(Qt::MouseFocusReason);
   caja->selectAll();
@@ -94,45 +153,6 @@ inline void escribirCaja(QLineEdit* caja, const QString& texto) {
 // On the indicator: a button is only hit on its indicator and caption.
 inline void clicEnBoton(QAbstractButton* boton) {
   QTest::mouseClick(boton, Qt::LeftButton, {}, QPoint(8, boton->height() / 2));
-}
-
-// "Entradas 3,8: 603 → 600" for every cell, text box, option and identity
-// text where `despues` differs from `antes`.
-inline QStringList diferencias(const config::Configuracion& antes, const config::Configuracion& despues) {
-  QStringList d;
-  auto celdas = [&](const char* nombre, const config::Tabla& a, const config::Tabla& b) {
-    for (int f = 0; f < a.filas(); ++f) {
-      for (int c = 0; c < a.columnas(); ++c) {
-        const config::Celda& x = a.celda(f, c);
-        const config::Celda& y = b.celda(f, c);
-        if (x.texto != y.texto) {
-          d << QStringLiteral("%1 %2,%3: %4 → %5").arg(nombre).arg(f).arg(c).arg(q(x.texto), q(y.texto));
-        }
-        if (x.imagen != y.imagen) {
-          d << QStringLiteral("%1 %2,%3: [%4] → [%5]").arg(nombre).arg(f).arg(c).arg(q(x.imagen), q(y.imagen));
-        }
-      }
-    }
-  };
-  celdas("Entradas", antes.entradas, despues.entradas);
-  celdas("Salidas", antes.salidas, despues.salidas);
-  celdas("Tree", antes.tree, despues.tree);
-  for (int n = 1; n <= 9; ++n) {
-    const auto& x = antes.globales.text[static_cast<std::size_t>(n)];
-    const auto& y = despues.globales.text[static_cast<std::size_t>(n)];
-    if (x != y) d << QStringLiteral("Text%1: %2 → %3").arg(n).arg(q(x), q(y));
-  }
-  for (int i = 0; i < config::opcion::kCantidad; ++i) {
-    if (antes.globales.opcionActiva(i) != despues.globales.opcionActiva(i)) d << QStringLiteral("OpcionesGlobales %1").arg(i);
-  }
-  for (int i = 0; i < config::kCantidadOpciones; ++i) {
-    if (antes.especiales.option1[static_cast<std::size_t>(i)] != despues.especiales.option1[static_cast<std::size_t>(i)]) {
-      d << QStringLiteral("Option1 %1").arg(i);
-    }
-  }
-  if (antes.versionPanel != despues.versionPanel) d << QStringLiteral("versionPanel");
-  if (antes.serialPanel != despues.serialPanel) d << QStringLiteral("serialPanel");
-  return d;
 }
 
 }  // namespace orda::gui

@@ -56,7 +56,6 @@ class PruebaDisposicion : public QObject {
     QTest::newRow("solo globales") << "G" << "G - - 900 900";
     QTest::newRow("globales y banda") << "GTI" << "G - - 900 900, T 300 600 300 300, I 600 600 300 300";
     // The bottom band: globales, seguimiento and the partner.
-    QTest::newRow("G, sin R, solo") << "GT" << "G - - 900 900, T 300 600 600 300";
     QTest::newRow("G, sin R, solo Info") << "GI" << "G - - 900 900, I 300 600 600 300";
     QTest::newRow("G, R, solo") << "GRT" << "G - - 900 900, T 450 600 450 300";
     QTest::newRow("G, R, ambos") << "GRTI" << "G - - 900 900, T 300 600 300 300, I 600 600 300 300";
@@ -65,7 +64,6 @@ class PruebaDisposicion : public QObject {
     QTest::newRow("sin G, R, solo Info") << "RI" << "I 450 0 450 900";
     QTest::newRow("sin G, R, ambos") << "RTI" << "T 300 0 300 900, I 600 0 300 900";
     QTest::newRow("sin G, tablas y banda") << "ETI" << "E 0 0 900 600, T 0 600 450 300, I 450 600 450 300";
-    QTest::newRow("nada visible") << "" << "";
   }
 
   void casos() {

@@ -1,0 +1,359 @@
+// The console's main window on the simulated panel: start-up, the child
+// windows shown and hidden (keys, menu, toolbar, close box), their
+// arrangement, the help, the status bar, and leaving with its question.
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QTextEdit>
+#include <algorithm>
+#include <cmath>
+
+#include "acciones/banco_acciones.h"
+#include "gui/app/avisos.h"
+#include "gui/app/opciones.h"
+#include "gui/comun/twips.h"
+#include "gui/history/historico.h"
+
+using namespace orda;
+using namespace orda::gui;
+
+namespace {
+
+// Window shown, menu item checked, toolbar button pressed: "1" or "0" each.
+QString estado(ConsolaPrueba& c, Vista v) {
+  return QStringLiteral("%1%2%3").arg(c.visible(v)).arg(c.main->menuMarcado(v)).arg(c.main->botonPulsado(v));
+}
+
+void activar(ConsolaPrueba& c) {
+  c.main->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(c.main.get()));
+}
+
+// The console as it runs: connected, keys taken, every view but the history up.
+void sigueAbierta(ConsolaPrueba& c) {
+  QVERIFY(c.main->isVisible());
+  QVERIFY(c.main->motor().conectado());
+  QVERIFY(c.main->teclasTomadas());
+  QVERIFY(!c.main->cerrandoPrograma());
+  QCOMPARE(c.main->area().subWindowList().size(), 7);
+}
+
+}  // namespace
+
+class PruebaMain : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // Start-up: connected, the views up but Trending, the history and the
+  // memory viewer; Globales W/3 wide and H high; the three tables 2W/3 wide
+  // and 2H/9 high at W/3 + 2 (twips), tops 0, 2H/9, 4H/9; Tree and Info W/3
+  // wide and H/3 high at 2H/3, at W/3 and 2W/3.
+  void arranque() {
+    ConsolaPrueba c(false);
+    c.main->resize(1500, 1000);
+    c.main->arrancar();
+    sigueAbierta(c);
+    QVERIFY(!c.main->comunicacion()->isVisible());
+    QCOMPARE(c.main->windowTitle(), QStringLiteral("OrDA - Ordavix - V2.02"));
+    for (QMdiSubWindow* s : c.main->area().subWindowList()) QVERIFY(!s->windowIcon().isNull());
+    QVERIFY(c.main->subventana(Vista::Historicos) == nullptr);  // not loaded until asked for
+    // The last window shown is the active one.
+    QCOMPARE(c.main->area().activeSubWindow(), c.main->subventana(Vista::Globales));
+
+    const QSize a = c.main->area().viewport()->size();
+    const double t = twipsPorPixel();
+    const double W = a.width() * t;
+    const double H = a.height() * t;
+    auto px = [t](double tw) { return static_cast<int>(std::lround(tw / t)); };
+    auto geo = [&](Vista v) { return c.main->subventana(v)->geometry(); };
+    QCOMPARE(geo(Vista::Globales), QRect(0, 0, px(W / 3), px(H)));
+    const int izq = px(W / 3 + 2);
+    QCOMPARE(geo(Vista::Entradas), QRect(izq, 0, px(2 * W / 3), px(2 * H / 9)));
+    QCOMPARE(geo(Vista::Salidas), QRect(izq, px(2 * H / 9), px(2 * W / 3), px(2 * H / 9)));
+    QCOMPARE(geo(Vista::Especiales), QRect(izq, px(4 * H / 9), px(2 * W / 3), px(2 * H / 9)));
+    QCOMPARE(geo(Vista::Tree), QRect(px(W / 3), px(2 * H / 3), px(W / 3), px(H / 3)));
+    QCOMPARE(geo(Vista::Info), QRect(px(2 * W / 3), px(2 * H / 3), px(W / 3), px(H / 3)));
+
+    QVERIFY(c.main->subventanaMemoria() == nullptr);
+    c.main->visorMemoria();
+    QVERIFY(!c.main->subventanaMemoria()->isVisible());
+    QCOMPARE(c.main->subventanaMemoria()->windowTitle(), QStringLiteral("Memoria interna"));
+  }
+
+  // The simulated panel reaching the status bar, Info and the history.
+  void panelSimuladoSeEnchufaYResponde() {
+    ConsolaPrueba c;
+    auto* info = c.main->contenido(Vista::Info)->findChild<QTextEdit*>(QStringLiteral("mRT"));
+    c.avanzar(400);
+    QCOMPARE(c.estado(5).texto(), QString());
+    c.avanzar(700);  // plugged about half a second after start-up
+    QCOMPARE(c.estado(5).texto(), QStringLiteral("   Conectado"));
+    QCOMPARE(c.estado(5).imagen(), QStringLiteral("COMOK_OLD"));
+    QVERIFY(info->toPlainText().startsWith(QStringLiteral("Conectado...")));
+
+    QCOMPARE(c.cuantos("sq"), 0);
+    c.avanzar(5100);  // the signal poll, five seconds after start-up
+    QCOMPARE(c.cuantos("sq"), 1);
+    QVERIFY(!c.estado(1).texto().isEmpty());  // the level, as the link names it
+
+    // A click on panel 1 switches the poll off.
+    QTest::mouseClick(&c.estado(1), Qt::LeftButton);
+    QCOMPARE(c.estado(1).imagen(), QStringLiteral("L0X"));
+    c.avanzar(20100);
+    QCOMPARE(c.cuantos("sq"), 1);
+
+    // The history window asks through Info (echoed in its log) and fills
+    // itself when the transfer ends.
+    c.accion("tbVerHistoricos")->trigger();
+    QCOMPARE(c.cuantos("lh"), 1);
+    auto* h = qobject_cast<Historico*>(c.main->contenido(Vista::Historicos));
+    QCOMPARE(h->cantidadRegistros(), 0);
+    c.avanzar(30000);
+    QVERIFY(h->cantidadRegistros() > 0);
+    QVERIFY(info->toPlainText().contains(QStringLiteral("lh")));
+
+    c.panel().desenchufar();
+    c.avanzar(30100);
+    QCOMPARE(c.estado(5).texto(), QStringLiteral("No conectado"));
+    QCOMPARE(c.estado(5).imagen(), QStringLiteral("NOTCOM2"));
+    QVERIFY(info->toPlainText().startsWith(QStringLiteral("Desconectado...")));
+  }
+
+  void opcionesDeLaLineaDeComandos() {
+    auto leer = [](QStringList a) {
+      a.prepend(QStringLiteral("orda"));
+      return leerOpciones(a);
+    };
+    QVERIFY(!leer({}).opciones->simular);
+    const auto sim = leer({"--simulate", "--latency-ms", "25"});
+    QVERIFY(sim.opciones && sim.opciones->simular);
+    QCOMPARE(sim.opciones->latenciaMs, 25);
+    for (const QStringList& malo : {QStringList{"--latency-ms", "5"}, QStringList{"--simulate", "--latency-ms", "x"},
+                                    QStringList{"--nada"}, QStringList{"archivo.dat"}}) {
+      const auto r = leer(malo);
+      QVERIFY2(!r.opciones && r.codigo == 2 && !r.salida.isEmpty(), qPrintable(malo.join(' ')));
+    }
+    const auto ayuda = leer({"--help"});
+    QVERIFY(!ayuda.opciones && ayuda.codigo == 0 && ayuda.salida.contains("--simulate"));
+    QVERIFY(pideAyudaOVersion({"orda", "--version"}));
+    QVERIFY(!pideAyudaOVersion({"orda", "--simulate"}));
+  }
+
+  // Each view's key, pressed twice, hides it and shows it again; its close
+  // box only hides it; the menu brings it back. Trending starts hidden with
+  // its button pressed, and takes two thirds of the inner width.
+  void mostrarYOcultarCadaVista_data() {
+    QTest::addColumn<int>("tecla");
+    QTest::addColumn<int>("vista");
+    QTest::addColumn<QString>("menu");
+    QTest::newRow("F3") << int(Qt::Key_F3) << int(Vista::Entradas) << "menuVerEntradas";
+    QTest::newRow("F4") << int(Qt::Key_F4) << int(Vista::Salidas) << "menuVerSalidas";
+    QTest::newRow("F5") << int(Qt::Key_F5) << int(Vista::Globales) << "menuVerGlobales";
+    QTest::newRow("F6") << int(Qt::Key_F6) << int(Vista::Tree) << "menuVerTree";
+    QTest::newRow("F7") << int(Qt::Key_F7) << int(Vista::Especiales) << "menuVerEspeciales";
+    QTest::newRow("F8") << int(Qt::Key_F8) << int(Vista::Seguimiento) << "";
+    QTest::newRow("F9") << int(Qt::Key_F9) << int(Vista::Info) << "menuVerInfo";
+  }
+  void mostrarYOcultarCadaVista() {
+    QFETCH(int, tecla);
+    QFETCH(int, vista);
+    QFETCH(QString, menu);
+    ConsolaPrueba c;
+    activar(c);
+    const Vista v = static_cast<Vista>(vista);
+    const bool seguimiento = v == Vista::Seguimiento;
+    QCOMPARE(estado(c, v), QString(seguimiento ? "001" : "111"));
+    if (seguimiento) {
+      c.accion("tbVerSeguimiento")->trigger();  // the button pressed at start-up: its first click shows
+    } else {
+      QTest::keyClick(c.main.get(), static_cast<Qt::Key>(tecla));
+    }
+    QCOMPARE(estado(c, v), QString(seguimiento ? "111" : "000"));
+    QVERIFY(c.main->subventana(v) != nullptr);
+    if (seguimiento) {
+      // Two thirds of the inner width, again when the windows are laid out.
+      QWidget* interior = c.main->area().viewport();
+      QCOMPARE(c.main->subventana(v)->width(), interior->width() * 2 / 3);
+      const int antes = interior->width();
+      c.main->resize(c.main->width() - 300, c.main->height());
+      QTRY_VERIFY(interior->width() < antes);
+      c.main->disponerVentanas();
+      QCOMPARE(c.main->subventana(v)->width(), interior->width() * 2 / 3);
+    }
+    QTest::keyClick(c.main.get(), static_cast<Qt::Key>(tecla));
+    QCOMPARE(estado(c, v), QString(seguimiento ? "000" : "111"));
+    if (seguimiento) return;
+    QMdiSubWindow* s = c.main->subventana(v);
+    QVERIFY(!s->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(c.main->subventana(v), s);
+    QCOMPARE(estado(c, v), QString("000"));
+    c.accion(qPrintable(menu))->trigger();
+    QCOMPARE(estado(c, v), QString("111"));
+  }
+
+  void lasTeclasMandanSobreUnaCajaDeTexto() {
+    ConsolaPrueba c;
+    int abiertos = 0;
+    c.main->ganchos().abrir = [&] { ++abiertos; };
+    activar(c);
+    auto* caja = c.main->contenido(Vista::Globales)->findChild<QLineEdit*>();
+    caja->setText(QStringLiteral("texto"));
+    caja->setFocus();
+    QTRY_VERIFY(caja->hasFocus());
+    QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(abiertos, 1);
+    QCOMPARE(caja->selectedText(), QString());  // Ctrl+A opened a file, it did not select
+  }
+
+  void historico() {
+    ConsolaPrueba c;
+    QStringList pasos;
+    auto visibleAhora = [&] { return c.visible(Vista::Historicos) ? "visible" : "oculto"; };
+    c.main->ganchos().refrescarHistorial = [&] { pasos << QStringLiteral("Refrescar %1").arg(visibleAhora()); };
+    c.main->ganchos().actualizarHistorial = [&] { pasos << QStringLiteral("mActualizar %1").arg(visibleAhora()); };
+
+    // The view command: shown first, then asked for and filled.
+    c.accion("tbVerHistoricos")->trigger();
+    QCOMPARE(pasos, QStringList({"Refrescar visible", "mActualizar visible"}));
+    QCOMPARE(estado(c, Vista::Historicos), QString("111"));
+    QCOMPARE(c.main->subventana(Vista::Historicos)->windowTitle(), QStringLiteral("Histórico"));
+    const auto* h = qobject_cast<Historico*>(c.main->contenido(Vista::Historicos));
+    QCOMPARE(h->width(), h->anchoVentana());  // the sub-window's frame around it: every column shows
+
+    // Alt+H asks again and never hides.
+    pasos.clear();
+    QVERIFY(c.main->teclaRapida(14));
+    QCOMPARE(pasos, QStringList({"Refrescar visible", "mActualizar visible"}));
+    QCOMPARE(estado(c, Vista::Historicos), QString("111"));
+
+    // Its close box closes it for good; it comes back new.
+    QPointer<QMdiSubWindow> antes = c.main->subventana(Vista::Historicos);
+    antes->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(antes.isNull());
+    QCOMPARE(estado(c, Vista::Historicos), QString("000"));
+    pasos.clear();
+    QVERIFY(c.main->teclaRapida(14));  // Alt+H on a closed history: asked for, then shown
+    QCOMPARE(pasos, QStringList({"Refrescar oculto", "mActualizar oculto"}));
+    QVERIFY(c.visible(Vista::Historicos));
+  }
+
+  // "Mosaico horizontal" stacks the six visible windows full width, "Mosaico
+  // vertical" puts them side by side full height, each covering the area to
+  // the pixel; "Cascada" staggers them by a title bar.
+  void organizar() {
+    ConsolaPrueba c;
+    const QRect area(QPoint(0, 0), c.main->area().viewport()->size());
+    QList<QMdiSubWindow*> visibles;
+    for (QMdiSubWindow* s : c.main->area().subWindowList(QMdiArea::StackingOrder)) {
+      if (s->isVisible()) visibles << s;
+    }
+    QCOMPARE(visibles.size(), 6);
+    for (Comando comando : {Comando::OrganizarHorizontal, Comando::OrganizarVertical}) {
+      c.main->ejecutar(comando);
+      const bool apiladas = comando == Comando::OrganizarHorizontal;
+      QList<QRect> cajas;
+      for (QMdiSubWindow* s : visibles) cajas << s->geometry();
+      std::sort(cajas.begin(), cajas.end(), [](const QRect& a, const QRect& b) { return a.x() + a.y() < b.x() + b.y(); });
+      int borde = 0;
+      for (const QRect& r : cajas) {
+        QCOMPARE(r, apiladas ? QRect(0, borde, area.width(), r.height()) : QRect(borde, 0, r.width(), area.height()));
+        borde += apiladas ? r.height() : r.width();
+      }
+      QCOMPARE(borde, apiladas ? area.height() : area.width());
+    }
+    c.main->ejecutar(Comando::Cascada);
+    const int paso = visibles[0]->widget()->y();  // a whole title bar shows
+    for (qsizetype i = 0; i < visibles.size(); ++i) {
+      QCOMPARE(visibles[i]->pos(), QPoint(int(i) * paso, int(i) * paso));
+    }
+  }
+
+  void ayuda() {
+    ConsolaPrueba c;
+    c.main->ejecutar(Comando::Ayuda);
+    QVERIFY(c.abiertas.empty());
+    QCOMPARE(c.dialogos.mostrados.size(), std::size_t{1});
+    QVERIFY(c.dialogos.mostrados[0].texto.startsWith(QStringLiteral("No se encontró el manual")));
+
+    QVERIFY(QDir(c.carpeta.path()).mkpath(QStringLiteral("manual")));
+    QFile indice(c.carpeta.filePath(QStringLiteral("manual/index.html")));
+    QVERIFY(indice.open(QIODevice::WriteOnly));
+    indice.close();
+    c.accion("tbAyuda")->trigger();
+    QCOMPARE(c.abiertas.size(), std::size_t{1});
+    QCOMPARE(c.abiertas[0], QUrl::fromLocalFile(indice.fileName()));
+  }
+
+  // The exit question and each answer: Si saves to the current file after
+  // saying its name, or asks for one; a save that does not happen keeps the
+  // console open and the link going. "Notificados" shows only while saving.
+  void salir_data() {
+    QTest::addColumn<int>("respuesta");
+    QTest::addColumn<QString>("archivo");
+    QTest::addColumn<int>("resultado");  // of the save
+    QTest::addColumn<QString>("llamada");
+    QTest::addColumn<bool>("cierra");
+    const int si = int(Respuesta::Si);
+    const int guardado = int(ResultadoGuardado::Guardado);
+    const int cancelado = int(ResultadoGuardado::Cancelado);
+    const int fallido = int(ResultadoGuardado::Fallido);
+    QTest::newRow("cancelar") << int(Respuesta::Cancelar) << "" << guardado << "" << false;
+    QTest::newRow("no") << int(Respuesta::No) << "" << guardado << "" << true;
+    QTest::newRow("si, guardado como") << si << "" << guardado << "guardarComo" << true;
+    QTest::newRow("si, diálogo cancelado") << si << "" << cancelado << "guardarComo" << false;
+    QTest::newRow("si, no se pudo escribir") << si << "" << fallido << "guardarComo" << false;
+    QTest::newRow("si, con archivo") << si << "/home/ana/configs/CASA.dat" << guardado << "guardar" << true;
+  }
+  void salir() {
+    QFETCH(int, respuesta);
+    QFETCH(QString, archivo);
+    QFETCH(int, resultado);
+    QFETCH(QString, llamada);
+    QFETCH(bool, cierra);
+    ConsolaPrueba c;
+    QString llamadas;
+    c.main->ganchos().nombreArchivo = [&] { return archivo; };
+    c.main->ganchos().guardar = [&] { llamadas += "guardar"; return static_cast<ResultadoGuardado>(resultado); };
+    c.main->ganchos().guardarComo = [&] {
+      llamadas += "guardarComo";
+      return static_cast<ResultadoGuardado>(resultado);
+    };
+    c.dialogos.respuestas = {static_cast<Respuesta>(respuesta)};
+    c.accion("menuArchivoSalir")->trigger();
+    QCOMPARE(c.main->isVisible(), !cierra);
+    QCOMPARE(llamadas, llamada);
+    QCOMPARE(c.dialogos.mostrados.size(), std::size_t(archivo.isEmpty() ? 1 : 2));
+    const MensajeMostrado& m = c.dialogos.mostrados[0];
+    QCOMPARE(m.texto, QStringLiteral("Ud. eligió salir del programa. Se perderán los cambios no guardados.\n\n"
+                                     "Para guardar y salir elija 'SI'\n\n"
+                                     "Para salir sin grabar elija 'NO'\n\n"
+                                     "Para retornar al programa elija 'CANCELAR'\n"));
+    QCOMPARE(m.titulo, QStringLiteral("OrDA"));
+    QCOMPARE(m.icono, Icono::Exclamacion);
+    QCOMPARE(m.botones, Botones::SiNoCancelar);
+    if (!archivo.isEmpty()) {
+      QCOMPARE(c.dialogos.mostrados[1].texto, QStringLiteral("CASA.dat"));
+      QCOMPARE(c.dialogos.mostrados[1].icono, Icono::Ninguno);
+      QCOMPARE(c.dialogos.mostrados[1].botones, Botones::Aceptar);
+    }
+    if (!cierra) {
+      sigueAbierta(c);
+      c.avanzar(5100);
+      QCOMPARE(c.estado(5).texto(), QStringLiteral("   Conectado"));
+      return;
+    }
+    QVERIFY(!c.main->motor().conectado());
+    QVERIFY(!c.main->teclasTomadas());
+    QVERIFY(c.main->cerrandoPrograma());
+    QCOMPARE(c.main->notificados() != nullptr, respuesta == int(Respuesta::Si));
+    if (c.main->notificados() != nullptr) QVERIFY(!c.main->notificados()->isVisible());  // gone last, with Main
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(c.main->area().subWindowList().size(), 0);
+  }
+};
+
+QTEST_MAIN(PruebaMain)
+#include "main_test.moc"
