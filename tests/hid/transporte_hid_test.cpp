@@ -161,7 +161,6 @@ TEST_F(TransporteHidTest, DevicesComeAndGoWithTheListAndTheirEventsFollowConnect
   EXPECT_EQ(eventos[eventos.size() - 2].tipo, EventoHid::Desconectado);
   EXPECT_EQ(eventos[eventos.size() - 2].handle, teclado);
   EXPECT_EQ(cuantos(EventoHid::Desconectado), 1u);
-  EXPECT_EQ(transporte.GetHandle(link::kVendorId, link::kProductId), panel);
 }
 
 TEST_F(TransporteHidTest, ReportsArriveThroughTheReaderInOrderOnePerEventThroughSignals) {
@@ -247,9 +246,6 @@ TEST_P(DesenchufeTest, AReadErrorInTheMiddleOfATransferIsAnUnplugAfterTheReports
   EXPECT_EQ(transporte.GetVendorID(panel), link::kVendorId);
   EXPECT_EQ(transporte.GetProductID(panel), link::kProductId);
   EXPECT_EQ(transporte.GetHandle(link::kVendorId, link::kProductId), 0u);
-  EXPECT_FALSE(escribir());
-  BufferReporte b{};
-  EXPECT_FALSE(transporte.Read(panel, b));
   EXPECT_EQ(falso::abiertos(), 0);
   EXPECT_EQ(hilosVivos(), hilosAlEmpezar);
   alEvento = nullptr;
