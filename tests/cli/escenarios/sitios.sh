@@ -48,12 +48,11 @@ espera 0 "$CLI" site remove 1 --yes
 espera 1 "$CLI" site show 1
 unset ORDA_DB
 
-# A library that cannot be reached is an error with its reason; the file
-# that is not a database is left as it was.
+# A library that cannot be reached is an error with its reason (that the
+# file is left as it was is checked on the library).
 echo 'no soy una base' >texto.txt
 espera 1 "$CLI" site list --db sqlite:texto.txt
 contiene err 'no es una base de datos SQLite'
-[ "$(cat texto.txt)" = 'no soy una base' ] || falla "texto.txt cambió"
 espera 1 "$CLI" --db 'postgresql://ana:secreto@%2Fno%2Fexiste:5432/orda' site list
 contiene err 'no se pudo abrir'
 grep -q secreto err && falla "la clave apareció en un mensaje"
