@@ -141,6 +141,10 @@ TEST(Lamparas, ImagenPorEstadoYAspectoPresionado) {
     }
     EXPECT_EQ(lamparaSalida(c.canal, static_cast<std::int16_t>(c.estado)), c.salida) << c.estado;
   }
+  // Pressing a pressed lamp changes nothing; the window's tests check the way back.
+  for (const auto presionada : {kApagadaPresionada, kRojaPresionada, kSinCanal}) {
+    EXPECT_EQ(aspectoPresionado(presionada), presionada);
+  }
   EXPECT_FALSE(lamparaResponde(kSinCanal));
   EXPECT_TRUE(lamparaResponde(kApagada));
 }
