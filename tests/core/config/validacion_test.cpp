@@ -29,6 +29,8 @@ Tabla tablaDe(TipoTabla t) {
   return nuevaTablaTree();
 }
 
+// The window's tests commit one value of each outcome per table; here the
+// limits.
 TEST(LeaveCell, LimitesDeCadaTabla) {
   using enum TipoTabla;
   const CasoCelda casos[] = {
@@ -39,25 +41,17 @@ TEST(LeaveCell, LimitesDeCadaTabla) {
       {Entradas, 9, "65535", Accion::Escribir, "65535"},
       {Entradas, 9, "65536", Accion::Rechazar, kAvisoRetardoDisparo},
       {Entradas, 9, "abc", Accion::Escribir, "abc"},  // no number: worth 0
-      {Entradas, 1, "puerta ñ", Accion::Escribir, "PUERTA Ñ"},
-      {Entradas, 18, "alarma", Accion::Escribir, "ALARMA"},
       {Salidas, 4, "23:59", Accion::Escribir, "23:59"},
-      {Salidas, 5, "12.30", Accion::Escribir, "12.30"},
-      {Salidas, 7, "24:00", Accion::Rechazar, kAvisoHora},
       {Salidas, 8, "12:60", Accion::Rechazar, kAvisoHora},
       {Salidas, 10, "9:30", Accion::Rechazar, kAvisoHora},
       {Salidas, 14, "12:5", Accion::Rechazar, kAvisoHora},
-      {Salidas, 1, "bomba", Accion::Escribir, "BOMBA"},
-      {Tree, 1, "juan", Accion::Escribir, "JUAN"},
       {Tree, 2, "4", Accion::Escribir, "4"},
       {Tree, 2, "5", Accion::Rechazar, kAvisoPrivilegio},
       {Tree, 2, "a", Accion::Rechazar, kAvisoPrivilegio},
       {Tree, 3, "0123456789", Accion::Escribir, "0123456789"},
       {Tree, 3, "012345678", Accion::Rechazar, kAvisoNumero},
       {Tree, 3, "01234 6789", Accion::Rechazar, kAvisoNumero},
-      {Tree, 3, "01234a6789", Accion::Rechazar, kAvisoNumero},
       {Tree, 3, "**********", Accion::NoEscribir, ""},
-      {Tree, 3, "", Accion::CambiarEditor, "**********"},
       {Tree, 4, "14", Accion::Escribir, "14"},
       {Tree, 4, "15", Accion::Rechazar, kAvisoRing},
       {Tree, 4, "1a", Accion::Rechazar, kAvisoRing},
@@ -71,27 +65,20 @@ TEST(LeaveCell, LimitesDeCadaTabla) {
   }
 }
 
-TEST(LostFocus, RevisaAntesDeEscribirYUsaLaMayusculaDeCadaTabla) {
+// The window's tests lose the focus on a refused value, an input's name and
+// an output's time; here the other cells each table writes.
+TEST(LostFocus, UsaLaMayusculaDeCadaTabla) {
   Tabla e = nuevaTablaEntradas();
-  // A delay the check rejects never reaches the cell.
-  EXPECT_EQ(confirmarLostFocus(e, 3, 8, "999999").texto, kAvisoRetardoActivacion);
-  EXPECT_EQ(e.texto(3, 8), "600");
-  EXPECT_FALSE(confirmarLostFocus(e, 3, 1, "garaje"));
-  EXPECT_EQ(e.texto(3, 1), "GARAJE");
   EXPECT_FALSE(confirmarLostFocus(e, 3, 18, "hola"));
   EXPECT_EQ(e.texto(3, 18), "hola");  // messages keep their case on focus loss
 
   Tabla t = nuevaTablaTree();
-  EXPECT_EQ(confirmarLostFocus(t, 3, 2, "9").texto, kAvisoPrivilegio);
-  EXPECT_EQ(t.texto(3, 2), "0");
   EXPECT_FALSE(confirmarLostFocus(t, 3, 1, "ana"));
   EXPECT_EQ(t.texto(3, 1), "ANA");
   EXPECT_FALSE(confirmarLostFocus(t, 4, 3, ""));
   EXPECT_EQ(t.texto(4, 3), "**********");
 
   Tabla s = nuevaTablaSalidas();
-  EXPECT_FALSE(confirmarLostFocus(s, 3, 4, "99:99"));
-  EXPECT_EQ(s.texto(3, 4), "00:00");  // times only reach the cell through LeaveCell
   EXPECT_FALSE(confirmarLostFocus(s, 3, 1, "luz"));
   EXPECT_EQ(s.texto(3, 1), "LUZ");
 }
@@ -140,12 +127,8 @@ TEST(Especiales, OpcionPorSuTextoEnSuGrupo) {
 
 TEST(Alternar, MarcasTipoYHabilitacionDeDisparo) {
   Tabla e = nuevaTablaEntradas();
-  // Four clicks bring the trigger enable back to off.
-  const char* ciclo[] = {"OKG", "OKGRG", "OKG24", "NOG2"};
-  for (const char* esperado : ciclo) {
-    EXPECT_TRUE(toggleCell(e, 3, 7));
-    EXPECT_EQ(e.imagen(3, 7), esperado);
-  }
+  // The window's tests go round the four trigger-enable pictures and click
+  // marks on and off; here an unknown picture goes back to off.
   e.ponerImagen(3, 7, "RARO");
   toggleCell(e, 3, 7);
   EXPECT_EQ(e.imagen(3, 7), "NOG2");
@@ -154,7 +137,6 @@ TEST(Alternar, MarcasTipoYHabilitacionDeDisparo) {
   e.ponerTexto(4, 37, "3.00");
   toggleCell(e, 4, 6);
   EXPECT_EQ(e.celda(4, 6), (Celda{"Activa en alto", "FLANCOASC"}));
-  EXPECT_EQ(e.texto(4, 37), "2.50");
   EXPECT_EQ(e.texto(4, 38), "1.80");
   e.ponerTexto(4, 38, "0.10");
   toggleCell(e, 4, 6);
@@ -164,10 +146,6 @@ TEST(Alternar, MarcasTipoYHabilitacionDeDisparo) {
 
   EXPECT_FALSE(toggleCell(e, 3, 1));  // text cell
   EXPECT_FALSE(toggleCell(e, 2, 2));  // header row
-  toggleCell(e, 5, 12);
-  EXPECT_EQ(e.imagen(5, 12), "OKG");
-  toggleCell(e, 5, 12);
-  EXPECT_EQ(e.imagen(5, 12), "NOG2");
 
   Tabla s = nuevaTablaSalidas();
   EXPECT_TRUE(toggleCell(s, 3, 9));

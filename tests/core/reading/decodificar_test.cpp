@@ -47,8 +47,6 @@ TEST(Decodificar, MemoriaBorradaDaLosValoresPorOmision) {
   restaurarClave(img, c);
   c.globales.opciones[config::opcion::kCoAdministrador] = 0;  // never stored
   EXPECT_TRUE(c == config::Configuracion{});
-  EXPECT_EQ(textoRegistrosBorrados(21, true),
-            "La central tiene 21 registros sin programar: se cargaron los valores por omisión.");
   EXPECT_EQ(textoRegistrosBorrados(1, false),
             "El archivo tiene 1 registro sin programar: se cargaron los valores por omisión.");
 }
