@@ -149,23 +149,29 @@ class PruebaVentanasConfig : public QObject {
     QVERIFY(g.editor()->geometry().top() >= g.geometria().altoFijo());
   }
 
-  // Scrolling the edited cell out of view keeps what was typed.
-  void desplazarConservaLaEdicion() {
+  // The editor stops at the cell's maximum, counting what is left; scrolling
+  // the edited cell out of view keeps what was typed.
+  void escribirHastaElMaximoYDesplazar() {
     Banco b;
     auto* v = static_cast<Entradas*>(abrir(b, "Entradas", {420, 300}));
     TablaGrilla& g = v->grilla();
     QScrollBar* barra = g.horizontalScrollBar();
-    editar(g, 3, 1);
-    escribir(g, "porton");
+    editar(g, 5, config::colEntradas::kAlias);
+    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 4"));  // "ENTRADA3"
+    escribir(g, "abcdefghijklmnop");
+    QCOMPARE(g.editor()->text(), QString("abcdefghijkl"));
+    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 0"));
+    QTest::keyClick(g.editor(), Qt::Key_Backspace);
+    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 1"));
     barra->setValue(barra->maximum());
     QVERIFY(!g.editor()->isVisible());
     QVERIFY(g.editorAbierto());
     barra->setValue(0);
     QVERIFY(g.editor()->isVisible());
-    QCOMPARE(g.editor()->text(), QString("porton"));
+    QCOMPARE(g.editor()->text(), QString("abcdefghijk"));
     barra->setValue(barra->maximum());
     QVERIFY(v->TablaEntradas_LeaveCell());
-    QCOMPARE(celda(g, 3, 1), QString("PORTON"));
+    QCOMPARE(celda(g, 5, 1), QString("ABCDEFGHIJK"));
   }
 
   // Escape, or the table read again behind the grid, drops the edit.
@@ -222,18 +228,6 @@ class PruebaVentanasConfig : public QObject {
     QVERIFY(!g.tabla().marcada(3, 2));
     clicEnCelda(g, 3, config::colEntradas::kTipo);
     QCOMPARE(celda(g, 3, config::colEntradas::kTipo), QString("Activa en alto"));
-  }
-
-  void escribirSeDetieneEnElMaximo() {
-    Banco b;
-    TablaGrilla& g = abrir(b, "Entradas")->grilla();
-    editar(g, 5, config::colEntradas::kAlias);
-    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 4"));  // "ENTRADA3"
-    escribir(g, "abcdefghijklmnop");
-    QCOMPARE(g.editor()->text(), QString("abcdefghijkl"));
-    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 0"));
-    QTest::keyClick(g.editor(), Qt::Key_Backspace);
-    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 1"));
   }
 
   // The record number and the headers are not cells to edit; below the last
@@ -401,8 +395,10 @@ class PruebaVentanasConfig : public QObject {
   }
 
   // The balance number is kept numeric while typed; the SMS message counts
-  // what is left and stops at its maximum.
-  void cajasAlEscribir() {
+  // what is left and stops at its maximum. A click sets the option and names
+  // it in the status bar; a reload shows the data as it is, a text longer
+  // than its box whole, and changes nothing.
+  void cajasOpcionesYRecargar() {
     Banco b;
     Globales* v = abrirGlobales(b);
     reemplazar(v->texto(caja::kNumeroSaldo), "012ab");
@@ -413,13 +409,6 @@ class PruebaVentanasConfig : public QObject {
     QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 0"));
     QTest::keyClick(v->texto(caja::kMensajeSms), Qt::Key_Backspace);
     QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 1"));
-  }
-
-  // A click sets the option and names it in the status bar; a reload shows
-  // the data as it is, a text longer than its box whole, and changes nothing.
-  void opcionesYRecargar() {
-    Banco b;
-    Globales* v = abrirGlobales(b);
     for (int i = 0; i < config::opcion::kCantidad; ++i) QCOMPARE(v->opcion(i)->isChecked(), i == 3 || i == 4);
     v->opcion(config::opcion::kArmadoAlResetear)->click();
     QCOMPARE(b.ultimoEstado(), QString("OpcionesGlobales 5"));
