@@ -1,7 +1,6 @@
 // The history window: the grid filled from the image, its error boxes, its
 // layout, the export, and the retrieval from the simulated panel.
 #include <QFile>
-#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -116,10 +115,8 @@ class PruebaHistorico : public QObject {
     ponerRegistro(b.imagen, 2, {0x24, 0x01, 0x16, 0x08, 0x01, 0x00, 10, 20, 0, 0});
     b.cfg.entradas.ponerTexto(4, 1, "PATIO, FONDO");  // input 2
     b.historico->mActualizar();
-    QCOMPARE(b.historico->cantidadRegistros(), 3);
     QCOMPARE(fila(*b.historico, 1),
              QStringList({"1", "15/01/24", "10:31:05", "Disparo por zona 2: PATIO, FONDO", "0A", "01", "00", "00"}));
-    QVERIFY(b.panel2.isEmpty());
     b.dialogos.archivos.push_back(ruta);
     b.historico->mExportar()->click();
     QCOMPARE(b.dialogos.pedidos.back().extension, QStringLiteral("csv"));
@@ -146,8 +143,8 @@ class PruebaHistorico : public QObject {
     b.dialogos.archivos.push_back(tubo);
     b.dialogos.respuestas.push_back(Respuesta::Si);
     b.historico->mExportar()->click();
+    // Left alone is the core's (archivos_test); here, that the refusal is told.
     QVERIFY2(b.dialogos.mostrados.back().texto.contains(tubo), qPrintable(b.dialogos.mostrados.back().texto));
-    QVERIFY(QFileInfo(tubo).exists() && !QFileInfo(tubo).isFile());
   }
 
   // A request the panel never answers keeps the rows shown and the link's
