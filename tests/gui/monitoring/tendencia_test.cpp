@@ -108,29 +108,6 @@ class PruebaTendencia : public QObject {
     QVERIFY(b.ventana->pantalla()->dibujada());
   }
 
-  // Dragging an arrow moves its cursor, readout and arrow (where a drag is
-  // refused is the core's); a larger window keeps the cursors' voltages.
-  void arrastrarCursores() {
-    BancoTendencia b;
-    Trending& t = *b.ventana;
-    t.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&t));
-    const QRect p = t.pantalla()->geometry();
-    const int cuarto = p.top() + p.height() / 4;
-
-    arrastrar(t, Cursor::Superior, cuarto);
-    QCOMPARE(t.cursores().superior, double(p.height() / 4));
-    QCOMPARE(t.flecha(Cursor::Superior)->geometry().center().y(), cuarto);
-    QCOMPARE(lectura(t, Cursor::Superior),
-             q(monitoring::lecturaVoltios(monitoring::voltajeCursor(p.height() / 4, p.height()))));
-    arrastrar(t, Cursor::Inferior, cuarto + 1);
-    QCOMPARE(t.cursores().inferior, double(p.height() / 4 + 1));
-
-    const QString antes = lectura(t, Cursor::Inferior);
-    t.resize(t.width(), t.height() * 2);
-    QCOMPARE(lectura(t, Cursor::Inferior), antes);
-  }
-
   // Channel 0 turns every lamp off at once, and a click then sends nothing;
   // with a channel, output lamp 3 sends "ts3" and the lamp follows the panel.
   // The lamps' names come from the tables on a reload and again with each answer.
@@ -163,13 +140,30 @@ class PruebaTendencia : public QObject {
     QCOMPARE(lamparas(*b.ventana), QStringList(12, k(L::kSinCanal)));
   }
 
-  // The lamps follow the states; the pressed look follows the mouse from
-  // lamp to lamp and stays through the answers.
-  void lamparasYAspectoPresionado() {
+  // Dragging an arrow moves its cursor, readout and arrow (where a drag is
+  // refused is the core's); a larger window keeps the cursors' voltages.
+  void arrastrarCursoresYLamparas() {
     BancoTendencia b;
     Trending& t = *b.ventana;
     t.show();
     QVERIFY(QTest::qWaitForWindowExposed(&t));
+    const QRect p = t.pantalla()->geometry();
+    const int cuarto = p.top() + p.height() / 4;
+
+    arrastrar(t, Cursor::Superior, cuarto);
+    QCOMPARE(t.cursores().superior, double(p.height() / 4));
+    QCOMPARE(t.flecha(Cursor::Superior)->geometry().center().y(), cuarto);
+    QCOMPARE(lectura(t, Cursor::Superior),
+             q(monitoring::lecturaVoltios(monitoring::voltajeCursor(p.height() / 4, p.height()))));
+    arrastrar(t, Cursor::Inferior, cuarto + 1);
+    QCOMPARE(t.cursores().inferior, double(p.height() / 4 + 1));
+
+    const QString antes = lectura(t, Cursor::Inferior);
+    t.resize(t.width(), t.height() * 2);
+    QCOMPARE(lectura(t, Cursor::Inferior), antes);
+
+    // The lamps follow the states; the pressed look follows the mouse from
+    // lamp to lamp and stays through the answers.
     t.elegirCanal(1);
     t.actLedEntradas(link::EstadoEntradas{0, 1, 2});
     QCOMPARE(t.ledEntrada(2)->clave(), k(L::kAmarilla));
