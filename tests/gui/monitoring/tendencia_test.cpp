@@ -50,7 +50,7 @@ class PruebaTendencia : public QObject {
   // Loaded without a channel nothing is polled. The first "E8" after
   // choosing one: 400 zeros on the bottom clamp, the new sample at the right
   // end; polling goes on while hidden.
-  void primeraRespuestaTrasElegirCanal() {
+  void primeraRespuestaYLecturasSegunElCanal() {
     BancoTendencia b;
     QVERIFY(b.ventana->opcionCanal(0)->isChecked());
     b.avanzar(3000);
@@ -84,12 +84,9 @@ class PruebaTendencia : public QObject {
     b.avanzar(b.ahora + 1000);
     QCOMPARE(b.cuantos("va"), antes + 10);
     QVERIFY(h[390] > 85);  // the hidden window still plots
-  }
 
-  // The scaled readout follows the channel; a scale that overflows is told
-  // once per cursor and the change goes on.
-  void lecturasSegunElCanal() {
-    BancoTendencia b;
+    // The scaled readout follows the channel; a scale that overflows is told
+    // once per cursor and the change goes on.
     b.cfg.entradas.ponerTexto(4, config::colEntradas::kEscalaValor, "10");
     b.cfg.entradas.ponerTexto(4, config::colEntradas::kEscalaUnidad, "BAR");
     b.cfg.entradas.ponerTexto(7, config::colEntradas::kEscalaValor, "1E400");
