@@ -353,13 +353,40 @@ class PruebaVentanasConfig : public QObject {
   }
 
 
-  // A box is checked as the focus leaves it: accepted with its numeric
-  // rewrite; refused with the warning, the focus and the selection taken
-  // back. A box set but not typed in is not checked on the way, and a
-  // message box or a popup taking the focus checks nothing.
-  void revisarAlPerderElFoco() {
+  // The balance number is kept numeric while typed; the SMS message counts
+  // what is left and stops at its maximum. A click sets the option and names
+  // it in the status bar; a reload shows the data as it is, a text longer
+  // than its box whole, and changes nothing.
+  void cajasOpcionesRecargarYRevisar() {
     Banco b;
     Globales* v = abrirGlobales(b);
+    reemplazar(v->texto(caja::kNumeroSaldo), "012ab");
+    QCOMPARE(v->texto(caja::kNumeroSaldo)->text(), QString("12"));
+    QCOMPARE(QString::fromStdString(b.config.globales.text[caja::kNumeroSaldo]), QString("12"));
+    reemplazar(v->texto(caja::kMensajeSms), QString(35, 'a'));
+    QCOMPARE(v->texto(caja::kMensajeSms)->text().size(), 31);
+    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 0"));
+    QTest::keyClick(v->texto(caja::kMensajeSms), Qt::Key_Backspace);
+    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 1"));
+    for (int i = 0; i < config::opcion::kCantidad; ++i) QCOMPARE(v->opcion(i)->isChecked(), i == 3 || i == 4);
+    v->opcion(config::opcion::kArmadoAlResetear)->click();
+    QCOMPARE(b.ultimoEstado(), QString("OpcionesGlobales 5"));
+    QVERIFY(b.config.globales.opcionActiva(config::opcion::kArmadoAlResetear));
+    QVERIFY(v->opcion(config::opcion::kCoAdministrador)->isHidden());
+
+    b.config.globales.opciones.fill(1);
+    b.config.globales.text[caja::kMensajeSms] = std::string(40, 'X');  // longer than the box allows
+    int cambios = 0;
+    connect(v, &Globales::cambiado, [&] { ++cambios; });
+    v->recargar();
+    QCOMPARE(cambios, 0);
+    for (int i = 0; i < config::opcion::kCantidad; ++i) QVERIFY(v->opcion(i)->isChecked());
+    QCOMPARE(v->texto(caja::kMensajeSms)->text().size(), 40);  // shown whole, not cut
+
+    // A box is checked as the focus leaves it: accepted with its numeric
+    // rewrite; refused with the warning, the focus and the selection taken
+    // back. A box set but not typed in is not checked on the way, and a
+    // message box or a popup taking the focus checks nothing.
     QLineEdit* hora = v->texto(caja::kHoraLlamada);
     QLineEdit* duracion = v->texto(caja::kDuracionLlamada);
     reemplazar(duracion, "012seg");
@@ -386,37 +413,6 @@ class PruebaVentanasConfig : public QObject {
     }
     QCoreApplication::processEvents();
     QCOMPARE(b.dialogos.mostrados.size(), std::size_t{1});
-  }
-
-  // The balance number is kept numeric while typed; the SMS message counts
-  // what is left and stops at its maximum. A click sets the option and names
-  // it in the status bar; a reload shows the data as it is, a text longer
-  // than its box whole, and changes nothing.
-  void cajasOpcionesYRecargar() {
-    Banco b;
-    Globales* v = abrirGlobales(b);
-    reemplazar(v->texto(caja::kNumeroSaldo), "012ab");
-    QCOMPARE(v->texto(caja::kNumeroSaldo)->text(), QString("12"));
-    QCOMPARE(QString::fromStdString(b.config.globales.text[caja::kNumeroSaldo]), QString("12"));
-    reemplazar(v->texto(caja::kMensajeSms), QString(35, 'a'));
-    QCOMPARE(v->texto(caja::kMensajeSms)->text().size(), 31);
-    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 0"));
-    QTest::keyClick(v->texto(caja::kMensajeSms), Qt::Key_Backspace);
-    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 1"));
-    for (int i = 0; i < config::opcion::kCantidad; ++i) QCOMPARE(v->opcion(i)->isChecked(), i == 3 || i == 4);
-    v->opcion(config::opcion::kArmadoAlResetear)->click();
-    QCOMPARE(b.ultimoEstado(), QString("OpcionesGlobales 5"));
-    QVERIFY(b.config.globales.opcionActiva(config::opcion::kArmadoAlResetear));
-    QVERIFY(v->opcion(config::opcion::kCoAdministrador)->isHidden());
-
-    b.config.globales.opciones.fill(1);
-    b.config.globales.text[caja::kMensajeSms] = std::string(40, 'X');  // longer than the box allows
-    int cambios = 0;
-    connect(v, &Globales::cambiado, [&] { ++cambios; });
-    v->recargar();
-    QCOMPARE(cambios, 0);
-    for (int i = 0; i < config::opcion::kCantidad; ++i) QVERIFY(v->opcion(i)->isChecked());
-    QCOMPARE(v->texto(caja::kMensajeSms)->text().size(), 40);  // shown whole, not cut
   }
 
   // The choice within a group is the core's (validacion_test): here a click

@@ -36,9 +36,10 @@ class PruebaInforme : public QObject {
   Q_OBJECT
 
  private slots:
-  // No key of the Archivo menu takes a hot key or another item's key.
-  void teclasPropias() {
-    ConsolaPrueba c;
+  // No key of the Archivo menu takes a hot key or another item's key. The
+  // report of the tables as they stand, then the same on the printer.
+  void teclasInformeEImpresion() {
+    ConsolaComandos c;
     QList<QKeySequence> tomadas;
     for (const TeclaRapida& t : teclasRapidas()) tomadas << t.tecla;
     for (const QAction* a : c.main->findChild<QMenu*>(QStringLiteral("MenuArchivo"))->actions()) {
@@ -46,11 +47,7 @@ class PruebaInforme : public QObject {
       QVERIFY2(!tomadas.contains(a->shortcut()), qPrintable(a->text()));
       tomadas << a->shortcut();
     }
-  }
 
-  // The report of the tables as they stand, then the same on the printer.
-  void informeEImpresion() {
-    ConsolaComandos c;
     c.cfg().tree.ponerTexto(3, 3, "1122334455");
     dejarEscrito(c.entradas(), 3, 1, QStringLiteral("zaguan"));  // not committed yet
     const QString ruta = c.carpeta.filePath(QStringLiteral("informe.pdf"));

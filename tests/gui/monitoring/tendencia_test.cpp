@@ -108,7 +108,7 @@ class PruebaTendencia : public QObject {
   // Channel 0 turns every lamp off at once, and a click then sends nothing;
   // with a channel, output lamp 3 sends "ts3" and the lamp follows the panel.
   // The lamps' names come from the tables on a reload and again with each answer.
-  void forzarSalidas() {
+  void forzarSalidasCursoresYLamparas() {
     BancoTendencia b;
     b.cfg.entradas.ponerTexto(3, config::colEntradas::kAlias, "PUERTA PPAL");
     b.cfg.salidas.ponerTexto(6, config::colSalidas::kAlias, "SIRENA");
@@ -135,14 +135,10 @@ class PruebaTendencia : public QObject {
     b.avanzar(b.ahora + 1500);
     QCOMPARE(b.enviados.size(), antes);  // no force, no poll
     QCOMPARE(lamparas(*b.ventana), QStringList(12, k(L::kSinCanal)));
-  }
 
-  // Dragging an arrow moves its cursor, readout and arrow (where a drag is
-  // refused is the core's); a larger window keeps the cursors' voltages.
-  void arrastrarCursoresYLamparas() {
-    BancoTendencia b;
+    // Dragging an arrow moves its cursor, readout and arrow (where a drag is
+    // refused is the core's); a larger window keeps the cursors' voltages.
     Trending& t = *b.ventana;
-    t.show();
     QVERIFY(QTest::qWaitForWindowExposed(&t));
     const QRect p = t.pantalla()->geometry();
     const int cuarto = p.top() + p.height() / 4;
@@ -155,9 +151,9 @@ class PruebaTendencia : public QObject {
     arrastrar(t, Cursor::Inferior, cuarto + 1);
     QCOMPARE(t.cursores().inferior, double(p.height() / 4 + 1));
 
-    const QString antes = lectura(t, Cursor::Inferior);
+    const QString voltios = lectura(t, Cursor::Inferior);
     t.resize(t.width(), t.height() * 2);
-    QCOMPARE(lectura(t, Cursor::Inferior), antes);
+    QCOMPARE(lectura(t, Cursor::Inferior), voltios);
 
     // The lamps follow the states; the pressed look follows the mouse from
     // lamp to lamp and stays through the answers.
