@@ -47,28 +47,12 @@ class PruebaComparar : public QObject {
     QSettings(QStringLiteral("orda"), QStringLiteral("orda")).remove(QString::fromLatin1(kClaveCompararAntes));
   }
 
-  // Two edited cells are the two rows. (The read leaves the console's tables
-  // and image alone, and a busy console refuses it: simulado_test.)
-  void compararConElPanel() {
-    ConsolaComandos c;
-    leerPanel(c);
-    editarCelda(c.entradas(), 3, 1, QStringLiteral("porton"));
-    editarCelda(c.tree(), 3, 4, QStringLiteral("9"));
-    accion(c, "menuArchivoCompararPanel")->trigger();
-    c.esperar(30000);
-    // The rows' texts are the core's (comparar_test).
-    const std::vector<compare::Diferencia>& lista = ventana(c).lista();
-    QCOMPARE(lista.size(), std::size_t{2});
-    QCOMPARE(lista[0].antes, std::string("PUERTA PPAL"));
-    QCOMPARE(lista[1].despues, std::string("9"));
-    QVERIFY(comandos(c).subventana()->isVisible());
-    QVERIFY(!ventana(c).sinDiferencias()->isVisible());
-  }
-
-  // With the option on, Programar reads the panel and lists the changes in
-  // its question; "No" sends nothing, "Sí" programs. The option outlives the
-  // console.
-  void compararAntesDeProgramar() {
+  // Two edited cells are the two rows of a compare with the panel. (The read
+  // leaves the console's tables and image alone, and a busy console refuses
+  // it: simulado_test.) With the option on, Programar reads the panel and
+  // lists the changes in its question; "No" sends nothing, "Sí" programs.
+  // The option outlives the console.
+  void compararConElPanelYAntesDeProgramar() {
     {
       ConsolaComandos c;
       QVERIFY(!comandos(c).antesDeProgramar());
@@ -77,7 +61,17 @@ class PruebaComparar : public QObject {
     ConsolaComandos c;
     QVERIFY(comandos(c).antesDeProgramar());
     leerPanel(c);
+    editarCelda(c.entradas(), 3, 1, QStringLiteral("porton"));
     editarCelda(c.salidas(), 3, config::colSalidas::desde(0), QStringLiteral("07:30"));
+    accion(c, "menuArchivoCompararPanel")->trigger();
+    c.esperar(30000);
+    // The rows' texts are the core's (comparar_test).
+    const std::vector<compare::Diferencia>& lista = ventana(c).lista();
+    QCOMPARE(lista.size(), std::size_t{2});
+    QCOMPARE(lista[0].antes, std::string("PUERTA PPAL"));
+    QCOMPARE(lista[1].despues, std::string("07:30"));
+    QVERIFY(comandos(c).subventana()->isVisible());
+    QVERIFY(!ventana(c).sinDiferencias()->isVisible());
     c.dialogos.mostrados.clear();
     c.dialogos.respuestas = {Respuesta::No, Respuesta::Si};
     for (int registrosEsperados : {0, 54}) {
@@ -94,8 +88,8 @@ class PruebaComparar : public QObject {
   }
 
   // Against a file: the tables saved are the same; a file that is not a
-  // configuration is refused with its reason.
-  void compararConArchivo() {
+  // configuration is refused with its reason. A row leads to its field.
+  void compararConArchivoYIrAlCampo() {
     ConsolaComandos c;
     const QString ruta = c.carpeta.filePath(QStringLiteral("a.dat"));
     c.dialogos.archivos = {ruta, ruta};
@@ -113,11 +107,8 @@ class PruebaComparar : public QObject {
     accion(c, "menuArchivoCompararArchivo")->trigger();
     QCOMPARE(c.dialogos.mostrados.size(), std::size_t{1});
     QCOMPARE(c.dialogos.mostrados[0].icono, Icono::Exclamacion);
-  }
 
-  // A double click takes the user to the cell or the box.
-  void dobleClicLlevaAlCampo() {
-    ConsolaComandos c;
+    // A double click on a row takes the user to the cell or the box.
     c.cfg().salidas.ponerTexto(5, 1, "BOMBA");
     c.cfg().globales.text[config::caja::kDuracionStr] = "45";
     c.cfg().especiales.seleccionar(13);

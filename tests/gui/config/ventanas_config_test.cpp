@@ -149,50 +149,50 @@ class PruebaVentanasConfig : public QObject {
     QVERIFY(g.editor()->geometry().top() >= g.geometria().altoFijo());
   }
 
-  // Scrolling the edited cell out of view keeps what was typed.
-  void desplazarConservaLaEdicion() {
+  // The editor stops at the cell's maximum, counting what is left; scrolling
+  // the edited cell out of view keeps what was typed.
+  void escribirHastaElMaximoYDesplazar() {
     Banco b;
     auto* v = static_cast<Entradas*>(abrir(b, "Entradas", {420, 300}));
     TablaGrilla& g = v->grilla();
     QScrollBar* barra = g.horizontalScrollBar();
-    editar(g, 3, 1);
-    escribir(g, "porton");
+    editar(g, 5, config::colEntradas::kAlias);
+    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 4"));  // "ENTRADA3"
+    escribir(g, "abcdefghijklmnop");
+    QCOMPARE(g.editor()->text(), QString("abcdefghijkl"));
+    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 0"));
+    QTest::keyClick(g.editor(), Qt::Key_Backspace);
+    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 1"));
     barra->setValue(barra->maximum());
     QVERIFY(!g.editor()->isVisible());
     QVERIFY(g.editorAbierto());
     barra->setValue(0);
     QVERIFY(g.editor()->isVisible());
-    QCOMPARE(g.editor()->text(), QString("porton"));
+    QCOMPARE(g.editor()->text(), QString("abcdefghijk"));
     barra->setValue(barra->maximum());
     QVERIFY(v->TablaEntradas_LeaveCell());
-    QCOMPARE(celda(g, 3, 1), QString("PORTON"));
+    QCOMPARE(celda(g, 5, 1), QString("ABCDEFGHIJK"));
   }
 
   // Escape, or the table read again behind the grid, drops the edit.
-  void descartarLaEdicion_data() {
-    QTest::addColumn<bool>("recargar");
-    QTest::addColumn<QString>("queda");
-    QTest::newRow("escape") << false << "SERV TECNICO";
-    QTest::newRow("recargar") << true << "LEIDO";
-  }
   void descartarLaEdicion() {
-    QFETCH(bool, recargar);
-    QFETCH(QString, queda);
     Banco b;
     auto* v = abrir(b, "Tree");
     TablaGrilla& g = v->grilla();
-    editar(g, 11, 1);
-    escribir(g, "otro nombre");
-    if (recargar) {
-      b.config.tree.ponerTexto(11, 1, "LEIDO");
-      v->recargar();
-    } else {
-      QTest::keyClick(g.editor(), Qt::Key_Escape);
-      QCOMPARE(g.editor()->text(), queda);
+    for (const QString queda : {"SERV TECNICO", "LEIDO"}) {
+      editar(g, 11, 1);
+      escribir(g, "otro nombre");
+      if (queda == "LEIDO") {
+        b.config.tree.ponerTexto(11, 1, "LEIDO");
+        v->recargar();
+      } else {
+        QTest::keyClick(g.editor(), Qt::Key_Escape);
+        QCOMPARE(g.editor()->text(), queda);
+      }
+      QVERIFY(!g.editorAbierto());
+      QVERIFY(!g.editor()->isVisible());
+      QCOMPARE(celda(g, 11, 1), queda);
     }
-    QVERIFY(!g.editorAbierto());
-    QVERIFY(!g.editor()->isVisible());
-    QCOMPARE(celda(g, 11, 1), queda);
   }
 
   // The grid opens on the first cell without an editor. Space on a text cell
@@ -222,18 +222,6 @@ class PruebaVentanasConfig : public QObject {
     QVERIFY(!g.tabla().marcada(3, 2));
     clicEnCelda(g, 3, config::colEntradas::kTipo);
     QCOMPARE(celda(g, 3, config::colEntradas::kTipo), QString("Activa en alto"));
-  }
-
-  void escribirSeDetieneEnElMaximo() {
-    Banco b;
-    TablaGrilla& g = abrir(b, "Entradas")->grilla();
-    editar(g, 5, config::colEntradas::kAlias);
-    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 4"));  // "ENTRADA3"
-    escribir(g, "abcdefghijklmnop");
-    QCOMPARE(g.editor()->text(), QString("abcdefghijkl"));
-    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 0"));
-    QTest::keyClick(g.editor(), Qt::Key_Backspace);
-    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 1"));
   }
 
   // The record number and the headers are not cells to edit; below the last
@@ -365,13 +353,40 @@ class PruebaVentanasConfig : public QObject {
   }
 
 
-  // A box is checked as the focus leaves it: accepted with its numeric
-  // rewrite; refused with the warning, the focus and the selection taken
-  // back. A box set but not typed in is not checked on the way, and a
-  // message box or a popup taking the focus checks nothing.
-  void revisarAlPerderElFoco() {
+  // The balance number is kept numeric while typed; the SMS message counts
+  // what is left and stops at its maximum. A click sets the option and names
+  // it in the status bar; a reload shows the data as it is, a text longer
+  // than its box whole, and changes nothing.
+  void cajasOpcionesRecargarYRevisar() {
     Banco b;
     Globales* v = abrirGlobales(b);
+    reemplazar(v->texto(caja::kNumeroSaldo), "012ab");
+    QCOMPARE(v->texto(caja::kNumeroSaldo)->text(), QString("12"));
+    QCOMPARE(QString::fromStdString(b.config.globales.text[caja::kNumeroSaldo]), QString("12"));
+    reemplazar(v->texto(caja::kMensajeSms), QString(35, 'a'));
+    QCOMPARE(v->texto(caja::kMensajeSms)->text().size(), 31);
+    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 0"));
+    QTest::keyClick(v->texto(caja::kMensajeSms), Qt::Key_Backspace);
+    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 1"));
+    for (int i = 0; i < config::opcion::kCantidad; ++i) QCOMPARE(v->opcion(i)->isChecked(), i == 3 || i == 4);
+    v->opcion(config::opcion::kArmadoAlResetear)->click();
+    QCOMPARE(b.ultimoEstado(), QString("OpcionesGlobales 5"));
+    QVERIFY(b.config.globales.opcionActiva(config::opcion::kArmadoAlResetear));
+    QVERIFY(v->opcion(config::opcion::kCoAdministrador)->isHidden());
+
+    b.config.globales.opciones.fill(1);
+    b.config.globales.text[caja::kMensajeSms] = std::string(40, 'X');  // longer than the box allows
+    int cambios = 0;
+    connect(v, &Globales::cambiado, [&] { ++cambios; });
+    v->recargar();
+    QCOMPARE(cambios, 0);
+    for (int i = 0; i < config::opcion::kCantidad; ++i) QVERIFY(v->opcion(i)->isChecked());
+    QCOMPARE(v->texto(caja::kMensajeSms)->text().size(), 40);  // shown whole, not cut
+
+    // A box is checked as the focus leaves it: accepted with its numeric
+    // rewrite; refused with the warning, the focus and the selection taken
+    // back. A box set but not typed in is not checked on the way, and a
+    // message box or a popup taking the focus checks nothing.
     QLineEdit* hora = v->texto(caja::kHoraLlamada);
     QLineEdit* duracion = v->texto(caja::kDuracionLlamada);
     reemplazar(duracion, "012seg");
@@ -398,42 +413,6 @@ class PruebaVentanasConfig : public QObject {
     }
     QCoreApplication::processEvents();
     QCOMPARE(b.dialogos.mostrados.size(), std::size_t{1});
-  }
-
-  // The balance number is kept numeric while typed; the SMS message counts
-  // what is left and stops at its maximum.
-  void cajasAlEscribir() {
-    Banco b;
-    Globales* v = abrirGlobales(b);
-    reemplazar(v->texto(caja::kNumeroSaldo), "012ab");
-    QCOMPARE(v->texto(caja::kNumeroSaldo)->text(), QString("12"));
-    QCOMPARE(QString::fromStdString(b.config.globales.text[caja::kNumeroSaldo]), QString("12"));
-    reemplazar(v->texto(caja::kMensajeSms), QString(35, 'a'));
-    QCOMPARE(v->texto(caja::kMensajeSms)->text().size(), 31);
-    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 0"));
-    QTest::keyClick(v->texto(caja::kMensajeSms), Qt::Key_Backspace);
-    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 1"));
-  }
-
-  // A click sets the option and names it in the status bar; a reload shows
-  // the data as it is, a text longer than its box whole, and changes nothing.
-  void opcionesYRecargar() {
-    Banco b;
-    Globales* v = abrirGlobales(b);
-    for (int i = 0; i < config::opcion::kCantidad; ++i) QCOMPARE(v->opcion(i)->isChecked(), i == 3 || i == 4);
-    v->opcion(config::opcion::kArmadoAlResetear)->click();
-    QCOMPARE(b.ultimoEstado(), QString("OpcionesGlobales 5"));
-    QVERIFY(b.config.globales.opcionActiva(config::opcion::kArmadoAlResetear));
-    QVERIFY(v->opcion(config::opcion::kCoAdministrador)->isHidden());
-
-    b.config.globales.opciones.fill(1);
-    b.config.globales.text[caja::kMensajeSms] = std::string(40, 'X');  // longer than the box allows
-    int cambios = 0;
-    connect(v, &Globales::cambiado, [&] { ++cambios; });
-    v->recargar();
-    QCOMPARE(cambios, 0);
-    for (int i = 0; i < config::opcion::kCantidad; ++i) QVERIFY(v->opcion(i)->isChecked());
-    QCOMPARE(v->texto(caja::kMensajeSms)->text().size(), 40);  // shown whole, not cut
   }
 
   // The choice within a group is the core's (validacion_test): here a click

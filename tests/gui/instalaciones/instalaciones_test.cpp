@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include <memory>
 
 #include "acciones/banco_acciones.h"
 #include "biblioteca_ejemplo.h"
@@ -36,13 +37,17 @@ class PruebaInstalaciones : public QObject {
 
  private slots:
   // A read and the history retrieval that follows it go to the site with the
-  // panel's serial, a programming run too.
+  // panel's serial, a programming run too. A panel with no site and an
+  // unreachable library are told in panel 2 and the console goes on.
   void leerYProgramarArchivanEnLaInstalacionDelPanel() {
     ConsolaComandos c;
     sites::Destino d;
     d.ruta = c.carpeta.filePath("instalaciones.sqlite").toStdString();
+    auto archivador = std::make_unique<ArchivadorConsola>(*c.main, d);
+    c.accion("tbLeer")->trigger();
+    c.esperar(30000);
+    QTRY_COMPARE_WITH_TIMEOUT(c.panel2(), QStringLiteral("El panel 12345 no pertenece a ninguna instalación"), 10000);
     const std::int64_t sitio = sites::Biblioteca(d).crearSitio(ejemplo::sitio("Casa", simulator::kSerialDemo));
-    ArchivadorConsola archivador(*c.main, d);
     c.accion("tbLeer")->trigger();
     c.esperar(30000);  // the configuration, then the history
     QTRY_VERIFY_WITH_TIMEOUT(c.panel2().contains("eventos nuevos de"), 10000);
@@ -61,6 +66,17 @@ class PruebaInstalaciones : public QObject {
     QCOMPARE(v.size(), std::size_t{2});  // the read's, then the programming run's
     QCOMPARE(v[0].origen, sites::Origen::Programada);
     QCOMPARE(b.recuperaciones(sitio).size(), std::size_t{1});
+
+    QFile basura(c.carpeta.filePath("basura.sqlite"));
+    QVERIFY(basura.open(QIODevice::WriteOnly));
+    basura.write("no es una base");
+    basura.close();
+    d.ruta = basura.fileName().toStdString();
+    archivador = std::make_unique<ArchivadorConsola>(*c.main, d);
+    c.accion("tbLeer")->trigger();
+    c.esperar(30000);
+    QTRY_VERIFY_WITH_TIMEOUT(c.panel2().startsWith("No se archivó: "), 10000);
+    QVERIFY(c.panel2().contains("no es una base de datos SQLite"));
   }
 
   // Versions 1 (input 1 "PUERTA") and 2 ("VENTANA") of one site, opened in
@@ -111,30 +127,6 @@ class PruebaInstalaciones : public QObject {
     w->boton("abrirVersion")->click();
     QTRY_COMPARE(c.panel2(), QString::fromUtf8(link::textos::kOperacionEnCurso));
     QCOMPARE(c.cfg().entradas.texto(kFila, config::colEntradas::kAlias), std::string("PUERTA"));
-  }
-
-  // A panel with no site and an unreachable library are told in panel 2 and
-  // the console goes on.
-  void sinInstalacionOSinBibliotecaLaConsolaSigue() {
-    ConsolaComandos c;
-    sites::Destino d;
-    d.ruta = c.carpeta.filePath("otra.sqlite").toStdString();
-    {
-      ArchivadorConsola archivador(*c.main, d);
-      c.accion("tbLeer")->trigger();
-      c.esperar(30000);
-      QTRY_COMPARE_WITH_TIMEOUT(c.panel2(), QStringLiteral("El panel 12345 no pertenece a ninguna instalación"), 10000);
-    }
-    QFile basura(c.carpeta.filePath("basura.sqlite"));
-    QVERIFY(basura.open(QIODevice::WriteOnly));
-    basura.write("no es una base");
-    basura.close();
-    d.ruta = basura.fileName().toStdString();
-    ArchivadorConsola archivador(*c.main, d);
-    c.accion("tbLeer")->trigger();
-    c.esperar(30000);
-    QTRY_VERIFY_WITH_TIMEOUT(c.panel2().startsWith("No se archivó: "), 10000);
-    QVERIFY(c.panel2().contains("no es una base de datos SQLite"));
   }
 
   // Search, a site's details, versions and events a page at a time, the CSV

@@ -16,14 +16,10 @@
 
 namespace orda::gui {
 
-// Hands the live values to the window and keeps status bar panel 2.
+// Hands the live values to the window, made after the engine it needs.
 struct OyenteBanco : link::OyenteEnlace {
   link::OyenteEnlace* ventana = nullptr;
-  QStringList panel2;
 
-  void textoPanel(int panel, const std::string& texto) override {
-    if (panel == link::kPanelMensajes) panel2.append(q(texto));
-  }
   void actGraf(const link::ValoresAnalogicos& v) override {
     if (ventana != nullptr) ventana->actGraf(v);
   }
