@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -186,14 +187,29 @@ class Resistencia {
     return b_.consola.refrescarHistorial(b_.ahora);
   }
 
-  // While a run holds the link, whatever else the user starts is refused.
+  // While a run holds the link, whatever else the user starts is refused, and says so.
   bool intentarDuranteOtra() {
     if (!b_.consola.ocupado()) return true;
     contar("rechazada durante otra corrida");
-    const bool aceptada = azar(2) == 0
-                              ? iniciar(azar(3))
-                              : b_.consola.enviarComando("va", kAhora, b_.ahora).estado != EstadoComando::Rechazado;
-    return !aceptada || romper("se aceptó una orden durante otra corrida");
+    Consola& c = b_.consola;
+    const std::int64_t t = b_.ahora;
+    imagen::ImagenMemoria destino{};
+    const std::function<bool()> intentos[] = {
+        [&] { return c.programar(kAhora, t); },
+        [&] { return c.prepararGuardado(kAhora, t); },
+        [&] { return c.leerProgramacion(t); },
+        [&] { return c.leerParaComparar(t, destino); },
+        [&] { return c.refrescarHistorial(t); },
+        [&] { return c.enviarHora(kAhora, t); },
+        [&] { return c.enviarFecha(kAhora, t); },
+        [&] { return c.forzarSalida(0, t); },
+        [&] { return c.enviarComando("V!203", kAhora, t).estado != EstadoComando::Rechazado; },
+        [&] { return !c.rechazarSiOcupado(); },  // a save or an open
+    };
+    c.seleccionarCanal(1, t);  // the output lamps lit
+    b_.oyente.textos.clear();
+    if (intentos[azar(std::size(intentos))]()) return romper("se aceptó una orden durante otra corrida");
+    return b_.oyente.texto(link::kPanelMensajes) == "Hay una operación en curso" || romper("rechazo sin aviso");
   }
 
   // Time passes in small steps so that the silence and the replug come when due.

@@ -156,33 +156,6 @@ TEST(Programacion, ErrorDeCodificacionNoEnviaNadaYGuardarSoloElReloj) {
   EXPECT_EQ(b.pedidos(), (decltype(b.pedidos()){{"cH", 0}, {"cF", 1000}}));
 }
 
-TEST(Ocupado, DuranteUnaCorridaTodoLoDemasSeRechaza) {
-  BancoSimulado b;
-  b.transporte.fallas.silencio = true;
-  b.consola.seleccionarCanal(1, b.ahora);  // the output lamps lit
-  ASSERT_TRUE(b.consola.programar(kAhora, b.ahora));
-  b.correr(500);
-  imagen::ImagenMemoria destino{};
-  const std::vector<std::function<bool()>> intentos = {
-      [&] { return b.consola.programar(kAhora, b.ahora); },
-      [&] { return b.consola.prepararGuardado(kAhora, b.ahora); },
-      [&] { return b.consola.leerProgramacion(b.ahora); },
-      [&] { return b.consola.leerParaComparar(b.ahora, destino); },
-      [&] { return b.consola.refrescarHistorial(b.ahora); },
-      [&] { return b.consola.enviarHora(kAhora, b.ahora); },
-      [&] { return b.consola.enviarFecha(kAhora, b.ahora); },
-      [&] { return b.consola.forzarSalida(0, b.ahora); },
-      [&] { return b.consola.enviarComando("V!203", kAhora, b.ahora).estado != EstadoComando::Rechazado; },
-      [&] { return !b.consola.rechazarSiOcupado(); },  // a save or an open
-  };
-  for (std::size_t i = 0; i < intentos.size(); ++i) {
-    b.oyente.textos.clear();
-    EXPECT_FALSE(intentos[i]()) << i;
-    EXPECT_EQ(b.oyente.texto(link::kPanelMensajes), "Hay una operación en curso") << i;
-  }
-  EXPECT_EQ(b.cfg.versionPanel, " - ");
-}
-
 // What a run programmed reads back: first for a comparison, which fills only
 // the caller's image (the console's image, tables and memory viewer stay, no
 // history follows), then as a read, which gives the same tables and asks for
