@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/sequences/consola.h"
+#include "core/simulator/transporte_simulado.h"
 
 namespace orda::link::prueba {
 
@@ -119,6 +120,34 @@ struct BancoCon {
     return false;
   }
   bool correr(std::int64_t ms) { return correrHasta(ahora + ms); }
+};
+
+// The console against the simulated panel, plugged and its reports enabled,
+// with a log of every report the panel was handed.
+struct BancoSimulado : BancoCon<simulator::TransporteSimulado> {
+  std::vector<BufferReporte> escritos;
+  std::vector<std::pair<std::string, std::int64_t>> pedidos;  // the two letters and time of each
+
+  BancoSimulado() {
+    transporte.alEscribir = [this](const BufferReporte& r, std::int64_t t) {
+      escritos.push_back(r);
+      pedidos.emplace_back(std::string{static_cast<char>(r[1]), static_cast<char>(r[2])}, t);
+    };
+    consola.instalar([this] { return ahora; });
+    correrHasta(2000);
+  }
+  // Runs until the n-th sequence ended (at most `limite` ms).
+  bool esperarFin(std::size_t n, std::int64_t limite = 120000) {
+    const std::int64_t fin = ahora + limite;
+    while (oyente.resultados.size() < n && ahora < fin) {
+      if (!correr(10)) return false;
+    }
+    return oyente.resultados.size() >= n;
+  }
+  int contar(const std::string& letras) const {
+    const auto igual = [&](auto& p) { return p.first == letras; };
+    return static_cast<int>(std::count_if(pedidos.begin(), pedidos.end(), igual));
+  }
 };
 
 struct Banco : BancoCon<TransporteFalso> {

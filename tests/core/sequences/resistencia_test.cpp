@@ -18,7 +18,6 @@
 #include "core/reading/decodificar.h"
 #include "core/simulator/azar.h"
 #include "core/simulator/demo.h"
-#include "core/simulator/transporte_simulado.h"
 #include "link/banco.h"
 
 namespace orda::sequences::prueba {
@@ -51,14 +50,6 @@ constexpr std::int64_t kLimiteSecuenciaMs = 240000;
 // and a transfer that garbage started abandoned (2 s).
 constexpr std::int64_t kReposoMs = 4000;
 const programming::FechaHora kAhora{2025, 6, 1, 10, 20, 30};
-
-// The console on the simulated panel, plugged and its reports enabled.
-struct BancoSimulado : link::prueba::BancoCon<simulator::TransporteSimulado> {
-  BancoSimulado() {
-    consola.instalar([this] { return ahora; });
-    correrHasta(2000);
-  }
-};
 
 // What a read may change: the tables and the options, not the panel's identity.
 bool mismasTablas(const config::Configuracion& a, const config::Configuracion& b) {
@@ -255,7 +246,7 @@ class Resistencia {
     return mismasTablas(b_.cfg, copia) || romper("una lectura completa no dio lo que guarda el panel");
   }
 
-  BancoSimulado b_;
+  link::prueba::BancoSimulado b_;
   imagen::ImagenMemoria img_{};
   std::uint64_t estado_ = 20260;
   std::map<std::string, int> cuentas_;
