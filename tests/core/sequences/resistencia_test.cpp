@@ -59,6 +59,14 @@ bool mismasTablas(const config::Configuracion& a, const config::Configuracion& b
 
 class Resistencia {
  public:
+  Resistencia() {
+    // While a transfer runs, the console asks for the next block and nothing else.
+    b_.transporte.alEscribir = [this, log = b_.transporte.alEscribir](const link::BufferReporte& r, std::int64_t t) {
+      log(r, t);
+      const bool siguienteBloque = r[1] == 'p' && r[2] == 'n';
+      if (b_.consola.enlace().enTransferencia() && !siguienteBloque) romper("se escribió en medio de una transferencia");
+    };
+  }
   // False after the first broken rule (already reported).
   bool corrida(int i) {
     const auto op = static_cast<Operacion>(azar(kOperaciones));
