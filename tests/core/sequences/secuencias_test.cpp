@@ -86,9 +86,7 @@ TEST(Programacion, ErrorDeCodificacionNoEnviaNadaYGuardarSoloElReloj) {
   EXPECT_TRUE(b.transporte.escritos.empty());
   EXPECT_EQ(b.img[0], 0x42);
   ASSERT_EQ(b.oyente.cajas.size(), 2u);
-  EXPECT_EQ(b.oyente.cajas[0].titulo, "Información de Error en progEntradas");
-  EXPECT_EQ(b.oyente.cajas[0].icono, link::Icono::Critico);
-  EXPECT_EQ(b.oyente.cajas[0].texto.rfind("ERROR: 6 - Desbordamiento\n", 0), 0u);
+  EXPECT_EQ(b.oyente.cajas[0].icono, link::Icono::Critico);  // its title and text: the encoder's tests
   EXPECT_EQ(b.oyente.resultados, (std::vector<ResultadoSecuencia>{{TipoSecuencia::Programacion, FinSecuencia::Detenida, 0}}));
 
   b.cfg.entradas.ponerTexto(4, 8, "600");
