@@ -47,6 +47,13 @@ TEST(Conexion, OtroDispositivoNoCambiaNadaVisiblePeroHabilitaElPanel) {
   b.evento(EventoHid::Cambio);  // no panel, nothing to enable
   EXPECT_TRUE(b.oyente.registro.empty() && b.oyente.textos.empty() && b.oyente.imagenes.empty());
   EXPECT_EQ(b.transporte.notificados, (std::vector<Handle>{kPanel, kPanel}));
+  // The transfer is abandoned two seconds after its last block.
+  b.correr(1000);
+  b.recibir(bloque(3));
+  b.correr(1999);
+  EXPECT_EQ(b.consola.enlace().volcado().modoVolcado, kVolcadoDatos);
+  b.correr(1);
+  EXPECT_EQ(b.consola.enlace().volcado().modoVolcado, kSinVolcado);
 }
 
 TEST(Reportes, TextoRegistradoYBufferLimpio) {
