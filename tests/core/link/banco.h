@@ -90,6 +90,11 @@ struct OyenteGrabador : OyenteEnlace {
   std::string imagen(int panel) const { return ultimo(imagenes, panel); }
 };
 
+// How many of the requests (two letters and time each) were `letras`.
+inline int contar(const std::vector<std::pair<std::string, std::int64_t>>& pedidos, std::string_view letras) {
+  return static_cast<int>(std::count_if(pedidos.begin(), pedidos.end(), [&](auto& p) { return p.first == letras; }));
+}
+
 // The console on the bench with transport T (the fake above or the simulated
 // panel), run from deadline to deadline.
 template <class T>
@@ -144,10 +149,6 @@ struct BancoSimulado : BancoCon<simulator::TransporteSimulado> {
     }
     return oyente.resultados.size() >= n;
   }
-  int contar(const std::string& letras) const {
-    const auto igual = [&](auto& p) { return p.first == letras; };
-    return static_cast<int>(std::count_if(pedidos.begin(), pedidos.end(), igual));
-  }
 };
 
 struct Banco : BancoCon<TransporteFalso> {
@@ -166,10 +167,6 @@ struct Banco : BancoCon<TransporteFalso> {
       r.emplace_back(std::string{static_cast<char>(w[1]), static_cast<char>(w[2])}, transporte.momentos[i]);
     }
     return r;
-  }
-  int contar(std::string_view letras) const {
-    const auto p = pedidos();
-    return static_cast<int>(std::count_if(p.begin(), p.end(), [&](auto& x) { return x.first == letras; }));
   }
 };
 

@@ -148,7 +148,7 @@ TEST(Transferencias, UnBloqueEsSoloUnBloque) {
   for (int k = 3; k < 191; ++k) b.recibir(bloque(k));
   b.recibir(bytes({2}));
   EXPECT_EQ(b.consola.enlace().volcado().modoVolcado, kSinVolcado);
-  EXPECT_EQ(b.contar("pn"), 193);
+  EXPECT_EQ(contar(b.pedidos(), "pn"), 193);
   EXPECT_TRUE(b.oyente.imagenes.empty() && b.oyente.registro.empty());
   EXPECT_EQ(b.oyente.graf, 0);
   EXPECT_TRUE(b.consola.enlace().esperandoConfirmacion());

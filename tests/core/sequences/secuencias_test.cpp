@@ -119,7 +119,7 @@ TEST(Lectura, CompararYLeerTrasProgramar) {
   EXPECT_TRUE(b.img == img);
   EXPECT_TRUE(b.cfg == cfg);
   EXPECT_TRUE(b.oyente.memoria.empty());
-  EXPECT_EQ(b.contar("lh"), 0);
+  EXPECT_EQ(link::prueba::contar(b.pedidos, "lh"), 0);
 
   b.cfg = config::Configuracion{};
   b.img = {};
@@ -211,7 +211,7 @@ TEST(Corte, TrasCadaReporteDeCadaSecuencia) {
       ASSERT_EQ(b.oyente.cajas.size(), 1u);
       EXPECT_EQ(b.oyente.cajas[0].texto, programa ? link::textos::mensajeSinConfirmar(sinConfirmar)
                                                   : n == 1 ? c.sinRespuesta : c.interrumpida);
-      EXPECT_EQ(b.contar("lh"), c.tipo == TipoSecuencia::Historial ? 1 : 0);
+      EXPECT_EQ(link::prueba::contar(b.pedidos, "lh"), c.tipo == TipoSecuencia::Historial ? 1 : 0);
       EXPECT_TRUE(b.oyente.memoria.empty());
 
       b.transporte.enchufar();
