@@ -92,7 +92,8 @@ struct OyenteGrabador : OyenteEnlace {
 
 // How many of the requests (two letters and time each) were `letras`.
 inline int contar(const std::vector<std::pair<std::string, std::int64_t>>& pedidos, std::string_view letras) {
-  return static_cast<int>(std::count_if(pedidos.begin(), pedidos.end(), [&](auto& p) { return p.first == letras; }));
+  const auto igual = [&](auto& p) { return p.first == letras; };
+  return static_cast<int>(std::count_if(pedidos.begin(), pedidos.end(), igual));
 }
 
 // The console on the bench with transport T (the fake above or the simulated

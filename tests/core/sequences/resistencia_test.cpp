@@ -64,7 +64,7 @@ class Resistencia {
     b_.transporte.alEscribir = [this, log = b_.transporte.alEscribir](const link::BufferReporte& r, std::int64_t t) {
       log(r, t);
       const bool siguienteBloque = r[1] == 'p' && r[2] == 'n';
-      if (b_.consola.enlace().enTransferencia() && !siguienteBloque) romper("se escribió en medio de una transferencia");
+      if (b_.consola.enlace().enTransferencia() && !siguienteBloque) romper("se escribió durante una transferencia");
     };
   }
   // False after the first broken rule (already reported).

@@ -193,7 +193,8 @@ TEST(SimuladoRegistros, GuardanExactamenteLosBytesTransmitidos) {
     const auto resp = b.panel.recibir(r, 0);
     ASSERT_EQ(resp.size(), 1u);
     const std::string respuesta(reinterpret_cast<const char*>(resp[0].data() + 1));
-    EXPECT_EQ(respuesta.find("rabad") != std::string::npos, c.tamano > 0) << int(c.comando) << "/" << int(c.indice);
+    const bool grabado = respuesta.find("rabad") != std::string::npos;
+    EXPECT_EQ(grabado, c.tamano > 0) << int(c.comando) << "/" << int(c.indice);
     EXPECT_TRUE(b.panel.memoriaDatos() == esperada) << int(c.comando) << "/" << int(c.indice);
   }
   Banco b;
