@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/sequences/consola.h"
+#include "core/simulator/transporte_simulado.h"
 
 namespace orda::link::prueba {
 
@@ -89,6 +90,12 @@ struct OyenteGrabador : OyenteEnlace {
   std::string imagen(int panel) const { return ultimo(imagenes, panel); }
 };
 
+// How many of the requests (two letters and time each) were `letras`.
+inline int contar(const std::vector<std::pair<std::string, std::int64_t>>& pedidos, std::string_view letras) {
+  const auto igual = [&](auto& p) { return p.first == letras; };
+  return static_cast<int>(std::count_if(pedidos.begin(), pedidos.end(), igual));
+}
+
 // The console on the bench with transport T (the fake above or the simulated
 // panel), run from deadline to deadline.
 template <class T>
@@ -121,6 +128,30 @@ struct BancoCon {
   bool correr(std::int64_t ms) { return correrHasta(ahora + ms); }
 };
 
+// The console against the simulated panel, plugged and its reports enabled,
+// with a log of every report the panel was handed.
+struct BancoSimulado : BancoCon<simulator::TransporteSimulado> {
+  std::vector<BufferReporte> escritos;
+  std::vector<std::pair<std::string, std::int64_t>> pedidos;  // the two letters and time of each
+
+  BancoSimulado() {
+    transporte.alEscribir = [this](const BufferReporte& r, std::int64_t t) {
+      escritos.push_back(r);
+      pedidos.emplace_back(std::string{static_cast<char>(r[1]), static_cast<char>(r[2])}, t);
+    };
+    consola.instalar([this] { return ahora; });
+    correrHasta(2000);
+  }
+  // Runs until the n-th sequence ended (at most `limite` ms).
+  bool esperarFin(std::size_t n, std::int64_t limite = 120000) {
+    const std::int64_t fin = ahora + limite;
+    while (oyente.resultados.size() < n && ahora < fin) {
+      if (!correr(10)) return false;
+    }
+    return oyente.resultados.size() >= n;
+  }
+};
+
 struct Banco : BancoCon<TransporteFalso> {
   void evento(EventoHid tipo, Handle h = kPanel) { consola.alEvento({tipo, h}, ahora); }
   void recibir(const BufferReporte& b) {
@@ -137,10 +168,6 @@ struct Banco : BancoCon<TransporteFalso> {
       r.emplace_back(std::string{static_cast<char>(w[1]), static_cast<char>(w[2])}, transporte.momentos[i]);
     }
     return r;
-  }
-  int contar(std::string_view letras) const {
-    const auto p = pedidos();
-    return static_cast<int>(std::count_if(p.begin(), p.end(), [&](auto& x) { return x.first == letras; }));
   }
 };
 

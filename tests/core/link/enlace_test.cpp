@@ -18,24 +18,19 @@ BufferReporte bloque(int k) {
   return b;
 }
 
+// The log lines and status bar texts are the window tests' (the console's start-up, Info).
 TEST(Conexion, ElPanelSeMuestraYSusReportesSeHabilitanUnSegundoDespues) {
   Banco b;
   b.ahora = 300;
   b.evento(EventoHid::Conectado);
   b.evento(EventoHid::Conectado);
-  ASSERT_EQ(b.oyente.registro.size(), 2u);
-  EXPECT_EQ(b.oyente.registro[1], std::make_pair(std::string("Conectado...\n\r\n\r"), Color{0, 100, 0}));
-  EXPECT_EQ(b.oyente.imagen(kPanelConexion), "COMOK_OLD");
-  EXPECT_EQ(b.oyente.texto(kPanelConexion), "   Conectado");
+  EXPECT_EQ(b.oyente.registro.size(), 2u);  // logged each time
   b.correrHasta(1299);
   EXPECT_TRUE(b.transporte.notificados.empty());  // nothing blocked meanwhile
   b.correrHasta(1300);
   EXPECT_EQ(b.transporte.notificados, std::vector<Handle>{kPanel});
 
   b.evento(EventoHid::Desconectado);
-  EXPECT_EQ(b.oyente.registro.back().first, "Desconectado...\n\r\n\r");
-  EXPECT_EQ(b.oyente.imagen(kPanelConexion), "NOTCOM2");
-  EXPECT_EQ(b.oyente.texto(kPanelConexion), "No conectado");
   EXPECT_EQ(b.oyente.textos.end()[-2], std::make_pair(kPanelVersion, std::string()));
   EXPECT_EQ(b.oyente.textos.end()[-1], std::make_pair(kPanelSerial, std::string()));
 }
@@ -52,6 +47,13 @@ TEST(Conexion, OtroDispositivoNoCambiaNadaVisiblePeroHabilitaElPanel) {
   b.evento(EventoHid::Cambio);  // no panel, nothing to enable
   EXPECT_TRUE(b.oyente.registro.empty() && b.oyente.textos.empty() && b.oyente.imagenes.empty());
   EXPECT_EQ(b.transporte.notificados, (std::vector<Handle>{kPanel, kPanel}));
+  // The transfer is abandoned two seconds after its last block.
+  b.correr(1000);
+  b.recibir(bloque(3));
+  b.correr(1999);
+  EXPECT_EQ(b.consola.enlace().volcado().modoVolcado, kVolcadoDatos);
+  b.correr(1);
+  EXPECT_EQ(b.consola.enlace().volcado().modoVolcado, kSinVolcado);
 }
 
 TEST(Reportes, TextoRegistradoYBufferLimpio) {
@@ -146,7 +148,7 @@ TEST(Transferencias, UnBloqueEsSoloUnBloque) {
   for (int k = 3; k < 191; ++k) b.recibir(bloque(k));
   b.recibir(bytes({2}));
   EXPECT_EQ(b.consola.enlace().volcado().modoVolcado, kSinVolcado);
-  EXPECT_EQ(b.contar("pn"), 193);
+  EXPECT_EQ(contar(b.pedidos(), "pn"), 193);
   EXPECT_TRUE(b.oyente.imagenes.empty() && b.oyente.registro.empty());
   EXPECT_EQ(b.oyente.graf, 0);
   EXPECT_TRUE(b.consola.enlace().esperandoConfirmacion());

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -17,7 +18,6 @@
 #include "core/reading/decodificar.h"
 #include "core/simulator/azar.h"
 #include "core/simulator/demo.h"
-#include "core/simulator/transporte_simulado.h"
 #include "link/banco.h"
 
 namespace orda::sequences::prueba {
@@ -51,14 +51,6 @@ constexpr std::int64_t kLimiteSecuenciaMs = 240000;
 constexpr std::int64_t kReposoMs = 4000;
 const programming::FechaHora kAhora{2025, 6, 1, 10, 20, 30};
 
-// The console on the simulated panel, plugged and its reports enabled.
-struct BancoSimulado : link::prueba::BancoCon<simulator::TransporteSimulado> {
-  BancoSimulado() {
-    consola.instalar([this] { return ahora; });
-    correrHasta(2000);
-  }
-};
-
 // What a read may change: the tables and the options, not the panel's identity.
 bool mismasTablas(const config::Configuracion& a, const config::Configuracion& b) {
   return a.entradas == b.entradas && a.salidas == b.salidas && a.tree == b.tree && a.globales == b.globales &&
@@ -67,6 +59,14 @@ bool mismasTablas(const config::Configuracion& a, const config::Configuracion& b
 
 class Resistencia {
  public:
+  Resistencia() {
+    // While a transfer runs, the console asks for the next block and nothing else.
+    b_.transporte.alEscribir = [this, log = b_.transporte.alEscribir](const link::BufferReporte& r, std::int64_t t) {
+      log(r, t);
+      const bool siguienteBloque = r[1] == 'p' && r[2] == 'n';
+      if (b_.consola.enlace().enTransferencia() && !siguienteBloque) romper("se escribió durante una transferencia");
+    };
+  }
   // False after the first broken rule (already reported).
   bool corrida(int i) {
     const auto op = static_cast<Operacion>(azar(kOperaciones));
@@ -186,14 +186,29 @@ class Resistencia {
     return b_.consola.refrescarHistorial(b_.ahora);
   }
 
-  // While a run holds the link, whatever else the user starts is refused.
+  // While a run holds the link, whatever else the user starts is refused, and says so.
   bool intentarDuranteOtra() {
     if (!b_.consola.ocupado()) return true;
     contar("rechazada durante otra corrida");
-    const bool aceptada = azar(2) == 0
-                              ? iniciar(azar(3))
-                              : b_.consola.enviarComando("va", kAhora, b_.ahora).estado != EstadoComando::Rechazado;
-    return !aceptada || romper("se aceptó una orden durante otra corrida");
+    Consola& c = b_.consola;
+    const std::int64_t t = b_.ahora;
+    imagen::ImagenMemoria destino{};
+    const std::function<bool()> intentos[] = {
+        [&] { return c.programar(kAhora, t); },
+        [&] { return c.prepararGuardado(kAhora, t); },
+        [&] { return c.leerProgramacion(t); },
+        [&] { return c.leerParaComparar(t, destino); },
+        [&] { return c.refrescarHistorial(t); },
+        [&] { return c.enviarHora(kAhora, t); },
+        [&] { return c.enviarFecha(kAhora, t); },
+        [&] { return c.forzarSalida(0, t); },
+        [&] { return c.enviarComando("V!203", kAhora, t).estado != EstadoComando::Rechazado; },
+        [&] { return !c.rechazarSiOcupado(); },  // a save or an open
+    };
+    c.seleccionarCanal(1, t);  // the output lamps lit
+    b_.oyente.textos.clear();
+    if (intentos[azar(std::size(intentos))]()) return romper("se aceptó una orden durante otra corrida");
+    return b_.oyente.texto(link::kPanelMensajes) == "Hay una operación en curso" || romper("rechazo sin aviso");
   }
 
   // Time passes in small steps so that the silence and the replug come when due.
@@ -239,7 +254,7 @@ class Resistencia {
     return mismasTablas(b_.cfg, copia) || romper("una lectura completa no dio lo que guarda el panel");
   }
 
-  BancoSimulado b_;
+  link::prueba::BancoSimulado b_;
   imagen::ImagenMemoria img_{};
   std::uint64_t estado_ = 20260;
   std::map<std::string, int> cuentas_;

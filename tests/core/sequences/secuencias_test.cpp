@@ -8,9 +8,6 @@
 #include <gtest/gtest.h>
 
 #include "core/programming/aprogramar.h"
-#include "core/reading/decodificar.h"
-#include "core/simulator/demo.h"
-#include "core/simulator/transporte_simulado.h"
 #include "link/banco.h"
 
 namespace orda::sequences::prueba {
@@ -20,63 +17,21 @@ using link::FinSecuencia;
 using link::ResultadoSecuencia;
 using link::TipoSecuencia;
 using link::prueba::Banco;
+using link::prueba::BancoSimulado;
 
 const programming::FechaHora kAhora{2025, 12, 31, 9, 5, 7};
-
-// The console against the simulated panel, plugged and its reports enabled,
-// with a log of every report the panel was handed.
-struct BancoSimulado : link::prueba::BancoCon<simulator::TransporteSimulado> {
-  std::vector<link::BufferReporte> escritos;
-  std::vector<std::pair<std::string, std::int64_t>> pedidos;  // the two letters and time of each
-
-  BancoSimulado() {
-    transporte.alEscribir = [this](const link::BufferReporte& r, std::int64_t t) {
-      escritos.push_back(r);
-      pedidos.emplace_back(std::string{static_cast<char>(r[1]), static_cast<char>(r[2])}, t);
-    };
-    consola.instalar([this] { return ahora; });
-    correrHasta(2000);
-  }
-  // Runs until the n-th sequence ended (at most `limite` ms).
-  bool esperarFin(std::size_t n, std::int64_t limite = 120000) {
-    const std::int64_t fin = ahora + limite;
-    while (oyente.resultados.size() < n && ahora < fin) {
-      if (!correr(10)) return false;
-    }
-    return oyente.resultados.size() >= n;
-  }
-  int contar(const std::string& letras) const {
-    const auto igual = [&](auto& p) { return p.first == letras; };
-    return static_cast<int>(std::count_if(pedidos.begin(), pedidos.end(), igual));
-  }
-};
-
 
 config::Configuracion editada() {
   config::Configuracion c;
   c.entradas.ponerTexto(3, 1, "PUERTA");
-  c.entradas.ponerTexto(4, 8, "600");
-  c.entradas.ponerTexto(5, 37, "1.20");
-  c.entradas.ponerTexto(3, 18, "SE ABRIO LA PUERTA DEL FONDO");
   c.salidas.ponerTexto(3, 1, "SIRENA");
-  c.tree.ponerTexto(3, 3, "1155667788");
   c.globales.text[9] = "1234";
-  c.versionPanel = "203";
-  c.serialPanel = "54321";
   return c;
-}
-
-// Status bar panel 2 during a run: one step per record sent, the clock reports not counted.
-std::vector<std::string> textosProgreso(const link::prueba::OyenteGrabador& o) {
-  std::vector<std::string> v;
-  for (const auto& [panel, texto] : o.textos) {
-    if (panel == link::kPanelMensajes && texto.rfind("Programando ", 0) == 0) v.push_back(texto);
-  }
-  return v;
 }
 
 // The clock, then each record after its acknowledgement or a second without
 // one; the end as soon as the last one is acknowledged, or a second later.
+// (The progress it shows is the command line's test, which prints it.)
 TEST(Programacion, RelojYLuegoLosRegistrosCadaUnoTrasSuConfirmacion) {
   struct Caso {
     bool silencio;
@@ -101,7 +56,6 @@ TEST(Programacion, RelojYLuegoLosRegistrosCadaUnoTrasSuConfirmacion) {
     const auto corrida = programming::aProgramar(copia, otra);
     const std::int64_t t0 = b.ahora;
     ASSERT_TRUE(b.consola.programar(kAhora, t0));
-    EXPECT_TRUE(textosProgreso(b.oyente).empty());  // the clock went first and counts for nothing
     ASSERT_TRUE(b.esperarFin(1));
     ASSERT_EQ(b.escritos.size(), 56u);
     EXPECT_EQ(b.pedidos[0], std::make_pair(std::string("cH"), t0));
@@ -118,19 +72,8 @@ TEST(Programacion, RelojYLuegoLosRegistrosCadaUnoTrasSuConfirmacion) {
     EXPECT_EQ(b.oyente.momentosFin[0] - t0, c.ultimo + (c.sinConfirmar ? 1000 : 3));
     EXPECT_EQ(b.oyente.resultados[0],
               (ResultadoSecuencia{TipoSecuencia::Programacion, FinSecuencia::Completa, c.sinConfirmar}));
-    const auto progreso = textosProgreso(b.oyente);
-    ASSERT_EQ(progreso.size(), 54u);
-    EXPECT_EQ(progreso[11], "Programando 12/54");
-    EXPECT_EQ(progreso.back(), "Programando 54/54");
     EXPECT_EQ(b.oyente.texto(link::kPanelMensajes), c.fin);
-    if (c.sinConfirmar == 0) {
-      EXPECT_TRUE(b.oyente.cajas.empty());
-      continue;
-    }
-    ASSERT_EQ(b.oyente.cajas.size(), 1u);
-    EXPECT_EQ(b.oyente.cajas[0].texto, "El panel no confirmó " + std::to_string(c.sinConfirmar) +
-                                           " de 54 registros. Verifique la conexión y vuelva a programar.");
-    EXPECT_EQ(b.oyente.cajas[0].titulo, "OrDA");
+    EXPECT_EQ(b.oyente.cajas.size(), c.sinConfirmar ? 1u : 0u);  // its text: Corte
   }
 }
 
@@ -143,9 +86,7 @@ TEST(Programacion, ErrorDeCodificacionNoEnviaNadaYGuardarSoloElReloj) {
   EXPECT_TRUE(b.transporte.escritos.empty());
   EXPECT_EQ(b.img[0], 0x42);
   ASSERT_EQ(b.oyente.cajas.size(), 2u);
-  EXPECT_EQ(b.oyente.cajas[0].titulo, "Información de Error en progEntradas");
-  EXPECT_EQ(b.oyente.cajas[0].icono, link::Icono::Critico);
-  EXPECT_EQ(b.oyente.cajas[0].texto.rfind("ERROR: 6 - Desbordamiento\n", 0), 0u);
+  EXPECT_EQ(b.oyente.cajas[0].icono, link::Icono::Critico);  // its title and text: the encoder's tests
   EXPECT_EQ(b.oyente.resultados, (std::vector<ResultadoSecuencia>{{TipoSecuencia::Programacion, FinSecuencia::Detenida, 0}}));
 
   b.cfg.entradas.ponerTexto(4, 8, "600");
@@ -154,33 +95,6 @@ TEST(Programacion, ErrorDeCodificacionNoEnviaNadaYGuardarSoloElReloj) {
   EXPECT_EQ(b.img[0x2000 + 64 + 18], 120);
   ASSERT_TRUE(b.correr(4000));
   EXPECT_EQ(b.pedidos(), (decltype(b.pedidos()){{"cH", 0}, {"cF", 1000}}));
-}
-
-TEST(Ocupado, DuranteUnaCorridaTodoLoDemasSeRechaza) {
-  BancoSimulado b;
-  b.transporte.fallas.silencio = true;
-  b.consola.seleccionarCanal(1, b.ahora);  // the output lamps lit
-  ASSERT_TRUE(b.consola.programar(kAhora, b.ahora));
-  b.correr(500);
-  imagen::ImagenMemoria destino{};
-  const std::vector<std::function<bool()>> intentos = {
-      [&] { return b.consola.programar(kAhora, b.ahora); },
-      [&] { return b.consola.prepararGuardado(kAhora, b.ahora); },
-      [&] { return b.consola.leerProgramacion(b.ahora); },
-      [&] { return b.consola.leerParaComparar(b.ahora, destino); },
-      [&] { return b.consola.refrescarHistorial(b.ahora); },
-      [&] { return b.consola.enviarHora(kAhora, b.ahora); },
-      [&] { return b.consola.enviarFecha(kAhora, b.ahora); },
-      [&] { return b.consola.forzarSalida(0, b.ahora); },
-      [&] { return b.consola.enviarComando("V!203", kAhora, b.ahora).estado != EstadoComando::Rechazado; },
-      [&] { return !b.consola.rechazarSiOcupado(); },  // a save or an open
-  };
-  for (std::size_t i = 0; i < intentos.size(); ++i) {
-    b.oyente.textos.clear();
-    EXPECT_FALSE(intentos[i]()) << i;
-    EXPECT_EQ(b.oyente.texto(link::kPanelMensajes), "Hay una operación en curso") << i;
-  }
-  EXPECT_EQ(b.cfg.versionPanel, " - ");
 }
 
 // What a run programmed reads back: first for a comparison, which fills only
@@ -200,18 +114,13 @@ TEST(Lectura, CompararYLeerTrasProgramar) {
   ASSERT_TRUE(b.consola.leerParaComparar(b.ahora, destino));
   ASSERT_TRUE(b.esperarFin(2));
   b.correr(5000);
-  EXPECT_EQ(b.oyente.resultados.size(), 2u);
   EXPECT_EQ(b.oyente.resultados[1], (ResultadoSecuencia{TipoSecuencia::Comparacion, FinSecuencia::Completa, 0}));
   EXPECT_TRUE(std::equal(m.begin(), m.end(), destino.begin()));
   EXPECT_TRUE(b.img == img);
   EXPECT_TRUE(b.cfg == cfg);
   EXPECT_TRUE(b.oyente.memoria.empty());
-  EXPECT_EQ(b.contar("lh"), 0);
+  EXPECT_EQ(link::prueba::contar(b.pedidos, "lh"), 0);
 
-  // The tables as the image the run sent reads back (defaults take the
-  // decoders' own spelling: "1.000" comes back as "1").
-  config::Configuracion esperada;
-  reading::decodificarImagen(b.img, esperada);
   b.cfg = config::Configuracion{};
   b.img = {};
   const std::int64_t t0 = b.ahora;
@@ -233,23 +142,14 @@ TEST(Lectura, CompararYLeerTrasProgramar) {
             (std::vector<std::string>{" 0%", " 49%", " 100%", " 49%", " 100%"}));
   EXPECT_EQ(b.oyente.memoria,
             (std::vector<std::string>{"Memoria interna de datos", "Memoria interna de registros históricos"}));
-  EXPECT_TRUE(b.cfg == esperada);
   EXPECT_EQ(b.cfg.globales.text[9], "");  // a read never shows the panel's password
-  const config::Configuracion e = editada();
-  for (auto [f, c] : {std::pair{3, 1}, {4, 8}, {5, 37}, {3, 18}}) EXPECT_EQ(b.cfg.entradas.texto(f, c), e.entradas.texto(f, c));
-  EXPECT_EQ(b.cfg.salidas.texto(3, 1), "SIRENA");
-  EXPECT_EQ(b.cfg.tree.texto(3, 3), "1155667788");
-  EXPECT_EQ(b.oyente.texto(link::kPanelVersion), "V2.03");
-  EXPECT_EQ(b.oyente.texto(link::kPanelSerial), "SN: 54321");
   const auto& h = b.transporte.panel().memoriaHistorial();
   EXPECT_TRUE(std::equal(h.begin(), h.end(), b.img.begin()));
-  EXPECT_TRUE(std::equal(m.begin() + 4096, m.end(), b.img.begin() + 4096));
-  EXPECT_FALSE(b.consola.ocupado());
   EXPECT_TRUE(b.oyente.cajas.empty());
 }
 
-// A panel with erased records (inputs 1..3 and the global block): the
-// defaults, and one box that says how many.
+// A panel with erased records (inputs 1..3 and the global block): one box
+// that says how many (what they decode to is the decoder's test).
 TEST(Lectura, RegistrosBorradosUnaSolaCaja) {
   BancoSimulado b;
   link::BufferReporte borrado;
@@ -259,36 +159,19 @@ TEST(Lectura, RegistrosBorradosUnaSolaCaja) {
     borrado[2] = indice;
     b.transporte.panel().recibir(borrado, b.ahora);
   }
-  b.cfg.especiales.seleccionar(13);
   ASSERT_TRUE(b.consola.leerProgramacion(b.ahora, false));
   ASSERT_TRUE(b.esperarFin(1));
   ASSERT_EQ(b.oyente.cajas.size(), 1u);
   EXPECT_EQ(b.oyente.cajas[0].texto, "La central tiene 4 registros sin programar: se cargaron los valores por omisión.");
   EXPECT_EQ(b.oyente.cajas[0].titulo, "OrDA");
   EXPECT_EQ(b.oyente.cajas[0].icono, link::Icono::Informacion);
-  EXPECT_EQ(b.cfg.entradas.texto(3, 1), "ENTRADA1");
-  EXPECT_EQ(b.cfg.salidas.texto(3, 1), simulator::configuracionDemostracion().salidas.texto(3, 1));
-  EXPECT_TRUE(b.cfg.especiales == config::Especiales{});
 }
 
-TEST(Historial, UnaFuerzaEnColaEsperaAQueTermineLaTransferencia) {
-  BancoSimulado b;
-  b.consola.seleccionarCanal(1, b.ahora);
-  b.consola.enviarHora(kAhora, b.ahora);            // acknowledged at once
-  ASSERT_TRUE(b.consola.forzarSalida(2, b.ahora));  // behind it
-  ASSERT_TRUE(b.consola.refrescarHistorial(b.ahora + 1));
-  ASSERT_TRUE(b.esperarFin(1));
-  b.correr(1000);
-  const auto fuerza = std::find_if(b.pedidos.begin(), b.pedidos.end(), [](auto& x) { return x.first == "ts"; });
-  ASSERT_NE(fuerza, b.pedidos.end());
-  EXPECT_EQ(fuerza->second, b.oyente.momentosFin.at(0));  // not among the pages
-}
-
-// The panel lost right after it took the n-th report of a run, for every n:
-// unplugged, the run ends at once; silent, two seconds after that report (a
-// transfer) or a second after each record left unacknowledged. Either way it
-// says so, nothing is decoded from what came, no history follows a failed
-// read, and with the panel back the same run goes through.
+// The panel unplugged right after it took the n-th report of a run, for every
+// n: the run ends at once and says so, no history follows a failed read, and
+// with the panel back the same run goes through. (A silent panel, what the run
+// after it brings back and the tables left alone are the soak's checks, for
+// every run; the stall timeout is the link's test.)
 TEST(Corte, TrasCadaReporteDeCadaSecuencia) {
   struct Caso {
     TipoSecuencia tipo;
@@ -307,64 +190,35 @@ TEST(Corte, TrasCadaReporteDeCadaSecuencia) {
        "El panel no respondió. Se mantienen los registros mostrados.",
        "La transferencia de registros históricos se interrumpió."},
   };
-  config::Configuracion delPanel = editada();  // what a read keeps of the user's (the password)
-  {
-    const BancoSimulado b;
-    imagen::ImagenMemoria i{};
-    std::copy(b.transporte.panel().memoriaDatos().begin(), b.transporte.panel().memoriaDatos().end(), i.begin());
-    reading::decodificarImagen(i, delPanel);
-  }
-  for (const bool silencio : {false, true}) {
-    for (const Caso& c : casos) {
-      for (int n = 1; n <= c.reportes; ++n) {
-        SCOPED_TRACE(testing::Message() << (silencio ? "silencio" : "desenchufe") << ", secuencia "
-                                        << static_cast<int>(c.tipo) << ", reporte " << n);
-        BancoSimulado b;
-        b.cfg = editada();
-        const config::Configuracion antes = b.cfg;
-        const std::size_t corte = b.pedidos.size() + static_cast<std::size_t>(n);
-        if (silencio) {
-          b.transporte.alEscribir = [&, log = b.transporte.alEscribir](const link::BufferReporte& r, std::int64_t t) {
-            log(r, t);
-            if (b.pedidos.size() == corte) b.transporte.fallas.silencio = true;
-          };
-        } else {
-          b.transporte.fallas.desenchufarTrasReportes = b.transporte.reportesEscritos() + n;
-        }
-        ASSERT_TRUE(c.iniciar(b));
-        ASSERT_TRUE(b.esperarFin(1));
-        ASSERT_NE(b.transporte.enchufado(), !silencio);
-        const bool programa = c.tipo == TipoSecuencia::Programacion;
-        const int sinConfirmar = programa ? std::min(54, 57 - n) : 0;
-        const FinSecuencia fin = programa ? FinSecuencia::Completa : n == 1 ? FinSecuencia::SinRespuesta
-                                                                            : FinSecuencia::Interrumpida;
-        EXPECT_EQ(b.oyente.resultados[0], (ResultadoSecuencia{c.tipo, fin, sinConfirmar}));
-        if (!programa) {  // a transfer cut short by the cable sits out no stall timeout
-          EXPECT_EQ(b.oyente.momentosFin[0], b.pedidos.at(corte - 1).second + (silencio || n == 1 ? 2000 : 0));
-        }
-        ASSERT_EQ(b.oyente.cajas.size(), 1u);
-        EXPECT_EQ(b.oyente.cajas[0].texto, programa ? link::textos::mensajeSinConfirmar(sinConfirmar)
-                                                    : n == 1 ? c.sinRespuesta : c.interrumpida);
-        EXPECT_EQ(b.contar("lh"), c.tipo == TipoSecuencia::Historial ? 1 : 0);
-        EXPECT_TRUE(b.oyente.memoria.empty());
-        EXPECT_TRUE(b.cfg == antes);
-        EXPECT_FALSE(b.consola.ocupado());
-
-        b.transporte.fallas.silencio = false;
-        b.transporte.enchufar();
-        ASSERT_TRUE(b.correr(2000));
-        ASSERT_TRUE(c.iniciar(b));
-        ASSERT_TRUE(b.esperarFin(2));
-        EXPECT_EQ(b.oyente.resultados[1], (ResultadoSecuencia{c.tipo, FinSecuencia::Completa, 0}));
-        if (c.tipo == TipoSecuencia::Lectura) {
-          EXPECT_TRUE(b.cfg == delPanel);
-        } else if (c.tipo == TipoSecuencia::Historial) {
-          const auto& h = b.transporte.panel().memoriaHistorial();
-          EXPECT_TRUE(std::equal(h.begin(), h.end(), b.img.begin()));
-        } else {
-          EXPECT_EQ(b.transporte.panel().version(), "203");
-        }
+  for (const Caso& c : casos) {
+    for (int n = 1; n <= c.reportes; ++n) {
+      SCOPED_TRACE(testing::Message() << "secuencia " << static_cast<int>(c.tipo) << ", reporte " << n);
+      BancoSimulado b;
+      b.cfg = editada();
+      const std::size_t corte = b.pedidos.size() + static_cast<std::size_t>(n);
+      b.transporte.fallas.desenchufarTrasReportes = b.transporte.reportesEscritos() + n;
+      ASSERT_TRUE(c.iniciar(b));
+      ASSERT_TRUE(b.esperarFin(1));
+      ASSERT_FALSE(b.transporte.enchufado());
+      const bool programa = c.tipo == TipoSecuencia::Programacion;
+      const int sinConfirmar = programa ? std::min(54, 57 - n) : 0;
+      const FinSecuencia fin = programa ? FinSecuencia::Completa : n == 1 ? FinSecuencia::SinRespuesta
+                                                                          : FinSecuencia::Interrumpida;
+      EXPECT_EQ(b.oyente.resultados[0], (ResultadoSecuencia{c.tipo, fin, sinConfirmar}));
+      if (!programa) {  // a transfer cut short by the cable sits out no stall timeout
+        EXPECT_EQ(b.oyente.momentosFin[0], b.pedidos.at(corte - 1).second + (n == 1 ? 2000 : 0));
       }
+      ASSERT_EQ(b.oyente.cajas.size(), 1u);
+      EXPECT_EQ(b.oyente.cajas[0].texto, programa ? link::textos::mensajeSinConfirmar(sinConfirmar)
+                                                  : n == 1 ? c.sinRespuesta : c.interrumpida);
+      EXPECT_EQ(link::prueba::contar(b.pedidos, "lh"), c.tipo == TipoSecuencia::Historial ? 1 : 0);
+      EXPECT_TRUE(b.oyente.memoria.empty());
+
+      b.transporte.enchufar();
+      ASSERT_TRUE(b.correr(2000));
+      ASSERT_TRUE(c.iniciar(b));
+      ASSERT_TRUE(b.esperarFin(2));
+      EXPECT_EQ(b.oyente.resultados[1], (ResultadoSecuencia{c.tipo, FinSecuencia::Completa, 0}));
     }
   }
 }
