@@ -110,8 +110,9 @@ class PruebaMain : public QObject {
 
  private slots:
   // Start-up: connected, the views up but Trending, the history and the
-  // memory viewer; each window placed as the start-up row of the layout
-  // table below says, in pixels.
+  // memory viewer; Globales W/3 wide and H high; the three tables 2W/3 wide
+  // and 2H/9 high at W/3 + 2 (twips), tops 0, 2H/9, 4H/9; Tree and Info W/3
+  // wide and H/3 high at 2H/3, at W/3 and 2W/3.
   void arranque() {
     ConsolaPrueba c;
     sigueAbierta(c);
@@ -243,7 +244,8 @@ class PruebaMain : public QObject {
     QCOMPARE(menu->actions().constFirst()->text().remove('&').section('\t', 0, 0), QStringLiteral("Deshacer"));
   }
 
-  // The simulated panel reaching the status bar, Info and the history.
+  // The simulated panel reaching the status bar, Info and the history (what
+  // the link shows on unplugging takes the same way, checked in the core).
   void panelSimuladoSeEnchufaYResponde() {
     ConsolaPrueba c;
     auto* info = c.main->contenido(Vista::Info)->findChild<QTextEdit*>(QStringLiteral("mRT"));
@@ -271,12 +273,6 @@ class PruebaMain : public QObject {
     c.avanzar(30000);
     QVERIFY(h->cantidadRegistros() > 0);
     QVERIFY(info->toPlainText().contains(QStringLiteral("lh")));
-
-    c.panel().desenchufar();
-    c.avanzar(30100);
-    QCOMPARE(c.estado(5).texto(), QStringLiteral("No conectado"));
-    QCOMPARE(c.estado(5).imagen(), QStringLiteral("NOTCOM2"));
-    QVERIFY(info->toPlainText().startsWith(QStringLiteral("Desconectado...")));
   }
 
   void opcionesDeLaLineaDeComandos() {
