@@ -39,7 +39,8 @@ struct ConsolaPrueba {
   std::vector<QUrl> abiertas;
   std::vector<std::string> enviados;  // the letters of every report the panel got
 
-  ConsolaPrueba() {
+  // Without `arrancar` the caller sizes the window and starts the console.
+  explicit ConsolaPrueba(bool arrancar = true) {
     DependenciasMain d;
     d.dialogos = &dialogos;
     d.imagenes = &imagenes;
@@ -61,7 +62,7 @@ struct ConsolaPrueba {
     main = std::make_unique<Main>(std::move(d));
     main->resize(1200, 800);
     ponerVentanasConsola(*main);
-    main->arrancar();
+    if (arrancar) main->arrancar();
   }
 
   // Moves the clock to `hasta`, running every deadline on the way in order

@@ -54,14 +54,11 @@ void sigueAbierta(ConsolaPrueba& c) {
 // "GESXTI" (globales, entradas, salidas, especiales, tree, info) and R for
 // the trending window.
 Visibles vis(const QString& cuales) {
+  const std::pair<char, bool Visibles::*> letras[] = {
+      {'G', &Visibles::globales}, {'E', &Visibles::entradas}, {'S', &Visibles::salidas}, {'X', &Visibles::especiales},
+      {'T', &Visibles::tree},     {'I', &Visibles::info},     {'R', &Visibles::seguimiento}};
   Visibles v;
-  v.globales = cuales.contains('G');
-  v.entradas = cuales.contains('E');
-  v.salidas = cuales.contains('S');
-  v.especiales = cuales.contains('X');
-  v.tree = cuales.contains('T');
-  v.info = cuales.contains('I');
-  v.seguimiento = cuales.contains('R');
+  for (const auto& [letra, campo] : letras) v.*campo = cuales.contains(letra);
   return v;
 }
 
