@@ -55,8 +55,9 @@ void sigueAbierta(ConsolaPrueba& c) {
 // the trending window.
 Visibles vis(const QString& cuales) {
   const std::pair<char, bool Visibles::*> letras[] = {
-      {'G', &Visibles::globales}, {'E', &Visibles::entradas}, {'S', &Visibles::salidas}, {'X', &Visibles::especiales},
-      {'T', &Visibles::tree},     {'I', &Visibles::info},     {'R', &Visibles::seguimiento}};
+      {'G', &Visibles::globales},   {'E', &Visibles::entradas}, {'S', &Visibles::salidas},
+      {'X', &Visibles::especiales}, {'T', &Visibles::tree},     {'I', &Visibles::info},
+      {'R', &Visibles::seguimiento}};
   Visibles v;
   for (const auto& [letra, campo] : letras) v.*campo = cuales.contains(letra);
   return v;
