@@ -21,6 +21,7 @@ struct MensajeMostrado {
   QString titulo;
   Icono icono;
   Botones botones;
+  bool operator==(const MensajeMostrado&) const = default;
 };
 
 class DialogosGrabados : public Dialogos {

@@ -39,6 +39,7 @@ struct ConsolaPrueba {
   std::vector<QUrl> abiertas;
   std::vector<std::string> enviados;  // the letters of every report the panel got
 
+  // Without `arrancar` the caller sizes the window and starts the console.
   explicit ConsolaPrueba(bool arrancar = true) {
     DependenciasMain d;
     d.dialogos = &dialogos;
@@ -116,22 +117,8 @@ struct ConsolaComandos : ConsolaPrueba {
   }
 };
 
-// The editor opened on the cell, its whole text replaced by typing, Enter.
-inline void editarCelda(TablaGrilla& g, int fila, int col, const QString& texto) {
-  g.setFocus(Qt::MouseFocusReason);
-  QVERIFY(g.irA(fila, col));
-  if (!g.editorAbierto()) QTest::keyClick(&g, Qt::Key_F2);  // already the current cell
-  QVERIFY(g.editorAbierto());
-  g.editor()->selectAll();
-  QTest::keyClick(g.editor(), Qt::Key_Backspace);
-  for (const QChar c : texto) {
-    QTest::sendKeyEvent(QTest::Click, g.editor(), static_cast<Qt::Key>(c.toUpper().unicode()), QString(c),
-                        Qt::NoModifier);
-  }
-  QTest::keyClick(g.editor(), Qt::Key_Return);
-}
-
-// Leaves the text in the editor without committing it.
+// The editor opened on the cell (F2 when it is already the current one), its
+// whole text replaced by typing, and left open without committing it.
 inline void dejarEscrito(TablaGrilla& g, int fila, int col, const QString& texto) {
   QVERIFY(g.irA(fila, col));
   if (!g.editorAbierto()) QTest::keyClick(&g, Qt::Key_F2);
@@ -139,7 +126,17 @@ inline void dejarEscrito(TablaGrilla& g, int fila, int col, const QString& texto
   g.editor()->setFocus(Qt::MouseFocusReason);
   g.editor()->selectAll();
   QTest::keyClick(g.editor(), Qt::Key_Backspace);
-  QTest::keyClicks(g.editor(), texto);
+  for (const QChar c : texto) {
+    QTest::sendKeyEvent(QTest::Click, g.editor(), static_cast<Qt::Key>(c.toUpper().unicode()), QString(c),
+                        Qt::NoModifier);
+  }
+}
+
+// The same, committed with Enter.
+inline void editarCelda(TablaGrilla& g, int fila, int col, const QString& texto) {
+  g.setFocus(Qt::MouseFocusReason);
+  dejarEscrito(g, fila, col, texto);
+  QTest::keyClick(g.editor(), Qt::Key_Return);
 }
 
 inline void escribirCaja(QLineEdit* caja, const QString& texto) {

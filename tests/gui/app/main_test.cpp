@@ -1,17 +1,29 @@
-// The console's main window on the simulated panel: start-up, the child
-// windows shown and hidden (keys, menu, toolbar, close box), their
-// arrangement, the help, the status bar, and leaving with its question.
+// The console's main window on the simulated panel: start-up (its folders,
+// its pictures and Qt's texts), the child windows shown and hidden (keys,
+// menu, toolbar, close box), their layout and arrangement, the memory viewer,
+// the help, the status bar, and leaving with its question.
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <algorithm>
 #include <cmath>
 
 #include "acciones/banco_acciones.h"
 #include "gui/app/avisos.h"
+#include "gui/app/carpetas.h"
+#include "gui/app/disposicion.h"
+#include "gui/app/mosaico.h"
 #include "gui/app/opciones.h"
+#include "gui/app/traducciones.h"
+#include "gui/app/visor_memoria.h"
 #include "gui/comun/twips.h"
 #include "gui/history/historico.h"
 
@@ -39,6 +51,55 @@ void sigueAbierta(ConsolaPrueba& c) {
   QCOMPARE(c.main->area().subWindowList().size(), 7);
 }
 
+// "GESXTI" (globales, entradas, salidas, especiales, tree, info) and R for
+// the trending window.
+Visibles vis(const QString& cuales) {
+  const std::pair<char, bool Visibles::*> letras[] = {
+      {'G', &Visibles::globales},   {'E', &Visibles::entradas}, {'S', &Visibles::salidas},
+      {'X', &Visibles::especiales}, {'T', &Visibles::tree},     {'I', &Visibles::info},
+      {'R', &Visibles::seguimiento}};
+  Visibles v;
+  for (const auto& [letra, campo] : letras) v.*campo = cuales.contains(letra);
+  return v;
+}
+
+// Each window placed, as "E left top width height", "-" for an unchanged
+// coordinate; the windows left alone do not appear.
+QString describir(const Disposicion& d) {
+  const std::pair<char, const std::optional<Caja>*> ventanas[] = {
+      {'E', &d.entradas}, {'S', &d.salidas}, {'X', &d.especiales}, {'G', &d.globales}, {'T', &d.tree}, {'I', &d.info}};
+  auto n = [](std::optional<double> x) { return x ? QString::number(*x) : QStringLiteral("-"); };
+  QStringList r;
+  for (const auto& [letra, c] : ventanas) {
+    if (*c) r << QStringLiteral("%1 %2 %3 %4 %5").arg(letra).arg(n((*c)->izquierda), n((*c)->arriba)).arg((*c)->ancho).arg((*c)->alto);
+  }
+  return r.join(QStringLiteral(", "));
+}
+
+const QByteArray kSvg =
+    "<svg xmlns='http://www.w3.org/2000/svg' width='16' height='16' viewBox='0 0 16 16'>"
+    "<rect x='1' y='1' width='14' height='14' fill='#2e9d48'/></svg>";
+
+void escribir(const QString& ruta, const QByteArray& datos) {
+  QFile f(ruta);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  QCOMPARE(f.write(datos), datos.size());
+}
+
+void png(const QString& ruta, QSize tam) {
+  QImage i(tam, QImage::Format_ARGB32);
+  i.fill(Qt::red);
+  QVERIFY(i.save(ruta, "PNG"));
+}
+
+QStringList lineas(const QString& ruta) {
+  QFile f(ruta);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  QStringList l = QString::fromUtf8(f.readAll()).split('\n');
+  if (!l.isEmpty() && l.last().isEmpty()) l.removeLast();
+  return l;
+}
+
 }  // namespace
 
 class PruebaMain : public QObject {
@@ -50,9 +111,7 @@ class PruebaMain : public QObject {
   // and 2H/9 high at W/3 + 2 (twips), tops 0, 2H/9, 4H/9; Tree and Info W/3
   // wide and H/3 high at 2H/3, at W/3 and 2W/3.
   void arranque() {
-    ConsolaPrueba c(false);
-    c.main->resize(1500, 1000);
-    c.main->arrancar();
+    ConsolaPrueba c;
     sigueAbierta(c);
     QVERIFY(!c.main->comunicacion()->isVisible());
     QCOMPARE(c.main->windowTitle(), QStringLiteral("OrDA - Ordavix - V2.02"));
@@ -81,18 +140,114 @@ class PruebaMain : public QObject {
     QCOMPARE(c.main->subventanaMemoria()->windowTitle(), QStringLiteral("Memoria interna"));
   }
 
-  // The simulated panel reaching the status bar, Info and the history.
+  // Every case of the layout table, W = H = 900.
+  void disposicion_data() {
+    QTest::addColumn<QString>("visibles");
+    QTest::addColumn<QString>("cajas");
+    // Start-up (all six) is drawn through the console itself (arranque). Right column.
+    QTest::newRow("sin globales, sin banda") << "ESX" << "E 0 0 900 300, S 0 300 900 300, X 0 600 900 300";
+    QTest::newRow("dos tablas, sin banda") << "GES" << "E 302 0 600 450, S 302 450 600 450, G - - 300 900";
+    QTest::newRow("una tabla, sin banda") << "GS" << "S 302 0 600 900, G - - 300 900";
+    QTest::newRow("dos tablas con banda") << "GEXT" << "E 302 0 600 300, X 302 300 600 300, G - - 300 900, T 300 600 600 300";
+    QTest::newRow("seguimiento ocupa la banda") << "ESR" << "E 0 0 900 300, S 0 300 900 300";
+    QTest::newRow("globales y banda") << "GTI" << "G - - 900 900, T 300 600 300 300, I 600 600 300 300";
+    // The bottom band: globales, seguimiento and the partner.
+    QTest::newRow("G, sin R, solo Info") << "GI" << "G - - 900 900, I 300 600 600 300";
+    QTest::newRow("G, R, solo") << "GRT" << "G - - 900 900, T 450 600 450 300";
+    QTest::newRow("G, R, ambos") << "GRTI" << "G - - 900 900, T 300 600 300 300, I 600 600 300 300";
+    QTest::newRow("sin G, sin R, solo") << "T" << "T 0 0 900 900";
+    QTest::newRow("sin G, sin R, ambos") << "TI" << "T 0 0 450 900, I 450 0 450 900";
+    QTest::newRow("sin G, R, solo Info") << "RI" << "I 450 0 450 900";
+    QTest::newRow("sin G, R, ambos") << "RTI" << "T 300 0 300 900, I 600 0 300 900";
+    QTest::newRow("sin G, tablas y banda") << "ETI" << "E 0 0 900 600, T 0 600 450 300, I 450 600 450 300";
+  }
+  void disposicion() {
+    QFETCH(QString, visibles);
+    QFETCH(QString, cajas);
+    QCOMPARE(describir(disponer(vis(visibles), 900, 900)), cajas);
+  }
+
+  // The image library: keys from file names (the name less its last four
+  // characters), what gets in, and the log that every start rewrites.
+  // One file per folder, so that the log follows the folders' order.
+  void cargaYRegistro() {
+    QTemporaryDir dir;
+    QStringList carpetas;
+    for (const char* nombre : {"a/okg.svg", "b/logo.jpeg", "c/OKG.SVG", "d/leame.txt", "e/a.c"}) {
+      carpetas << QFileInfo(dir.filePath(nombre)).path();
+      QVERIFY(QDir().mkpath(carpetas.last()));
+    }
+    carpetas.insert(2, dir.filePath("no-existe"));
+    escribir(dir.filePath("a/okg.svg"), kSvg);
+    png(dir.filePath("b/logo.jpeg"), QSize(8, 4));  // a PNG under another name: read by its content
+    escribir(dir.filePath("c/OKG.SVG"), kSvg);       // the key again
+    escribir(dir.filePath("d/leame.txt"), "texto");  // not a picture
+    escribir(dir.filePath("e/a.c"), "x");            // too short for a key
+    const QString log = dir.filePath("imagenes.log");
+
+    ImagenesAplicacion lib;
+    const auto r = lib.cargar(carpetas, log);
+    QVERIFY(r.registroEscrito);
+    QCOMPARE(r.agregadas, 2);
+    QCOMPARE(r.errores, 3);
+    QCOMPARE(lineas(log), QStringList({" 1\tAgregado: OKG", " 2\tAgregado: LOGO.", " 3\tError: OKG\t35602",
+                                       " 4\tError: LEAME\t481", " 5\tError: \t5"}));
+    QCOMPARE(lib.tamano("LOGO."), QSize(8, 4));
+    QCOMPARE(lib.tamano("OKG"), QSize(16, 16));
+    QCOMPARE(lib.imagen("OKG", QSize(24, 24), 2.0).size(), QSize(48, 48));
+    QVERIFY(lib.imagen("NADA", QSize(16, 16)).isNull());
+    QVERIFY(lib.icono("NADA").isNull());
+
+    // Every start rewrites the log; the log in a folder of pictures is tried too.
+    lib.cargar({carpetas[0], dir.path()}, log);
+    QCOMPARE(lineas(log), QStringList({" 1\tAgregado: OKG", " 2\tError: IMAGENES\t481"}));
+    QVERIFY(!lib.contiene("LOGO."));
+
+    // A log that cannot be written: the pictures load all the same.
+    QVERIFY(!lib.cargar({carpetas[0]}, dir.filePath("no/existe/imagenes.log")).registroEscrito);
+    QVERIFY(lib.contiene("OKG"));
+  }
+
+  void carpetaDeLaAplicacion() {
+    QTemporaryDir dir;
+    const QString bin = dir.filePath("usr/bin");
+    QVERIFY(QDir().mkpath(bin));
+    QCOMPARE(carpetaAplicacion(bin), QDir::cleanPath(bin));  // no share/orda: a portable folder
+    QVERIFY(QDir().mkpath(dir.filePath("usr/share/orda")));
+    QCOMPARE(carpetaAplicacion(bin), QDir::cleanPath(dir.filePath("usr/share/orda")));
+
+    // The file dialogs start in the documents folder, or at home without one.
+    // The console's settings stay in the build folder for the tests after this one.
+    const QByteArray casa = qgetenv("HOME");
+    const QByteArray ajustes = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", dir.path().toLocal8Bit());
+    qunsetenv("XDG_CONFIG_HOME");
+    const QString inicial = dirInicial();
+    QVERIFY(QDir().mkpath(dir.filePath("Documents")));
+    const QString documentos = dirInicial();
+    qputenv("HOME", casa);
+    qputenv("XDG_CONFIG_HOME", ajustes);
+    QCOMPARE(inicial, dir.path());
+    QCOMPARE(documentos, dir.filePath("Documents"));
+  }
+
+  // Qt's own texts in Spanish, here a standard button's.
+  void textosDeQtEnEspanol() {
+    QVERIFY(instalarTraduccionesQt(*QCoreApplication::instance()));
+    QDialogButtonBox botones(QDialogButtonBox::Cancel | QDialogButtonBox::Save);
+    QCOMPARE(botones.button(QDialogButtonBox::Cancel)->text().remove('&'), QStringLiteral("Cancelar"));
+  }
+
+  // The simulated panel reaching the status bar, Info and the history (what
+  // the link shows on unplugging takes the same way, checked in the core).
   void panelSimuladoSeEnchufaYResponde() {
     ConsolaPrueba c;
     auto* info = c.main->contenido(Vista::Info)->findChild<QTextEdit*>(QStringLiteral("mRT"));
-    c.avanzar(400);
-    QCOMPARE(c.estado(5).texto(), QString());
     c.avanzar(700);  // plugged about half a second after start-up
     QCOMPARE(c.estado(5).texto(), QStringLiteral("   Conectado"));
     QCOMPARE(c.estado(5).imagen(), QStringLiteral("COMOK_OLD"));
     QVERIFY(info->toPlainText().startsWith(QStringLiteral("Conectado...")));
 
-    QCOMPARE(c.cuantos("sq"), 0);
     c.avanzar(5100);  // the signal poll, five seconds after start-up
     QCOMPARE(c.cuantos("sq"), 1);
     QVERIFY(!c.estado(1).texto().isEmpty());  // the level, as the link names it
@@ -112,12 +267,6 @@ class PruebaMain : public QObject {
     c.avanzar(30000);
     QVERIFY(h->cantidadRegistros() > 0);
     QVERIFY(info->toPlainText().contains(QStringLiteral("lh")));
-
-    c.panel().desenchufar();
-    c.avanzar(30100);
-    QCOMPARE(c.estado(5).texto(), QStringLiteral("No conectado"));
-    QCOMPARE(c.estado(5).imagen(), QStringLiteral("NOTCOM2"));
-    QVERIFY(info->toPlainText().startsWith(QStringLiteral("Desconectado...")));
   }
 
   void opcionesDeLaLineaDeComandos() {
@@ -170,7 +319,6 @@ class PruebaMain : public QObject {
       QTest::keyClick(c.main.get(), static_cast<Qt::Key>(tecla));
     }
     QCOMPARE(estado(c, v), QString(seguimiento ? "111" : "000"));
-    QVERIFY(c.main->subventana(v) != nullptr);
     if (seguimiento) {
       // Two thirds of the inner width, again when the windows are laid out.
       QWidget* interior = c.main->area().viewport();
@@ -271,6 +419,52 @@ class PruebaMain : public QObject {
     }
   }
 
+  // Many windows in a small area: three quarters of it each, and the
+  // staircase starts again before leaving it.
+  void cascadaQueNoCabe() {
+    const QRect area(0, 0, 400, 300);
+    const auto cajas = cascada(8, area.size(), 25);
+    QList<int> arribas;
+    for (const QRect& r : cajas) {
+      QCOMPARE(r.size(), QSize(300, 225));
+      QVERIFY(area.contains(r));
+      arribas << r.y();
+    }
+    QCOMPARE(arribas, (QList<int>{0, 25, 50, 75, 0, 25, 50, 75}));
+  }
+
+  // The memory viewer at its first and last scroll position, redrawn when a
+  // transfer changes the image, every line in its box.
+  void visorMemoria() {
+    imagen::ImagenMemoria img{};
+    for (std::size_t i = 0; i < img.size(); ++i) img[i] = static_cast<std::uint8_t>(i * 7);
+    img[0] = 0x05;  // a leading zero
+    img[12287] = 0xAB;
+    img[12288] = 0xCD;  // past the panel's memory: never shown
+    Form1 f(img);
+    f.show();
+    QCOMPARE(f.sb()->maximum(), 752);
+    QStringList l = f.Text1()->toPlainText().split('\n');
+    QCOMPARE(l.size(), 16);
+    QCOMPARE(l[0], QStringLiteral("1C000H  05 07 0E 15 1C 23 2A 31 38 3F 46 4D 54 5B 62 69"));
+    QVERIFY(l[15].startsWith(QStringLiteral("1C0F0H  ")));
+
+    f.sb()->setValue(752);  // the scroll bar's change redraws
+    l = f.Text1()->toPlainText().split('\n');
+    QVERIFY(l[0].startsWith(QStringLiteral("1EF00H  ")));
+    QVERIFY(l[15].startsWith(QStringLiteral("1EFF0H  ")));
+    QVERIFY(l[15].endsWith(QStringLiteral(" AB")));
+    QCOMPARE(l[15].size(), 7 + 16 * 3);
+
+    img[12287] = 0x01;
+    f.sb_Change();
+    QVERIFY(f.Text1()->toPlainText().endsWith(QStringLiteral(" 01")));
+
+    const QFontMetrics m(f.Text1()->font());
+    QVERIFY(f.Text1()->height() >= 16 * m.height());
+    QVERIFY(f.Text1()->width() >= m.horizontalAdvance(l[15]));
+  }
+
   void ayuda() {
     ConsolaPrueba c;
     c.main->ejecutar(Comando::Ayuda);
@@ -326,18 +520,10 @@ class PruebaMain : public QObject {
     QCOMPARE(c.main->isVisible(), !cierra);
     QCOMPARE(llamadas, llamada);
     QCOMPARE(c.dialogos.mostrados.size(), std::size_t(archivo.isEmpty() ? 1 : 2));
-    const MensajeMostrado& m = c.dialogos.mostrados[0];
-    QCOMPARE(m.texto, QStringLiteral("Ud. eligió salir del programa. Se perderán los cambios no guardados.\n\n"
-                                     "Para guardar y salir elija 'SI'\n\n"
-                                     "Para salir sin grabar elija 'NO'\n\n"
-                                     "Para retornar al programa elija 'CANCELAR'\n"));
-    QCOMPARE(m.titulo, QStringLiteral("OrDA"));
-    QCOMPARE(m.icono, Icono::Exclamacion);
-    QCOMPARE(m.botones, Botones::SiNoCancelar);
+    QVERIFY(c.dialogos.mostrados[0].texto.startsWith(QStringLiteral("Ud. eligió salir del programa.")));
+    QCOMPARE(c.dialogos.mostrados[0].botones, Botones::SiNoCancelar);
     if (!archivo.isEmpty()) {
-      QCOMPARE(c.dialogos.mostrados[1].texto, QStringLiteral("CASA.dat"));
-      QCOMPARE(c.dialogos.mostrados[1].icono, Icono::Ninguno);
-      QCOMPARE(c.dialogos.mostrados[1].botones, Botones::Aceptar);
+      QCOMPARE(c.dialogos.mostrados[1], (MensajeMostrado{"CASA.dat", "OrDA", Icono::Ninguno, Botones::Aceptar}));
     }
     if (!cierra) {
       sigueAbierta(c);

@@ -65,14 +65,6 @@ struct BancoEnlace : link::OyenteEnlace {
   void esperar(std::int64_t ms) { avanzar(ahora + ms); }
 
   simulator::TransporteSimulado& panel() { return static_cast<simulator::TransporteSimulado&>(motor->transporte()); }
-  // The first two letters of every report written since `desde`.
-  std::vector<std::string> letras(std::size_t desde = 0) const {
-    std::vector<std::string> v;
-    for (std::size_t i = desde; i < escritos.size(); ++i) {
-      v.emplace_back(reinterpret_cast<const char*>(&escritos[i][1]), 2);
-    }
-    return v;
-  }
 
   void agregarAlRegistro(const std::string& texto, link::Color color) override {
     if (info) info->agregarAlRegistro(texto, color);

@@ -54,9 +54,10 @@ class PruebaInfo : public QObject {
     BancoEnlace b;
     QVERIFY(b.info->Command4_Click());
     b.esperar(100);
-    QCOMPARE(b.letras().back(), std::string("cF"));
-    QCOMPARE(int(b.escritos.back()[3]), 0x31);
-    QCOMPARE(int(b.escritos.back()[5]), 0x25);
+    const link::BufferReporte& r = b.escritos.back();
+    QCOMPARE(std::string(r.begin() + 1, r.begin() + 3), std::string("cF"));
+    QCOMPARE(int(r[3]), 0x31);
+    QCOMPARE(int(r[5]), 0x25);
   }
 
   void comandosDeLaConsola() {
@@ -64,9 +65,9 @@ class PruebaInfo : public QObject {
       const char* texto;
       void (Info::*senal)();
     };
+    BancoEnlace b;
     for (const Caso& c : {Caso{"mi", &Info::mostrarMemoria}, Caso{"mh", &Info::mostrarHistorial},
                           Caso{"mH", &Info::actualizarHistorial}}) {
-      BancoEnlace b;
       QSignalSpy espia(b.info.get(), c.senal);
       const std::size_t antes = b.escritos.size();
       escribir(*b.info, QString::fromLatin1(c.texto));
