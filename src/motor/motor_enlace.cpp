@@ -30,7 +30,11 @@ void MotorEnlace::montar(link::OyenteEnlace& oyente, config::Configuracion& cfg,
 }
 
 MotorEnlace::~MotorEnlace() {
+  // The owner may be half gone: nothing of its own runs any more.
   alArmar = nullptr;
+  alAvanzar = nullptr;
+  vencimientoPropio = nullptr;
+  detenido_ = true;
   if (conectado_) consola_->desinstalar();
   consola_.reset();
 }
