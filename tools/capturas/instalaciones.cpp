@@ -8,10 +8,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <iterator>
 
 #include "capturas.h"
-#include "core/history/memoria.h"
 #include "dialogos_grabados.h"
 #include "instalaciones/biblioteca_ejemplo.h"
 #include "gui/informe/dialogo_informe.h"
@@ -31,15 +29,7 @@ class CapturasInstalaciones : public QObject {
     QTemporaryDir carpeta;
     sites::Destino d;
     d.ruta = carpeta.filePath(QStringLiteral("instalaciones.sqlite")).toStdString();
-    {
-      sites::Biblioteca b(d);
-      const std::int64_t casa = b.crearSitio(ejemplo::sitio("Casa", "12345"));
-      b.crearSitio(ejemplo::sitio("Oficina"));
-      b.crearSitio(ejemplo::sitio("Depósito"));
-      b.crearSitio(ejemplo::sitio("Galpón", "54321"));
-      b.archivarVersion(casa, imagen::ImagenMemoria{}, sites::Origen::Leida);
-      b.fusionarHistorial(casa, ejemplo::volcado(), config::Configuracion{});
-    }
+    ejemplo::llenar(d, {ejemplo::sitio("Galpón", "54321")});
     sites::Trabajador t(d);
     DialogosGrabados dialogos;
     VentanaInstalaciones w(t, dialogos);

@@ -53,8 +53,8 @@ std::optional<std::uint32_t> flotantePanel(std::string_view texto) {
   // the largest single's own shortest text, "3.4028235e+38", does); beyond
   // that it has no single.
   constexpr double kMaximo = std::numeric_limits<float>::max();
-  const double limite = std::ldexp(1.0, 128) - std::ldexp(1.0, 103);
-  if (!std::isfinite(d) || std::fabs(d) >= limite) return std::nullopt;
+  constexpr double kLimite = 0x1.ffffffp+127;  // half a step above kMaximo
+  if (!std::isfinite(d) || std::fabs(d) >= kLimite) return std::nullopt;
   if (std::fabs(d) > kMaximo) d = std::copysign(kMaximo, d);
   const auto ieee = std::bit_cast<std::uint32_t>(static_cast<float>(d));
   const std::uint32_t signo = ieee >> 31;

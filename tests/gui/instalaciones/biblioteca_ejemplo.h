@@ -1,13 +1,16 @@
 #pragma once
 // A small library's data, shared by the Instalaciones window test and the
-// manual's pictures: a history dump and a site by name and serial.
+// manual's pictures: a history dump, a site by name and serial, and a library
+// holding both.
 #include <algorithm>
 #include <cstdint>
+#include <initializer_list>
 #include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/config/configuracion.h"
 #include "core/history/memoria.h"
 #include "sites/biblioteca.h"
 
@@ -33,6 +36,18 @@ inline sites::Sitio sitio(const char* nombre, std::optional<std::string> serie =
   s.nombre = nombre;
   s.serie = std::move(serie);
   return s;
+}
+
+// "Casa" (serial 12345, one version read and the history above), "Oficina",
+// "Depósito", then `otros`.
+inline void llenar(const sites::Destino& d, std::initializer_list<sites::Sitio> otros = {}) {
+  sites::Biblioteca b(d);
+  const std::int64_t casa = b.crearSitio(sitio("Casa", "12345"));
+  b.crearSitio(sitio("Oficina"));
+  b.crearSitio(sitio("Depósito"));
+  for (const sites::Sitio& s : otros) b.crearSitio(s);
+  b.archivarVersion(casa, imagen::ImagenMemoria{}, sites::Origen::Leida);
+  b.fusionarHistorial(casa, volcado(), config::Configuracion{});
 }
 
 }  // namespace orda::ejemplo

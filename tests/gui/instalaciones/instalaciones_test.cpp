@@ -135,14 +135,7 @@ class PruebaInstalaciones : public QObject {
     QTemporaryDir carpeta;
     sites::Destino d;
     d.ruta = carpeta.filePath("instalaciones.sqlite").toStdString();
-    {
-      sites::Biblioteca b(d);
-      const std::int64_t casa = b.crearSitio(sitio("Casa", "12345"));
-      b.crearSitio(sitio("Oficina"));
-      b.crearSitio(sitio("Depósito"));
-      b.archivarVersion(casa, imagen::ImagenMemoria{}, sites::Origen::Leida);
-      b.fusionarHistorial(casa, ejemplo::volcado(), config::Configuracion{});
-    }
+    ejemplo::llenar(d);
     sites::Trabajador t(d);
     DialogosGrabados dialogos;
     VentanaInstalaciones w(t, dialogos);
