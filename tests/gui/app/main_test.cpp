@@ -322,8 +322,8 @@ class PruebaMain : public QObject {
     QVERIFY(QDir().mkpath(dir.filePath("usr/share/orda")));
     QCOMPARE(carpetaAplicacion(bin), QDir::cleanPath(dir.filePath("usr/share/orda")));
 
-    // The documents folder, or home without one. The console's settings stay in
-    // the build folder for the tests after this one.
+    // The file dialogs start in Documents, or at home without it. The
+    // console's settings stay in the build folder for the tests after this.
     const QByteArray casa = qgetenv("HOME");
     const QByteArray ajustes = qgetenv("XDG_CONFIG_HOME");
     qputenv("HOME", dir.path().toLocal8Bit());

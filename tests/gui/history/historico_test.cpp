@@ -108,16 +108,16 @@ class PruebaHistorico : public QObject {
     QCOMPARE(int(fecha[5]), 0x25);
   }
 
-  // The view command shows the window first, then asks through Info and
-  // fills it once the transfer ends; Alt+H asks again and never hides. Then,
-  // on rows put in the image: the failing ones (at most
-  // 16 boxes; panel 2 only for a memory that announces too many rows), the
-  // grid widened once for the scroll bar, the rows with the tables' names,
-  // the export (nothing before the rows; an existing file replaced only when
-  // the user says so; a pipe refused by name), a request the panel never
-  // answers (the rows stay, the link's box is the only one), a read filling
-  // the image (nothing asked, nothing decoded). Last, the close box closes
-  // it for good, Alt+H asks for a new one before showing it, "Esconder".
+  // The view command shows the window, then asks through Info and fills it
+  // once the transfer ends; Alt+H asks again and never hides. Then, on rows
+  // put in the image: the failing ones (at most 16 boxes; panel 2 only for a
+  // memory that announces too many rows), the grid widened once for the
+  // scroll bar, the rows with the tables' names, the export (nothing before
+  // the rows; an existing file replaced only when the user says so; a pipe
+  // refused by name), a request the panel never answers (the rows stay, the
+  // link's box is the only one), a read filling the image (nothing asked,
+  // nothing decoded). Last, the close box closes it for good, Alt+H asks for
+  // a new one before showing it, and "Esconder" hides it.
   void historico() {
     ConsolaComandos c;
     const Vista v = Vista::Historicos;
