@@ -6,8 +6,10 @@
 #include <QTableView>
 #include <QTest>
 
-#include "info/banco_enlace.h"
+#include "acciones/banco_acciones.h"
+#include "gui/history/historico.h"
 #include "gui/history/modelo_historico.h"
+#include "gui/monitoring/info.h"
 #include "capturas.h"
 
 using namespace orda;
@@ -25,22 +27,35 @@ class CapturasHistorial : public QObject {
   }
 
  private slots:
+  // The two windows on their own, listening to the console's link; the
+  // computer's clock at 09:05:07 for "cH".
   void ventanas() {
-    BancoEnlace b;
-    for (const char* c : {"S!10482", "V!202", "ts1", "cH"}) {
-      b.info->Text1()->setText(QString::fromLatin1(c));
-      b.info->Command2_Click();
-      b.esperar(3000);
+    ConsolaPrueba c;
+    Info info(c.main->motor(), [] { return programming::FechaHora{2025, 12, 31, 9, 5, 7}; });
+    Historico historico(c.main->imagenMemoria(), c.main->configuracion(), c.dialogos);
+    historico.ponerInfo(&info);
+    auto oir = [&c](auto& ventana) {  // for as long as the window lives
+      link::OyenteEnlace* o = &ventana;
+      c.main->agregarOyente(o);
+      QObject::connect(&ventana, &QObject::destroyed, c.main.get(), [&c, o] { c.main->quitarOyente(o); });
+    };
+    oir(info);
+    oir(historico);
+    c.avanzar(2000);  // the panel is plugged in and settled
+    for (const char* texto : {"S!10482", "V!202", "ts1", "cH"}) {
+      info.Text1()->setText(QString::fromLatin1(texto));
+      info.Command2_Click();
+      c.avanzar(c.ahora + 3000);
     }
-    b.info->Text1()->setText(QStringLiteral("va"));
-    b.info->resize(Info::geometriaEn({1600, 900}).size());
-    capturar(*b.info, QStringLiteral("info"));
+    info.Text1()->setText(QStringLiteral("va"));
+    info.resize(Info::geometriaEn({1600, 900}).size());
+    capturar(info, QStringLiteral("info"));
 
-    b.historico->mSincro()->click();
-    b.esperar(5000);
-    QVERIFY(b.historico->modelo().rowCount() > 2);
-    b.historico->TablaHistorico()->selectRow(2);
-    capturar(*b.historico, QStringLiteral("historico"));
+    historico.mSincro()->click();
+    c.avanzar(c.ahora + 5000);
+    QVERIFY(historico.modelo().rowCount() > 2);
+    historico.TablaHistorico()->selectRow(2);
+    capturar(historico, QStringLiteral("historico"));
   }
 };
 
