@@ -132,6 +132,7 @@ class PruebaComparar : public QObject {
     QCOMPARE(c.main->focusWidget(), c.globales().texto(config::caja::kDuracionStr));
     dobleClic(2);
     QCOMPARE(c.main->focusWidget(), c.especiales().opcion(13));
+    QVERIFY(c.especiales().opcion(config::kOpcionOculta)->isHidden());
   }
 };
 

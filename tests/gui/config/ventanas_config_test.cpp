@@ -1,7 +1,8 @@
 // The configuration windows as a user drives them: the cell editor shared by
-// the three table windows, with keys and clicks, and the global options and
-// special functions forms. The values each field takes are the core's
-// (validacion_test); here, one of each outcome per window.
+// the three table windows, with keys and clicks, and the global options form.
+// The values each field takes are the core's (validacion_test); here, one of
+// each outcome per window. The special functions window is driven by the
+// command tests (acciones_test, comparar_test).
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -10,14 +11,8 @@
 #include <QTest>
 #include <memory>
 
+#include "acciones/banco_acciones.h"
 #include "biblioteca_vacia.h"
-#include "core/config/configuracion.h"
-#include "core/config/tablas.h"
-#include "dialogos_grabados.h"
-#include "gui/config/grilla.h"
-#include "gui/config/ventana_especiales.h"
-#include "gui/config/ventana_globales.h"
-#include "gui/config/ventanas_tablas.h"
 
 using namespace orda;
 using namespace orda::gui;
@@ -70,18 +65,6 @@ void editar(TablaGrilla& g, int fila, int col) {
   g.setFocus(Qt::OtherFocusReason);
   QTest::keyClick(&g, Qt::Key_F2);
 }
-
-// Replaces a line edit's whole text by typing it key by key (accented letters included).
-void reemplazar(QLineEdit* caja, const QString& texto) {
-  caja->setFocus(Qt::MouseFocusReason);
-  caja->selectAll();
-  QTest::keyClick(caja, Qt::Key_Backspace);
-  for (const QChar c : texto) {
-    QTest::sendKeyEvent(QTest::Click, caja, static_cast<Qt::Key>(c.toUpper().unicode()), QString(c), Qt::NoModifier);
-  }
-}
-
-void escribir(TablaGrilla& g, const QString& texto) { reemplazar(g.editor(), texto); }
 
 void clicEnCelda(TablaGrilla& g, int fila, int col) {
   QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, g.rectCelda(fila, col).center());
@@ -158,7 +141,7 @@ class PruebaVentanasConfig : public QObject {
     QScrollBar* barra = g.horizontalScrollBar();
     editar(g, 5, config::colEntradas::kAlias);
     QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 4"));  // "ENTRADA3"
-    escribir(g, "abcdefghijklmnop");
+    dejarEscrito(g, 5, config::colEntradas::kAlias, "abcdefghijklmnop");
     QCOMPARE(g.editor()->text(), QString("abcdefghijkl"));
     QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 0"));
     QTest::keyClick(g.editor(), Qt::Key_Backspace);
@@ -174,14 +157,14 @@ class PruebaVentanasConfig : public QObject {
     QCOMPARE(celda(g, 5, 1), QString("ABCDEFGHIJK"));
   }
 
-  // Escape, or the table read again behind the grid, drops the edit.
+  // Escape, or the table read again behind the grid, drops the edit. A click
+  // below the last record is on the last record.
   void descartarLaEdicion() {
     Banco b;
     auto* v = abrir(b, "Tree");
     TablaGrilla& g = v->grilla();
     for (const QString queda : {"SERV TECNICO", "LEIDO"}) {
-      editar(g, 11, 1);
-      escribir(g, "otro nombre");
+      dejarEscrito(g, 11, 1, "otro nombre");
       if (queda == "LEIDO") {
         b.config.tree.ponerTexto(11, 1, "LEIDO");
         v->recargar();
@@ -193,6 +176,10 @@ class PruebaVentanasConfig : public QObject {
       QVERIFY(!g.editor()->isVisible());
       QCOMPARE(celda(g, 11, 1), queda);
     }
+    // (over the hidden rows after it)
+    const QRect r = g.rectCelda(11, 2);
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, r.center() + QPoint(0, 3 * r.height()));
+    QCOMPARE(g.fila(), 11);
   }
 
   // The grid opens on the first cell without an editor. Space on a text cell
@@ -222,38 +209,17 @@ class PruebaVentanasConfig : public QObject {
     QVERIFY(!g.tabla().marcada(3, 2));
     clicEnCelda(g, 3, config::colEntradas::kTipo);
     QCOMPARE(celda(g, 3, config::colEntradas::kTipo), QString("Activa en alto"));
-  }
 
-  // The record number and the headers are not cells to edit; below the last
-  // record is the last record.
-  void clicFueraDeLasCeldas_data() {
-    QTest::addColumn<QString>("cual");
-    QTest::addColumn<int>("filaClic");
-    QTest::addColumn<int>("colClic");
-    QTest::addColumn<int>("debajo");  // rows below the cell clicked
-    QTest::addColumn<int>("fila");
-    QTest::addColumn<int>("col");
-    QTest::newRow("numero de entrada") << "Entradas" << 6 << 0 << 0 << 6 << 1;
-    QTest::newRow("encabezado 1") << "Salidas" << 1 << 3 << 0 << 3 << 3;
-    QTest::newRow("encabezado 2") << "Tree" << 2 << 4 << 0 << 3 << 4;
-    QTest::newRow("esquina") << "Tree" << 1 << 0 << 0 << 3 << 1;
-    QTest::newRow("debajo de la ultima") << "Tree" << 11 << 2 << 3 << 11 << 2;
-  }
-  void clicFueraDeLasCeldas() {
-    QFETCH(QString, cual);
-    QFETCH(int, filaClic);
-    QFETCH(int, colClic);
-    QFETCH(int, debajo);
-    QFETCH(int, fila);
-    QFETCH(int, col);
-    Banco b;
-    TablaGrilla& g = abrir(b, cual, {700, 600})->grilla();
-    g.irA(5, 2);
-    const QRect r = g.rectCelda(filaClic, colClic);
-    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, r.center() + QPoint(0, debajo * r.height()));
-    QCOMPARE(g.fila(), fila);
-    QCOMPARE(g.columna(), col);
-    if (g.editorAbierto()) QVERIFY(g.editor()->hasFocus());
+    // The record number and the headers are not cells to edit.
+    struct Clic {
+      int fila, col, filaEsperada, colEsperada;
+    };
+    for (const Clic c : {Clic{6, 0, 6, 1}, Clic{1, 3, 3, 3}, Clic{2, 4, 3, 4}, Clic{1, 0, 3, 1}}) {
+      g.irA(5, 2);
+      clicEnCelda(g, c.fila, c.col);
+      QCOMPARE(g.fila(), c.filaEsperada);
+      QCOMPARE(g.columna(), c.colEsperada);
+    }
   }
 
   // One of each outcome per table, the cell left with Enter, a click on
@@ -291,8 +257,7 @@ class PruebaVentanasConfig : public QObject {
     QFETCH(QString, aviso);
     Banco b;
     TablaGrilla& g = abrir(b, cual, {1200, 420})->grilla();
-    editar(g, 4, col);
-    escribir(g, escrito);
+    dejarEscrito(g, 4, col, escrito);
     if (como == "fuera") {
       QTest::mouseClick(b.otro, Qt::LeftButton);
       QVERIFY(b.otro->hasFocus());
@@ -331,8 +296,7 @@ class PruebaVentanasConfig : public QObject {
     b.dialogos.reales = true;
     b.dialogos.ponerPadre(b.anfitrion.get());
     const int col = config::colTree::kPrivilegio;
-    editar(g, 3, col);
-    escribir(g, "7");
+    dejarEscrito(g, 3, col, "7");
     bool pendiente = false;
     cerrarLaProximaCaja(b.anfitrion.get(), [&](QMessageBox*) { pendiente = g.editorAbierto() && celda(g, 3, col) == "0"; });
     QTest::keyClick(g.editor(), Qt::Key_Return);
@@ -340,7 +304,7 @@ class PruebaVentanasConfig : public QObject {
     QVERIFY(pendiente);
     QCoreApplication::processEvents();  // the console active again
     QVERIFY(g.editor()->hasFocus());
-    escribir(g, "3");
+    dejarEscrito(g, 3, col, "3");
     QTest::mouseClick(b.otro, Qt::LeftButton);
     QCOMPARE(celda(g, 3, col), QString("3"));
     QVERIFY(!g.editorAbierto());
@@ -360,10 +324,10 @@ class PruebaVentanasConfig : public QObject {
   void cajasOpcionesRecargarYRevisar() {
     Banco b;
     Globales* v = abrirGlobales(b);
-    reemplazar(v->texto(caja::kNumeroSaldo), "012ab");
+    escribirCaja(v->texto(caja::kNumeroSaldo), "012ab");
     QCOMPARE(v->texto(caja::kNumeroSaldo)->text(), QString("12"));
     QCOMPARE(QString::fromStdString(b.config.globales.text[caja::kNumeroSaldo]), QString("12"));
-    reemplazar(v->texto(caja::kMensajeSms), QString(35, 'a'));
+    escribirCaja(v->texto(caja::kMensajeSms), QString(35, 'a'));
     QCOMPARE(v->texto(caja::kMensajeSms)->text().size(), 31);
     QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 0"));
     QTest::keyClick(v->texto(caja::kMensajeSms), Qt::Key_Backspace);
@@ -389,7 +353,7 @@ class PruebaVentanasConfig : public QObject {
     // message box or a popup taking the focus checks nothing.
     QLineEdit* hora = v->texto(caja::kHoraLlamada);
     QLineEdit* duracion = v->texto(caja::kDuracionLlamada);
-    reemplazar(duracion, "012seg");
+    escribirCaja(duracion, "012seg");
     QTest::mouseClick(b.otro, Qt::LeftButton);
     QCoreApplication::processEvents();  // the check runs once the focus has settled
     QCOMPARE(duracion->text(), QString("12"));
@@ -398,7 +362,7 @@ class PruebaVentanasConfig : public QObject {
     QVERIFY(b.otro->hasFocus());
 
     duracion->setText("999");
-    reemplazar(hora, "99:99");
+    escribirCaja(hora, "99:99");
     QTest::mouseClick(duracion, Qt::LeftButton);
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     QCOMPARE(b.dialogos.mostrados.size(), std::size_t{1});
@@ -413,24 +377,6 @@ class PruebaVentanasConfig : public QObject {
     }
     QCoreApplication::processEvents();
     QCOMPARE(b.dialogos.mostrados.size(), std::size_t{1});
-  }
-
-  // The choice within a group is the core's (validacion_test): here a click
-  // and a reload.
-  void especialesUnaEleccionPorGrupo() {
-    Banco b;
-    Especiales* v = b.mostrar(new Especiales(b.config.especiales));
-    for (const auto& g : config::kGruposEspeciales) QVERIFY(v->opcion(g.primero)->isChecked());
-    QVERIFY(v->opcion(config::kOpcionOculta)->isHidden());
-    v->opcion(9)->click();
-    QCOMPARE(b.config.especiales.seleccion(2), 9);
-    QVERIFY(!v->opcion(7)->isChecked());
-    b.config.especiales.seleccionar(13);
-    b.config.especiales.seleccionar(8);
-    v->recargar();
-    QVERIFY(v->opcion(13)->isChecked());
-    QVERIFY(v->opcion(8)->isChecked());
-    QVERIFY(!v->opcion(9)->isChecked());
   }
 };
 
