@@ -1,18 +1,18 @@
-// The configuration windows as a user drives them: the cell editor shared by
-// the three table windows, with keys and clicks, and the global options form.
-// The values each field takes are the core's (validacion_test); here, one of
-// each outcome per window. The special functions window is driven by the
-// command tests (acciones_test, comparar_test).
+// The configuration windows in the console as a user drives them: the cell
+// editor shared by the three table windows, with keys and clicks, and the
+// global options form. The values each field takes are the core's
+// (validacion_test); here, one of each outcome per window. The special
+// functions window is driven by the command tests (acciones_test,
+// comparar_test).
 #include <QCheckBox>
-#include <QHBoxLayout>
+#include <QMdiArea>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
-#include <memory>
 
 #include "acciones/banco_acciones.h"
-#include "biblioteca_vacia.h"
+#include "gui/monitoring/info.h"
 
 using namespace orda;
 using namespace orda::gui;
@@ -20,44 +20,24 @@ namespace caja = config::caja;
 
 namespace {
 
-// A configuration and its window on the offscreen screen, with a line edit
-// beside it to take the focus away, as a click elsewhere in the console does.
-struct Banco {
-  config::Configuracion config;
-  DialogosGrabados dialogos;
-  BibliotecaVacia imagenes;
-  std::unique_ptr<QWidget> anfitrion;
-  QLineEdit* otro = nullptr;
-  QStringList estados;
+// The console on the simulated panel; a click on Info's command field takes
+// the focus away, as a click anywhere else in the console does.
+struct Banco : ConsolaComandos {
+  QLineEdit* otro = ventana<Info>(Vista::Info).Text1();
 
-  // Puts `ventana` beside the other line edit and waits until it can take the focus.
-  template <class V>
-  V* mostrar(V* ventana, QSize tam = {900, 420}) {
-    anfitrion = std::make_unique<QWidget>();
-    auto* capa = new QHBoxLayout(anfitrion.get());
-    capa->addWidget(ventana, 1);
-    otro = new QLineEdit;
-    capa->addWidget(otro);
-    if constexpr (requires { &V::mensajeEstado; }) {
-      QObject::connect(ventana, &V::mensajeEstado, anfitrion.get(), [this](const QString& s) { estados << s; });
-    }
-    anfitrion->resize(tam);
-    anfitrion->show();
-    if (!QTest::qWaitForWindowActive(anfitrion.get())) qWarning("la ventana no se activó");
-    return ventana;
-  }
+  Banco() { QCoreApplication::processEvents(); }  // the console active again once the link window goes
 
-  QString ultimoEstado() const { return estados.isEmpty() ? QString() : estados.constLast(); }
   QString ultimoAviso() const { return dialogos.mostrados.empty() ? QString() : dialogos.mostrados.back().texto; }
 };
 
+// The table window in front, laid out at `tam`.
 VentanaTabla* abrir(Banco& b, const QString& cual, QSize tam = {900, 420}) {
-  if (cual == "Entradas") return b.mostrar<VentanaTabla>(new Entradas(b.config.entradas, b.dialogos, b.imagenes), tam);
-  if (cual == "Salidas") return b.mostrar<VentanaTabla>(new Salidas(b.config.salidas, b.dialogos, b.imagenes), tam);
-  return b.mostrar<VentanaTabla>(new Tree(b.config.tree, b.dialogos, b.imagenes), tam);
+  const Vista v = cual == "Entradas" ? Vista::Entradas : cual == "Salidas" ? Vista::Salidas : Vista::Tree;
+  QMdiSubWindow* s = b.main->subventana(v);
+  b.main->area().setActiveSubWindow(s);
+  s->resize(tam);
+  return dynamic_cast<VentanaTabla*>(s->widget());
 }
-
-Globales* abrirGlobales(Banco& b) { return b.mostrar(new Globales(b.config, b.dialogos), {600, 900}); }
 
 // Opens the editor on a cell the way a user does: the cell, then F2.
 void editar(TablaGrilla& g, int fila, int col) {
@@ -112,7 +92,7 @@ class PruebaVentanasConfig : public QObject {
     QFETCH(int, filaEsperada);
     QFETCH(int, colEsperada);
     Banco b;
-    b.config.entradas.ponerTexto(10, 8, "327676");  // refused if typed; passed through, not checked
+    b.cfg().entradas.ponerTexto(10, 8, "327676");  // refused if typed; passed through, not checked
     TablaGrilla& g = abrir(b, cual, {420, 130})->grilla();
     QVERIFY(g.geometria().filasEnVista() < 8);
     g.irA(fila, 1);  // one scroll at a time on the way there
@@ -140,12 +120,12 @@ class PruebaVentanasConfig : public QObject {
     TablaGrilla& g = v->grilla();
     QScrollBar* barra = g.horizontalScrollBar();
     editar(g, 5, config::colEntradas::kAlias);
-    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 4"));  // "ENTRADA3"
+    QCOMPARE(b.panel2(), QString("Caracteres restantes: 4"));  // "ENTRADA3"
     dejarEscrito(g, 5, config::colEntradas::kAlias, "abcdefghijklmnop");
     QCOMPARE(g.editor()->text(), QString("abcdefghijkl"));
-    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 0"));
+    QCOMPARE(b.panel2(), QString("Caracteres restantes: 0"));
     QTest::keyClick(g.editor(), Qt::Key_Backspace);
-    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 1"));
+    QCOMPARE(b.panel2(), QString("Caracteres restantes: 1"));
     barra->setValue(barra->maximum());
     QVERIFY(!g.editor()->isVisible());
     QVERIFY(g.editorAbierto());
@@ -166,7 +146,7 @@ class PruebaVentanasConfig : public QObject {
     for (const QString queda : {"SERV TECNICO", "LEIDO"}) {
       dejarEscrito(g, 11, 1, "otro nombre");
       if (queda == "LEIDO") {
-        b.config.tree.ponerTexto(11, 1, "LEIDO");
+        b.cfg().tree.ponerTexto(11, 1, "LEIDO");
         v->recargar();
       } else {
         QTest::keyClick(g.editor(), Qt::Key_Escape);
@@ -202,7 +182,7 @@ class PruebaVentanasConfig : public QObject {
     QTest::keyClick(&g, Qt::Key_F2);
     QVERIFY(!g.editorAbierto());
     QVERIFY(g.hasFocus());
-    QCOMPARE(b.ultimoEstado(), QString());
+    QCOMPARE(b.panel2(), QString());
     QTest::keyClick(&g, Qt::Key_Space);
     QVERIFY(g.tabla().marcada(3, 2));
     clicEnCelda(g, 3, 2);  // a click toggles as well
@@ -270,7 +250,7 @@ class PruebaVentanasConfig : public QObject {
     if (como == "fuera") {
       QVERIFY(!g.editorAbierto());
       QVERIFY(b.dialogos.mostrados.empty());
-      if (!aviso.isEmpty()) QCOMPARE(b.ultimoEstado(), aviso);
+      if (!aviso.isEmpty()) QCOMPARE(b.panel2(), aviso);
       return;
     }
     if (aviso.isEmpty()) {
@@ -294,11 +274,11 @@ class PruebaVentanasConfig : public QObject {
     Banco b;
     TablaGrilla& g = abrir(b, "Tree")->grilla();
     b.dialogos.reales = true;
-    b.dialogos.ponerPadre(b.anfitrion.get());
+    b.dialogos.ponerPadre(b.main.get());
     const int col = config::colTree::kPrivilegio;
     dejarEscrito(g, 3, col, "7");
     bool pendiente = false;
-    cerrarLaProximaCaja(b.anfitrion.get(), [&](QMessageBox*) { pendiente = g.editorAbierto() && celda(g, 3, col) == "0"; });
+    cerrarLaProximaCaja(b.main.get(), [&](QMessageBox*) { pendiente = g.editorAbierto() && celda(g, 3, col) == "0"; });
     QTest::keyClick(g.editor(), Qt::Key_Return);
     QCOMPARE(b.ultimoAviso(), QString::fromUtf8(config::kAvisoPrivilegio));
     QVERIFY(pendiente);
@@ -323,23 +303,23 @@ class PruebaVentanasConfig : public QObject {
   // than its box whole, and changes nothing.
   void cajasOpcionesRecargarYRevisar() {
     Banco b;
-    Globales* v = abrirGlobales(b);
+    Globales* v = &b.globales();
     escribirCaja(v->texto(caja::kNumeroSaldo), "012ab");
     QCOMPARE(v->texto(caja::kNumeroSaldo)->text(), QString("12"));
-    QCOMPARE(QString::fromStdString(b.config.globales.text[caja::kNumeroSaldo]), QString("12"));
+    QCOMPARE(QString::fromStdString(b.cfg().globales.text[caja::kNumeroSaldo]), QString("12"));
     escribirCaja(v->texto(caja::kMensajeSms), QString(35, 'a'));
     QCOMPARE(v->texto(caja::kMensajeSms)->text().size(), 31);
-    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 0"));
+    QCOMPARE(b.panel2(), QString("Caracteres restantes: 0"));
     QTest::keyClick(v->texto(caja::kMensajeSms), Qt::Key_Backspace);
-    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 1"));
+    QCOMPARE(b.panel2(), QString("Caracteres restantes: 1"));
     for (int i = 0; i < config::opcion::kCantidad; ++i) QCOMPARE(v->opcion(i)->isChecked(), i == 3 || i == 4);
     v->opcion(config::opcion::kArmadoAlResetear)->click();
-    QCOMPARE(b.ultimoEstado(), QString("OpcionesGlobales 5"));
-    QVERIFY(b.config.globales.opcionActiva(config::opcion::kArmadoAlResetear));
+    QCOMPARE(b.panel2(), QString("OpcionesGlobales 5"));
+    QVERIFY(b.cfg().globales.opcionActiva(config::opcion::kArmadoAlResetear));
     QVERIFY(v->opcion(config::opcion::kCoAdministrador)->isHidden());
 
-    b.config.globales.opciones.fill(1);
-    b.config.globales.text[caja::kMensajeSms] = std::string(40, 'X');  // longer than the box allows
+    b.cfg().globales.opciones.fill(1);
+    b.cfg().globales.text[caja::kMensajeSms] = std::string(40, 'X');  // longer than the box allows
     int cambios = 0;
     connect(v, &Globales::cambiado, [&] { ++cambios; });
     v->recargar();
@@ -357,7 +337,7 @@ class PruebaVentanasConfig : public QObject {
     QTest::mouseClick(b.otro, Qt::LeftButton);
     QCoreApplication::processEvents();  // the check runs once the focus has settled
     QCOMPARE(duracion->text(), QString("12"));
-    QCOMPARE(QString::fromStdString(b.config.globales.text[caja::kDuracionLlamada]), QString("12"));
+    QCOMPARE(QString::fromStdString(b.cfg().globales.text[caja::kDuracionLlamada]), QString("12"));
     QVERIFY(b.dialogos.mostrados.empty());
     QVERIFY(b.otro->hasFocus());
 
