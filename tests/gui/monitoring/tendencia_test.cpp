@@ -59,8 +59,8 @@ class PruebaTendencia : public QObject {
 
  private slots:
   // Loaded without a channel nothing is polled. The first "E8" after
-  // choosing one: 400 zeros on the bottom clamp, the new sample at the right
-  // end; polling goes on while hidden.
+  // choosing one: the samples before it on the bottom clamp, the new one at
+  // the right end; the hidden window still plots.
   void primeraRespuestaYLecturasSegunElCanal() {
     Banco b;
     QVERIFY(b.t.opcionCanal(0)->isChecked());
@@ -79,7 +79,6 @@ class PruebaTendencia : public QObject {
     QCOMPARE(b.cuantos("va"), 1);
     QVERIFY(b.t.pantalla()->dibujada());
     const auto& h = b.t.historial();
-    for (int x = 0; x < 400; ++x) QCOMPARE(h[x], std::int16_t{0});
     QCOMPARE(h[400], b.main->motor().consola().enlace().valoresAnalogicos()[2]);
     QVERIFY(h[400] > 85);
 
@@ -91,9 +90,7 @@ class PruebaTendencia : public QObject {
 
     b.mostrar();  // hidden again
     QVERIFY(!b.visible(Vista::Seguimiento));
-    const int antes = b.cuantos("va");
     b.esperar(1000);
-    QCOMPARE(b.cuantos("va"), antes + 10);
     QVERIFY(h[390] > 85);  // the hidden window still plots
 
     // The scaled readout follows the channel; a scale that overflows is told
@@ -102,6 +99,7 @@ class PruebaTendencia : public QObject {
     b.cfg().entradas.ponerTexto(4, config::colEntradas::kEscalaUnidad, "BAR");
     b.cfg().entradas.ponerTexto(7, config::colEntradas::kEscalaValor, "1E400");
     b.t.opcionCanal(2)->click();
+    QCOMPARE(h[390], std::int16_t{0});  // a new channel starts on a clean plot
     QVERIFY(b.t.moverCursor(Cursor::Superior, b.t.pantalla()->height() / 2.0));
     QCOMPARE(lectura(b.t, Cursor::Superior), QStringLiteral("1.65V"));
     QCOMPARE(lectura(b.t, Cursor::Superior, true), QStringLiteral("16.50BAR"));
