@@ -61,55 +61,46 @@ class PruebaVentanasConfig : public QObject {
   // Enter, Right at the end, Left at the start, Down and Up, with their
   // wrapping, in a window smaller than the table both ways: each move
   // scrolls and lays the editor exactly over the new cell, in view.
-  void navegacionConVuelta_data() {
-    QTest::addColumn<QString>("cual");
-    QTest::addColumn<int>("fila");
-    QTest::addColumn<int>("col");
-    QTest::addColumn<QList<int>>("teclas");
-    QTest::addColumn<int>("filaEsperada");
-    QTest::addColumn<int>("colEsperada");
-    using L = QList<int>;
-    QTest::newRow("enter en la ultima celda de salidas") << "Salidas" << 6 << 14 << L{Qt::Key_Return} << 3 << 1;
-    QTest::newRow("enter en la ultima celda de tree") << "Tree" << 11 << 4 << L{Qt::Key_Enter} << 3 << 1;
-    QTest::newRow("enter al final de la fila") << "Entradas" << 4 << 40 << L{Qt::Key_Return} << 5 << 1;
-    QTest::newRow("derecha al final del texto") << "Tree" << 4 << 1 << L{Qt::Key_End, Qt::Key_Right} << 4 << 2;
-    QTest::newRow("derecha con el texto elegido") << "Entradas" << 4 << 1 << L{Qt::Key_Right} << 4 << 1;
-    QTest::newRow("derecha en la ultima celda")
-        << "Entradas" << 10 << 40 << L{Qt::Key_End, Qt::Key_Right} << 3 << 1;
-    QTest::newRow("izquierda en la primera celda")
-        << "Entradas" << 3 << 1 << L{Qt::Key_Home, Qt::Key_Left} << 10 << 40;
-    QTest::newRow("izquierda en la columna 1") << "Salidas" << 5 << 1 << L{Qt::Key_Left} << 4 << 14;
-    QTest::newRow("izquierda al final del texto") << "Tree" << 4 << 2 << L{Qt::Key_End, Qt::Key_Left} << 4 << 2;
-    QTest::newRow("abajo en la ultima fila") << "Entradas" << 10 << 8 << L{Qt::Key_Down} << 3 << 8;
-    QTest::newRow("arriba en la primera fila") << "Tree" << 3 << 3 << L{Qt::Key_Up} << 11 << 3;
-    QTest::newRow("arriba") << "Salidas" << 5 << 4 << L{Qt::Key_Up} << 4 << 4;
-  }
   void navegacionConVuelta() {
-    QFETCH(QString, cual);
-    QFETCH(int, fila);
-    QFETCH(int, col);
-    QFETCH(QList<int>, teclas);
-    QFETCH(int, filaEsperada);
-    QFETCH(int, colEsperada);
+    struct Caso {
+      const char* cual;
+      int fila, col;
+      QList<int> teclas;
+      int filaEsperada, colEsperada;
+    };
+    const Caso casos[] = {
+        {"Tree", 11, 4, {Qt::Key_Enter}, 3, 1},                    // Enter on the last cell
+        {"Entradas", 4, 40, {Qt::Key_Return}, 5, 1},               // Enter at the end of a row
+        {"Tree", 4, 1, {Qt::Key_End, Qt::Key_Right}, 4, 2},        // Right at the end of the text
+        {"Entradas", 4, 1, {Qt::Key_Right}, 4, 1},                 // Right on the text selected
+        {"Entradas", 3, 1, {Qt::Key_Home, Qt::Key_Left}, 10, 40},  // Left on the first cell
+        {"Salidas", 5, 1, {Qt::Key_Left}, 4, 14},                  // Left in column 1
+        {"Tree", 4, 2, {Qt::Key_End, Qt::Key_Left}, 4, 2},         // Left at the end of the text
+        {"Entradas", 10, 8, {Qt::Key_Down}, 3, 8},                 // Down on the last row
+        {"Tree", 3, 3, {Qt::Key_Up}, 11, 3},                       // Up on the first row
+        {"Salidas", 5, 4, {Qt::Key_Up}, 4, 4},
+    };
     Banco b;
     b.cfg().entradas.ponerTexto(10, 8, "327676");  // refused if typed; passed through, not checked
-    TablaGrilla& g = abrir(b, cual, {420, 130})->grilla();
-    QVERIFY(g.geometria().filasEnVista() < 8);
-    g.irA(fila, 1);  // one scroll at a time on the way there
-    editar(g, fila, col);
-    QVERIFY(g.editor()->hasFocus());
-    for (int t : teclas) QTest::keyClick(g.editor(), static_cast<Qt::Key>(t));
-    QCOMPARE(g.fila(), filaEsperada);
-    QCOMPARE(g.columna(), colEsperada);
-    QVERIFY(b.dialogos.mostrados.empty());
-    if ((filaEsperada == fila && colEsperada == col) || !g.editorAbierto()) return;
-    QVERIFY(g.editor()->isVisible() && g.editor()->hasFocus());
-    QCOMPARE(g.editor()->text(), celda(g, filaEsperada, colEsperada));
-    QCOMPARE(g.editor()->selectedText(), g.editor()->text());
-    QCOMPARE(g.editor()->geometry(), g.rectCelda(filaEsperada, colEsperada).adjusted(1, 1, 0, 0));
-    QVERIFY(g.viewport()->rect().contains(g.editor()->geometry()));
-    QVERIFY(g.editor()->geometry().left() >= g.geometria().anchoFijo());
-    QVERIFY(g.editor()->geometry().top() >= g.geometria().altoFijo());
+    for (const auto& [cual, fila, col, teclas, filaEsperada, colEsperada] : casos) {
+      TablaGrilla& g = abrir(b, cual, {420, 130})->grilla();
+      QVERIFY(g.geometria().filasEnVista() < 8);
+      g.irA(fila, 1);  // one scroll at a time on the way there
+      editar(g, fila, col);
+      QVERIFY(g.editor()->hasFocus());
+      for (int t : teclas) QTest::keyClick(g.editor(), static_cast<Qt::Key>(t));
+      QCOMPARE(g.fila(), filaEsperada);
+      QCOMPARE(g.columna(), colEsperada);
+      QVERIFY(b.dialogos.mostrados.empty());
+      if ((filaEsperada == fila && colEsperada == col) || !g.editorAbierto()) continue;
+      QVERIFY(g.editor()->isVisible() && g.editor()->hasFocus());
+      QCOMPARE(g.editor()->text(), celda(g, filaEsperada, colEsperada));
+      QCOMPARE(g.editor()->selectedText(), g.editor()->text());
+      QCOMPARE(g.editor()->geometry(), g.rectCelda(filaEsperada, colEsperada).adjusted(1, 1, 0, 0));
+      QVERIFY(g.viewport()->rect().contains(g.editor()->geometry()));
+      QVERIFY(g.editor()->geometry().left() >= g.geometria().anchoFijo());
+      QVERIFY(g.editor()->geometry().top() >= g.geometria().altoFijo());
+    }
   }
 
   // The editor stops at the cell's maximum, counting what is left; scrolling
@@ -208,64 +199,59 @@ class PruebaVentanasConfig : public QObject {
   // stays on the cell with its whole text selected (for a time, the cell's
   // previous one). Outside: written by the table's focus-loss rule, its
   // warning in the status bar and no box.
-  void dejarLaCeldaSegunLaTabla_data() {
-    QTest::addColumn<QString>("cual");
-    QTest::addColumn<int>("col");
-    QTest::addColumn<QString>("escrito");
-    QTest::addColumn<QString>("como");  // "enter", "celda" or "fuera"
-    QTest::addColumn<QString>("celda");  // the cell afterwards
-    QTest::addColumn<QString>("aviso");  // empty: accepted
-    const QString ok;
-    QTest::newRow("alias en mayusculas") << "Entradas" << 1 << "pórtico" << "enter" << "PÓRTICO" << ok;
-    QTest::newRow("voltaje rechazado") << "Entradas" << 37 << "3.31" << "enter" << "1.20" << config::kAvisoVoltaje;
-    QTest::newRow("hora rechazada") << "Salidas" << 7 << "24:00" << "celda" << "00:00" << config::kAvisoHora;
-    QTest::newRow("numero con letra")
-        << "Tree" << 3 << "01234a6789" << "enter" << "**********" << config::kAvisoNumero;
-    QTest::newRow("numero borrado") << "Tree" << 3 << "" << "enter" << "**********" << ok;
-    QTest::newRow("alias de salida") << "Salidas" << 1 << "bomba" << "celda" << "BOMBA" << ok;
-    QTest::newRow("fuera: alias de entrada") << "Entradas" << 1 << "norte" << "fuera" << "NORTE" << ok;
-    QTest::newRow("fuera: voltaje rechazado")
-        << "Entradas" << 37 << "3.31" << "fuera" << "1.20" << config::kAvisoVoltaje;
-    QTest::newRow("fuera: hora de salida no se escribe") << "Salidas" << 4 << "12:00" << "fuera" << "00:00" << ok;
-  }
   void dejarLaCeldaSegunLaTabla() {
-    QFETCH(QString, cual);
-    QFETCH(int, col);
-    QFETCH(QString, escrito);
-    QFETCH(QString, como);
-    QFETCH(QString, celda);
-    QFETCH(QString, aviso);
+    struct Caso {
+      const char* cual;
+      int col;
+      QString escrito, como, celda;  // como: "enter", "celda" or "fuera"; celda: the cell afterwards
+      const char* aviso;             // null: accepted
+    };
+    const Caso casos[] = {
+        {"Entradas", 1, "pórtico", "enter", "PÓRTICO", nullptr},
+        {"Entradas", 37, "3.31", "enter", "1.20", config::kAvisoVoltaje},
+        {"Salidas", 7, "24:00", "celda", "00:00", config::kAvisoHora},
+        {"Tree", 3, "01234a6789", "enter", "**********", config::kAvisoNumero},
+        {"Tree", 3, "", "enter", "**********", nullptr},  // an emptied number
+        {"Salidas", 1, "bomba", "celda", "BOMBA", nullptr},
+        {"Entradas", 1, "norte", "fuera", "NORTE", nullptr},
+        {"Entradas", 37, "3.31", "fuera", "1.20", config::kAvisoVoltaje},
+        {"Salidas", 4, "12:00", "fuera", "00:00", nullptr},  // an output's time is not written
+    };
     Banco b;
-    TablaGrilla& g = abrir(b, cual, {1200, 420})->grilla();
-    dejarEscrito(g, 4, col, escrito);
-    if (como == "fuera") {
-      QTest::mouseClick(b.otro, Qt::LeftButton);
-      QVERIFY(b.otro->hasFocus());
-    } else if (como == "celda") {
-      clicEnCelda(g, 6, 5);
-    } else {
-      QTest::keyClick(g.editor(), Qt::Key_Return);
+    for (const auto& [cual, col, escrito, como, celda, aviso] : casos) {
+      TablaGrilla& g = abrir(b, cual, {1200, 420})->grilla();
+      b.dialogos.mostrados.clear();
+      dejarEscrito(g, 4, col, escrito);
+      if (como == "fuera") {
+        QTest::mouseClick(b.otro, Qt::LeftButton);
+        QVERIFY(b.otro->hasFocus());
+      } else if (como == "celda") {
+        clicEnCelda(g, 6, 5);
+      } else {
+        QTest::keyClick(g.editor(), Qt::Key_Return);
+      }
+      QCOMPARE(::celda(g, 4, col), celda);
+      if (como == "fuera") {
+        QVERIFY(!g.editorAbierto());
+        QVERIFY(b.dialogos.mostrados.empty());
+        if (aviso != nullptr) QCOMPARE(b.panel2(), QString(aviso));
+        continue;
+      }
+      if (aviso == nullptr) {
+        QVERIFY(b.dialogos.mostrados.empty());
+        QVERIFY(g.fila() != 4 || g.columna() != col);
+        QVERIFY(!g.editorAbierto() || g.editor()->hasFocus());
+        continue;
+      }
+      QCOMPARE(b.ultimoAviso(), QString(aviso));
+      QCOMPARE(b.dialogos.mostrados.size(), std::size_t{1});
+      QCOMPARE(g.fila(), 4);
+      QCOMPARE(g.columna(), col);
+      QVERIFY(g.editorAbierto() && g.editor()->hasFocus());
+      QCOMPARE(g.editor()->text(), QString(cual) == "Salidas" ? celda : escrito);
+      QCOMPARE(g.editor()->selectedText(), g.editor()->text());
+      QTest::keyClick(g.editor(), Qt::Key_Escape);  // the edit dropped for the next case
     }
-    QCOMPARE(::celda(g, 4, col), celda);
-    if (como == "fuera") {
-      QVERIFY(!g.editorAbierto());
-      QVERIFY(b.dialogos.mostrados.empty());
-      if (!aviso.isEmpty()) QCOMPARE(b.panel2(), aviso);
-      return;
-    }
-    if (aviso.isEmpty()) {
-      QVERIFY(b.dialogos.mostrados.empty());
-      QVERIFY(g.fila() != 4 || g.columna() != col);
-      QVERIFY(!g.editorAbierto() || g.editor()->hasFocus());
-      return;
-    }
-    QCOMPARE(b.dialogos.mostrados.size(), std::size_t{1});
-    QCOMPARE(b.dialogos.mostrados[0].texto, aviso);
-    QCOMPARE(g.fila(), 4);
-    QCOMPARE(g.columna(), col);
-    QVERIFY(g.editorAbierto() && g.editor()->hasFocus());
-    QCOMPARE(g.editor()->text(), cual == "Salidas" ? celda : escrito);
-    QCOMPARE(g.editor()->selectedText(), g.editor()->text());
   }
 
   // While a real warning box is up the edit stays pending; once the box is
