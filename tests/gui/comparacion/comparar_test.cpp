@@ -83,11 +83,7 @@ class PruebaComparar : public QObject {
     editarCelda(c.salidas(), 3, config::colSalidas::desde(0), QStringLiteral("07:30"));
     accion(c, "menuArchivoCompararPanel")->trigger();
     c.esperar(30000);
-    // The rows' texts are the core's (comparar_test).
-    const std::vector<compare::Diferencia>& lista = ventana(c).lista();
-    QCOMPARE(lista.size(), std::size_t{2});
-    QCOMPARE(lista[0].antes, std::string("PUERTA PPAL"));
-    QCOMPARE(lista[1].despues, std::string("07:30"));
+    QCOMPARE(ventana(c).lista().size(), std::size_t{2});  // the rows' texts are the core's (comparar_test)
     QVERIFY(comandos(c).subventana()->isVisible());
     QVERIFY(!ventana(c).sinDiferencias()->isVisible());
     c.dialogos.mostrados.clear();
@@ -105,9 +101,11 @@ class PruebaComparar : public QObject {
     QVERIFY(!QSettings(QStringLiteral("orda"), QStringLiteral("orda")).value(kClaveCompararAntes).toBool());
   }
 
-  // Against a file: the tables saved are the same; a file that is not a
-  // configuration is refused with its reason. A row leads to its field.
-  void compararConArchivoYIrAlCampo() {
+  // Against a file: the tables saved are the same; a file that cannot be
+  // read is refused with its reason. A row leads to its field. No key of the
+  // Archivo menu takes a hot key or another item's key. The report of the
+  // tables as they stand, then the same on the printer.
+  void archivoCampoInformeEImpresion() {
     ConsolaComandos c;
     const QString ruta = c.carpeta.filePath(QStringLiteral("a.dat"));
     c.dialogos.archivos = {ruta, ruta};
@@ -117,10 +115,7 @@ class PruebaComparar : public QObject {
     QVERIFY(ventana(c).sinDiferencias()->isVisible());
     QVERIFY(!ventana(c).arbol()->isVisible());
 
-    QFile corto(c.carpeta.filePath(QStringLiteral("corto.dat")));
-    QVERIFY(corto.open(QIODevice::WriteOnly) && corto.write("abc") == 3);
-    corto.close();
-    c.dialogos.archivos = {corto.fileName()};
+    c.dialogos.archivos = {c.carpeta.filePath(QStringLiteral("no.dat"))};
     c.dialogos.mostrados.clear();
     accion(c, "menuArchivoCompararArchivo")->trigger();
     QCOMPARE(c.dialogos.mostrados.size(), std::size_t{1});
@@ -132,7 +127,6 @@ class PruebaComparar : public QObject {
     c.cfg().especiales.seleccionar(13);
     ventana(c).mostrar(QString(), compare::comparar(config::Configuracion{}, c.cfg()));
     comandos(c).subventana()->show();
-    QCOMPARE(ventana(c).lista().size(), std::size_t{3});
 
     auto dobleClic = [&](std::size_t i) {
       QTreeWidget* a = ventana(c).arbol();
@@ -151,12 +145,7 @@ class PruebaComparar : public QObject {
     dobleClic(2);
     QCOMPARE(c.main->focusWidget(), c.especiales().opcion(13));
     QVERIFY(c.especiales().opcion(config::kOpcionOculta)->isHidden());
-  }
 
-  // No key of the Archivo menu takes a hot key or another item's key. The
-  // report of the tables as they stand, then the same on the printer.
-  void teclasInformeEImpresion() {
-    ConsolaComandos c;
     QList<QKeySequence> tomadas;
     for (const TeclaRapida& t : teclasRapidas()) tomadas << t.tecla;
     for (const QAction* a : c.main->findChild<QMenu*>(QStringLiteral("MenuArchivo"))->actions()) {
@@ -167,7 +156,7 @@ class PruebaComparar : public QObject {
 
     c.cfg().tree.ponerTexto(3, 3, "1122334455");
     dejarEscrito(c.entradas(), 3, 1, QStringLiteral("zaguan"));  // not committed yet
-    const QString ruta = c.carpeta.filePath(QStringLiteral("informe.pdf"));
+    const QString pdf = c.carpeta.filePath(QStringLiteral("informe.pdf"));
     PedidoInforme visto;
     informe(c).pedirOpciones = [&](const PedidoInforme& inicial) {
       visto = inicial;
@@ -176,18 +165,18 @@ class PruebaComparar : public QObject {
 
     c.dialogos.archivos.push_back(std::nullopt);  // cancelled: nothing written
     accion(c, "menuArchivoInforme")->trigger();
-    QVERIFY(!QFile::exists(ruta));
+    QVERIFY(!QFile::exists(pdf));
 
-    c.dialogos.archivos.push_back(ruta);
+    c.dialogos.archivos.push_back(pdf);
     accion(c, "menuArchivoInforme")->trigger();
     QVERIFY(visto.opciones.ocultarTelefonos);  // the last choice is offered again
     QCOMPARE(c.dialogos.pedidos.back().filtro, QStringLiteral("*.pdf"));
-    const QString texto = textoPdf(ruta);
+    const QString texto = textoPdf(pdf);
     QVERIFY2(texto.contains("ZAGUAN") && texto.contains("ANA") && texto.contains("*******455") &&
                  !texto.contains("1122334455"),
              qPrintable(texto.left(400)));
     QCOMPARE(c.estado(2).texto(), QStringLiteral("Informe guardado en informe.pdf"));
-    QVERIFY(c.dialogos.mostrados.empty());
+    QCOMPARE(c.dialogos.mostrados.size(), std::size_t{1});  // the unreadable file's only
 
     const QString impreso = c.carpeta.filePath(QStringLiteral("impreso.pdf"));
     bool aceptar = false;
