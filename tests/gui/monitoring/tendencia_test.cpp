@@ -61,7 +61,7 @@ class PruebaTendencia : public QObject {
   // Loaded without a channel nothing is polled. The first "E8" after
   // choosing one: the samples before it on the bottom clamp, the new one at
   // the right end; the hidden window still plots.
-  void primeraRespuestaYLecturasSegunElCanal() {
+  void canalesLecturasLamparasYCursores() {
     Banco b;
     QVERIFY(b.t.opcionCanal(0)->isChecked());
     b.esperar(1000);
@@ -112,20 +112,18 @@ class PruebaTendencia : public QObject {
     b.esperar(200);
     QCOMPARE(b.mensajes.size(), 2);  // the answers' redraws say nothing
     QVERIFY(b.t.pantalla()->dibujada());
-  }
 
-  // Channel 0 turns every lamp off at once, and a click then sends nothing;
-  // with a channel, an output lamp forces its output and follows the panel.
-  // The lamps' names come from the tables on a reload and again with each answer.
-  void forzarSalidasCursoresYLamparas() {
-    Banco b;
+    // Channel 0 turns every lamp off at once, and a click then sends nothing;
+    // with a channel, an output lamp forces its output and follows the panel.
+    // The lamps' names come from the tables on a reload and again with each
+    // answer.
     b.cfg().entradas.ponerTexto(3, config::colEntradas::kAlias, "PUERTA PPAL");
     b.cfg().salidas.ponerTexto(6, config::colSalidas::kAlias, "SIRENA");
     b.t.recargar();
     QCOMPARE(b.t.labelLedEntrada(0)->text(), QStringLiteral("PUERTA PPAL"));
     QCOMPARE(b.t.labelLedSalida(3)->text(), QStringLiteral("SIRENA"));
     b.cfg().entradas.ponerTexto(10, config::colEntradas::kAlias, "PANICO");
-    b.mostrar();
+    b.mostrar();  // shown again
     b.t.opcionCanal(4)->click();
     b.esperar(300);
     QCOMPARE(b.t.labelLedEntrada(7)->text(), QStringLiteral("PANICO"));
