@@ -4,10 +4,11 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "acciones/banco_acciones.h"
 #include "capturas.h"
-#include "monitoring/banco_tendencia.h"
 #include "gui/monitoring/lampara.h"
 #include "gui/monitoring/pantalla_tendencia.h"
+#include "gui/monitoring/ventana_tendencia.h"
 
 using namespace orda;
 using namespace orda::gui;
@@ -23,18 +24,18 @@ class CapturasTendencia : public QObject {
 
  private slots:
   void seguimiento() {
-    BancoTendencia b;
-    QVERIFY(b.consola.leerProgramacion(b.ahora, false));
-    b.avanzar(b.ahora + 20000);
-    b.ventana->recargar();
-    QCOMPARE(b.ventana->labelLedEntrada(0)->text(), QStringLiteral("PUERTA PPAL"));
+    ConsolaComandos c;
+    c.accion("tbLeer")->trigger();
+    c.esperar(30000);
+    Trending& t = *dynamic_cast<Trending*>(c.main->cargar(Vista::Seguimiento));
+    QCOMPARE(t.labelLedEntrada(0)->text(), QStringLiteral("PUERTA PPAL"));
 
-    Trending& t = *b.ventana;
-    t.resize(800, 430);
-    t.show();
+    c.accion("tbVerSeguimiento")->trigger();  // it starts hidden
+    QMdiSubWindow* s = c.main->subventana(Vista::Seguimiento);
+    s->resize(s->size() - t.size() + QSize(800, 430));
     QVERIFY(QTest::qWaitForWindowExposed(&t));
     t.opcionCanal(3)->click();
-    b.avanzar(b.ahora + 45000);
+    c.esperar(45000);
     const double H = t.pantalla()->height();
     QVERIFY(t.moverCursor(monitoring::Cursor::Superior, H * 0.22));
     QVERIFY(t.moverCursor(monitoring::Cursor::Inferior, H * 0.45));
@@ -42,7 +43,7 @@ class CapturasTendencia : public QObject {
     guardar(t, QStringLiteral("seguimiento"));
 
     t.opcionCanal(6)->click();
-    b.avanzar(b.ahora + 30000);
+    c.esperar(30000);
     guardar(t, QStringLiteral("seguimiento_presion"));
 
     t.opcionCanal(0)->click();

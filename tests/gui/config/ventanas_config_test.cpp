@@ -1,23 +1,18 @@
-// The configuration windows as a user drives them: the cell editor shared by
-// the three table windows, with keys and clicks, and the global options and
-// special functions forms. The values each field takes are the core's
-// (validacion_test); here, one of each outcome per window.
+// The configuration windows in the console as a user drives them: the cell
+// editor shared by the three table windows, with keys and clicks, and the
+// global options form. The values each field takes are the core's
+// (validacion_test); here, one of each outcome per window. The special
+// functions window is driven by the command tests (acciones_test,
+// comparar_test).
 #include <QCheckBox>
-#include <QHBoxLayout>
+#include <QMdiArea>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
-#include <memory>
 
-#include "biblioteca_vacia.h"
-#include "core/config/configuracion.h"
-#include "core/config/tablas.h"
-#include "dialogos_grabados.h"
-#include "gui/config/grilla.h"
-#include "gui/config/ventana_especiales.h"
-#include "gui/config/ventana_globales.h"
-#include "gui/config/ventanas_tablas.h"
+#include "acciones/banco_acciones.h"
+#include "gui/monitoring/info.h"
 
 using namespace orda;
 using namespace orda::gui;
@@ -25,44 +20,22 @@ namespace caja = config::caja;
 
 namespace {
 
-// A configuration and its window on the offscreen screen, with a line edit
-// beside it to take the focus away, as a click elsewhere in the console does.
-struct Banco {
-  config::Configuracion config;
-  DialogosGrabados dialogos;
-  BibliotecaVacia imagenes;
-  std::unique_ptr<QWidget> anfitrion;
-  QLineEdit* otro = nullptr;
-  QStringList estados;
+// The console on the simulated panel; a click on Info's command field takes
+// the focus away, as a click anywhere else in the console does.
+struct Banco : ConsolaComandos {
+  QLineEdit* otro = ventana<Info>(Vista::Info).Text1();
 
-  // Puts `ventana` beside the other line edit and waits until it can take the focus.
-  template <class V>
-  V* mostrar(V* ventana, QSize tam = {900, 420}) {
-    anfitrion = std::make_unique<QWidget>();
-    auto* capa = new QHBoxLayout(anfitrion.get());
-    capa->addWidget(ventana, 1);
-    otro = new QLineEdit;
-    capa->addWidget(otro);
-    if constexpr (requires { &V::mensajeEstado; }) {
-      QObject::connect(ventana, &V::mensajeEstado, anfitrion.get(), [this](const QString& s) { estados << s; });
-    }
-    anfitrion->resize(tam);
-    anfitrion->show();
-    if (!QTest::qWaitForWindowActive(anfitrion.get())) qWarning("la ventana no se activó");
-    return ventana;
-  }
-
-  QString ultimoEstado() const { return estados.isEmpty() ? QString() : estados.constLast(); }
-  QString ultimoAviso() const { return dialogos.mostrados.empty() ? QString() : dialogos.mostrados.back().texto; }
+  Banco() { QCoreApplication::processEvents(); }  // the console active again once the link window goes
 };
 
+// The table window in front, laid out at `tam`.
 VentanaTabla* abrir(Banco& b, const QString& cual, QSize tam = {900, 420}) {
-  if (cual == "Entradas") return b.mostrar<VentanaTabla>(new Entradas(b.config.entradas, b.dialogos, b.imagenes), tam);
-  if (cual == "Salidas") return b.mostrar<VentanaTabla>(new Salidas(b.config.salidas, b.dialogos, b.imagenes), tam);
-  return b.mostrar<VentanaTabla>(new Tree(b.config.tree, b.dialogos, b.imagenes), tam);
+  const Vista v = cual == "Entradas" ? Vista::Entradas : cual == "Salidas" ? Vista::Salidas : Vista::Tree;
+  QMdiSubWindow* s = b.main->subventana(v);
+  b.main->area().setActiveSubWindow(s);
+  s->resize(tam);
+  return dynamic_cast<VentanaTabla*>(s->widget());
 }
-
-Globales* abrirGlobales(Banco& b) { return b.mostrar(new Globales(b.config, b.dialogos), {600, 900}); }
 
 // Opens the editor on a cell the way a user does: the cell, then F2.
 void editar(TablaGrilla& g, int fila, int col) {
@@ -70,18 +43,6 @@ void editar(TablaGrilla& g, int fila, int col) {
   g.setFocus(Qt::OtherFocusReason);
   QTest::keyClick(&g, Qt::Key_F2);
 }
-
-// Replaces a line edit's whole text by typing it key by key (accented letters included).
-void reemplazar(QLineEdit* caja, const QString& texto) {
-  caja->setFocus(Qt::MouseFocusReason);
-  caja->selectAll();
-  QTest::keyClick(caja, Qt::Key_Backspace);
-  for (const QChar c : texto) {
-    QTest::sendKeyEvent(QTest::Click, caja, static_cast<Qt::Key>(c.toUpper().unicode()), QString(c), Qt::NoModifier);
-  }
-}
-
-void escribir(TablaGrilla& g, const QString& texto) { reemplazar(g.editor(), texto); }
 
 void clicEnCelda(TablaGrilla& g, int fila, int col) {
   QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, g.rectCelda(fila, col).center());
@@ -98,92 +59,59 @@ class PruebaVentanasConfig : public QObject {
   // Enter, Right at the end, Left at the start, Down and Up, with their
   // wrapping, in a window smaller than the table both ways: each move
   // scrolls and lays the editor exactly over the new cell, in view.
-  void navegacionConVuelta_data() {
-    QTest::addColumn<QString>("cual");
-    QTest::addColumn<int>("fila");
-    QTest::addColumn<int>("col");
-    QTest::addColumn<QList<int>>("teclas");
-    QTest::addColumn<int>("filaEsperada");
-    QTest::addColumn<int>("colEsperada");
-    using L = QList<int>;
-    QTest::newRow("enter en la ultima celda de salidas") << "Salidas" << 6 << 14 << L{Qt::Key_Return} << 3 << 1;
-    QTest::newRow("enter en la ultima celda de tree") << "Tree" << 11 << 4 << L{Qt::Key_Enter} << 3 << 1;
-    QTest::newRow("enter al final de la fila") << "Entradas" << 4 << 40 << L{Qt::Key_Return} << 5 << 1;
-    QTest::newRow("derecha al final del texto") << "Tree" << 4 << 1 << L{Qt::Key_End, Qt::Key_Right} << 4 << 2;
-    QTest::newRow("derecha con el texto elegido") << "Entradas" << 4 << 1 << L{Qt::Key_Right} << 4 << 1;
-    QTest::newRow("derecha en la ultima celda")
-        << "Entradas" << 10 << 40 << L{Qt::Key_End, Qt::Key_Right} << 3 << 1;
-    QTest::newRow("izquierda en la primera celda")
-        << "Entradas" << 3 << 1 << L{Qt::Key_Home, Qt::Key_Left} << 10 << 40;
-    QTest::newRow("izquierda en la columna 1") << "Salidas" << 5 << 1 << L{Qt::Key_Left} << 4 << 14;
-    QTest::newRow("izquierda al final del texto") << "Tree" << 4 << 2 << L{Qt::Key_End, Qt::Key_Left} << 4 << 2;
-    QTest::newRow("abajo en la ultima fila") << "Entradas" << 10 << 8 << L{Qt::Key_Down} << 3 << 8;
-    QTest::newRow("arriba en la primera fila") << "Tree" << 3 << 3 << L{Qt::Key_Up} << 11 << 3;
-    QTest::newRow("arriba") << "Salidas" << 5 << 4 << L{Qt::Key_Up} << 4 << 4;
-  }
   void navegacionConVuelta() {
-    QFETCH(QString, cual);
-    QFETCH(int, fila);
-    QFETCH(int, col);
-    QFETCH(QList<int>, teclas);
-    QFETCH(int, filaEsperada);
-    QFETCH(int, colEsperada);
+    struct Caso {
+      const char* cual;
+      int fila, col;
+      QList<int> teclas;
+      int filaEsperada, colEsperada;
+    };
+    const Caso casos[] = {
+        {"Tree", 11, 4, {Qt::Key_Enter}, 3, 1},                    // Enter on the last cell
+        {"Entradas", 4, 40, {Qt::Key_Return}, 5, 1},               // Enter at the end of a row
+        {"Tree", 4, 1, {Qt::Key_End, Qt::Key_Right}, 4, 2},        // Right at the end of the text
+        {"Entradas", 4, 1, {Qt::Key_Right}, 4, 1},                 // Right on the text selected
+        {"Entradas", 3, 1, {Qt::Key_Home, Qt::Key_Left}, 10, 40},  // Left on the first cell
+        {"Salidas", 5, 1, {Qt::Key_Left}, 4, 14},                  // Left in column 1
+        {"Tree", 4, 2, {Qt::Key_End, Qt::Key_Left}, 4, 2},         // Left at the end of the text
+        {"Entradas", 10, 8, {Qt::Key_Down}, 3, 8},                 // Down on the last row
+        {"Tree", 3, 3, {Qt::Key_Up}, 11, 3},                       // Up on the first row
+        {"Salidas", 5, 4, {Qt::Key_Up}, 4, 4},
+    };
     Banco b;
-    b.config.entradas.ponerTexto(10, 8, "327676");  // refused if typed; passed through, not checked
-    TablaGrilla& g = abrir(b, cual, {420, 130})->grilla();
-    QVERIFY(g.geometria().filasEnVista() < 8);
-    g.irA(fila, 1);  // one scroll at a time on the way there
-    editar(g, fila, col);
-    QVERIFY(g.editor()->hasFocus());
-    for (int t : teclas) QTest::keyClick(g.editor(), static_cast<Qt::Key>(t));
-    QCOMPARE(g.fila(), filaEsperada);
-    QCOMPARE(g.columna(), colEsperada);
-    QVERIFY(b.dialogos.mostrados.empty());
-    if ((filaEsperada == fila && colEsperada == col) || !g.editorAbierto()) return;
-    QVERIFY(g.editor()->isVisible() && g.editor()->hasFocus());
-    QCOMPARE(g.editor()->text(), celda(g, filaEsperada, colEsperada));
-    QCOMPARE(g.editor()->selectedText(), g.editor()->text());
-    QCOMPARE(g.editor()->geometry(), g.rectCelda(filaEsperada, colEsperada).adjusted(1, 1, 0, 0));
-    QVERIFY(g.viewport()->rect().contains(g.editor()->geometry()));
-    QVERIFY(g.editor()->geometry().left() >= g.geometria().anchoFijo());
-    QVERIFY(g.editor()->geometry().top() >= g.geometria().altoFijo());
+    b.cfg().entradas.ponerTexto(10, 8, "327676");  // refused if typed; passed through, not checked
+    for (const auto& [cual, fila, col, teclas, filaEsperada, colEsperada] : casos) {
+      TablaGrilla& g = abrir(b, cual, {420, 130})->grilla();
+      QVERIFY(g.geometria().filasEnVista() < 8);
+      g.irA(fila, 1);  // one scroll at a time on the way there
+      editar(g, fila, col);
+      QVERIFY(g.editor()->hasFocus());
+      for (int t : teclas) QTest::keyClick(g.editor(), static_cast<Qt::Key>(t));
+      QCOMPARE(g.fila(), filaEsperada);
+      QCOMPARE(g.columna(), colEsperada);
+      if ((filaEsperada == fila && colEsperada == col) || !g.editorAbierto()) continue;
+      QVERIFY(g.editor()->isVisible() && g.editor()->hasFocus());
+      QCOMPARE(g.editor()->text(), celda(g, filaEsperada, colEsperada));
+      QCOMPARE(g.editor()->selectedText(), g.editor()->text());
+      QCOMPARE(g.editor()->geometry(), g.rectCelda(filaEsperada, colEsperada).adjusted(1, 1, 0, 0));
+      QVERIFY(g.viewport()->rect().contains(g.editor()->geometry()));
+      QVERIFY(g.editor()->geometry().left() >= g.geometria().anchoFijo());
+      QVERIFY(g.editor()->geometry().top() >= g.geometria().altoFijo());
+    }
   }
 
-  // The editor stops at the cell's maximum, counting what is left; scrolling
-  // the edited cell out of view keeps what was typed.
-  void escribirHastaElMaximoYDesplazar() {
-    Banco b;
-    auto* v = static_cast<Entradas*>(abrir(b, "Entradas", {420, 300}));
-    TablaGrilla& g = v->grilla();
-    QScrollBar* barra = g.horizontalScrollBar();
-    editar(g, 5, config::colEntradas::kAlias);
-    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 4"));  // "ENTRADA3"
-    escribir(g, "abcdefghijklmnop");
-    QCOMPARE(g.editor()->text(), QString("abcdefghijkl"));
-    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 0"));
-    QTest::keyClick(g.editor(), Qt::Key_Backspace);
-    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 1"));
-    barra->setValue(barra->maximum());
-    QVERIFY(!g.editor()->isVisible());
-    QVERIFY(g.editorAbierto());
-    barra->setValue(0);
-    QVERIFY(g.editor()->isVisible());
-    QCOMPARE(g.editor()->text(), QString("abcdefghijk"));
-    barra->setValue(barra->maximum());
-    QVERIFY(v->TablaEntradas_LeaveCell());
-    QCOMPARE(celda(g, 5, 1), QString("ABCDEFGHIJK"));
-  }
-
-  // Escape, or the table read again behind the grid, drops the edit.
-  void descartarLaEdicion() {
+  // Escape, or the table read again behind the grid, drops the edit. A click
+  // below the last record is on the last record. While a real warning box is
+  // up the edit stays pending; once the box is closed, the next edit is
+  // written when the focus leaves, as any other.
+  void descartarYCajaReal() {
     Banco b;
     auto* v = abrir(b, "Tree");
     TablaGrilla& g = v->grilla();
     for (const QString queda : {"SERV TECNICO", "LEIDO"}) {
-      editar(g, 11, 1);
-      escribir(g, "otro nombre");
+      dejarEscrito(g, 11, 1, "otro nombre");
       if (queda == "LEIDO") {
-        b.config.tree.ponerTexto(11, 1, "LEIDO");
+        b.cfg().tree.ponerTexto(11, 1, "LEIDO");
         v->recargar();
       } else {
         QTest::keyClick(g.editor(), Qt::Key_Escape);
@@ -193,154 +121,22 @@ class PruebaVentanasConfig : public QObject {
       QVERIFY(!g.editor()->isVisible());
       QCOMPARE(celda(g, 11, 1), queda);
     }
-  }
-
-  // The grid opens on the first cell without an editor. Space on a text cell
-  // does nothing; on a mark F2 opens nothing and Space or a click toggles it.
-  void espacioYF2SegunLaColumna() {
-    Banco b;
-    TablaGrilla& g = abrir(b, "Entradas")->grilla();
-    QCOMPARE(g.fila(), 3);
-    QCOMPARE(g.columna(), 1);
-    QVERIFY(!g.editorAbierto());
-    g.setFocus();
-    QTest::keyClick(&g, Qt::Key_Space);
-    QCOMPARE(celda(g, 3, 1), QString("ENTRADA1"));
-    editar(g, 3, 1);
-    QVERIFY(g.editorAbierto());
-    QTest::keyClick(g.editor(), Qt::Key_Right);
-    QTest::keyClick(g.editor(), Qt::Key_Right);  // onto the first group mark
-    QCOMPARE(g.columna(), 2);
-    QVERIFY(!g.editorAbierto());
-    QTest::keyClick(&g, Qt::Key_F2);
-    QVERIFY(!g.editorAbierto());
-    QVERIFY(g.hasFocus());
-    QCOMPARE(b.ultimoEstado(), QString());
-    QTest::keyClick(&g, Qt::Key_Space);
-    QVERIFY(g.tabla().marcada(3, 2));
-    clicEnCelda(g, 3, 2);  // a click toggles as well
-    QVERIFY(!g.tabla().marcada(3, 2));
-    clicEnCelda(g, 3, config::colEntradas::kTipo);
-    QCOMPARE(celda(g, 3, config::colEntradas::kTipo), QString("Activa en alto"));
-  }
-
-  // The record number and the headers are not cells to edit; below the last
-  // record is the last record.
-  void clicFueraDeLasCeldas_data() {
-    QTest::addColumn<QString>("cual");
-    QTest::addColumn<int>("filaClic");
-    QTest::addColumn<int>("colClic");
-    QTest::addColumn<int>("debajo");  // rows below the cell clicked
-    QTest::addColumn<int>("fila");
-    QTest::addColumn<int>("col");
-    QTest::newRow("numero de entrada") << "Entradas" << 6 << 0 << 0 << 6 << 1;
-    QTest::newRow("encabezado 1") << "Salidas" << 1 << 3 << 0 << 3 << 3;
-    QTest::newRow("encabezado 2") << "Tree" << 2 << 4 << 0 << 3 << 4;
-    QTest::newRow("esquina") << "Tree" << 1 << 0 << 0 << 3 << 1;
-    QTest::newRow("debajo de la ultima") << "Tree" << 11 << 2 << 3 << 11 << 2;
-  }
-  void clicFueraDeLasCeldas() {
-    QFETCH(QString, cual);
-    QFETCH(int, filaClic);
-    QFETCH(int, colClic);
-    QFETCH(int, debajo);
-    QFETCH(int, fila);
-    QFETCH(int, col);
-    Banco b;
-    TablaGrilla& g = abrir(b, cual, {700, 600})->grilla();
-    g.irA(5, 2);
-    const QRect r = g.rectCelda(filaClic, colClic);
-    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, r.center() + QPoint(0, debajo * r.height()));
-    QCOMPARE(g.fila(), fila);
-    QCOMPARE(g.columna(), col);
-    if (g.editorAbierto()) QVERIFY(g.editor()->hasFocus());
-  }
-
-  // One of each outcome per table, the cell left with Enter, a click on
-  // another cell, or a click outside the grid. Enter or a cell: accepted,
-  // written and the editor moves on; refused, the warning and the editor
-  // stays on the cell with its whole text selected (for a time, the cell's
-  // previous one). Outside: written by the table's focus-loss rule, its
-  // warning in the status bar and no box.
-  void dejarLaCeldaSegunLaTabla_data() {
-    QTest::addColumn<QString>("cual");
-    QTest::addColumn<int>("col");
-    QTest::addColumn<QString>("escrito");
-    QTest::addColumn<QString>("como");  // "enter", "celda" or "fuera"
-    QTest::addColumn<QString>("celda");  // the cell afterwards
-    QTest::addColumn<QString>("aviso");  // empty: accepted
-    const QString ok;
-    QTest::newRow("alias en mayusculas") << "Entradas" << 1 << "pórtico" << "enter" << "PÓRTICO" << ok;
-    QTest::newRow("voltaje rechazado") << "Entradas" << 37 << "3.31" << "enter" << "1.20" << config::kAvisoVoltaje;
-    QTest::newRow("hora rechazada") << "Salidas" << 7 << "24:00" << "celda" << "00:00" << config::kAvisoHora;
-    QTest::newRow("numero con letra")
-        << "Tree" << 3 << "01234a6789" << "enter" << "**********" << config::kAvisoNumero;
-    QTest::newRow("numero borrado") << "Tree" << 3 << "" << "enter" << "**********" << ok;
-    QTest::newRow("alias de salida") << "Salidas" << 1 << "bomba" << "celda" << "BOMBA" << ok;
-    QTest::newRow("fuera: alias de entrada") << "Entradas" << 1 << "norte" << "fuera" << "NORTE" << ok;
-    QTest::newRow("fuera: voltaje rechazado")
-        << "Entradas" << 37 << "3.31" << "fuera" << "1.20" << config::kAvisoVoltaje;
-    QTest::newRow("fuera: hora de salida no se escribe") << "Salidas" << 4 << "12:00" << "fuera" << "00:00" << ok;
-  }
-  void dejarLaCeldaSegunLaTabla() {
-    QFETCH(QString, cual);
-    QFETCH(int, col);
-    QFETCH(QString, escrito);
-    QFETCH(QString, como);
-    QFETCH(QString, celda);
-    QFETCH(QString, aviso);
-    Banco b;
-    TablaGrilla& g = abrir(b, cual, {1200, 420})->grilla();
-    editar(g, 4, col);
-    escribir(g, escrito);
-    if (como == "fuera") {
-      QTest::mouseClick(b.otro, Qt::LeftButton);
-      QVERIFY(b.otro->hasFocus());
-    } else if (como == "celda") {
-      clicEnCelda(g, 6, 5);
-    } else {
-      QTest::keyClick(g.editor(), Qt::Key_Return);
-    }
-    QCOMPARE(::celda(g, 4, col), celda);
-    if (como == "fuera") {
-      QVERIFY(!g.editorAbierto());
-      QVERIFY(b.dialogos.mostrados.empty());
-      if (!aviso.isEmpty()) QCOMPARE(b.ultimoEstado(), aviso);
-      return;
-    }
-    if (aviso.isEmpty()) {
-      QVERIFY(b.dialogos.mostrados.empty());
-      QVERIFY(g.fila() != 4 || g.columna() != col);
-      QVERIFY(!g.editorAbierto() || g.editor()->hasFocus());
-      return;
-    }
-    QCOMPARE(b.dialogos.mostrados.size(), std::size_t{1});
-    QCOMPARE(b.dialogos.mostrados[0].texto, aviso);
-    QCOMPARE(g.fila(), 4);
-    QCOMPARE(g.columna(), col);
-    QVERIFY(g.editorAbierto() && g.editor()->hasFocus());
-    QCOMPARE(g.editor()->text(), cual == "Salidas" ? celda : escrito);
-    QCOMPARE(g.editor()->selectedText(), g.editor()->text());
-  }
-
-  // While a real warning box is up the edit stays pending; once the box is
-  // closed, the next edit is written when the focus leaves, as any other.
-  void trasUnaCajaRealPerderElFocoConfirma() {
-    Banco b;
-    TablaGrilla& g = abrir(b, "Tree")->grilla();
+    // (over the hidden rows after it)
+    const QRect r = g.rectCelda(11, 2);
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, r.center() + QPoint(0, 3 * r.height()));
+    QCOMPARE(g.fila(), 11);
     b.dialogos.reales = true;
-    b.dialogos.ponerPadre(b.anfitrion.get());
+    b.dialogos.ponerPadre(b.main.get());
     const int col = config::colTree::kPrivilegio;
-    editar(g, 3, col);
-    escribir(g, "7");
+    dejarEscrito(g, 3, col, "7");
     bool pendiente = false;
-    cerrarLaProximaCaja(b.anfitrion.get(), [&](QMessageBox*) { pendiente = g.editorAbierto() && celda(g, 3, col) == "0"; });
+    cerrarLaProximaCaja(b.main.get(), [&](QMessageBox*) { pendiente = g.editorAbierto() && celda(g, 3, col) == "0"; });
     QTest::keyClick(g.editor(), Qt::Key_Return);
-    QCOMPARE(b.ultimoAviso(), QString::fromUtf8(config::kAvisoPrivilegio));
+    QCOMPARE(b.dialogos.mostrados.back().texto, QString::fromUtf8(config::kAvisoPrivilegio));
     QVERIFY(pendiente);
     QCoreApplication::processEvents();  // the console active again
     QVERIFY(g.editor()->hasFocus());
-    escribir(g, "3");
+    dejarEscrito(g, 3, col, "3");
     QTest::mouseClick(b.otro, Qt::LeftButton);
     QCOMPARE(celda(g, 3, col), QString("3"));
     QVERIFY(!g.editorAbierto());
@@ -352,6 +148,119 @@ class PruebaVentanasConfig : public QObject {
     QVERIFY(!g.editor()->isVisible());
   }
 
+  // The grid opens on the first cell without an editor. On a mark F2 opens
+  // nothing and Space or a click toggles it; the record number and the
+  // headers are not cells to edit. In a narrower window the editor stops at
+  // the cell's maximum, counting what is left; scrolling the edited cell out
+  // of view keeps what was typed.
+  void marcasClicsYDesplazamiento() {
+    Banco b;
+    auto* v = static_cast<Entradas*>(abrir(b, "Entradas"));
+    TablaGrilla& g = v->grilla();
+    QCOMPARE(g.fila(), 3);
+    QCOMPARE(g.columna(), 1);
+    QVERIFY(!g.editorAbierto());
+    editar(g, 3, 1);
+    QVERIFY(g.editorAbierto());
+    QTest::keyClick(g.editor(), Qt::Key_Right);
+    QTest::keyClick(g.editor(), Qt::Key_Right);  // onto the first group mark
+    QCOMPARE(g.columna(), 2);
+    QTest::keyClick(&g, Qt::Key_F2);
+    QVERIFY(!g.editorAbierto());
+    QVERIFY(g.hasFocus());
+    QCOMPARE(b.panel2(), QString());
+    QTest::keyClick(&g, Qt::Key_Space);
+    QVERIFY(g.tabla().marcada(3, 2));
+    clicEnCelda(g, 3, 2);  // a click toggles as well
+    QVERIFY(!g.tabla().marcada(3, 2));
+    clicEnCelda(g, 3, config::colEntradas::kTipo);
+    QCOMPARE(celda(g, 3, config::colEntradas::kTipo), QString("Activa en alto"));
+
+    struct Clic {
+      int fila, col, filaEsperada, colEsperada;
+    };
+    for (const Clic c : {Clic{6, 0, 6, 1}, Clic{1, 3, 3, 3}, Clic{2, 4, 3, 4}, Clic{1, 0, 3, 1}}) {
+      g.irA(5, 2);
+      clicEnCelda(g, c.fila, c.col);
+      QCOMPARE(g.fila(), c.filaEsperada);
+      QCOMPARE(g.columna(), c.colEsperada);
+    }
+
+    abrir(b, "Entradas", {420, 300});
+    QScrollBar* barra = g.horizontalScrollBar();
+    editar(g, 5, config::colEntradas::kAlias);
+    QCOMPARE(b.panel2(), QString("Caracteres restantes: 4"));  // "ENTRADA3"
+    dejarEscrito(g, 5, config::colEntradas::kAlias, "abcdefghijklmnop");
+    QCOMPARE(g.editor()->text(), QString("abcdefghijkl"));
+    QCOMPARE(b.panel2(), QString("Caracteres restantes: 0"));
+    barra->setValue(barra->maximum());
+    QVERIFY(!g.editor()->isVisible());
+    barra->setValue(0);
+    QVERIFY(g.editor()->isVisible());
+    QCOMPARE(g.editor()->text(), QString("abcdefghijkl"));
+    barra->setValue(barra->maximum());
+    QVERIFY(v->TablaEntradas_LeaveCell());
+    QCOMPARE(celda(g, 5, 1), QString("ABCDEFGHIJKL"));
+  }
+
+  // One of each outcome per table, the cell left with Enter, a click on
+  // another cell, or a click outside the grid. Enter or a cell: accepted,
+  // written and the editor moves on; refused, the warning and the editor
+  // stays on the cell with its whole text selected (for a time, the cell's
+  // previous one). Outside: written by the table's focus-loss rule, its
+  // warning in the status bar and no box.
+  void dejarLaCeldaSegunLaTabla() {
+    struct Caso {
+      const char* cual;
+      int col;
+      QString escrito, como, celda;  // como: "enter", "celda" or "fuera"; celda: the cell afterwards
+      const char* aviso;             // null: accepted
+    };
+    const Caso casos[] = {
+        {"Entradas", 1, "pórtico", "enter", "PÓRTICO", nullptr},
+        {"Entradas", 37, "3.31", "enter", "1.20", config::kAvisoVoltaje},
+        {"Salidas", 7, "24:00", "celda", "00:00", config::kAvisoHora},
+        {"Tree", 3, "01234a6789", "enter", "**********", config::kAvisoNumero},
+        {"Tree", 3, "", "enter", "**********", nullptr},  // an emptied number
+        {"Salidas", 1, "bomba", "celda", "BOMBA", nullptr},
+        {"Entradas", 1, "norte", "fuera", "NORTE", nullptr},
+        {"Entradas", 37, "3.31", "fuera", "1.20", config::kAvisoVoltaje},
+        {"Salidas", 4, "12:00", "fuera", "00:00", nullptr},  // an output's time is not written
+    };
+    Banco b;
+    for (const auto& [cual, col, escrito, como, celda, aviso] : casos) {
+      TablaGrilla& g = abrir(b, cual, {1200, 420})->grilla();
+      b.dialogos.mostrados.clear();
+      dejarEscrito(g, 4, col, escrito);
+      if (como == "fuera") {
+        QTest::mouseClick(b.otro, Qt::LeftButton);
+        QVERIFY(b.otro->hasFocus());
+      } else if (como == "celda") {
+        clicEnCelda(g, 6, 5);
+      } else {
+        QTest::keyClick(g.editor(), Qt::Key_Return);
+      }
+      QCOMPARE(::celda(g, 4, col), celda);
+      QCOMPARE(b.dialogos.mostrados.size(), std::size_t(aviso != nullptr && como != "fuera"));
+      if (como == "fuera") {
+        QVERIFY(!g.editorAbierto());
+        if (aviso != nullptr) QCOMPARE(b.panel2(), QString(aviso));
+        continue;
+      }
+      if (aviso == nullptr) {
+        QVERIFY(g.fila() != 4 || g.columna() != col);
+        QVERIFY(!g.editorAbierto() || g.editor()->hasFocus());
+        continue;
+      }
+      QCOMPARE(b.dialogos.mostrados[0].texto, QString(aviso));
+      QCOMPARE(g.fila(), 4);
+      QCOMPARE(g.columna(), col);
+      QVERIFY(g.editorAbierto() && g.editor()->hasFocus());
+      QCOMPARE(g.editor()->text(), QString(cual) == "Salidas" ? celda : escrito);
+      QCOMPARE(g.editor()->selectedText(), g.editor()->text());
+      QTest::keyClick(g.editor(), Qt::Key_Escape);  // the edit dropped for the next case
+    }
+  }
 
   // The balance number is kept numeric while typed; the SMS message counts
   // what is left and stops at its maximum. A click sets the option and names
@@ -359,23 +268,18 @@ class PruebaVentanasConfig : public QObject {
   // than its box whole, and changes nothing.
   void cajasOpcionesRecargarYRevisar() {
     Banco b;
-    Globales* v = abrirGlobales(b);
-    reemplazar(v->texto(caja::kNumeroSaldo), "012ab");
+    Globales* v = &b.globales();
+    escribirCaja(v->texto(caja::kNumeroSaldo), "012ab");
     QCOMPARE(v->texto(caja::kNumeroSaldo)->text(), QString("12"));
-    QCOMPARE(QString::fromStdString(b.config.globales.text[caja::kNumeroSaldo]), QString("12"));
-    reemplazar(v->texto(caja::kMensajeSms), QString(35, 'a'));
+    escribirCaja(v->texto(caja::kMensajeSms), QString(35, 'a'));
     QCOMPARE(v->texto(caja::kMensajeSms)->text().size(), 31);
-    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 0"));
-    QTest::keyClick(v->texto(caja::kMensajeSms), Qt::Key_Backspace);
-    QCOMPARE(b.ultimoEstado(), QString("Caracteres restantes: 1"));
-    for (int i = 0; i < config::opcion::kCantidad; ++i) QCOMPARE(v->opcion(i)->isChecked(), i == 3 || i == 4);
+    QCOMPARE(b.panel2(), QString("Caracteres restantes: 0"));
     v->opcion(config::opcion::kArmadoAlResetear)->click();
-    QCOMPARE(b.ultimoEstado(), QString("OpcionesGlobales 5"));
-    QVERIFY(b.config.globales.opcionActiva(config::opcion::kArmadoAlResetear));
+    QCOMPARE(b.panel2(), QString("OpcionesGlobales 5"));
     QVERIFY(v->opcion(config::opcion::kCoAdministrador)->isHidden());
 
-    b.config.globales.opciones.fill(1);
-    b.config.globales.text[caja::kMensajeSms] = std::string(40, 'X');  // longer than the box allows
+    b.cfg().globales.opciones.fill(1);
+    b.cfg().globales.text[caja::kMensajeSms] = std::string(40, 'X');  // longer than the box allows
     int cambios = 0;
     connect(v, &Globales::cambiado, [&] { ++cambios; });
     v->recargar();
@@ -389,22 +293,19 @@ class PruebaVentanasConfig : public QObject {
     // message box or a popup taking the focus checks nothing.
     QLineEdit* hora = v->texto(caja::kHoraLlamada);
     QLineEdit* duracion = v->texto(caja::kDuracionLlamada);
-    reemplazar(duracion, "012seg");
+    escribirCaja(duracion, "012seg");
     QTest::mouseClick(b.otro, Qt::LeftButton);
     QCoreApplication::processEvents();  // the check runs once the focus has settled
     QCOMPARE(duracion->text(), QString("12"));
-    QCOMPARE(QString::fromStdString(b.config.globales.text[caja::kDuracionLlamada]), QString("12"));
     QVERIFY(b.dialogos.mostrados.empty());
     QVERIFY(b.otro->hasFocus());
 
     duracion->setText("999");
-    reemplazar(hora, "99:99");
+    escribirCaja(hora, "99:99");
     QTest::mouseClick(duracion, Qt::LeftButton);
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-    QCOMPARE(b.dialogos.mostrados.size(), std::size_t{1});
-    QCOMPARE(b.ultimoAviso(), QString(config::kAvisoHora));
-    QCOMPARE(b.dialogos.mostrados[0].titulo, QString("Sistema"));
-    QCOMPARE(b.dialogos.mostrados[0].icono, Icono::Exclamacion);
+    const MensajeMostrado aviso{config::kAvisoHora, "Sistema", Icono::Exclamacion, Botones::Aceptar};
+    QCOMPARE(b.dialogos.mostrados, std::vector<MensajeMostrado>{aviso});
     QVERIFY(hora->hasFocus());
     QCOMPARE(hora->selectedText(), QString("99:99"));
     for (Qt::FocusReason m : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
@@ -413,24 +314,6 @@ class PruebaVentanasConfig : public QObject {
     }
     QCoreApplication::processEvents();
     QCOMPARE(b.dialogos.mostrados.size(), std::size_t{1});
-  }
-
-  // The choice within a group is the core's (validacion_test): here a click
-  // and a reload.
-  void especialesUnaEleccionPorGrupo() {
-    Banco b;
-    Especiales* v = b.mostrar(new Especiales(b.config.especiales));
-    for (const auto& g : config::kGruposEspeciales) QVERIFY(v->opcion(g.primero)->isChecked());
-    QVERIFY(v->opcion(config::kOpcionOculta)->isHidden());
-    v->opcion(9)->click();
-    QCOMPARE(b.config.especiales.seleccion(2), 9);
-    QVERIFY(!v->opcion(7)->isChecked());
-    b.config.especiales.seleccionar(13);
-    b.config.especiales.seleccionar(8);
-    v->recargar();
-    QVERIFY(v->opcion(13)->isChecked());
-    QVERIFY(v->opcion(8)->isChecked());
-    QVERIFY(!v->opcion(9)->isChecked());
   }
 };
 
