@@ -55,11 +55,6 @@ BaseDePrueba::~BaseDePrueba() {
   }
 }
 
-std::string BaseDePrueba::url() const {
-  if (destino_->motor == Motor::Sqlite) return "sqlite:" + destino_->ruta;
-  return destino_->descripcion();
-}
-
 std::vector<std::uint8_t> volcado(int registros, int primero) {
   std::vector<std::uint8_t> m(history::kTamanoHistorial, 0);
   const int cantidad = registros + 1;

@@ -25,7 +25,6 @@ class BaseDePrueba {
   bool lista() const { return destino_.has_value(); }
   const std::string& motivo() const { return motivo_; }
   const Destino& destino() const { return *destino_; }
-  std::string url() const;
 
  private:
   std::optional<Destino> destino_;
