@@ -26,7 +26,6 @@
 
 using namespace orda;
 using namespace orda::gui;
-using ejemplo::sitio;
 
 namespace {
 constexpr int kFila = config::Tabla::kPrimeraFila;  // input 1
@@ -36,18 +35,28 @@ class PruebaInstalaciones : public QObject {
   Q_OBJECT
 
  private slots:
-  // A read and the history retrieval that follows it go to the site with the
-  // panel's serial, a programming run too. A panel with no site and an
-  // unreachable library are told in panel 2 and the console goes on.
-  void leerYProgramarArchivanEnLaInstalacionDelPanel() {
+  // A panel with no site is told in panel 2 and offered in the window, which
+  // makes its site; then a read and the history retrieval that follows it go
+  // to that site, a programming run too. Versions open in the console and
+  // compare from the versions tab. An unreachable library is told in panel 2
+  // and the console goes on.
+  void archivarAbrirYCompararVersiones() {
     ConsolaComandos c;
     sites::Destino d;
     d.ruta = c.carpeta.filePath("instalaciones.sqlite").toStdString();
-    auto archivador = std::make_unique<ArchivadorConsola>(*c.main, d);
+    ArchivadorConsola archivador(*c.main, d);
+    ponerInstalaciones(*c.main, c.dialogos, archivador);
+    auto* w = c.main->findChild<VentanaInstalaciones*>();
     c.accion("tbLeer")->trigger();
     c.esperar(30000);
     QTRY_COMPARE_WITH_TIMEOUT(c.panel2(), QStringLiteral("El panel 12345 no pertenece a ninguna instalación"), 10000);
-    const std::int64_t sitio = sites::Biblioteca(d).crearSitio(ejemplo::sitio("Casa", simulator::kSerialDemo));
+    c.main->findChild<QAction*>("mnuInstalaciones")->trigger();
+    w->boton("crearPanel")->click();
+    w->campo(0)->setText("Casa");
+    w->boton("guardar")->click();
+    QTRY_COMPARE(w->lista()->count(), 1);
+    QCOMPARE(w->lista()->item(0)->text(), QStringLiteral("Casa  (12345)"));
+    QVERIFY(w->boton("crearPanel")->isHidden());
     c.accion("tbLeer")->trigger();
     c.esperar(30000);  // the configuration, then the history
     QTRY_VERIFY_WITH_TIMEOUT(c.panel2().contains("eventos nuevos de"), 10000);
@@ -60,64 +69,41 @@ class PruebaInstalaciones : public QObject {
     c.accion("tbProgramar")->trigger();
     c.esperar(30000);
     QTRY_VERIFY_WITH_TIMEOUT(c.panel2().startsWith("Instalación \"Casa\": "), 10000);
-
-    sites::Biblioteca b(d);
-    const std::vector<sites::Version> v = b.versiones(sitio);
-    QCOMPARE(v.size(), std::size_t{2});  // the read's, then the programming run's
-    QCOMPARE(v[0].origen, sites::Origen::Programada);
-    QCOMPARE(b.recuperaciones(sitio).size(), std::size_t{1});
-
-    QFile basura(c.carpeta.filePath("basura.sqlite"));
-    QVERIFY(basura.open(QIODevice::WriteOnly));
-    basura.write("no es una base");
-    basura.close();
-    d.ruta = basura.fileName().toStdString();
-    archivador = std::make_unique<ArchivadorConsola>(*c.main, d);
-    c.accion("tbLeer")->trigger();
-    c.esperar(30000);
-    QTRY_VERIFY_WITH_TIMEOUT(c.panel2().startsWith("No se archivó: "), 10000);
-    QVERIFY(c.panel2().contains("no es una base de datos SQLite"));
-  }
-
-  // Versions 1 (input 1 "PUERTA") and 2 ("VENTANA") of one site, opened in
-  // the console and compared from the versions tab.
-  void versionesAbiertasYComparadas() {
-    ConsolaComandos c;
-    sites::Destino d;
-    d.ruta = c.carpeta.filePath("instalaciones.sqlite").toStdString();
     {
       sites::Biblioteca b(d);
-      const std::int64_t id = b.crearSitio(sitio("Casa"));
+      const std::int64_t sitio = b.buscarSitio(simulator::kSerialDemo)->id;
+      const std::vector<sites::Version> v = b.versiones(sitio);
+      QCOMPARE(v.size(), std::size_t{2});  // the read's, then the programming run's
+      QCOMPARE(v[0].origen, sites::Origen::Programada);
+      QCOMPARE(b.recuperaciones(sitio).size(), std::size_t{1});
+      // Versions 3 (input 1 "PUERTA") and 4 ("VENTANA").
       for (const char* alias : {"PUERTA", "VENTANA"}) {
         config::Configuracion cfg;
         cfg.entradas.ponerTexto(kFila, config::colEntradas::kAlias, alias);
         imagen::ImagenMemoria img{};
         QVERIFY(!programming::aProgramar(cfg, img).detenida());
-        b.archivarVersion(id, img, sites::Origen::Archivo);
+        b.archivarVersion(sitio, img, sites::Origen::Archivo);
       }
     }
-    ArchivadorConsola archivador(*c.main, d);
-    ponerInstalaciones(*c.main, c.dialogos, archivador);
-    auto* w = c.main->findChild<VentanaInstalaciones*>();
-    QTRY_COMPARE(w->lista()->count(), 1);
+    c.main->findChild<QAction*>("mnuInstalaciones")->trigger();
     w->lista()->setCurrentRow(0);
-    QTRY_COMPARE(w->versiones()->rowCount(), 2);
+    QTRY_COMPARE(w->versiones()->rowCount(), 4);
     auto elegir = [w](std::initializer_list<int> filas) {
       w->versiones()->clearSelection();
       for (int f : filas) w->versiones()->selectionModel()->select(
           w->versiones()->model()->index(f, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     };
-    elegir({1});  // the newest first: version 1
+    elegir({1});  // the newest first: version 3
     w->boton("abrirVersion")->click();
     QTRY_COMPARE(c.cfg().entradas.texto(kFila, config::colEntradas::kAlias), std::string("PUERTA"));
-    QVERIFY(c.panel2().startsWith(QStringLiteral("Instalación \"Casa\", versión 1 abierta")));
+    QVERIFY(c.panel2().startsWith(QStringLiteral("Instalación \"Casa\", versión 3 abierta")));
 
     auto diferencias = [&c] { return c.main->findChild<Diferencias*>(); };
     elegir({0, 1});
     w->boton("compararVersiones")->click();
     QTRY_VERIFY(diferencias() != nullptr && !diferencias()->lista().empty());
     QCOMPARE(diferencias()->lista()[0].antes, std::string("PUERTA"));
-    elegir({0});  // version 2 against the tables, which hold version 1
+    elegir({0});  // version 4 against the tables, which hold version 3
     w->boton("compararVersiones")->click();
     QTRY_VERIFY(!diferencias()->lista().empty() && diferencias()->lista()[0].antes == "VENTANA");
 
@@ -127,6 +113,18 @@ class PruebaInstalaciones : public QObject {
     w->boton("abrirVersion")->click();
     QTRY_COMPARE(c.panel2(), QString::fromUtf8(link::textos::kOperacionEnCurso));
     QCOMPARE(c.cfg().entradas.texto(kFila, config::colEntradas::kAlias), std::string("PUERTA"));
+    c.esperar(30000);
+
+    QFile basura(c.carpeta.filePath("basura.sqlite"));
+    QVERIFY(basura.open(QIODevice::WriteOnly));
+    basura.write("no es una base");
+    basura.close();
+    d.ruta = basura.fileName().toStdString();
+    archivador.cambiarDestino(d);
+    c.accion("tbLeer")->trigger();
+    c.esperar(30000);
+    QTRY_VERIFY_WITH_TIMEOUT(c.panel2().startsWith("No se archivó: "), 10000);
+    QVERIFY(c.panel2().contains("no es una base de datos SQLite"));
   }
 
   // Search, a site's details, versions and events a page at a time, the CSV
@@ -179,15 +177,6 @@ class PruebaInstalaciones : public QObject {
     QTRY_COMPARE(dialogos.mostrados.size(), std::size_t{1});
     QCOMPARE(dialogos.mostrados[0].texto, QStringLiteral("Ya existe una instalación llamada \"Oficina\"."));
 
-    // A panel with no site: its serial fills a new one.
-    w.ofrecerCrear("54321");
-    QVERIFY(!w.boton("crearPanel")->isHidden());
-    w.boton("crearPanel")->click();
-    w.campo(0)->setText("Galpón");
-    w.boton("guardar")->click();
-    w.buscar()->setText("543");
-    QTRY_COMPARE(w.lista()->item(0)->text(), QStringLiteral("Galpón  (54321)"));
-    QVERIFY(w.boton("crearPanel")->isHidden());
   }
 
   // "Biblioteca…": the library chosen is kept in the settings without its
