@@ -92,77 +92,67 @@ class PruebaComandos : public QObject {
 
   // A value left in a cell's editor that its table refuses keeps the editor
   // and its warning, and nothing is sent.
-  void edicionPendienteRechazada_data() {
-    QTest::addColumn<int>("tabla");
-    QTest::addColumn<int>("col");
-    QTest::addColumn<QString>("escrito");
-    QTest::addColumn<QString>("aviso");
-    QTest::newRow("entradas") << int(Vista::Entradas) << 8 << "327676" << QString(config::kAvisoRetardoActivacion);
-    QTest::newRow("salidas") << int(Vista::Salidas) << 4 << "25:00" << QString(config::kAvisoHora);
-    QTest::newRow("tree") << int(Vista::Tree) << 4 << "15" << QString(config::kAvisoRing);
-  }
   void edicionPendienteRechazada() {
-    QFETCH(int, tabla);
-    QFETCH(int, col);
-    QFETCH(QString, escrito);
-    QFETCH(QString, aviso);
-    ConsolaComandos c;
-    TablaGrilla& g = tabla == int(Vista::Entradas)  ? c.entradas()
-                     : tabla == int(Vista::Salidas) ? c.salidas()
-                                                    : c.tree();
-    const std::string antes = g.tabla().texto(5, col);
-    dejarEscrito(g, 5, col, escrito);
-    c.accion("tbProgramar")->trigger();
-    c.esperar(60000);
-    QCOMPARE(c.dialogos.mostrados.size(), std::size_t{2});
-    QCOMPARE(c.dialogos.mostrados[1].texto, aviso);
-    QVERIFY(g.editorAbierto());
-    QCOMPARE(g.tabla().texto(5, col), antes);
-    QCOMPARE(c.cuantos("cH"), 0);  // the clock goes first
+    struct Caso {
+      TablaGrilla& (ConsolaComandos::*tabla)();
+      int col;
+      const char* escrito;
+      const char* aviso;
+    };
+    for (const Caso& k : {Caso{&ConsolaComandos::entradas, 8, "327676", config::kAvisoRetardoActivacion},
+                          Caso{&ConsolaComandos::salidas, 4, "25:00", config::kAvisoHora},
+                          Caso{&ConsolaComandos::tree, 4, "15", config::kAvisoRing}}) {
+      ConsolaComandos c;
+      TablaGrilla& g = (c.*k.tabla)();
+      const std::string antes = g.tabla().texto(5, k.col);
+      dejarEscrito(g, 5, k.col, k.escrito);
+      c.accion("tbProgramar")->trigger();
+      c.esperar(60000);
+      QCOMPARE(c.dialogos.mostrados.size(), std::size_t{2});
+      QCOMPARE(c.dialogos.mostrados[1].texto, QString(k.aviso));
+      QVERIFY(g.editorAbierto());
+      QCOMPARE(g.tabla().texto(5, k.col), antes);
+      QCOMPARE(c.cuantos("cH"), 0);  // the clock goes first
+    }
   }
 
   // A value typed in a global options box and never left (a toolbar click
   // takes no focus), or an empty password while its use is on, stops the
   // command before anything is asked, sent or written: the box's warning, and
   // the box shown with the focus and its text selected.
-  void globalesSinRevisarDetienenElComando_data() {
-    QTest::addColumn<QString>("boton");
-    QTest::addColumn<int>("n");
-    QTest::addColumn<QString>("escrito");  // null: the password's use turned on instead
-    QTest::addColumn<bool>("oculta");      // Globales hidden before the command
-    QTest::addColumn<QString>("aviso");
-    namespace k = config::caja;
-    QTest::newRow("programar") << "tbProgramar" << k::kHoraSms << "99:99" << false << config::kAvisoHora;
-    QTest::newRow("guardar sin clave") << "tbSave" << k::kClave << QString() << false << config::kAvisoClave;
-    QTest::newRow("guardar como, oculta") << "tbSaveAs" << k::kDuracionLlamada << "256" << true
-                                          << config::kAvisoDuracionLlamada;
-  }
   void globalesSinRevisarDetienenElComando() {
-    QFETCH(QString, boton);
-    QFETCH(int, n);
-    QFETCH(QString, escrito);
-    QFETCH(bool, oculta);
-    QFETCH(QString, aviso);
-    ConsolaComandos c;
-    QLineEdit* caja = c.globales().texto(n);
-    if (escrito.isNull()) {
-      clicEnBoton(c.globales().opcion(config::opcion::kUsoClave));
-    } else {
-      escribirCaja(caja, escrito);
+    struct Caso {
+      const char* boton;
+      int n;
+      const char* escrito;  // null: the password's use turned on instead
+      bool oculta;          // Globales hidden before the command
+      const char* aviso;
+    };
+    namespace k = config::caja;
+    for (const Caso& x : {Caso{"tbProgramar", k::kHoraSms, "99:99", false, config::kAvisoHora},
+                          Caso{"tbSave", k::kClave, nullptr, false, config::kAvisoClave},
+                          Caso{"tbSaveAs", k::kDuracionLlamada, "256", true, config::kAvisoDuracionLlamada}}) {
+      ConsolaComandos c;
+      QLineEdit* caja = c.globales().texto(x.n);
+      if (x.escrito == nullptr) {
+        clicEnBoton(c.globales().opcion(config::opcion::kUsoClave));
+      } else {
+        escribirCaja(caja, x.escrito);
+      }
+      if (x.oculta) {
+        c.accion("tbVerGlobales")->trigger();
+        QCoreApplication::processEvents();  // the box is left as its window goes
+      }
+      QTest::mouseClick(c.main->barraHerramientas()->widgetForAction(c.accion(x.boton)), Qt::LeftButton);
+      c.esperar(5000);
+      QCOMPARE(c.dialogos.mostrados.size(), std::size_t{1});
+      QCOMPARE(c.dialogos.mostrados[0].texto, QString(x.aviso));
+      QVERIFY(c.dialogos.pedidos.empty());  // no question, no file asked for: nothing sent or written
+      QVERIFY(c.visible(Vista::Globales));
+      QCoreApplication::processEvents();  // the console active again
+      QVERIFY(caja->hasFocus());
+      QCOMPARE(caja->selectedText(), caja->text());
     }
-    if (oculta) {
-      c.accion("tbVerGlobales")->trigger();
-      QCoreApplication::processEvents();  // the box is left as its window goes
-    }
-    QTest::mouseClick(c.main->barraHerramientas()->widgetForAction(c.accion(qPrintable(boton))), Qt::LeftButton);
-    c.esperar(5000);
-    QCOMPARE(c.dialogos.mostrados.size(), std::size_t{1});
-    QCOMPARE(c.dialogos.mostrados[0].texto, aviso);
-    QVERIFY(c.dialogos.pedidos.empty());  // no question, no file asked for: nothing sent or written
-    QVERIFY(c.visible(Vista::Globales));
-    QCoreApplication::processEvents();  // the console active again
-    QVERIFY(caja->hasFocus());
-    QCOMPARE(caja->selectedText(), caja->text());
   }
 
   // Values of several routines that cannot be encoded: one box for the whole
@@ -304,43 +294,39 @@ class PruebaComandos : public QObject {
   // A file that is not a whole configuration changes nothing; one of erased
   // memory opens as a new configuration (the special functions too, whatever
   // the window showed). Either says so once.
-  void abrirArchivoDudoso_data() {
-    QTest::addColumn<QString>("nombre");
-    QTest::addColumn<QByteArray>("datos");  // empty: a folder, and panel 2 says "Error: Archivo no existe"
-    QTest::addColumn<QString>("aviso");
-    QTest::newRow("corto") << "corto.dat" << QByteArray(12288, '\0')
-                           << "El archivo no es una configuración válida (12288 bytes)";
-    QTest::newRow("carpeta") << "carpeta.dat" << QByteArray() << "No se pudo leer el archivo: Es una carpeta";
-    QTest::newRow("borrado") << "borrado.dat" << QByteArray(12289, '\xFF')
-                             << "El archivo tiene 48 registros sin programar: se cargaron los valores por omisión.";
-  }
   void abrirArchivoDudoso() {
-    QFETCH(QString, nombre);
-    QFETCH(QByteArray, datos);
-    QFETCH(QString, aviso);
-    ConsolaComandos c;
-    const bool borrado = nombre == QStringLiteral("borrado.dat");
-    const QString ruta = c.carpeta.filePath(nombre);
-    if (datos.isEmpty()) {
-      QVERIFY(QDir(c.carpeta.path()).mkdir(nombre));
-    } else {
-      escribirArchivo(ruta, datos);
+    struct Caso {
+      const char* nombre;
+      QByteArray datos;  // empty: a folder, and panel 2 says "Error: Archivo no existe"
+      const char* aviso;
+    };
+    for (const Caso& k : {Caso{"corto.dat", QByteArray(12288, '\0'), "El archivo no es una configuración válida (12288 bytes)"},
+                          Caso{"carpeta.dat", {}, "No se pudo leer el archivo: Es una carpeta"},
+                          Caso{"borrado.dat", QByteArray(12289, '\xFF'),
+                               "El archivo tiene 48 registros sin programar: se cargaron los valores por omisión."}}) {
+      ConsolaComandos c;
+      const bool borrado = k.nombre == std::string_view("borrado.dat");
+      const QString ruta = c.carpeta.filePath(k.nombre);
+      if (k.datos.isEmpty()) {
+        QVERIFY(QDir(c.carpeta.path()).mkdir(k.nombre));
+      } else {
+        escribirArchivo(ruta, k.datos);
+      }
+      editarCelda(c.entradas(), 3, 1, QStringLiteral("editada"));
+      clicEnBoton(c.especiales().opcion(2));
+      const config::Configuracion antes = c.cfg();
+      const QString titulo = c.main->windowTitle();
+      c.dialogos.archivos = {ruta};
+      c.accion("tbOpen")->trigger();
+      QCOMPARE(c.dialogos.mostrados.size(), std::size_t{1});
+      QCOMPARE(c.dialogos.mostrados[0].texto, QString(k.aviso));
+      QCOMPARE(c.dialogos.mostrados[0].icono, borrado ? Icono::Informacion : Icono::Exclamacion);
+      QCOMPARE(c.panel2() == QStringLiteral("Error: Archivo no existe"), k.datos.isEmpty());
+      QVERIFY(c.cfg() == (borrado ? config::Configuracion{} : antes));
+      QCOMPARE(c.especiales().opcion(0)->isChecked(), borrado);
+      QCOMPARE(c.main->windowTitle() == titulo, !borrado);
+      QCOMPARE(nombreArchivo(c) == ruta, borrado);
     }
-    editarCelda(c.entradas(), 3, 1, QStringLiteral("editada"));
-    clicEnBoton(c.especiales().opcion(2));
-    const config::Configuracion antes = c.cfg();
-    const QString titulo = c.main->windowTitle();
-    c.dialogos.archivos = {ruta};
-    c.accion("tbOpen")->trigger();
-    QCOMPARE(c.dialogos.mostrados.size(), std::size_t{1});
-    QCOMPARE(c.dialogos.mostrados[0].texto, aviso);
-    QCOMPARE(c.dialogos.mostrados[0].icono, borrado ? Icono::Informacion : Icono::Exclamacion);
-    QCOMPARE(c.panel2() == QStringLiteral("Error: Archivo no existe"), datos.isEmpty());
-    QVERIFY(c.cfg() == (borrado ? config::Configuracion{} : antes));
-    QCOMPARE(c.especiales().opcion(0)->isChecked(), borrado);
-    if (borrado) return;
-    QVERIFY(nombreArchivo(c).isEmpty());
-    QCOMPARE(c.main->windowTitle(), titulo);
   }
 };
 
