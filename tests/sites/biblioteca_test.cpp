@@ -19,7 +19,7 @@
 namespace orda::sites::pruebas {
 namespace {
 
-TEST_P(EnCadaMotor, TextosDificilesSeGuardanYSeEncuentranTalCual) {
+TEST_P(EnCadaMotor, SitiosConTextosDificilesUnicosYHalladosPorIdNombreOSerie) {
   const std::vector<std::string> textos = {
       "Comillas ' \" y ''; DROP TABLE sitios; --",
       "100% _seguro_",
@@ -55,10 +55,8 @@ TEST_P(EnCadaMotor, TextosDificilesSeGuardanYSeEncuentranTalCual) {
   }
   EXPECT_EQ(b->buscarSitios("").size(), textos.size());
   EXPECT_EQ(b->buscarSitios("BARRA").size(), 1u);
-}
 
-TEST_P(EnCadaMotor, NombreYSerieUnicosYSitioPorIdNombreOSerie) {
-  auto b = abrir();
+  // Names and serials are unique; a site is found by id, name or serial.
   const std::int64_t a = b->crearSitio({.nombre = "Casa", .serie = "12345"});
   const std::int64_t c = b->crearSitio({.nombre = "Oficina"});
   b->crearSitio({.nombre = "Depósito", .serie = ""});  // any number of sites lack a serial
@@ -74,18 +72,9 @@ TEST_P(EnCadaMotor, NombreYSerieUnicosYSitioPorIdNombreOSerie) {
   EXPECT_EQ(b->buscarSitio("12345")->id, a);
   EXPECT_EQ(b->buscarSitio(std::to_string(c))->id, c);
   EXPECT_FALSE(b->buscarSitio("Oficina"));
-
-  // Removing a site takes its versions and events with it.
-  b->archivarVersion(a, imagen::ImagenMemoria{}, Origen::Archivo);
-  b->fusionarHistorial(a, volcado(5), config::Configuracion{});
-  b->eliminarSitio(a);
-  EXPECT_FALSE(b->sitio(a));
-  EXPECT_TRUE(b->versiones(a).empty());
-  EXPECT_EQ(b->contarEventos(a, {}), 0);
-  EXPECT_THROW(b->eliminarSitio(a), Error);
 }
 
-TEST_P(EnCadaMotor, LaMismaImagenDosVecesSeguidasEsUnaVersion) {
+TEST_P(EnCadaMotor, VersionesSinRepetirYRecuperacionesSoloConLoNuevo) {
   auto b = abrir();
   b->ponerUsuario("tecnico");
   const std::int64_t s = b->crearSitio({.nombre = "Casa"});
@@ -108,11 +97,8 @@ TEST_P(EnCadaMotor, LaMismaImagenDosVecesSeguidasEsUnaVersion) {
   EXPECT_EQ(b->imagenVersion(s, v[1].id), dos);
   EXPECT_FALSE(b->imagenVersion(s + 1, v[1].id));
   EXPECT_THROW(b->archivarVersion(s + 100, uno, Origen::Leida), Error);
-}
 
-TEST_P(EnCadaMotor, UnaRecuperacionRepetidaNoAgregaNadaYLaSiguienteSoloLoNuevo) {
-  auto b = abrir();
-  const std::int64_t s = b->crearSitio({.nombre = "Casa"});
+  // A retrieval merged again adds nothing; the next one only what is new.
   const std::int64_t otro = b->crearSitio({.nombre = "Otra"});
   const Recuperacion r1 = b->fusionarHistorial(s, volcado(300), config::Configuracion{});
   EXPECT_EQ(r1.registros, 300);
@@ -135,6 +121,14 @@ TEST_P(EnCadaMotor, UnaRecuperacionRepetidaNoAgregaNadaYLaSiguienteSoloLoNuevo) 
   EXPECT_EQ(ultimo[0].recuperacion, rs[0].id);
   EXPECT_EQ(b->eventos(s, {.limite = 1, .salto = 506})[0].recuperacion, r1.id);
   EXPECT_THROW(b->fusionarHistorial(otro + 1, volcado(1), config::Configuracion{}), Error);
+
+  // Removing a site takes its versions and events with it.
+  b->eliminarSitio(s);
+  EXPECT_FALSE(b->sitio(s));
+  EXPECT_TRUE(b->versiones(s).empty());
+  EXPECT_EQ(b->contarEventos(s, {}), 0);
+  EXPECT_EQ(b->contarEventos(otro, {}), 10);
+  EXPECT_THROW(b->eliminarSitio(s), Error);
 }
 
 TEST_P(EnCadaMotor, EventosFiltradosPorFechaTextoYCodigoDelMasNuevoAlMasViejo) {
