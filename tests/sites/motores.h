@@ -2,14 +2,13 @@
 // A fresh, empty library per test on each engine: a SQLite file in its own
 // temporary folder, or a database of its own on the test server. Every
 // library test runs once per engine.
-#include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "../gui/instalaciones/biblioteca_ejemplo.h"
 #include "sites/biblioteca.h"
 #include "sites/destino.h"
 
@@ -33,10 +32,7 @@ class BaseDePrueba {
   std::string baseCreada_;  // server database to drop at the end
 };
 
-// A history dump of `registros` event records after the reference record,
-// record i on day 1 + i / 86400 from 2025-01-01 at second i, codes
-// {4, i % 9, i % 7, 0}, numbered from `primero`.
-std::vector<std::uint8_t> volcado(int registros, int primero = 0);
+using ejemplo::volcado;
 
 class EnCadaMotor : public ::testing::TestWithParam<Motor> {
  protected:

@@ -114,6 +114,7 @@ class PruebaInstalaciones : public QObject {
     QTRY_COMPARE(c.panel2(), QString::fromUtf8(link::textos::kOperacionEnCurso));
     QCOMPARE(c.cfg().entradas.texto(kFila, config::colEntradas::kAlias), std::string("PUERTA"));
     c.esperar(30000);
+    QTRY_VERIFY_WITH_TIMEOUT(c.panel2().contains("eventos nuevos de"), 10000);  // archived before the switch
 
     QFile basura(c.carpeta.filePath("basura.sqlite"));
     QVERIFY(basura.open(QIODevice::WriteOnly));
