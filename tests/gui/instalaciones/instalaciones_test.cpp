@@ -38,8 +38,8 @@ class PruebaInstalaciones : public QObject {
   // A panel with no site is told in panel 2 and offered in the window, which
   // makes its site; then a read and the history retrieval that follows it go
   // to that site, a programming run too. Versions open in the console and
-  // compare from the versions tab. An unreachable library is told in panel 2
-  // and the console goes on.
+  // compare from the versions tab; the window searches, pages and exports. An
+  // unreachable library is told in panel 2 and the console goes on.
   void archivarAbrirYCompararVersiones() {
     ConsolaComandos c;
     sites::Destino d;
@@ -116,6 +116,44 @@ class PruebaInstalaciones : public QObject {
     c.esperar(30000);
     QTRY_VERIFY_WITH_TIMEOUT(c.panel2().contains("eventos nuevos de"), 10000);  // archived before the switch
 
+    // Search, a site's details, its events a page at a time, the CSV export of
+    // every filtered event, and a refused save told to the user.
+    {
+      sites::Biblioteca b(d);
+      b.crearSitio(ejemplo::sitio("Oficina"));
+      b.fusionarHistorial(b.crearSitio(ejemplo::sitio("Depósito")), ejemplo::volcado(), config::Configuracion{});
+    }
+    w->buscar()->setText("ÓSI");
+    QTRY_COMPARE(w->lista()->item(0)->text(), QStringLiteral("Depósito"));
+    QCOMPARE(w->lista()->count(), 1);
+    w->lista()->setCurrentRow(0);
+    QTRY_COMPARE(w->eventos()->rowCount(), VentanaInstalaciones::kFilasPorPagina);
+    QCOMPARE(w->campo(0)->text(), QStringLiteral("Depósito"));
+    QCOMPARE(w->paginaTexto()->text(), QStringLiteral("1 a 200 de 300"));
+    QCOMPARE(w->eventos()->item(0, 2)->text(), QStringLiteral("05:00:00"));  // the newest first
+    w->boton("siguiente")->click();
+    QTRY_COMPARE(w->paginaTexto()->text(), QStringLiteral("201 a 300 de 300"));
+    QCOMPARE(w->eventos()->rowCount(), 100);
+    // The export holds every event the filter lets through, not the page.
+    w->filtro(2)->setText("zona");
+    w->boton("filtrar")->click();
+    QTRY_COMPARE(w->paginaTexto()->text(), QStringLiteral("1 a 100 de 100"));
+    const QString csv = c.carpeta.filePath("eventos.csv");
+    c.dialogos.archivos = {csv};
+    w->boton("exportarCsv")->click();
+    QTRY_VERIFY(QFile::exists(csv));
+    QFile f(csv);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lineas = f.readAll().split('\n');
+    QCOMPARE(lineas.size(), 102);  // header, 100 rows, the end after the last CRLF
+    QVERIFY(lineas[1].startsWith("1,01/03/25,05:00:00,Disparo por zona 1: "));
+    w->boton("nueva")->click();
+    w->campo(0)->setText("Oficina");
+    w->boton("guardar")->click();
+    QTRY_COMPARE(c.dialogos.mostrados.back().texto, QStringLiteral("Ya existe una instalación llamada \"Oficina\"."));
+    w->buscar()->clear();
+    QTRY_COMPARE(w->lista()->count(), 3);
+
     QFile basura(c.carpeta.filePath("basura.sqlite"));
     QVERIFY(basura.open(QIODevice::WriteOnly));
     basura.write("no es una base");
@@ -126,58 +164,6 @@ class PruebaInstalaciones : public QObject {
     c.esperar(30000);
     QTRY_VERIFY_WITH_TIMEOUT(c.panel2().startsWith("No se archivó: "), 10000);
     QVERIFY(c.panel2().contains("no es una base de datos SQLite"));
-  }
-
-  // Search, a site's details, versions and events a page at a time, the CSV
-  // export of every filtered event, and a refused save told to the user.
-  void buscarElegirPaginarYExportar() {
-    QTemporaryDir carpeta;
-    sites::Destino d;
-    d.ruta = carpeta.filePath("instalaciones.sqlite").toStdString();
-    ejemplo::llenar(d);
-    sites::Trabajador t(d);
-    DialogosGrabados dialogos;
-    VentanaInstalaciones w(t, dialogos);
-    w.resize(900, 560);
-    w.show();
-    QTRY_COMPARE(w.lista()->count(), 3);
-    w.buscar()->setText("ÓSI");
-    QTRY_COMPARE(w.lista()->count(), 1);
-    QCOMPARE(w.lista()->item(0)->text(), QStringLiteral("Depósito"));
-    w.buscar()->clear();
-    QTRY_COMPARE(w.lista()->count(), 3);
-
-    w.lista()->setCurrentRow(0);
-    QTRY_COMPARE(w.eventos()->rowCount(), VentanaInstalaciones::kFilasPorPagina);
-    QCOMPARE(w.campo(0)->text(), QStringLiteral("Casa"));
-    QTRY_COMPARE(w.versiones()->rowCount(), 1);
-    QCOMPARE(w.paginaTexto()->text(), QStringLiteral("1 a 200 de 300"));
-    QCOMPARE(w.eventos()->item(0, 2)->text(), QStringLiteral("05:00:00"));  // the newest first
-    w.boton("siguiente")->click();
-    QTRY_COMPARE(w.paginaTexto()->text(), QStringLiteral("201 a 300 de 300"));
-    QCOMPARE(w.eventos()->rowCount(), 100);
-
-    // The export holds every event the filter lets through, not the page.
-    w.filtro(2)->setText("zona");
-    w.boton("filtrar")->click();
-    QTRY_COMPARE(w.paginaTexto()->text(), QStringLiteral("1 a 100 de 100"));
-    const QString csv = carpeta.filePath("eventos.csv");
-    dialogos.archivos = {csv};
-    w.boton("exportarCsv")->click();
-    QTRY_VERIFY(QFile::exists(csv));
-    QFile f(csv);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lineas = f.readAll().split('\n');
-    QCOMPARE(lineas.size(), 102);  // header, 100 rows, the end after the last CRLF
-    QVERIFY(lineas[1].startsWith("1,01/03/25,05:00:00,Disparo por zona 1: "));
-
-    // A name already taken: the user is told, nothing changes.
-    w.boton("nueva")->click();
-    w.campo(0)->setText("Oficina");
-    w.boton("guardar")->click();
-    QTRY_COMPARE(dialogos.mostrados.size(), std::size_t{1});
-    QCOMPARE(dialogos.mostrados[0].texto, QStringLiteral("Ya existe una instalación llamada \"Oficina\"."));
-
   }
 
   // "Biblioteca…": the library chosen is kept in the settings without its
