@@ -49,12 +49,26 @@ class PruebaComandos : public QObject {
   Q_OBJECT
 
  private slots:
-  // "No" sends nothing. "Si" programs what the windows show, an edit still
-  // open in its cell included, and a read brings it all back into the
-  // windows, the memory viewer too, but the password, which the panel does
-  // not give back.
-  void programarYLeer() {
+  // Leaving the console with Save as onto a file that cannot be written says
+  // so and the console stays. "No" to programming sends nothing. "Si"
+  // programs what the windows show, an edit still open in its cell included,
+  // and a read brings it all back into the windows, the memory viewer too,
+  // but the password, which the panel does not give back.
+  // Guardar asks once, in the documents folder, sends the panel its clock and
+  // nothing else, and then asks no more. Save as onto an existing file: No
+  // brings the dialog back, Cancel keeps the current file with nothing
+  // written; Yes replaces it whole. Abrir starts on the current file, asks
+  // again while the chosen file does not exist, and brings back what was
+  // saved, the password included.
+  void programarLeerGuardarYAbrir() {
     ConsolaComandos c;
+    c.dialogos.archivos = {c.carpeta.filePath(QStringLiteral("no/existe/x.dat"))};
+    c.dialogos.respuestas = {Respuesta::Si};
+    QVERIFY(!c.main->close());
+    QCOMPARE(c.dialogos.mostrados.back().icono, Icono::Critico);
+    c.dialogos.mostrados.clear();
+    c.dialogos.pedidos.clear();
+
     leerPanel(c);
     editarCelda(c.entradas(), 3, 1, QStringLiteral("pórtico"));
     escribirCaja(c.globales().texto(4), QStringLiteral("Todo en orden"));
@@ -65,7 +79,6 @@ class PruebaComandos : public QObject {
     c.accion("tbProgramar")->trigger();
     c.esperar(5000);
     QCOMPARE(registros(c), 0);
-
     QTest::keyClick(c.main.get(), Qt::Key_P, Qt::AltModifier);
     const MensajeMostrado pregunta{QStringLiteral("¿Está seguro que desea programar?"), QStringLiteral("OrDA"),
                                    Icono::Exclamacion, Botones::SiNo};
@@ -88,6 +101,55 @@ class PruebaComandos : public QObject {
     QCOMPARE(c.main->visorMemoria().Text1()->toPlainText().split('\n').first(),
              lineaMemoria(c.main->imagenMemoria(), 0));
     QCOMPARE(c.dialogos.mostrados.size(), std::size_t{2});  // every record acknowledged: no box
+
+    escribirCaja(c.globales().texto(9), QStringLiteral("CLAVE12"));
+    const QString ruta = c.carpeta.filePath(QStringLiteral("casa.dat"));
+    c.dialogos.archivos = {ruta};
+    const int relojes = c.cuantos("cH");
+    QTest::keyClick(c.main.get(), Qt::Key_G, Qt::ControlModifier);
+    const config::Configuracion guardada = c.cfg();
+    QCOMPARE(c.dialogos.pedidos.size(), std::size_t{1});
+    QCOMPARE(c.dialogos.pedidos[0].carpeta, dirInicial());
+    QVERIFY2(c.panel2().startsWith("Archivo " + ruta + " guardado - "), qPrintable(c.panel2()));
+    QCOMPARE(c.main->windowTitle(), QStringLiteral("Ordavix - casa.dat"));
+    c.esperar(5000);
+    QCOMPARE(c.cuantos("cH"), relojes + 1);
+    QFile::remove(ruta);
+    c.accion("menuArchivoGuardar")->trigger();
+    QCOMPARE(c.dialogos.pedidos.size(), std::size_t{1});
+    QCOMPARE(QFileInfo(ruta).size(), 12289);
+
+    const QString estado = c.panel2();
+    const QString existente = c.carpeta.filePath(QStringLiteral("viejo.dat"));
+    escribirArchivo(existente, QByteArray(20000, 'v'));
+    c.dialogos.archivos = {existente, existente};
+    c.dialogos.respuestas = {Respuesta::No, Respuesta::No};
+    QTest::keyClick(c.main.get(), Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(c.dialogos.pedidos.size(), std::size_t{4});  // the third was cancelled
+    const MensajeMostrado reemplazar{QStringLiteral("El archivo ya existe. ¿Desea reemplazarlo? "),
+                                     QStringLiteral("Sistema"), Icono::Exclamacion, Botones::SiNo};
+    QCOMPARE(c.dialogos.mostrados, (std::vector<MensajeMostrado>{pregunta, pregunta, reemplazar, reemplazar}));
+    QCOMPARE(contenido(existente), QByteArray(20000, 'v'));
+    QCOMPARE(nombreArchivo(c), ruta);
+    QCOMPARE(c.panel2(), estado);
+    c.accion("tbOpen")->trigger();  // cancelled
+    QCOMPARE(c.dialogos.pedidos.back().nombre, ruta);
+    c.dialogos.archivos = {existente};
+    c.dialogos.respuestas = {Respuesta::Si};
+    c.accion("menuArchivoGuardarComo")->trigger();
+    QCOMPARE(QFileInfo(existente).size(), 12289);  // whole: the longer old file leaves no tail
+    QCOMPARE(nombreArchivo(c), existente);
+
+    c.olvidarConfiguracion();
+    c.estado(3).ponerTexto(QString());
+    c.dialogos.archivos = {c.carpeta.filePath(QStringLiteral("no.dat")), c.carpeta.filePath(QStringLiteral("tampoco.dat")),
+                           ruta};
+    c.accion("menuArchivoAbrir")->trigger();
+    QCOMPARE(c.dialogos.pedidos.size(), std::size_t{9});
+    QVERIFY(c.cfg() == guardada);  // the password too
+    QCOMPARE(c.estado(3).texto(), QStringLiteral("V2.02"));  // the file's panel
+    QVERIFY2(c.panel2().startsWith("Archivo " + ruta + " abierto - "), qPrintable(c.panel2()));
+    QCOMPARE(c.dialogos.mostrados.size(), std::size_t{5});
   }
 
   // A value left in a cell's editor that its table refuses keeps the editor
@@ -213,82 +275,6 @@ class PruebaComandos : public QObject {
     QCOMPARE(c.cuantos("lt"), 1);
     QCOMPARE(c.dialogos.mostrados.size(), std::size_t{1});  // the link's box, shown once
     QVERIFY(c.cfg() == editada);
-  }
-
-  // Guardar asks once, in the documents folder, sends the panel its clock and
-  // nothing else, and then asks no more; a cancelled dialog leaves the
-  // current file; Abrir starts on it, asks again while the chosen file does
-  // not exist, and brings back what was saved, the password included.
-  void guardarYAbrir() {
-    ConsolaComandos c;
-    leerPanel(c);
-    editarCelda(c.entradas(), 3, 1, QStringLiteral("pórtico"));
-    escribirCaja(c.globales().texto(9), QStringLiteral("CLAVE12"));
-    const QString ruta = c.carpeta.filePath(QStringLiteral("casa.dat"));
-    c.dialogos.archivos = {ruta};
-    QTest::keyClick(c.main.get(), Qt::Key_G, Qt::ControlModifier);
-    const config::Configuracion guardada = c.cfg();
-    QCOMPARE(c.dialogos.pedidos.size(), std::size_t{1});
-    QCOMPARE(c.dialogos.pedidos[0].carpeta, dirInicial());
-    QVERIFY2(c.panel2().startsWith("Archivo " + ruta + " guardado - "), qPrintable(c.panel2()));
-    QCOMPARE(c.main->windowTitle(), QStringLiteral("Ordavix - casa.dat"));
-    c.esperar(5000);
-    QCOMPARE(c.cuantos("cH"), 1);
-
-    const QString estado = c.panel2();
-    QTest::keyClick(c.main.get(), Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);  // cancelled
-    c.accion("tbOpen")->trigger();                                                      // cancelled
-    QCOMPARE(c.dialogos.pedidos.size(), std::size_t{3});
-    QCOMPARE(c.dialogos.pedidos[2].nombre, ruta);
-    QCOMPARE(nombreArchivo(c), ruta);
-    QCOMPARE(c.panel2(), estado);
-    QFile::remove(ruta);
-    c.accion("menuArchivoGuardar")->trigger();
-    QCOMPARE(c.dialogos.pedidos.size(), std::size_t{3});
-    QCOMPARE(QFileInfo(ruta).size(), 12289);
-
-    c.olvidarConfiguracion();
-    c.estado(3).ponerTexto(QString());
-    c.dialogos.archivos = {c.carpeta.filePath(QStringLiteral("no.dat")), c.carpeta.filePath(QStringLiteral("tampoco.dat")),
-                           ruta};
-    c.accion("menuArchivoAbrir")->trigger();
-    QCOMPARE(c.dialogos.pedidos.size(), std::size_t{6});
-    QVERIFY(c.cfg() == guardada);  // the password too
-    QCOMPARE(c.estado(3).texto(), QStringLiteral("V2.02"));  // the file's panel
-    QVERIFY2(c.panel2().startsWith("Archivo " + ruta + " abierto - "), qPrintable(c.panel2()));
-    QVERIFY(c.dialogos.mostrados.empty());
-  }
-
-  // Save as, here on leaving the console: a file that cannot be written says
-  // so and the console stays. Onto an existing file: No brings the dialog
-  // back, Cancel ends with nothing written; Yes replaces it.
-  void guardarComo() {
-    ConsolaComandos c;
-    c.dialogos.archivos = {c.carpeta.filePath(QStringLiteral("no/existe/x.dat"))};
-    c.dialogos.respuestas = {Respuesta::Si};
-    QVERIFY(!c.main->close());
-    QCOMPARE(c.dialogos.mostrados.back().icono, Icono::Critico);
-    c.dialogos.mostrados.clear();
-    c.dialogos.pedidos.clear();
-
-    const QString existente = c.carpeta.filePath(QStringLiteral("viejo.dat"));
-    escribirArchivo(existente, QByteArray(20000, 'v'));
-    c.dialogos.archivos = {existente, existente};
-    c.dialogos.respuestas = {Respuesta::No, Respuesta::No};
-    c.accion("tbSaveAs")->trigger();
-    QCOMPARE(c.dialogos.pedidos.size(), std::size_t{3});  // the third was cancelled
-    const MensajeMostrado reemplazar{QStringLiteral("El archivo ya existe. ¿Desea reemplazarlo? "),
-                                     QStringLiteral("Sistema"), Icono::Exclamacion, Botones::SiNo};
-    QCOMPARE(c.dialogos.mostrados, (std::vector<MensajeMostrado>{reemplazar, reemplazar}));
-    QCOMPARE(contenido(existente), QByteArray(20000, 'v'));
-    QVERIFY(nombreArchivo(c).isEmpty());
-    QVERIFY(c.panel2().isEmpty());
-
-    c.dialogos.archivos = {existente};
-    c.dialogos.respuestas = {Respuesta::Si};
-    c.accion("menuArchivoGuardarComo")->trigger();
-    QCOMPARE(QFileInfo(existente).size(), 12289);  // whole: the longer old file leaves no tail
-    QCOMPARE(nombreArchivo(c), existente);
   }
 
   // A file that is not a whole configuration changes nothing; one of erased
