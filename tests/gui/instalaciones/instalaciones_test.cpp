@@ -11,8 +11,6 @@
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTreeWidget>
-#include <memory>
 
 #include "acciones/banco_acciones.h"
 #include "biblioteca_ejemplo.h"
