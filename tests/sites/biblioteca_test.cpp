@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "core/config/tablas.h"
@@ -165,7 +166,7 @@ TEST_P(EnCadaMotor, EventosFiltradosYBibliotecaDeUnProgramaMasNuevoSoloParaConsu
   b.reset();
   auto huella = [&] {
     if (GetParam() != Motor::Sqlite) return QByteArray();
-    QFile f(QString::fromStdString(base_->destino().ruta));
+    QFile f(QString::fromStdString(destino_.ruta));
     EXPECT_TRUE(f.open(QIODevice::ReadOnly));
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
   };
@@ -251,13 +252,15 @@ TEST(Destino, DireccionesDeLaBiblioteca) {
 // each request with its reason, is left as it was and is tried again by the
 // next; another library takes over from the next request.
 TEST(TrabajadorBiblioteca, OtroHiloRespuestasEnOrdenReintentoYCambioDeBiblioteca) {
-  BaseDePrueba base(Motor::Sqlite);
-  QFile f(QString::fromStdString(base.destino().ruta));
+  QTemporaryDir carpeta;
+  Destino destino;
+  destino.ruta = carpeta.filePath("instalaciones.sqlite").toStdString();
+  QFile f(QString::fromStdString(destino.ruta));
   const QByteArray ajeno("SQLite format 2\0", 16);
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   f.write(ajeno);
   f.close();
-  Trabajador t(base.destino());
+  Trabajador t(destino);
   bool abierta = false;
   QObject::connect(&t, &Trabajador::abierta, [&](bool soloLectura, const QString&) { abierta = !soloLectura; });
   QThread* propio = QThread::currentThread();
@@ -295,7 +298,7 @@ TEST(TrabajadorBiblioteca, OtroHiloRespuestasEnOrdenReintentoYCambioDeBiblioteca
   EXPECT_TRUE(abierta);
 
   // A new file, its folders made as needed: its owner's only, in WAL mode.
-  Destino otra = base.destino();
+  Destino otra = destino;
   otra.ruta += ".d/sub/otra.sqlite";
   Biblioteca(otra).crearSitio({.nombre = "Casa"});
   t.cambiarDestino(otra);

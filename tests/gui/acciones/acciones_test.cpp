@@ -132,8 +132,8 @@ class PruebaComandos : public QObject {
 
     c.olvidarConfiguracion();
     c.estado(3).ponerTexto(QString());
-    c.dialogos.archivos = {c.carpeta.filePath(QStringLiteral("no.dat")), c.carpeta.filePath(QStringLiteral("tampoco.dat")),
-                           ruta};
+    c.dialogos.archivos = {c.carpeta.filePath(QStringLiteral("no.dat")),
+                           c.carpeta.filePath(QStringLiteral("tampoco.dat")), ruta};
     c.accion("menuArchivoAbrir")->trigger();
     QCOMPARE(c.dialogos.pedidos.size(), std::size_t{9});
     QVERIFY(c.cfg() == guardada);  // the password too
@@ -276,10 +276,11 @@ class PruebaComandos : public QObject {
       QByteArray datos;  // empty: a folder, and panel 2 says "Error: Archivo no existe"
       const char* aviso;
     };
-    for (const Caso& k : {Caso{"corto.dat", QByteArray(12288, '\0'), "El archivo no es una configuración válida (12288 bytes)"},
-                          Caso{"carpeta.dat", {}, "No se pudo leer el archivo: Es una carpeta"},
-                          Caso{"borrado.dat", QByteArray(12289, '\xFF'),
-                               "El archivo tiene 48 registros sin programar: se cargaron los valores por omisión."}}) {
+    for (const Caso& k :
+         {Caso{"corto.dat", QByteArray(12288, '\0'), "El archivo no es una configuración válida (12288 bytes)"},
+          Caso{"carpeta.dat", {}, "No se pudo leer el archivo: Es una carpeta"},
+          Caso{"borrado.dat", QByteArray(12289, '\xFF'),
+               "El archivo tiene 48 registros sin programar: se cargaron los valores por omisión."}}) {
       ConsolaComandos c;
       const bool borrado = k.nombre == std::string_view("borrado.dat");
       const QString ruta = c.carpeta.filePath(k.nombre);

@@ -119,7 +119,7 @@ class PruebaInstalaciones : public QObject {
     {
       sites::Biblioteca b(d);
       b.crearSitio(ejemplo::sitio("Oficina"));
-      b.fusionarHistorial(b.crearSitio(ejemplo::sitio("Depósito")), ejemplo::volcado(), config::Configuracion{});
+      b.fusionarHistorial(b.crearSitio(ejemplo::sitio("Depósito")), ejemplo::volcado(), {});
     }
     w->buscar()->setText("ÓSI");
     QTRY_COMPARE(w->lista()->item(0)->text(), QStringLiteral("Depósito"));
@@ -148,7 +148,8 @@ class PruebaInstalaciones : public QObject {
     w->boton("nueva")->click();
     w->campo(0)->setText("Oficina");
     w->boton("guardar")->click();
-    QTRY_COMPARE(c.dialogos.mostrados.back().texto, QStringLiteral("Ya existe una instalación llamada \"Oficina\"."));
+    QTRY_COMPARE(c.dialogos.mostrados.back().texto,
+                 QStringLiteral("Ya existe una instalación llamada \"Oficina\"."));
     w->buscar()->clear();
     QTRY_COMPARE(w->lista()->count(), 3);
 
