@@ -6,7 +6,6 @@
 #include <numeric>
 #include <thread>
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QTemporaryDir>
