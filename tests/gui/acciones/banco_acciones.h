@@ -10,8 +10,10 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QRadioButton>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
 #include "core/config/tablas.h"
 #include "core/simulator/transporte_simulado.h"
@@ -19,6 +21,7 @@
 #include "gui/app/barra_estado.h"
 #include "gui/app/ventana_main.h"
 #include "gui/comun/imagenes_aplicacion.h"
+#include "gui/comun/texto_qt.h"
 #include "gui/config/grilla.h"
 #include "gui/config/ventana_especiales.h"
 #include "gui/config/ventana_globales.h"
