@@ -15,7 +15,6 @@
 #include "acciones/banco_acciones.h"
 #include "biblioteca_ejemplo.h"
 #include "core/link/textos.h"
-#include "core/programming/aprogramar.h"
 #include "core/simulator/demo.h"
 #include "gui/comparacion/ventana_diferencias.h"
 #include "gui/instalaciones/archivador_consola.h"
@@ -61,6 +60,8 @@ class PruebaInstalaciones : public QObject {
     QVERIFY(c.main->windowTitle().endsWith(QStringLiteral(" - Instalación \"Casa\"")));
 
     // A read never brings the panel's password: it is typed before programming.
+    const std::string leido = c.cfg().entradas.texto(kFila, config::colEntradas::kAlias);
+    c.cfg().entradas.ponerTexto(kFila, config::colEntradas::kAlias, "PUERTA");
     c.cfg().globales.text[config::caja::kClave] = "1234";
     c.globales().recargar();
     c.dialogos.respuestas = {Respuesta::Si};
@@ -74,43 +75,35 @@ class PruebaInstalaciones : public QObject {
       QCOMPARE(v.size(), std::size_t{2});  // the read's, then the programming run's
       QCOMPARE(v[0].origen, sites::Origen::Programada);
       QCOMPARE(b.recuperaciones(sitio).size(), std::size_t{1});
-      // Versions 3 (input 1 "PUERTA") and 4 ("VENTANA").
-      for (const char* alias : {"PUERTA", "VENTANA"}) {
-        config::Configuracion cfg;
-        cfg.entradas.ponerTexto(kFila, config::colEntradas::kAlias, alias);
-        imagen::ImagenMemoria img{};
-        QVERIFY(!programming::aProgramar(cfg, img).detenida());
-        b.archivarVersion(sitio, img, sites::Origen::Archivo);
-      }
     }
     c.main->findChild<QAction*>("mnuInstalaciones")->trigger();
     w->lista()->setCurrentRow(0);
-    QTRY_COMPARE(w->versiones()->rowCount(), 4);
+    QTRY_COMPARE(w->versiones()->rowCount(), 2);
     auto elegir = [w](std::initializer_list<int> filas) {
       w->versiones()->clearSelection();
       for (int f : filas) w->versiones()->selectionModel()->select(
           w->versiones()->model()->index(f, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     };
-    elegir({1});  // the newest first: version 3
+    elegir({1});  // the newest first: version 1, the read's
     w->boton("abrirVersion")->click();
-    QTRY_COMPARE(c.cfg().entradas.texto(kFila, config::colEntradas::kAlias), std::string("PUERTA"));
-    QVERIFY(c.panel2().startsWith(QStringLiteral("Instalación \"Casa\", versión 3 abierta")));
+    QTRY_COMPARE(c.cfg().entradas.texto(kFila, config::colEntradas::kAlias), leido);
+    QVERIFY(c.panel2().startsWith(QStringLiteral("Instalación \"Casa\", versión 1 abierta")));
 
     auto diferencias = [&c] { return c.main->findChild<Diferencias*>(); };
     elegir({0, 1});
     w->boton("compararVersiones")->click();
     QTRY_VERIFY(diferencias() != nullptr && !diferencias()->lista().empty());
-    QCOMPARE(diferencias()->lista()[0].antes, std::string("PUERTA"));
-    elegir({0});  // version 4 against the tables, which hold version 3
+    QCOMPARE(diferencias()->lista()[0].antes, leido);
+    elegir({0});  // version 2 against the tables, which hold version 1
     w->boton("compararVersiones")->click();
-    QTRY_VERIFY(!diferencias()->lista().empty() && diferencias()->lista()[0].antes == "VENTANA");
+    QTRY_VERIFY(!diferencias()->lista().empty() && diferencias()->lista()[0].antes == "PUERTA");
 
     // Refused while the panel is being read: the tables stay.
     elegir({1});
     c.accion("tbLeer")->trigger();
     w->boton("abrirVersion")->click();
     QTRY_COMPARE(c.panel2(), QString::fromUtf8(link::textos::kOperacionEnCurso));
-    QCOMPARE(c.cfg().entradas.texto(kFila, config::colEntradas::kAlias), std::string("PUERTA"));
+    QCOMPARE(c.cfg().entradas.texto(kFila, config::colEntradas::kAlias), leido);
     c.esperar(30000);
     QTRY_VERIFY_WITH_TIMEOUT(c.panel2().contains("eventos nuevos de"), 10000);  // archived before the switch
 
