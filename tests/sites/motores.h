@@ -1,53 +1,57 @@
 #pragma once
 // A fresh, empty library per test on each engine: a SQLite file in its own
-// temporary folder, or a database of its own on the test server. Every
-// library test runs once per engine.
-#include <cstdint>
+// temporary folder, or a database of its own on the test server named by
+// ORDA_PRUEBAS_PG (scripts/test starts one; without it those cases are
+// skipped and say so). Every library test runs once per engine.
 #include <memory>
 #include <string>
-#include <vector>
 
 #include <QTemporaryDir>
+#include <QUuid>
 #include <gtest/gtest.h>
 
+#include "../gui/instalaciones/biblioteca_ejemplo.h"
 #include "sites/biblioteca.h"
+#include "sites/conexion.h"
 #include "sites/destino.h"
 
 namespace orda::sites::pruebas {
 
-inline constexpr const char* kVariableServidor = "ORDA_PRUEBAS_PG";
-
-class BaseDePrueba {
- public:
-  // Empty when this engine cannot be tested here (why in `motivo`).
-  explicit BaseDePrueba(Motor motor);
-  ~BaseDePrueba();
-  bool lista() const { return destino_.has_value(); }
-  const std::string& motivo() const { return motivo_; }
-  const Destino& destino() const { return *destino_; }
-  std::string url() const;
-
- private:
-  std::optional<Destino> destino_;
-  std::string motivo_;
-  QTemporaryDir carpeta_;
-  std::string baseCreada_;  // server database to drop at the end
-};
-
-// A history dump of `registros` event records after the reference record,
-// record i on day 1 + i / 86400 from 2025-01-01 at second i, codes
-// {4, i % 9, i % 7, 0}, numbered from `primero`.
-std::vector<std::uint8_t> volcado(int registros, int primero = 0);
+using ejemplo::volcado;
 
 class EnCadaMotor : public ::testing::TestWithParam<Motor> {
  protected:
   void SetUp() override {
-    base_ = std::make_unique<BaseDePrueba>(GetParam());
-    if (!base_->lista()) GTEST_SKIP() << base_->motivo();
+    if (GetParam() == Motor::Sqlite) {
+      ASSERT_TRUE(carpeta_.isValid());
+      destino_.ruta = carpeta_.filePath("instalaciones.sqlite").toStdString();
+      return;
+    }
+    const std::string url = qgetenv("ORDA_PRUEBAS_PG").toStdString();
+    const DestinoLeido servidor = leerDestino(url);
+    if (!servidor.destino) {
+      GTEST_SKIP() << (url.empty() ? "sin servidor PostgreSQL de prueba: scripts/test lo arranca y lo pasa "
+                                     "en ORDA_PRUEBAS_PG"
+                                   : servidor.error);
+    }
+    servidor_ = destino_ = *servidor.destino;
+    destino_.nombre = "prueba_" + QUuid::createUuid().toString(QUuid::Id128).left(16).toStdString();
+    Conexion(servidor_).ejecutar(QString::fromStdString("CREATE DATABASE " + destino_.nombre));
   }
-  std::unique_ptr<Biblioteca> abrir() { return std::make_unique<Biblioteca>(base_->destino()); }
+  void TearDown() override {
+    if (servidor_.nombre.empty()) return;
+    try {
+      const std::string sql = "DROP DATABASE IF EXISTS " + destino_.nombre + " WITH (FORCE)";
+      Conexion(servidor_).ejecutar(QString::fromStdString(sql));
+    } catch (const std::exception&) {
+      // The server's folder goes away with scripts/test anyway.
+    }
+  }
+  std::unique_ptr<Biblioteca> abrir() { return std::make_unique<Biblioteca>(destino_); }
 
-  std::unique_ptr<BaseDePrueba> base_;
+  QTemporaryDir carpeta_;
+  Destino destino_;
+  Destino servidor_;  // the server's own database, to create and drop this test's
 };
 
 inline std::string nombreMotor(const ::testing::TestParamInfo<Motor>& i) {

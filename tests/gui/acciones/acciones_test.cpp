@@ -24,11 +24,6 @@ int registros(const ConsolaComandos& c) {
       std::count_if(c.enviados.begin(), c.enviados.end(), [](const std::string& l) { return l[0] >= 21 && l[0] <= 25; }));
 }
 
-QByteArray contenido(const QString& ruta) {
-  QFile f(ruta);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 void escribirArchivo(const QString& ruta, const QByteArray& datos) {
   QFile f(ruta);
   QVERIFY(f.open(QIODevice::WriteOnly));
@@ -37,25 +32,34 @@ void escribirArchivo(const QString& ruta, const QByteArray& datos) {
 
 QString nombreArchivo(ConsolaComandos& c) { return c.main->ganchos().nombreArchivo(); }
 
-// Starts from what the panel holds, in the form the panel's memory keeps it.
-void leerPanel(ConsolaComandos& c) {
-  c.accion("tbLeer")->trigger();
-  c.esperar(30000);
-}
-
 }  // namespace
 
 class PruebaComandos : public QObject {
   Q_OBJECT
 
  private slots:
-  // "No" sends nothing. "Si" programs what the windows show, an edit still
-  // open in its cell included, and a read brings it all back into the
-  // windows, the memory viewer too, but the password, which the panel does
-  // not give back.
-  void programarYLeer() {
+  // Leaving the console with Save as onto a file that cannot be written says
+  // so and the console stays. "No" to programming sends nothing. "Si"
+  // programs what the windows show, an edit still open in its cell included,
+  // and a read brings it all back into the windows, the memory viewer too,
+  // but the password, which the panel does not give back.
+  // Guardar asks once, in the documents folder, sends the panel its clock and
+  // nothing else, and then asks no more. Save as onto an existing file: No
+  // brings the dialog back, Cancel keeps the current file with nothing
+  // written; Yes replaces it whole. Abrir starts on the current file, asks
+  // again while the chosen file does not exist, and brings back what was
+  // saved, the password included.
+  void programarLeerGuardarYAbrir() {
     ConsolaComandos c;
-    leerPanel(c);
+    c.dialogos.archivos = {c.carpeta.filePath(QStringLiteral("no/existe/x.dat"))};
+    c.dialogos.respuestas = {Respuesta::Si};
+    QVERIFY(!c.main->close());
+    QCOMPARE(c.dialogos.mostrados.back().icono, Icono::Critico);
+    c.dialogos.mostrados.clear();
+    c.dialogos.pedidos.clear();
+
+    c.accion("tbLeer")->trigger();  // from what the panel holds, as its memory keeps it
+    c.esperar(30000);
     editarCelda(c.entradas(), 3, 1, QStringLiteral("pórtico"));
     escribirCaja(c.globales().texto(4), QStringLiteral("Todo en orden"));
     escribirCaja(c.globales().texto(9), QStringLiteral("CLAVE12"));
@@ -65,7 +69,6 @@ class PruebaComandos : public QObject {
     c.accion("tbProgramar")->trigger();
     c.esperar(5000);
     QCOMPARE(registros(c), 0);
-
     QTest::keyClick(c.main.get(), Qt::Key_P, Qt::AltModifier);
     const MensajeMostrado pregunta{QStringLiteral("¿Está seguro que desea programar?"), QStringLiteral("OrDA"),
                                    Icono::Exclamacion, Botones::SiNo};
@@ -88,81 +91,120 @@ class PruebaComandos : public QObject {
     QCOMPARE(c.main->visorMemoria().Text1()->toPlainText().split('\n').first(),
              lineaMemoria(c.main->imagenMemoria(), 0));
     QCOMPARE(c.dialogos.mostrados.size(), std::size_t{2});  // every record acknowledged: no box
+
+    escribirCaja(c.globales().texto(9), QStringLiteral("CLAVE12"));
+    const QString ruta = c.carpeta.filePath(QStringLiteral("casa.dat"));
+    c.dialogos.archivos = {ruta};
+    const int relojes = c.cuantos("cH");
+    QTest::keyClick(c.main.get(), Qt::Key_G, Qt::ControlModifier);
+    const config::Configuracion guardada = c.cfg();
+    QCOMPARE(c.dialogos.pedidos.size(), std::size_t{1});
+    QCOMPARE(c.dialogos.pedidos[0].carpeta, dirInicial());
+    QVERIFY2(c.panel2().startsWith("Archivo " + ruta + " guardado - "), qPrintable(c.panel2()));
+    QCOMPARE(c.main->windowTitle(), QStringLiteral("Ordavix - casa.dat"));
+    c.esperar(5000);
+    QCOMPARE(c.cuantos("cH"), relojes + 1);
+    QFile::remove(ruta);
+    c.accion("menuArchivoGuardar")->trigger();
+    QCOMPARE(c.dialogos.pedidos.size(), std::size_t{1});
+    QCOMPARE(QFileInfo(ruta).size(), 12289);
+
+    const QString estado = c.panel2();
+    const QString existente = c.carpeta.filePath(QStringLiteral("viejo.dat"));
+    escribirArchivo(existente, QByteArray(20000, 'v'));
+    c.dialogos.archivos = {existente, existente};
+    c.dialogos.respuestas = {Respuesta::No, Respuesta::No};
+    QTest::keyClick(c.main.get(), Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(c.dialogos.pedidos.size(), std::size_t{4});  // the third was cancelled
+    const MensajeMostrado reemplazar{QStringLiteral("El archivo ya existe. ¿Desea reemplazarlo? "),
+                                     QStringLiteral("Sistema"), Icono::Exclamacion, Botones::SiNo};
+    QCOMPARE(c.dialogos.mostrados, (std::vector<MensajeMostrado>{pregunta, pregunta, reemplazar, reemplazar}));
+    QCOMPARE(QFileInfo(existente).size(), 20000);
+    QCOMPARE(nombreArchivo(c), ruta);
+    QCOMPARE(c.panel2(), estado);
+    c.accion("tbOpen")->trigger();  // cancelled
+    QCOMPARE(c.dialogos.pedidos.back().nombre, ruta);
+    c.dialogos.archivos = {existente};
+    c.dialogos.respuestas = {Respuesta::Si};
+    c.accion("menuArchivoGuardarComo")->trigger();
+    QCOMPARE(QFileInfo(existente).size(), 12289);  // whole: the longer old file leaves no tail
+    QCOMPARE(nombreArchivo(c), existente);
+
+    c.olvidarConfiguracion();
+    c.estado(3).ponerTexto(QString());
+    c.dialogos.archivos = {c.carpeta.filePath(QStringLiteral("no.dat")),
+                           c.carpeta.filePath(QStringLiteral("tampoco.dat")), ruta};
+    c.accion("menuArchivoAbrir")->trigger();
+    QCOMPARE(c.dialogos.pedidos.size(), std::size_t{9});
+    QVERIFY(c.cfg() == guardada);  // the password too
+    QCOMPARE(c.estado(3).texto(), QStringLiteral("V2.02"));  // the file's panel
+    QVERIFY2(c.panel2().startsWith("Archivo " + ruta + " abierto - "), qPrintable(c.panel2()));
+    QCOMPARE(c.dialogos.mostrados.size(), std::size_t{5});
   }
 
   // A value left in a cell's editor that its table refuses keeps the editor
   // and its warning, and nothing is sent.
-  void edicionPendienteRechazada_data() {
-    QTest::addColumn<int>("tabla");
-    QTest::addColumn<int>("col");
-    QTest::addColumn<QString>("escrito");
-    QTest::addColumn<QString>("aviso");
-    QTest::newRow("entradas") << int(Vista::Entradas) << 8 << "327676" << QString(config::kAvisoRetardoActivacion);
-    QTest::newRow("salidas") << int(Vista::Salidas) << 4 << "25:00" << QString(config::kAvisoHora);
-    QTest::newRow("tree") << int(Vista::Tree) << 4 << "15" << QString(config::kAvisoRing);
-  }
   void edicionPendienteRechazada() {
-    QFETCH(int, tabla);
-    QFETCH(int, col);
-    QFETCH(QString, escrito);
-    QFETCH(QString, aviso);
-    ConsolaComandos c;
-    TablaGrilla& g = tabla == int(Vista::Entradas)  ? c.entradas()
-                     : tabla == int(Vista::Salidas) ? c.salidas()
-                                                    : c.tree();
-    const std::string antes = g.tabla().texto(5, col);
-    dejarEscrito(g, 5, col, escrito);
-    c.accion("tbProgramar")->trigger();
-    c.esperar(60000);
-    QCOMPARE(c.dialogos.mostrados.size(), std::size_t{2});
-    QCOMPARE(c.dialogos.mostrados[1].texto, aviso);
-    QVERIFY(g.editorAbierto());
-    QCOMPARE(g.tabla().texto(5, col), antes);
-    QCOMPARE(c.cuantos("cH"), 0);  // the clock goes first
+    struct Caso {
+      TablaGrilla& (ConsolaComandos::*tabla)();
+      int col;
+      const char* escrito;
+      const char* aviso;
+    };
+    for (const Caso& k : {Caso{&ConsolaComandos::entradas, 8, "327676", config::kAvisoRetardoActivacion},
+                          Caso{&ConsolaComandos::salidas, 4, "25:00", config::kAvisoHora},
+                          Caso{&ConsolaComandos::tree, 4, "15", config::kAvisoRing}}) {
+      ConsolaComandos c;
+      TablaGrilla& g = (c.*k.tabla)();
+      const std::string antes = g.tabla().texto(5, k.col);
+      dejarEscrito(g, 5, k.col, k.escrito);
+      c.accion("tbProgramar")->trigger();
+      c.esperar(60000);
+      QCOMPARE(c.dialogos.mostrados.size(), std::size_t{2});
+      QCOMPARE(c.dialogos.mostrados[1].texto, QString(k.aviso));
+      QVERIFY(g.editorAbierto());
+      QCOMPARE(g.tabla().texto(5, k.col), antes);
+      QCOMPARE(c.cuantos("cH"), 0);  // the clock goes first
+    }
   }
 
   // A value typed in a global options box and never left (a toolbar click
   // takes no focus), or an empty password while its use is on, stops the
   // command before anything is asked, sent or written: the box's warning, and
   // the box shown with the focus and its text selected.
-  void globalesSinRevisarDetienenElComando_data() {
-    QTest::addColumn<QString>("boton");
-    QTest::addColumn<int>("n");
-    QTest::addColumn<QString>("escrito");  // null: the password's use turned on instead
-    QTest::addColumn<bool>("oculta");      // Globales hidden before the command
-    QTest::addColumn<QString>("aviso");
-    namespace k = config::caja;
-    QTest::newRow("programar") << "tbProgramar" << k::kHoraSms << "99:99" << false << config::kAvisoHora;
-    QTest::newRow("guardar sin clave") << "tbSave" << k::kClave << QString() << false << config::kAvisoClave;
-    QTest::newRow("guardar como, oculta") << "tbSaveAs" << k::kDuracionLlamada << "256" << true
-                                          << config::kAvisoDuracionLlamada;
-  }
   void globalesSinRevisarDetienenElComando() {
-    QFETCH(QString, boton);
-    QFETCH(int, n);
-    QFETCH(QString, escrito);
-    QFETCH(bool, oculta);
-    QFETCH(QString, aviso);
-    ConsolaComandos c;
-    QLineEdit* caja = c.globales().texto(n);
-    if (escrito.isNull()) {
-      clicEnBoton(c.globales().opcion(config::opcion::kUsoClave));
-    } else {
-      escribirCaja(caja, escrito);
+    struct Caso {
+      const char* boton;
+      int n;
+      const char* escrito;  // null: the password's use turned on instead
+      bool oculta;          // Globales hidden before the command
+      const char* aviso;
+    };
+    namespace k = config::caja;
+    for (const Caso& x : {Caso{"tbProgramar", k::kHoraSms, "99:99", false, config::kAvisoHora},
+                          Caso{"tbSave", k::kClave, nullptr, false, config::kAvisoClave},
+                          Caso{"tbSaveAs", k::kDuracionLlamada, "256", true, config::kAvisoDuracionLlamada}}) {
+      ConsolaComandos c;
+      QLineEdit* caja = c.globales().texto(x.n);
+      if (x.escrito == nullptr) {
+        clicEnBoton(c.globales().opcion(config::opcion::kUsoClave));
+      } else {
+        escribirCaja(caja, x.escrito);
+      }
+      if (x.oculta) {
+        c.accion("tbVerGlobales")->trigger();
+        QCoreApplication::processEvents();  // the box is left as its window goes
+      }
+      QTest::mouseClick(c.main->barraHerramientas()->widgetForAction(c.accion(x.boton)), Qt::LeftButton);
+      c.esperar(5000);
+      QCOMPARE(c.dialogos.mostrados.size(), std::size_t{1});
+      QCOMPARE(c.dialogos.mostrados[0].texto, QString(x.aviso));
+      QVERIFY(c.dialogos.pedidos.empty());  // no question, no file asked for: nothing sent or written
+      QVERIFY(c.visible(Vista::Globales));
+      QCoreApplication::processEvents();  // the console active again
+      QVERIFY(caja->hasFocus());
+      QCOMPARE(caja->selectedText(), caja->text());
     }
-    if (oculta) {
-      c.accion("tbVerGlobales")->trigger();
-      QCoreApplication::processEvents();  // the box is left as its window goes
-    }
-    QTest::mouseClick(c.main->barraHerramientas()->widgetForAction(c.accion(qPrintable(boton))), Qt::LeftButton);
-    c.esperar(5000);
-    QCOMPARE(c.dialogos.mostrados.size(), std::size_t{1});
-    QCOMPARE(c.dialogos.mostrados[0].texto, aviso);
-    QVERIFY(c.dialogos.pedidos.empty());  // no question, no file asked for: nothing sent or written
-    QVERIFY(c.visible(Vista::Globales));
-    QCoreApplication::processEvents();  // the console active again
-    QVERIFY(caja->hasFocus());
-    QCOMPARE(caja->selectedText(), caja->text());
   }
 
   // Values of several routines that cannot be encoded: one box for the whole
@@ -225,122 +267,43 @@ class PruebaComandos : public QObject {
     QVERIFY(c.cfg() == editada);
   }
 
-  // Guardar asks once, in the documents folder, sends the panel its clock and
-  // nothing else, and then asks no more; a cancelled dialog leaves the
-  // current file; Abrir starts on it, asks again while the chosen file does
-  // not exist, and brings back what was saved, the password included.
-  void guardarYAbrir() {
-    ConsolaComandos c;
-    leerPanel(c);
-    editarCelda(c.entradas(), 3, 1, QStringLiteral("pórtico"));
-    escribirCaja(c.globales().texto(9), QStringLiteral("CLAVE12"));
-    const QString ruta = c.carpeta.filePath(QStringLiteral("casa.dat"));
-    c.dialogos.archivos = {ruta};
-    QTest::keyClick(c.main.get(), Qt::Key_G, Qt::ControlModifier);
-    const config::Configuracion guardada = c.cfg();
-    QCOMPARE(c.dialogos.pedidos.size(), std::size_t{1});
-    QCOMPARE(c.dialogos.pedidos[0].carpeta, dirInicial());
-    QVERIFY2(c.panel2().startsWith("Archivo " + ruta + " guardado - "), qPrintable(c.panel2()));
-    QCOMPARE(c.main->windowTitle(), QStringLiteral("Ordavix - casa.dat"));
-    c.esperar(5000);
-    QCOMPARE(c.cuantos("cH"), 1);
-
-    const QString estado = c.panel2();
-    QTest::keyClick(c.main.get(), Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);  // cancelled
-    c.accion("tbOpen")->trigger();                                                      // cancelled
-    QCOMPARE(c.dialogos.pedidos.size(), std::size_t{3});
-    QCOMPARE(c.dialogos.pedidos[2].nombre, ruta);
-    QCOMPARE(nombreArchivo(c), ruta);
-    QCOMPARE(c.panel2(), estado);
-    QFile::remove(ruta);
-    c.accion("menuArchivoGuardar")->trigger();
-    QCOMPARE(c.dialogos.pedidos.size(), std::size_t{3});
-    QCOMPARE(QFileInfo(ruta).size(), 12289);
-
-    c.olvidarConfiguracion();
-    c.estado(3).ponerTexto(QString());
-    c.dialogos.archivos = {c.carpeta.filePath(QStringLiteral("no.dat")), c.carpeta.filePath(QStringLiteral("tampoco.dat")),
-                           ruta};
-    c.accion("menuArchivoAbrir")->trigger();
-    QCOMPARE(c.dialogos.pedidos.size(), std::size_t{6});
-    QVERIFY(c.cfg() == guardada);  // the password too
-    QCOMPARE(c.estado(3).texto(), QStringLiteral("V2.02"));  // the file's panel
-    QVERIFY2(c.panel2().startsWith("Archivo " + ruta + " abierto - "), qPrintable(c.panel2()));
-    QVERIFY(c.dialogos.mostrados.empty());
-  }
-
-  // Save as, here on leaving the console: a file that cannot be written says
-  // so and the console stays. Onto an existing file: No brings the dialog
-  // back, Cancel ends with nothing written; Yes replaces it.
-  void guardarComo() {
-    ConsolaComandos c;
-    c.dialogos.archivos = {c.carpeta.filePath(QStringLiteral("no/existe/x.dat"))};
-    c.dialogos.respuestas = {Respuesta::Si};
-    QVERIFY(!c.main->close());
-    QCOMPARE(c.dialogos.mostrados.back().icono, Icono::Critico);
-    c.dialogos.mostrados.clear();
-    c.dialogos.pedidos.clear();
-
-    const QString existente = c.carpeta.filePath(QStringLiteral("viejo.dat"));
-    escribirArchivo(existente, QByteArray(20000, 'v'));
-    c.dialogos.archivos = {existente, existente};
-    c.dialogos.respuestas = {Respuesta::No, Respuesta::No};
-    c.accion("tbSaveAs")->trigger();
-    QCOMPARE(c.dialogos.pedidos.size(), std::size_t{3});  // the third was cancelled
-    const MensajeMostrado reemplazar{QStringLiteral("El archivo ya existe. ¿Desea reemplazarlo? "),
-                                     QStringLiteral("Sistema"), Icono::Exclamacion, Botones::SiNo};
-    QCOMPARE(c.dialogos.mostrados, (std::vector<MensajeMostrado>{reemplazar, reemplazar}));
-    QCOMPARE(contenido(existente), QByteArray(20000, 'v'));
-    QVERIFY(nombreArchivo(c).isEmpty());
-    QVERIFY(c.panel2().isEmpty());
-
-    c.dialogos.archivos = {existente};
-    c.dialogos.respuestas = {Respuesta::Si};
-    c.accion("menuArchivoGuardarComo")->trigger();
-    QCOMPARE(QFileInfo(existente).size(), 12289);  // whole: the longer old file leaves no tail
-    QCOMPARE(nombreArchivo(c), existente);
-  }
-
   // A file that is not a whole configuration changes nothing; one of erased
   // memory opens as a new configuration (the special functions too, whatever
   // the window showed). Either says so once.
-  void abrirArchivoDudoso_data() {
-    QTest::addColumn<QString>("nombre");
-    QTest::addColumn<QByteArray>("datos");  // empty: a folder, and panel 2 says "Error: Archivo no existe"
-    QTest::addColumn<QString>("aviso");
-    QTest::newRow("corto") << "corto.dat" << QByteArray(12288, '\0')
-                           << "El archivo no es una configuración válida (12288 bytes)";
-    QTest::newRow("carpeta") << "carpeta.dat" << QByteArray() << "No se pudo leer el archivo: Es una carpeta";
-    QTest::newRow("borrado") << "borrado.dat" << QByteArray(12289, '\xFF')
-                             << "El archivo tiene 48 registros sin programar: se cargaron los valores por omisión.";
-  }
   void abrirArchivoDudoso() {
-    QFETCH(QString, nombre);
-    QFETCH(QByteArray, datos);
-    QFETCH(QString, aviso);
-    ConsolaComandos c;
-    const bool borrado = nombre == QStringLiteral("borrado.dat");
-    const QString ruta = c.carpeta.filePath(nombre);
-    if (datos.isEmpty()) {
-      QVERIFY(QDir(c.carpeta.path()).mkdir(nombre));
-    } else {
-      escribirArchivo(ruta, datos);
+    struct Caso {
+      const char* nombre;
+      QByteArray datos;  // empty: a folder, and panel 2 says "Error: Archivo no existe"
+      const char* aviso;
+    };
+    for (const Caso& k :
+         {Caso{"corto.dat", QByteArray(12288, '\0'), "El archivo no es una configuración válida (12288 bytes)"},
+          Caso{"carpeta.dat", {}, "No se pudo leer el archivo: Es una carpeta"},
+          Caso{"borrado.dat", QByteArray(12289, '\xFF'),
+               "El archivo tiene 48 registros sin programar: se cargaron los valores por omisión."}}) {
+      ConsolaComandos c;
+      const bool borrado = k.nombre == std::string_view("borrado.dat");
+      const QString ruta = c.carpeta.filePath(k.nombre);
+      if (k.datos.isEmpty()) {
+        QVERIFY(QDir(c.carpeta.path()).mkdir(k.nombre));
+      } else {
+        escribirArchivo(ruta, k.datos);
+      }
+      editarCelda(c.entradas(), 3, 1, QStringLiteral("editada"));
+      clicEnBoton(c.especiales().opcion(2));
+      const config::Configuracion antes = c.cfg();
+      const QString titulo = c.main->windowTitle();
+      c.dialogos.archivos = {ruta};
+      c.accion("tbOpen")->trigger();
+      QCOMPARE(c.dialogos.mostrados.size(), std::size_t{1});
+      QCOMPARE(c.dialogos.mostrados[0].texto, QString(k.aviso));
+      QCOMPARE(c.dialogos.mostrados[0].icono, borrado ? Icono::Informacion : Icono::Exclamacion);
+      QCOMPARE(c.panel2() == QStringLiteral("Error: Archivo no existe"), k.datos.isEmpty());
+      QVERIFY(c.cfg() == (borrado ? config::Configuracion{} : antes));
+      QCOMPARE(c.especiales().opcion(0)->isChecked(), borrado);
+      QCOMPARE(c.main->windowTitle() == titulo, !borrado);
+      QCOMPARE(nombreArchivo(c) == ruta, borrado);
     }
-    editarCelda(c.entradas(), 3, 1, QStringLiteral("editada"));
-    clicEnBoton(c.especiales().opcion(2));
-    const config::Configuracion antes = c.cfg();
-    const QString titulo = c.main->windowTitle();
-    c.dialogos.archivos = {ruta};
-    c.accion("tbOpen")->trigger();
-    QCOMPARE(c.dialogos.mostrados.size(), std::size_t{1});
-    QCOMPARE(c.dialogos.mostrados[0].texto, aviso);
-    QCOMPARE(c.dialogos.mostrados[0].icono, borrado ? Icono::Informacion : Icono::Exclamacion);
-    QCOMPARE(c.panel2() == QStringLiteral("Error: Archivo no existe"), datos.isEmpty());
-    QVERIFY(c.cfg() == (borrado ? config::Configuracion{} : antes));
-    QCOMPARE(c.especiales().opcion(0)->isChecked(), borrado);
-    if (borrado) return;
-    QVERIFY(nombreArchivo(c).isEmpty());
-    QCOMPARE(c.main->windowTitle(), titulo);
   }
 };
 

@@ -1,7 +1,7 @@
 #pragma once
-// A small library's data, shared by the Instalaciones window test and the
-// manual's pictures: a history dump, a site by name and serial, and a library
-// holding both.
+// A small library's data, shared by the library's tests, the Instalaciones
+// window test and the manual's pictures: a history dump, a site by name and
+// serial, and a library holding both.
 #include <algorithm>
 #include <cstdint>
 #include <initializer_list>
@@ -18,15 +18,17 @@ namespace orda::ejemplo {
 
 inline std::uint8_t bcd(int v) { return static_cast<std::uint8_t>(((v / 10) << 4) | (v % 10)); }
 
-// 300 records, one a minute from 2025-03-01 00:00; every third a zone trigger.
-inline std::vector<std::uint8_t> volcado() {
+// `registros` history records after the reference record, one a minute from
+// 2025-03-01 00:00 (minute `primero` + 1 first); every third a zone trigger.
+inline std::vector<std::uint8_t> volcado(int registros = 300, int primero = 0) {
   std::vector<std::uint8_t> m(history::kTamanoHistorial, 0);
-  m[8] = 301 % history::kRegistrosPorBloque;
-  m[9] = 301 / history::kRegistrosPorBloque;
-  for (int i = 1; i <= 300; ++i) {
-    const std::uint8_t r[10] = {bcd(25), bcd(3), bcd(1), bcd(i / 60), bcd(i % 60), 0,
+  m[8] = static_cast<std::uint8_t>((registros + 1) % history::kRegistrosPorBloque);
+  m[9] = static_cast<std::uint8_t>((registros + 1) / history::kRegistrosPorBloque);
+  for (int k = 1; k <= registros; ++k) {
+    const int i = primero + k;
+    const std::uint8_t r[10] = {bcd(25), bcd(3), bcd(1 + i / 1440), bcd(i / 60 % 24), bcd(i % 60), 0,
                                 static_cast<std::uint8_t>(i % 3 == 0 ? 10 : 8), 0, 0, 0};
-    std::copy(std::begin(r), std::end(r), m.begin() + static_cast<std::ptrdiff_t>(history::direccionRegistro(i)));
+    std::copy(std::begin(r), std::end(r), m.begin() + static_cast<std::ptrdiff_t>(history::direccionRegistro(k)));
   }
   return m;
 }

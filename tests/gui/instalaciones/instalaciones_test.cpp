@@ -11,13 +11,10 @@
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTreeWidget>
-#include <memory>
 
 #include "acciones/banco_acciones.h"
 #include "biblioteca_ejemplo.h"
 #include "core/link/textos.h"
-#include "core/programming/aprogramar.h"
 #include "core/simulator/demo.h"
 #include "gui/comparacion/ventana_diferencias.h"
 #include "gui/instalaciones/archivador_consola.h"
@@ -26,7 +23,6 @@
 
 using namespace orda;
 using namespace orda::gui;
-using ejemplo::sitio;
 
 namespace {
 constexpr int kFila = config::Tabla::kPrimeraFila;  // input 1
@@ -36,70 +32,51 @@ class PruebaInstalaciones : public QObject {
   Q_OBJECT
 
  private slots:
-  // A read and the history retrieval that follows it go to the site with the
-  // panel's serial, a programming run too. A panel with no site and an
-  // unreachable library are told in panel 2 and the console goes on.
-  void leerYProgramarArchivanEnLaInstalacionDelPanel() {
+  // A panel with no site is told in panel 2 and offered in the window, which
+  // makes its site; then a read and the history retrieval that follows it go
+  // to that site, a programming run too. Versions open in the console and
+  // compare from the versions tab; the window searches, pages and exports. An
+  // unreachable library is told in panel 2 and the console goes on.
+  void archivarAbrirYCompararVersiones() {
     ConsolaComandos c;
     sites::Destino d;
     d.ruta = c.carpeta.filePath("instalaciones.sqlite").toStdString();
-    auto archivador = std::make_unique<ArchivadorConsola>(*c.main, d);
+    ArchivadorConsola archivador(*c.main, d);
+    ponerInstalaciones(*c.main, c.dialogos, archivador);
+    auto* w = c.main->findChild<VentanaInstalaciones*>();
     c.accion("tbLeer")->trigger();
     c.esperar(30000);
     QTRY_COMPARE_WITH_TIMEOUT(c.panel2(), QStringLiteral("El panel 12345 no pertenece a ninguna instalación"), 10000);
-    const std::int64_t sitio = sites::Biblioteca(d).crearSitio(ejemplo::sitio("Casa", simulator::kSerialDemo));
+    c.main->findChild<QAction*>("mnuInstalaciones")->trigger();
+    w->boton("crearPanel")->click();
+    w->campo(0)->setText("Casa");
+    w->boton("guardar")->click();
+    QTRY_COMPARE(w->lista()->count(), 1);
+    QCOMPARE(w->lista()->item(0)->text(), QStringLiteral("Casa  (12345)"));
+    QVERIFY(w->boton("crearPanel")->isHidden());
     c.accion("tbLeer")->trigger();
     c.esperar(30000);  // the configuration, then the history
     QTRY_VERIFY_WITH_TIMEOUT(c.panel2().contains("eventos nuevos de"), 10000);
     QVERIFY(c.main->windowTitle().endsWith(QStringLiteral(" - Instalación \"Casa\"")));
 
     // A read never brings the panel's password: it is typed before programming.
+    const std::string leido = c.cfg().entradas.texto(kFila, config::colEntradas::kAlias);
+    c.cfg().entradas.ponerTexto(kFila, config::colEntradas::kAlias, "PUERTA");
     c.cfg().globales.text[config::caja::kClave] = "1234";
     c.globales().recargar();
     c.dialogos.respuestas = {Respuesta::Si};
     c.accion("tbProgramar")->trigger();
     c.esperar(30000);
     QTRY_VERIFY_WITH_TIMEOUT(c.panel2().startsWith("Instalación \"Casa\": "), 10000);
-
-    sites::Biblioteca b(d);
-    const std::vector<sites::Version> v = b.versiones(sitio);
-    QCOMPARE(v.size(), std::size_t{2});  // the read's, then the programming run's
-    QCOMPARE(v[0].origen, sites::Origen::Programada);
-    QCOMPARE(b.recuperaciones(sitio).size(), std::size_t{1});
-
-    QFile basura(c.carpeta.filePath("basura.sqlite"));
-    QVERIFY(basura.open(QIODevice::WriteOnly));
-    basura.write("no es una base");
-    basura.close();
-    d.ruta = basura.fileName().toStdString();
-    archivador = std::make_unique<ArchivadorConsola>(*c.main, d);
-    c.accion("tbLeer")->trigger();
-    c.esperar(30000);
-    QTRY_VERIFY_WITH_TIMEOUT(c.panel2().startsWith("No se archivó: "), 10000);
-    QVERIFY(c.panel2().contains("no es una base de datos SQLite"));
-  }
-
-  // Versions 1 (input 1 "PUERTA") and 2 ("VENTANA") of one site, opened in
-  // the console and compared from the versions tab.
-  void versionesAbiertasYComparadas() {
-    ConsolaComandos c;
-    sites::Destino d;
-    d.ruta = c.carpeta.filePath("instalaciones.sqlite").toStdString();
     {
       sites::Biblioteca b(d);
-      const std::int64_t id = b.crearSitio(sitio("Casa"));
-      for (const char* alias : {"PUERTA", "VENTANA"}) {
-        config::Configuracion cfg;
-        cfg.entradas.ponerTexto(kFila, config::colEntradas::kAlias, alias);
-        imagen::ImagenMemoria img{};
-        QVERIFY(!programming::aProgramar(cfg, img).detenida());
-        b.archivarVersion(id, img, sites::Origen::Archivo);
-      }
+      const std::int64_t sitio = b.buscarSitio(simulator::kSerialDemo)->id;
+      const std::vector<sites::Version> v = b.versiones(sitio);
+      QCOMPARE(v.size(), std::size_t{2});  // the read's, then the programming run's
+      QCOMPARE(v[0].origen, sites::Origen::Programada);
+      QCOMPARE(b.recuperaciones(sitio).size(), std::size_t{1});
     }
-    ArchivadorConsola archivador(*c.main, d);
-    ponerInstalaciones(*c.main, c.dialogos, archivador);
-    auto* w = c.main->findChild<VentanaInstalaciones*>();
-    QTRY_COMPARE(w->lista()->count(), 1);
+    c.main->findChild<QAction*>("mnuInstalaciones")->trigger();
     w->lista()->setCurrentRow(0);
     QTRY_COMPARE(w->versiones()->rowCount(), 2);
     auto elegir = [w](std::initializer_list<int> filas) {
@@ -107,87 +84,78 @@ class PruebaInstalaciones : public QObject {
       for (int f : filas) w->versiones()->selectionModel()->select(
           w->versiones()->model()->index(f, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     };
-    elegir({1});  // the newest first: version 1
+    elegir({1});  // the newest first: version 1, the read's
     w->boton("abrirVersion")->click();
-    QTRY_COMPARE(c.cfg().entradas.texto(kFila, config::colEntradas::kAlias), std::string("PUERTA"));
+    QTRY_COMPARE(c.cfg().entradas.texto(kFila, config::colEntradas::kAlias), leido);
     QVERIFY(c.panel2().startsWith(QStringLiteral("Instalación \"Casa\", versión 1 abierta")));
 
     auto diferencias = [&c] { return c.main->findChild<Diferencias*>(); };
     elegir({0, 1});
     w->boton("compararVersiones")->click();
     QTRY_VERIFY(diferencias() != nullptr && !diferencias()->lista().empty());
-    QCOMPARE(diferencias()->lista()[0].antes, std::string("PUERTA"));
+    QCOMPARE(diferencias()->lista()[0].antes, leido);
     elegir({0});  // version 2 against the tables, which hold version 1
     w->boton("compararVersiones")->click();
-    QTRY_VERIFY(!diferencias()->lista().empty() && diferencias()->lista()[0].antes == "VENTANA");
+    QTRY_VERIFY(!diferencias()->lista().empty() && diferencias()->lista()[0].antes == "PUERTA");
 
     // Refused while the panel is being read: the tables stay.
     elegir({1});
     c.accion("tbLeer")->trigger();
     w->boton("abrirVersion")->click();
     QTRY_COMPARE(c.panel2(), QString::fromUtf8(link::textos::kOperacionEnCurso));
-    QCOMPARE(c.cfg().entradas.texto(kFila, config::colEntradas::kAlias), std::string("PUERTA"));
-  }
+    QCOMPARE(c.cfg().entradas.texto(kFila, config::colEntradas::kAlias), leido);
+    c.esperar(30000);
+    QTRY_VERIFY_WITH_TIMEOUT(c.panel2().contains("eventos nuevos de"), 10000);  // archived before the switch
 
-  // Search, a site's details, versions and events a page at a time, the CSV
-  // export of every filtered event, and a refused save told to the user.
-  void buscarElegirPaginarYExportar() {
-    QTemporaryDir carpeta;
-    sites::Destino d;
-    d.ruta = carpeta.filePath("instalaciones.sqlite").toStdString();
-    ejemplo::llenar(d);
-    sites::Trabajador t(d);
-    DialogosGrabados dialogos;
-    VentanaInstalaciones w(t, dialogos);
-    w.resize(900, 560);
-    w.show();
-    QTRY_COMPARE(w.lista()->count(), 3);
-    w.buscar()->setText("ÓSI");
-    QTRY_COMPARE(w.lista()->count(), 1);
-    QCOMPARE(w.lista()->item(0)->text(), QStringLiteral("Depósito"));
-    w.buscar()->clear();
-    QTRY_COMPARE(w.lista()->count(), 3);
-
-    w.lista()->setCurrentRow(0);
-    QTRY_COMPARE(w.eventos()->rowCount(), VentanaInstalaciones::kFilasPorPagina);
-    QCOMPARE(w.campo(0)->text(), QStringLiteral("Casa"));
-    QTRY_COMPARE(w.versiones()->rowCount(), 1);
-    QCOMPARE(w.paginaTexto()->text(), QStringLiteral("1 a 200 de 300"));
-    QCOMPARE(w.eventos()->item(0, 2)->text(), QStringLiteral("05:00:00"));  // the newest first
-    w.boton("siguiente")->click();
-    QTRY_COMPARE(w.paginaTexto()->text(), QStringLiteral("201 a 300 de 300"));
-    QCOMPARE(w.eventos()->rowCount(), 100);
-
+    // Search, a site's details, its events a page at a time, the CSV export of
+    // every filtered event, and a refused save told to the user.
+    {
+      sites::Biblioteca b(d);
+      b.crearSitio(ejemplo::sitio("Oficina"));
+      b.fusionarHistorial(b.crearSitio(ejemplo::sitio("Depósito")), ejemplo::volcado(), {});
+    }
+    w->buscar()->setText("ÓSI");
+    QTRY_COMPARE(w->lista()->item(0)->text(), QStringLiteral("Depósito"));
+    QCOMPARE(w->lista()->count(), 1);
+    w->lista()->setCurrentRow(0);
+    QTRY_COMPARE(w->eventos()->rowCount(), VentanaInstalaciones::kFilasPorPagina);
+    QCOMPARE(w->campo(0)->text(), QStringLiteral("Depósito"));
+    QCOMPARE(w->paginaTexto()->text(), QStringLiteral("1 a 200 de 300"));
+    QCOMPARE(w->eventos()->item(0, 2)->text(), QStringLiteral("05:00:00"));  // the newest first
+    w->boton("siguiente")->click();
+    QTRY_COMPARE(w->paginaTexto()->text(), QStringLiteral("201 a 300 de 300"));
+    QCOMPARE(w->eventos()->rowCount(), 100);
     // The export holds every event the filter lets through, not the page.
-    w.filtro(2)->setText("zona");
-    w.boton("filtrar")->click();
-    QTRY_COMPARE(w.paginaTexto()->text(), QStringLiteral("1 a 100 de 100"));
-    const QString csv = carpeta.filePath("eventos.csv");
-    dialogos.archivos = {csv};
-    w.boton("exportarCsv")->click();
+    w->filtro(2)->setText("zona");
+    w->boton("filtrar")->click();
+    QTRY_COMPARE(w->paginaTexto()->text(), QStringLiteral("1 a 100 de 100"));
+    const QString csv = c.carpeta.filePath("eventos.csv");
+    c.dialogos.archivos = {csv};
+    w->boton("exportarCsv")->click();
     QTRY_VERIFY(QFile::exists(csv));
     QFile f(csv);
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QList<QByteArray> lineas = f.readAll().split('\n');
     QCOMPARE(lineas.size(), 102);  // header, 100 rows, the end after the last CRLF
     QVERIFY(lineas[1].startsWith("1,01/03/25,05:00:00,Disparo por zona 1: "));
+    w->boton("nueva")->click();
+    w->campo(0)->setText("Oficina");
+    w->boton("guardar")->click();
+    QTRY_COMPARE(c.dialogos.mostrados.back().texto,
+                 QStringLiteral("Ya existe una instalación llamada \"Oficina\"."));
+    w->buscar()->clear();
+    QTRY_COMPARE(w->lista()->count(), 3);
 
-    // A name already taken: the user is told, nothing changes.
-    w.boton("nueva")->click();
-    w.campo(0)->setText("Oficina");
-    w.boton("guardar")->click();
-    QTRY_COMPARE(dialogos.mostrados.size(), std::size_t{1});
-    QCOMPARE(dialogos.mostrados[0].texto, QStringLiteral("Ya existe una instalación llamada \"Oficina\"."));
-
-    // A panel with no site: its serial fills a new one.
-    w.ofrecerCrear("54321");
-    QVERIFY(!w.boton("crearPanel")->isHidden());
-    w.boton("crearPanel")->click();
-    w.campo(0)->setText("Galpón");
-    w.boton("guardar")->click();
-    w.buscar()->setText("543");
-    QTRY_COMPARE(w.lista()->item(0)->text(), QStringLiteral("Galpón  (54321)"));
-    QVERIFY(w.boton("crearPanel")->isHidden());
+    QFile basura(c.carpeta.filePath("basura.sqlite"));
+    QVERIFY(basura.open(QIODevice::WriteOnly));
+    basura.write("no es una base");
+    basura.close();
+    d.ruta = basura.fileName().toStdString();
+    archivador.cambiarDestino(d);
+    c.accion("tbLeer")->trigger();
+    c.esperar(30000);
+    QTRY_VERIFY_WITH_TIMEOUT(c.panel2().startsWith("No se archivó: "), 10000);
+    QVERIFY(c.panel2().contains("no es una base de datos SQLite"));
   }
 
   // "Biblioteca…": the library chosen is kept in the settings without its
