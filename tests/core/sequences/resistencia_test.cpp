@@ -66,6 +66,18 @@ class Resistencia {
       const bool siguienteBloque = r[1] == 'p' && r[2] == 'n';
       if (b_.consola.enlace().enTransferencia() && !siguienteBloque) romper("se escribió durante una transferencia");
     };
+    // The silence and the replug come when due.
+    b_.trasCadaPaso = [this] {
+      if (silencioHasta_) b_.transporte.fallas.silencio = b_.ahora >= silencioDesde_ && b_.ahora < *silencioHasta_;
+      if (b_.transporte.enchufado()) {
+        desenchufadoEn_.reset();
+      } else if (!desenchufadoEn_) {
+        desenchufadoEn_ = b_.ahora;
+        contar("desenchufes ocurridos");
+      } else if (b_.ahora >= *desenchufadoEn_ + reenchufarTrasMs_) {
+        b_.transporte.enchufar();
+      }
+    };
   }
   // False after the first broken rule (already reported).
   bool corrida(int i) {
@@ -211,32 +223,13 @@ class Resistencia {
     return b_.oyente.texto(link::kPanelMensajes) == "Hay una operación en curso" || romper("rechazo sin aviso");
   }
 
-  // Time passes in small steps so that the silence and the replug come when due.
+  // The whole time passes unless the console never settles.
   bool avanzar(std::int64_t ms) {
-    for (const std::int64_t fin = b_.ahora + ms; b_.ahora < fin;) {
-      if (!paso(std::min<std::int64_t>(10, fin - b_.ahora))) return false;
-    }
-    return true;
+    const std::int64_t fin = b_.ahora + ms;
+    return (!b_.avanzar(ms, [] { return false; }) && b_.ahora >= fin) || romper("el reloj virtual no avanza");
   }
   bool esperar(std::size_t resultados) {
-    for (const std::int64_t fin = b_.ahora + kLimiteSecuenciaMs; b_.oyente.resultados.size() < resultados;) {
-      if (b_.ahora >= fin) return romper("la secuencia no terminó");
-      if (!paso(10)) return false;
-    }
-    return true;
-  }
-  bool paso(std::int64_t ms) {
-    if (!b_.correr(ms)) return romper("el reloj virtual no avanza");
-    if (silencioHasta_) b_.transporte.fallas.silencio = b_.ahora >= silencioDesde_ && b_.ahora < *silencioHasta_;
-    if (b_.transporte.enchufado()) {
-      desenchufadoEn_.reset();
-    } else if (!desenchufadoEn_) {
-      desenchufadoEn_ = b_.ahora;
-      contar("desenchufes ocurridos");
-    } else if (b_.ahora >= *desenchufadoEn_ + reenchufarTrasMs_) {
-      b_.transporte.enchufar();
-    }
-    return true;
+    return b_.esperarFin(resultados, kLimiteSecuenciaMs) || romper("la secuencia no terminó");
   }
 
   bool sinFalla(Operacion op, const std::string& desenlace, const config::Configuracion& antes, bool lecturaCompleta) {
