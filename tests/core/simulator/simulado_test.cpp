@@ -21,22 +21,19 @@
 namespace orda::simulator {
 namespace {
 
+using namespace std::string_literals;
+
 struct Banco {
   PanelSimulado panel;
   std::int64_t ahora = 0;
 
   explicit Banco(OpcionesPanel o = {}) : panel(o, 0) {}
-  // Bytes from index 1, as a typed command or a two-letter request.
-  std::vector<link::BufferReporte> enviar(std::string_view texto, std::vector<std::uint8_t> extra = {}) {
-    link::BufferReporte r{};
-    std::size_t k = 1;
-    for (char c : texto) r[k++] = static_cast<std::uint8_t>(c);
-    for (std::uint8_t b : extra) r[k++] = b;
-    return panel.recibir(r, ahora);
+  std::vector<link::BufferReporte> enviar(std::string_view texto) {
+    return panel.recibir(link::prueba::reporte(texto), ahora);
   }
   // The single answer's text.
-  std::string texto(std::string_view comando, std::vector<std::uint8_t> extra = {}) {
-    const auto r = enviar(comando, std::move(extra));
+  std::string texto(std::string_view comando) {
+    const auto r = enviar(comando);
     if (r.size() != 1) return "<" + std::to_string(r.size()) + " respuestas>";
     return std::string(reinterpret_cast<const char*>(r[0].data() + 1));
   }
@@ -90,31 +87,26 @@ TEST(SimuladoMonitoreo, E8YSenalSegunLaProgramacion) {
 // Clock and date in BCD, outputs, identity and unknown commands, one after
 // another on the same panel.
 TEST(SimuladoComandos, RespuestaDeCadaUno) {
-  struct Caso {
-    const char* comando;
-    std::vector<std::uint8_t> extra;
-    const char* respuesta;
-  };
-  const Caso casos[] = {
-      {"cH", {0x23, 0x59, 0x58}, "Hora grabada: 23:59:58"},
-      {"cH", {0x24, 0x00, 0x00}, "Hora invalida"},
-      {"cH", {0x1A, 0x00, 0x00}, "Hora invalida"},
-      {"cF", {0x29, 0x02, 0x25}, "Fecha invalida"},  // 2025 is not a leap year
-      {"cF", {0x29, 0x02, 0x24}, "Fecha grabada: 29/02/24"},
-      {"cF", {0x31, 0x12, 0x25}, "Fecha grabada: 31/12/25"},
-      {"vA", {}, "E9;0;0;1;0"},
-      {"ts", {'3'}, "Forzado grabado: salida 3 desactivada"},
-      {"ts", {'1'}, "Forzado grabado: salida 1 activada"},
-      {"vA", {}, "E9;1;0;0;0"},
-      {"ts", {'5'}, "Salida inexistente"},
-      {"V!203\r", {}, "Version grabada: 203"},
-      {"S!54321\r", {}, "Serie grabada: 54321"},
-      {"V!2\r", {}, "Version invalida"},
-      {"Hc4321\r", {}, "Comando no reconocido: Hc4321"},
-      {"", {}, "Comando no reconocido"},
+  const std::pair<std::string, const char*> casos[] = {
+      {"cH\x23\x59\x58", "Hora grabada: 23:59:58"},
+      {"cH\x24\0\0"s, "Hora invalida"},
+      {"cH\x1A\0\0"s, "Hora invalida"},
+      {"cF\x29\x02\x25", "Fecha invalida"},  // 2025 is not a leap year
+      {"cF\x29\x02\x24", "Fecha grabada: 29/02/24"},
+      {"cF\x31\x12\x25", "Fecha grabada: 31/12/25"},
+      {"vA", "E9;0;0;1;0"},
+      {"ts3", "Forzado grabado: salida 3 desactivada"},
+      {"ts1", "Forzado grabado: salida 1 activada"},
+      {"vA", "E9;1;0;0;0"},
+      {"ts5", "Salida inexistente"},
+      {"V!203\r", "Version grabada: 203"},
+      {"S!54321\r", "Serie grabada: 54321"},
+      {"V!2\r", "Version invalida"},
+      {"Hc4321\r", "Comando no reconocido: Hc4321"},
+      {"", "Comando no reconocido"},
   };
   Banco b;
-  for (const Caso& c : casos) EXPECT_EQ(b.texto(c.comando, c.extra), c.respuesta) << c.comando;
+  for (const auto& [comando, respuesta] : casos) EXPECT_EQ(b.texto(comando), respuesta) << comando;
   EXPECT_EQ(b.panel.version(), "203");
   EXPECT_EQ(b.panel.serial(), "54321");
   b.ahora += 3000;  // past midnight
@@ -128,23 +120,23 @@ TEST(SimuladoReloj, ProgramasDiariosDeLasSalidas) {
   // Each step: set the clock, then let 31 s pass; outputs 2 (yard light,
   // 20:00-06:30) and 3 (pump, on, 07:00-07:30) as they stand afterwards.
   struct Paso {
-    std::vector<std::uint8_t> hora;
+    std::string hora;
     bool luz, bomba;
   };
   const Paso pasos[] = {
-      {{0x19, 0x59, 0x00}, false, true},
-      {{0x19, 0x59, 0x30}, true, true},    // 20:00
-      {{0x06, 0x29, 0x30}, false, true},   // 06:30
-      {{0x20, 0x30, 0x00}, false, true},   // the clock jumped over 20:00: nothing fires
-      {{0x07, 0x29, 0x30}, false, false},  // 07:30
-      {{0x06, 0x59, 0x30}, false, true},   // 07:00
+      {"cH\x19\x59\0"s, false, true},
+      {"cH\x19\x59\x30", true, true},    // 20:00
+      {"cH\x06\x29\x30", false, true},   // 06:30
+      {"cH\x20\x30\0"s, false, true},    // the clock jumped over 20:00: nothing fires
+      {"cH\x07\x29\x30", false, false},  // 07:30
+      {"cH\x06\x59\x30", false, true},   // 07:00
   };
   for (const Paso& p : pasos) {
-    b.enviar("cH", p.hora);
+    b.enviar(p.hora);
     b.ahora += 31000;
     b.panel.avanzar(b.ahora);
-    EXPECT_EQ(b.panel.salida(1), p.luz) << int(p.hora[0]) << ":" << int(p.hora[1]);
-    EXPECT_EQ(b.panel.salida(2), p.bomba) << int(p.hora[0]) << ":" << int(p.hora[1]);
+    EXPECT_EQ(b.panel.salida(1), p.luz) << int(p.hora[2]) << ":" << int(p.hora[3]);
+    EXPECT_EQ(b.panel.salida(2), p.bomba) << int(p.hora[2]) << ":" << int(p.hora[3]);
   }
 }
 
@@ -199,7 +191,7 @@ TEST(SimuladoRegistros, GuardanExactamenteLosBytesTransmitidos) {
   }
   Banco b;
   const MemoriaDatos antes = b.panel.memoriaDatos();
-  EXPECT_EQ(b.texto(std::string{24, 67}, {'H', 'O', 'L', 'A'}), "Grabado: mensaje 67");
+  EXPECT_EQ(b.texto("\x18" "CHOLA"), "Grabado: mensaje 67");
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(b.panel.textosPropios()[2].data())), "HOLA");
   EXPECT_EQ(b.panel.memoriaDatos(), antes);
 }
@@ -207,7 +199,7 @@ TEST(SimuladoRegistros, GuardanExactamenteLosBytesTransmitidos) {
 TEST(SimuladoHistorial, ReferenciaValidaYEventosReales) {
   Banco b;
   b.ahora = 2000;
-  b.enviar("cH", {0x14, 0x05, 0x00});
+  b.enviar("cH\x14\x05\0"s);
   b.enviar("ts2");
   b.enviar(std::string{21, 0});
   b.enviar("lh");
