@@ -82,7 +82,6 @@ using orda::hid::falso::Estado;
 
 struct hid_device_ {
   std::string ruta;
-  std::wstring error;
 };
 
 extern "C" {
@@ -121,14 +120,15 @@ hid_device* hid_open_path(const char* path) {
   Estado& e = estado();
   std::lock_guard<std::mutex> bloqueo(e.mutex);
   const Dispositivo& d = e.dispositivos[path];
-  e.errorGlobal = d.presente ? d.textoApertura : L"No such device";
-  const int error = d.presente ? d.errorApertura : ENODEV;
+  const std::pair<int, std::wstring> ausente{ENODEV, L"No such device"};
+  const auto& [error, texto] = d.presente ? d.apertura : ausente;
+  e.errorGlobal = texto;
   if (error != 0) {
     errno = error;
     return nullptr;
   }
   ++e.abiertos;
-  return new hid_device_{path, {}};
+  return new hid_device_{path};
 }
 
 void hid_close(hid_device* dev) {
@@ -160,16 +160,15 @@ int hid_write(hid_device* dev, const unsigned char* data, size_t length) {
   Estado& e = estado();
   std::lock_guard<std::mutex> bloqueo(e.mutex);
   Dispositivo& d = e.dispositivos[dev->ruta];
-  if (!d.presente || !d.textoEscritura.empty()) {
-    dev->error = d.presente ? d.textoEscritura : L"Device disconnected";
-    return -1;
-  }
+  if (!d.presente || !d.textoEscritura.empty()) return -1;
   d.escrituras.emplace_back(data, data + length);
   return static_cast<int>(length);
 }
 
+// A device's: its writes' failure (the only one the transport asks about).
 const wchar_t* hid_error(hid_device* dev) {
-  return dev != nullptr ? dev->error.c_str() : estado().errorGlobal.c_str();
+  Estado& e = estado();
+  return dev != nullptr ? e.dispositivos[dev->ruta].textoEscritura.c_str() : e.errorGlobal.c_str();
 }
 
 }  // extern "C"

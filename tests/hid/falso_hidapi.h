@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orda::hid::falso {
@@ -20,8 +21,7 @@ struct Dispositivo {
   bool presente = false;
   bool roto = false;       // its reads fail, yet it stays listed
   int interrupciones = 0;  // reads that fail as a signal makes them: -1 with errno EINTR
-  int errorApertura = 0;   // errno of the opens, their hid_error(NULL) text below; 0: opens succeed
-  std::wstring textoApertura;
+  std::pair<int, std::wstring> apertura;  // errno and hid_error(NULL) of the opens; errno 0: they succeed
   std::wstring textoEscritura;  // hid_error of the writes; empty: writes succeed
   std::deque<Datos> entrada;
   std::vector<std::vector<std::uint8_t>> escrituras;  // all 65 bytes, report id first

@@ -87,12 +87,6 @@ class TransporteHidTest : public ::testing::Test {
     return static_cast<std::size_t>(
         std::count_if(eventos.begin(), eventos.end(), [&](const Evento& e) { return e.tipo == tipo; }));
   }
-  static void fallarApertura(int error, const std::wstring& texto) {
-    falso::cambiar(kPanel, [&](falso::Dispositivo& d) {
-      d.errorApertura = error;
-      d.textoApertura = texto;
-    });
-  }
   bool escribir(const BufferReporte& b = {}) { return transporte.WriteEx(link::kVendorId, link::kProductId, b); }
   // The panel attached and its reader running.
   Handle panelLeyendo() {
@@ -200,7 +194,7 @@ TEST(ColaLlegadas, AfterADisconnectEmptiedItTheNextArrivalWakesTheOwnerAgain) {
 // A read error in the middle of a transfer is an unplug, after the reports
 // before it. The device stays listed, its reads failing: it comes back after
 // growing pauses, and reads again once it answers.
-TEST_F(TransporteHidTest, AReadErrorIsAnUnplugAfterTheReportsBeforeItAndTheDeviceComesBackAfterGrowingPauses) {
+TEST_F(TransporteHidTest, AReadErrorIsAnUnplugAfterTheReportsBeforeItAndTheDeviceReturnsAfterGrowingPauses) {
   const Handle panel = panelLeyendo();
   constexpr std::size_t kLlegan = 100;
   transferir(kLlegan, [](falso::Dispositivo& d) { d.roto = true; });
@@ -241,7 +235,7 @@ TEST_F(TransporteHidTest, AReadErrorIsAnUnplugAfterTheReportsBeforeItAndTheDevic
 TEST_F(TransporteHidTest, AFailedOpenWritesOneLineNamingTheReasonAndIsTriedAgain) {
   const std::string ocupado = "No se pudo abrir el panel (Failed to open a device: busy).";
   falso::enchufar(kPanel, link::kVendorId, link::kProductId);
-  fallarApertura(EBUSY, L"Failed to open a device: busy");
+  falso::cambiar(kPanel, [](auto& d) { d.apertura = {EBUSY, L"Failed to open a device: busy"}; });
   conectar();
   ASSERT_TRUE(esperar([&] { return cuantos(EventoHid::Conectado) == 1; }));
   const Handle panel = transporte.GetHandle(link::kVendorId, link::kProductId);
@@ -251,13 +245,13 @@ TEST_F(TransporteHidTest, AFailedOpenWritesOneLineNamingTheReasonAndIsTriedAgain
   EXPECT_EQ(mensajes, std::vector<std::string>{ocupado});
   EXPECT_EQ(hilosVivos(), hilosAlEmpezar) << "no reader without a device";
 
-  fallarApertura(0, L"");
+  falso::cambiar(kPanel, [](falso::Dispositivo& d) { d.apertura = {}; });
   transporte.SetReadNotify(panel, true);
   falso::inyectar(kPanel, numerado(3));
   ASSERT_TRUE(esperar([&] { return leidos.size() == 1; }));
   // hidapi with nothing to say: the system's words for errno.
   transporte.SetReadNotify(panel, false);
-  fallarApertura(EIO, L"Success");
+  falso::cambiar(kPanel, [](falso::Dispositivo& d) { d.apertura = {EIO, L"Success"}; });
   transporte.SetReadNotify(panel, true);
   const std::string sinTexto = "No se pudo abrir el panel (" + std::string(std::strerror(EIO)) + ").";
   EXPECT_EQ(mensajes, (std::vector<std::string>{ocupado, sinTexto}));
