@@ -152,14 +152,6 @@ TEST(SimuladoDeterminismo, MismaVarianteMismasRespuestas) {
   EXPECT_NE(guion(7), guion(8));
 }
 
-// A transfer ends with its last block: a further "pn" asks for nothing.
-TEST(SimuladoTransferencias, NadaTrasElUltimoBloque) {
-  Banco b;
-  ASSERT_EQ(b.enviar("lh").size(), 1u);
-  for (int k = 0; k < 64; ++k) ASSERT_EQ(b.enviar("pn").size(), 1u) << k;
-  EXPECT_TRUE(b.enviar("pn").empty());
-}
-
 // Record commands store the record bytes the report carries: the first
 // min(size, 62), at the record's place; nothing else moves. The panel's own
 // texts go apart; out of range is not acknowledged.
@@ -196,13 +188,17 @@ TEST(SimuladoRegistros, GuardanExactamenteLosBytesTransmitidos) {
   EXPECT_EQ(b.panel.memoriaDatos(), antes);
 }
 
+// The events the console's own actions log, and the transfer that ends with
+// its last block: a further "pn" asks for nothing.
 TEST(SimuladoHistorial, ReferenciaValidaYEventosReales) {
   Banco b;
   b.ahora = 2000;
   b.enviar("cH\x14\x05\0"s);
   b.enviar("ts2");
   b.enviar(std::string{21, 0});
-  b.enviar("lh");
+  ASSERT_EQ(b.enviar("lh").size(), 1u);
+  for (int k = 0; k < 64; ++k) ASSERT_EQ(b.enviar("pn").size(), 1u) << k;
+  EXPECT_TRUE(b.enviar("pn").empty());
   const config::Configuracion demo = configuracionDemostracion();
   const history::Historial v = history::filasHistorial(b.panel.memoriaHistorial(), demo.entradas, demo.tree);
   ASSERT_FALSE(v.cantidad.limitada);
