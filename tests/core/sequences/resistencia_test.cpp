@@ -101,13 +101,13 @@ class Resistencia {
         desenlace = fines == previos ? "rechazada" : fin(previos);
       } else {
         if (azar(8) == 0 && !(avanzar(azar(400)) && intentarDuranteOtra())) return false;
-        if (!esperar(++fines)) return false;
+        if (!b_.esperarFin(++fines, kLimiteSecuenciaMs)) return romper("la secuencia no terminó");
         desenlace = fin(previos);
         const link::ResultadoSecuencia& r = b_.oyente.resultados[previos];
         if (r.sinConfirmar > 0) desenlace = "sin confirmar";
         // A complete read asks for the history at once.
         if (r.tipo == link::TipoSecuencia::Lectura && r.fin == FinSecuencia::Completa && conHistorial_) {
-          if (!esperar(++fines)) return false;
+          if (!b_.esperarFin(++fines, kLimiteSecuenciaMs)) return romper("la secuencia no terminó");
           desenlace += " + historial " + fin(previos + 1);
         }
       }
@@ -153,20 +153,17 @@ class Resistencia {
   }
 
   void imprimir() const {
-    for (const auto& [clave, n] : cuentas_) std::printf("  %-60s %5d\n", clave.c_str(), n);
+    for (const auto& [clave, n] : cuentas) std::printf("  %-60s %5d\n", clave.c_str(), n);
     std::printf("  %-60s %5lld s\n", "tiempo virtual", static_cast<long long>(b_.ahora / 1000));
   }
-  int cuenta(const std::string& clave) const {
-    const auto it = cuentas_.find(clave);
-    return it == cuentas_.end() ? 0 : it->second;
-  }
+  std::map<std::string, int> cuentas;
 
  private:
   int azar(std::size_t n) {
     estado_ = simulator::mezclar(estado_);
     return static_cast<int>(estado_ % n);
   }
-  void contar(const std::string& clave) { ++cuentas_[clave]; }
+  void contar(const std::string& clave) { ++cuentas[clave]; }
   bool romper(const std::string& que) {
     ADD_FAILURE() << que;
     return false;
@@ -228,9 +225,6 @@ class Resistencia {
     const std::int64_t fin = b_.ahora + ms;
     return (!b_.avanzar(ms, [] { return false; }) && b_.ahora >= fin) || romper("el reloj virtual no avanza");
   }
-  bool esperar(std::size_t resultados) {
-    return b_.esperarFin(resultados, kLimiteSecuenciaMs) || romper("la secuencia no terminó");
-  }
 
   bool sinFalla(Operacion op, const std::string& desenlace, const config::Configuracion& antes, bool lecturaCompleta) {
     const std::vector<std::string>& bien = kSinFalla[op];
@@ -250,7 +244,6 @@ class Resistencia {
   link::prueba::BancoSimulado b_;
   imagen::ImagenMemoria img_{};
   std::uint64_t estado_ = 20260;
-  std::map<std::string, int> cuentas_;
   bool conHistorial_ = false;
   std::int64_t reenchufarTrasMs_ = 0;
   std::optional<std::int64_t> desenchufadoEn_;
@@ -266,11 +259,11 @@ TEST(Resistencia, MilCorridasAlAzarConFallasAlAzar) {
   r.imprimir();
   EXPECT_EQ(hechas, kCorridas);
   // Every fault bit, and every kind of end was seen.
-  EXPECT_GT(r.cuenta("desenchufes ocurridos"), 50);
+  EXPECT_GT(r.cuentas["desenchufes ocurridos"], 50);
   for (const char* fin : {"desenlace: lectura, interrumpida", "desenlace: lectura, sin respuesta",
                           "desenlace: programación, sin confirmar", "desenlace: historial, interrumpida",
                           "rechazada durante otra corrida"}) {
-    EXPECT_GT(r.cuenta(fin), 0) << fin;
+    EXPECT_GT(r.cuentas[fin], 0) << fin;
   }
 }
 

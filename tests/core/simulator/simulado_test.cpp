@@ -84,38 +84,9 @@ TEST(SimuladoMonitoreo, E8YSenalSegunLaProgramacion) {
   }
 }
 
-// Clock and date in BCD, outputs, identity and unknown commands, one after
-// another on the same panel.
-TEST(SimuladoComandos, RespuestaDeCadaUno) {
-  const std::pair<std::string, const char*> casos[] = {
-      {"cH\x23\x59\x58", "Hora grabada: 23:59:58"},
-      {"cH\x24\0\0"s, "Hora invalida"},
-      {"cH\x1A\0\0"s, "Hora invalida"},
-      {"cF\x29\x02\x25", "Fecha invalida"},  // 2025 is not a leap year
-      {"cF\x29\x02\x24", "Fecha grabada: 29/02/24"},
-      {"cF\x31\x12\x25", "Fecha grabada: 31/12/25"},
-      {"vA", "E9;0;0;1;0"},
-      {"ts3", "Forzado grabado: salida 3 desactivada"},
-      {"ts1", "Forzado grabado: salida 1 activada"},
-      {"vA", "E9;1;0;0;0"},
-      {"ts5", "Salida inexistente"},
-      {"V!203\r", "Version grabada: 203"},
-      {"S!54321\r", "Serie grabada: 54321"},
-      {"V!2\r", "Version invalida"},
-      {"Hc4321\r", "Comando no reconocido: Hc4321"},
-      {"", "Comando no reconocido"},
-  };
-  Banco b;
-  for (const auto& [comando, respuesta] : casos) EXPECT_EQ(b.texto(comando), respuesta) << comando;
-  EXPECT_EQ(b.panel.version(), "203");
-  EXPECT_EQ(b.panel.serial(), "54321");
-  b.ahora += 3000;  // past midnight
-  const FechaHora t = b.panel.reloj(b.ahora);
-  EXPECT_EQ((std::vector<int>{t.anio, t.mes, t.dia, t.hora, t.minuto, t.segundo}),
-            (std::vector<int>{2026, 1, 1, 0, 0, 1}));
-}
-
-TEST(SimuladoReloj, ProgramasDiariosDeLasSalidas) {
+// The daily programs of outputs 2 and 3; then clock and date in BCD,
+// outputs, identity and unknown commands, one after another on the same panel.
+TEST(SimuladoComandos, ProgramasDiariosYRespuestaDeCadaUno) {
   Banco b;
   // Each step: set the clock, then let 31 s pass; outputs 2 (yard light,
   // 20:00-06:30) and 3 (pump, on, 07:00-07:30) as they stand afterwards.
@@ -138,6 +109,31 @@ TEST(SimuladoReloj, ProgramasDiariosDeLasSalidas) {
     EXPECT_EQ(b.panel.salida(1), p.luz) << int(p.hora[2]) << ":" << int(p.hora[3]);
     EXPECT_EQ(b.panel.salida(2), p.bomba) << int(p.hora[2]) << ":" << int(p.hora[3]);
   }
+  const std::pair<std::string, const char*> casos[] = {
+      {"cH\x23\x59\x58", "Hora grabada: 23:59:58"},
+      {"cH\x24\0\0"s, "Hora invalida"},
+      {"cH\x1A\0\0"s, "Hora invalida"},
+      {"cF\x29\x02\x25", "Fecha invalida"},  // 2025 is not a leap year
+      {"cF\x29\x02\x24", "Fecha grabada: 29/02/24"},
+      {"cF\x31\x12\x25", "Fecha grabada: 31/12/25"},
+      {"vA", "E9;0;0;1;0"},
+      {"ts3", "Forzado grabado: salida 3 desactivada"},
+      {"ts1", "Forzado grabado: salida 1 activada"},
+      {"vA", "E9;1;0;0;0"},
+      {"ts5", "Salida inexistente"},
+      {"V!203\r", "Version grabada: 203"},
+      {"S!54321\r", "Serie grabada: 54321"},
+      {"V!2\r", "Version invalida"},
+      {"Hc4321\r", "Comando no reconocido: Hc4321"},
+      {"", "Comando no reconocido"},
+  };
+  for (const auto& [comando, respuesta] : casos) EXPECT_EQ(b.texto(comando), respuesta) << comando;
+  EXPECT_EQ(b.panel.version(), "203");
+  EXPECT_EQ(b.panel.serial(), "54321");
+  b.ahora += 3000;  // past midnight
+  const FechaHora t = b.panel.reloj(b.ahora);
+  EXPECT_EQ((std::vector<int>{t.anio, t.mes, t.dia, t.hora, t.minuto, t.segundo}),
+            (std::vector<int>{2026, 1, 1, 0, 0, 1}));
 }
 
 TEST(SimuladoDeterminismo, MismaVarianteMismasRespuestas) {
