@@ -168,6 +168,7 @@ int hid_write(hid_device* dev, const unsigned char* data, size_t length) {
 // A device's: its writes' failure (the only one the transport asks about).
 const wchar_t* hid_error(hid_device* dev) {
   Estado& e = estado();
+  std::lock_guard<std::mutex> bloqueo(e.mutex);
   return dev != nullptr ? e.dispositivos[dev->ruta].textoEscritura.c_str() : e.errorGlobal.c_str();
 }
 
