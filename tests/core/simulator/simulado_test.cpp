@@ -12,6 +12,7 @@
 #include "core/config/validacion.h"
 #include "core/history/filas.h"
 #include "core/history/memoria.h"
+#include "core/link/senal.h"
 #include "core/programming/aprogramar.h"
 #include "core/simulator/demo.h"
 #include "core/simulator/panel.h"
@@ -73,11 +74,8 @@ TEST(SimuladoMonitoreo, E8YSenalSegunLaProgramacion) {
       ASSERT_EQ(va, esperado);
       vistos.insert(b.panel.estadoEntrada(0));
       if (b.ahora % 5000 == 0) {
-        // The level in two characters at a fixed place.
-        const auto r = b.enviar("sq");
-        ASSERT_EQ(r.size(), 1u);
-        const int v = r[0][4] == ' ' ? r[0][5] - '0' : (r[0][4] - '0') * 10 + r[0][5] - '0';
-        EXPECT_EQ(v, b.panel.nivelSenal(b.ahora));
+        const std::string sq = b.texto("sq");  // the level in two characters where the console reads it
+        EXPECT_EQ(link::valorSenal(sq[3], sq[4]), b.panel.nivelSenal(b.ahora)) << sq;
       }
     }
     EXPECT_EQ(vistos, c.esperados) << c.inferior << " " << c.hab;
@@ -165,16 +163,11 @@ TEST(SimuladoRegistros, GuardanExactamenteLosBytesTransmitidos) {
   for (const Caso& c : casos) {
     Banco b;
     MemoriaDatos esperada = b.panel.memoriaDatos();
-    link::BufferReporte r{};
-    r[1] = c.comando;
-    r[2] = c.indice;
-    for (std::size_t k = 3; k < r.size(); ++k) r[k] = static_cast<std::uint8_t>(0x80 + k);
-    std::copy_n(r.begin() + 3, c.tamano, esperada.begin() + static_cast<std::ptrdiff_t>(c.inicio));
-    const auto resp = b.panel.recibir(r, 0);
-    ASSERT_EQ(resp.size(), 1u);
-    const std::string respuesta(reinterpret_cast<const char*>(resp[0].data() + 1));
-    const bool grabado = respuesta.find("rabad") != std::string::npos;
-    EXPECT_EQ(grabado, c.tamano > 0) << int(c.comando) << "/" << int(c.indice);
+    std::string r{static_cast<char>(c.comando), static_cast<char>(c.indice)};
+    for (std::size_t k = 3; k < link::kTamanoReporte; ++k) r += static_cast<char>(0x80 + k);
+    std::copy_n(r.begin() + 2, c.tamano, esperada.begin() + static_cast<std::ptrdiff_t>(c.inicio));
+    const std::string respuesta = b.texto(r);
+    EXPECT_EQ(respuesta.rfind(c.tamano > 0 ? "Grabado: " : "Registro fuera de rango: ", 0), 0u) << respuesta;
     EXPECT_TRUE(b.panel.memoriaDatos() == esperada) << int(c.comando) << "/" << int(c.indice);
   }
   Banco b;
