@@ -43,6 +43,17 @@ const char* const kComandos[] = {
     "sq", "va",    "vA",      "hola", "mi", "mH", "cH",
     "Hc", "V!202", "S!12345", "ts2",  "lt", "lh", "0123456789012345678901234567890123456789012345678901234567890123"};
 const char* const kNombres[] = {"PORTON", "COCINA", "GARAJE", "ALTILLO", "PATIO"};
+// The box of a transfer that failed, by its kind (read, history) and how it ended.
+const std::map<std::pair<link::TipoSecuencia, FinSecuencia>, std::string> kCajas = {
+    {{link::TipoSecuencia::Lectura, FinSecuencia::SinRespuesta},
+     "El panel no respondió. La programación mostrada no cambió."},
+    {{link::TipoSecuencia::Lectura, FinSecuencia::Interrumpida},
+     "La transferencia se interrumpió. La programación mostrada no cambió."},
+    {{link::TipoSecuencia::Historial, FinSecuencia::SinRespuesta},
+     "El panel no respondió. Se mantienen los registros mostrados."},
+    {{link::TipoSecuencia::Historial, FinSecuencia::Interrumpida},
+     "La transferencia de registros históricos se interrumpió."},
+};
 
 constexpr int kCorridas = 1000;
 constexpr std::int64_t kLimiteSecuenciaMs = 240000;
@@ -90,6 +101,7 @@ class Resistencia {
     if (op == kProgramacion && azar(2) == 0) b_.cfg.entradas.ponerTexto(3 + azar(8), 1, kNombres[azar(5)]);
     const config::Configuracion antes = b_.cfg;
     const std::size_t previos = b_.oyente.resultados.size();
+    const std::size_t cajas = b_.oyente.cajas.size(), vistas = b_.oyente.memoria.size();
     armar(falla, op);
 
     std::string desenlace;
@@ -141,6 +153,18 @@ class Resistencia {
     if (!b_.correr(kReposoMs)) return romper("el reloj virtual no avanza");
     if (b_.consola.ocupado()) return romper("la consola quedó ocupada");
     if (b_.oyente.resultados.size() != fines) return romper("una secuencia terminó dos veces");
+    // A failed transfer says so in its own words; a run with none complete leaves the memory viewer
+    // alone (a typed "lt" or "lh" starts a transfer of its own).
+    std::size_t completas = 0;
+    for (std::size_t k = previos; k < fines; ++k) {
+      const link::ResultadoSecuencia& r = b_.oyente.resultados[k];
+      completas += r.tipo != link::TipoSecuencia::Programacion && r.fin == FinSecuencia::Completa;
+      const auto caja = kCajas.find({r.tipo, r.fin});
+      const auto& c = b_.oyente.cajas;
+      const auto mostrada = [&](const auto& x) { return caja != kCajas.end() && x.texto == caja->second; };
+      if (caja != kCajas.end() && std::none_of(c.begin() + cajas, c.end(), mostrada)) return romper(caja->second);
+    }
+    if (op != kComando && completas == 0 && b_.oyente.memoria.size() != vistas) return romper("visor de memoria");
 
     const bool lecturaCompleta = op == kLectura && fines > previos && fin(previos) == "completa";
     if (!lecturaCompleta && !mismasTablas(b_.cfg, antes))

@@ -1,8 +1,8 @@
 // The programming run, the read and the history retrieval: against the
 // simulated panel end to end (order of the reports, time bounds, results,
-// progress, a panel lost half way), and against a bench that hands the
-// console only what a test gives it (an image no encoder takes, erased records).
-#include <functional>
+// progress, erased records), and against a bench that hands the console only
+// what a test gives it (an image no encoder takes). A panel lost half way or
+// silent is the soak's.
 #include <string>
 
 #include <gtest/gtest.h>
@@ -73,7 +73,7 @@ TEST(Programacion, RelojYLuegoLosRegistrosCadaUnoTrasSuConfirmacion) {
     EXPECT_EQ(b.oyente.resultados[0],
               (ResultadoSecuencia{TipoSecuencia::Programacion, FinSecuencia::Completa, c.sinConfirmar}));
     EXPECT_EQ(b.oyente.texto(link::kPanelMensajes), c.fin);
-    EXPECT_EQ(b.oyente.cajas.size(), c.sinConfirmar ? 1u : 0u);  // its text: Corte
+    EXPECT_EQ(b.oyente.cajas.size(), c.sinConfirmar ? 1u : 0u);
   }
 }
 
@@ -158,55 +158,6 @@ TEST(Lectura, CompararYLeerTrasProgramar) {
   EXPECT_EQ(b.oyente.cajas[0].texto, "La central tiene 4 registros sin programar: se cargaron los valores por omisión.");
   EXPECT_EQ(b.oyente.cajas[0].titulo, "OrDA");
   EXPECT_EQ(b.oyente.cajas[0].icono, link::Icono::Informacion);
-}
-
-// The panel unplugged right after it took the n-th report of a run, for every
-// n: the run ends at once and says so, and no history follows a failed read.
-// (A silent panel, the runs after the panel is back and the tables left alone
-// are the soak's checks, for every run; the stall timeout is the link's test.)
-TEST(Corte, TrasCadaReporteDeCadaSecuencia) {
-  struct Caso {
-    TipoSecuencia tipo;
-    int reportes;  // each is answered: the clock and the records, or the request and the blocks
-    std::function<bool(BancoSimulado&)> iniciar;
-    const char* sinRespuesta;
-    const char* interrumpida;
-  };
-  const Caso casos[] = {
-      {TipoSecuencia::Programacion, 2 + 54, [](BancoSimulado& b) { return b.consola.programar(kAhora, b.ahora); },
-       "", ""},
-      {TipoSecuencia::Lectura, 1 + 192, [](BancoSimulado& b) { return b.consola.leerProgramacion(b.ahora); },
-       "El panel no respondió. La programación mostrada no cambió.",
-       "La transferencia se interrumpió. La programación mostrada no cambió."},
-      {TipoSecuencia::Historial, 1 + 64, [](BancoSimulado& b) { return b.consola.refrescarHistorial(b.ahora); },
-       "El panel no respondió. Se mantienen los registros mostrados.",
-       "La transferencia de registros históricos se interrumpió."},
-  };
-  for (const Caso& c : casos) {
-    for (int n = 1; n <= c.reportes; ++n) {
-      SCOPED_TRACE(testing::Message() << "secuencia " << static_cast<int>(c.tipo) << ", reporte " << n);
-      BancoSimulado b;
-      b.cfg = editada();
-      const std::size_t corte = b.pedidos.size() + static_cast<std::size_t>(n);
-      b.transporte.fallas.desenchufarTrasReportes = b.transporte.reportesEscritos() + n;
-      ASSERT_TRUE(c.iniciar(b));
-      ASSERT_TRUE(b.esperarFin(1));
-      ASSERT_FALSE(b.transporte.enchufado());
-      const bool programa = c.tipo == TipoSecuencia::Programacion;
-      const int sinConfirmar = programa ? std::min(54, 57 - n) : 0;
-      const FinSecuencia fin = programa ? FinSecuencia::Completa : n == 1 ? FinSecuencia::SinRespuesta
-                                                                          : FinSecuencia::Interrumpida;
-      EXPECT_EQ(b.oyente.resultados[0], (ResultadoSecuencia{c.tipo, fin, sinConfirmar}));
-      if (!programa) {  // a transfer cut short by the cable sits out no stall timeout
-        EXPECT_EQ(b.oyente.momentosFin[0], b.pedidos.at(corte - 1).second + (n == 1 ? 2000 : 0));
-      }
-      ASSERT_EQ(b.oyente.cajas.size(), 1u);
-      EXPECT_EQ(b.oyente.cajas[0].texto, programa ? link::textos::mensajeSinConfirmar(sinConfirmar)
-                                                  : n == 1 ? c.sinRespuesta : c.interrumpida);
-      EXPECT_EQ(link::prueba::contar(b.pedidos, "lh"), c.tipo == TipoSecuencia::Historial ? 1 : 0);
-      EXPECT_TRUE(b.oyente.memoria.empty());
-    }
-  }
 }
 
 }  // namespace
