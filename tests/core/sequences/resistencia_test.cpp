@@ -1,8 +1,9 @@
 // A thousand random runs of everything the console asks of the panel, each
 // under a random fault, against the simulated panel in virtual time: every
-// run ends, the console is never left busy, the tables change only when a
-// read completed, and without a fault every run goes through. Seeded: the
-// same runs, faults and counts every time.
+// run ends, the console is never left busy, a failed read or history shows
+// its box, the tables change only when a read completed (the memory viewer
+// only when some transfer did), and without a fault every run goes through.
+// Seeded: the same runs, faults and counts every time.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -160,9 +161,10 @@ class Resistencia {
       const link::ResultadoSecuencia& r = b_.oyente.resultados[k];
       completas += r.tipo != link::TipoSecuencia::Programacion && r.fin == FinSecuencia::Completa;
       const auto caja = kCajas.find({r.tipo, r.fin});
+      if (caja == kCajas.end()) continue;
       const auto& c = b_.oyente.cajas;
-      const auto mostrada = [&](const auto& x) { return caja != kCajas.end() && x.texto == caja->second; };
-      if (caja != kCajas.end() && std::none_of(c.begin() + cajas, c.end(), mostrada)) return romper(caja->second);
+      if (std::none_of(c.begin() + cajas, c.end(), [&](const auto& x) { return x.texto == caja->second; }))
+        return romper(caja->second);
     }
     if (op != kComando && completas == 0 && b_.oyente.memoria.size() != vistas) return romper("visor de memoria");
 
