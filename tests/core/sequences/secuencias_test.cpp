@@ -123,12 +123,9 @@ TEST(Lectura, CompararYLeerTrasProgramar) {
   EXPECT_TRUE(b.oyente.memoria.empty());
   EXPECT_EQ(link::prueba::contar(b.pedidos, "lh"), 0);
 
-  link::BufferReporte borrado;
-  borrado.fill(0xFF);
-  for (std::uint8_t entrada = 0; entrada < 4; ++entrada) {
-    borrado[1] = 21;
-    borrado[2] = entrada;
-    b.transporte.panel().recibir(borrado, b.ahora);
+  for (char entrada = 0; entrada < 4; ++entrada) {
+    const std::string borrado = std::string{21, entrada} + std::string(62, '\xFF');
+    b.transporte.panel().recibir(link::prueba::reporte(borrado), b.ahora);
   }
   b.cfg = config::Configuracion{};
   b.img = {};
