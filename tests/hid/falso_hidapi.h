@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orda::hid::falso {
@@ -18,34 +19,23 @@ struct Dispositivo {
   int vendorId = 0;
   int productId = 0;
   bool presente = false;
-  int generacion = 0;  // a re-plug makes the old handles stale
-  std::deque<Datos> entrada;
-  // After this many more reports are read the next read fails (-1: never);
-  // `irseAlFallar` also takes it off the list then, as a pulled cable does.
-  int lecturasHastaFallo = -1;
-  bool irseAlFallar = false;
-  bool lecturaFallida = false;
-  // Reads that fail as hidapi's do when a signal interrupts their wait: -1
-  // with errno EINTR. The device stays.
-  int interrupciones = 0;
-  int errorApertura = -1;  // errno of the opens, their hid_error(NULL) text below; -1: opens succeed
-  std::wstring textoApertura;
+  bool roto = false;       // its reads fail, yet it stays listed
+  int interrupciones = 0;  // reads that fail as a signal makes them: -1 with errno EINTR
+  std::pair<int, std::wstring> apertura;  // errno and hid_error(NULL) of the opens; errno 0: they succeed
   std::wstring textoEscritura;  // hid_error of the writes; empty: writes succeed
-  std::vector<std::vector<std::uint8_t>> escrituras;
+  std::deque<Datos> entrada;
+  std::vector<std::vector<std::uint8_t>> escrituras;  // all 65 bytes, report id first
 };
 
 void reiniciar();
-
+// Listed (again) in path order, with nothing to read and its reads sound.
 void enchufar(const std::string& ruta, int vendorId, int productId);
 void inyectar(const std::string& ruta, const Datos& reporte);
-// Changes a device under the stand-in's lock and wakes its readers. A
-// device taken off the list fails the reads and writes of its open handles.
+// Changes a device under the stand-in's lock and wakes its readers. A device
+// no longer present fails the reads and writes of its open handles.
 void cambiar(const std::string& ruta, const std::function<void(Dispositivo&)>& cambio);
-
-// Every report written to it, all 65 bytes, report id first.
 std::vector<std::vector<std::uint8_t>> escrituras(const std::string& ruta);
 int enumeraciones();
 int abiertos();
-bool iniciado();
 
 }  // namespace orda::hid::falso

@@ -17,17 +17,24 @@ namespace orda::link::prueba {
 
 inline constexpr Handle kPanel = 1, kOtro = 2;
 
+// Bytes from index 1: a typed command, a two-letter request with its bytes, an answer.
 inline BufferReporte reporte(std::string_view texto) {
   BufferReporte b{};
   std::copy_n(texto.begin(), std::min<std::size_t>(texto.size(), 64), b.begin() + 1);
   return b;
 }
 
+using Pedidos = std::vector<std::pair<std::string, std::int64_t>>;  // the two letters and time of each report
+
+inline void anotar(Pedidos& pedidos, const BufferReporte& r, std::int64_t t) {
+  pedidos.emplace_back(std::string{static_cast<char>(r[1]), static_cast<char>(r[2])}, t);
+}
+
 struct TransporteFalso : Transporte {
   explicit TransporteFalso(std::function<std::int64_t()> r) : reloj(std::move(r)) {}
   std::deque<BufferReporte> entrantes;
   std::vector<BufferReporte> escritos;
-  std::vector<std::int64_t> momentos;
+  Pedidos pedidos;
   std::vector<Handle> notificados;
   std::function<std::int64_t()> reloj;
   bool panelPresente = true, conectado = false;
@@ -46,7 +53,7 @@ struct TransporteFalso : Transporte {
   }
   bool WriteEx(int, int, const BufferReporte& b) override {
     escritos.push_back(b);
-    momentos.push_back(reloj());
+    anotar(pedidos, b, reloj());
     return true;
   }
 };
@@ -60,7 +67,6 @@ struct OyenteGrabador : OyenteEnlace {
   std::vector<std::pair<int, std::string>> textos, imagenes;
   std::vector<std::string> progreso, memoria;
   std::vector<Caja> cajas;
-  std::vector<ComandoLocal> locales;
   std::vector<ResultadoSecuencia> resultados;
   std::vector<std::int64_t> momentosFin;
   const std::int64_t* reloj = nullptr;
@@ -76,7 +82,6 @@ struct OyenteGrabador : OyenteEnlace {
   void mostrarError(const std::string& t, const std::string& ti, Icono i, TipoError) override {
     cajas.push_back({t, ti, i});
   }
-  void comandoLocal(ComandoLocal c) override { locales.push_back(c); }
   void secuenciaTerminada(const ResultadoSecuencia& r) override {
     resultados.push_back(r);
     momentosFin.push_back(*reloj);
@@ -90,8 +95,8 @@ struct OyenteGrabador : OyenteEnlace {
   std::string imagen(int panel) const { return ultimo(imagenes, panel); }
 };
 
-// How many of the requests (two letters and time each) were `letras`.
-inline int contar(const std::vector<std::pair<std::string, std::int64_t>>& pedidos, std::string_view letras) {
+// How many of the requests were `letras`.
+inline int contar(const Pedidos& pedidos, std::string_view letras) {
   const auto igual = [&](auto& p) { return p.first == letras; };
   return static_cast<int>(std::count_if(pedidos.begin(), pedidos.end(), igual));
 }
@@ -132,23 +137,29 @@ struct BancoCon {
 // with a log of every report the panel was handed.
 struct BancoSimulado : BancoCon<simulator::TransporteSimulado> {
   std::vector<BufferReporte> escritos;
-  std::vector<std::pair<std::string, std::int64_t>> pedidos;  // the two letters and time of each
+  Pedidos pedidos;
+  std::function<void()> trasCadaPaso;  // a test's faults, changed as time passes
 
   BancoSimulado() {
     transporte.alEscribir = [this](const BufferReporte& r, std::int64_t t) {
       escritos.push_back(r);
-      pedidos.emplace_back(std::string{static_cast<char>(r[1]), static_cast<char>(r[2])}, t);
+      anotar(pedidos, r, t);
     };
     consola.instalar([this] { return ahora; });
     correrHasta(2000);
   }
-  // Runs until the n-th sequence ended (at most `limite` ms).
-  bool esperarFin(std::size_t n, std::int64_t limite = 120000) {
-    const std::int64_t fin = ahora + limite;
-    while (oyente.resultados.size() < n && ahora < fin) {
-      if (!correr(10)) return false;
+  // Runs in steps of 10 ms for at most `ms`, until `listo` holds; false when it
+  // never did or the console never settles.
+  bool avanzar(std::int64_t ms, const std::function<bool()>& listo) {
+    for (const std::int64_t fin = ahora + ms; !listo();) {
+      if (ahora >= fin || !correr(std::min<std::int64_t>(10, fin - ahora))) return false;
+      if (trasCadaPaso) trasCadaPaso();
     }
-    return oyente.resultados.size() >= n;
+    return true;
+  }
+  // Runs until the n-th sequence ended.
+  bool esperarFin(std::size_t n, std::int64_t limite = 120000) {
+    return avanzar(limite, [&] { return oyente.resultados.size() >= n; });
   }
 };
 
@@ -159,16 +170,7 @@ struct Banco : BancoCon<TransporteFalso> {
     evento(EventoHid::ReporteEsperando);
   }
   void recibir(std::string_view texto) { recibir(reporte(texto)); }
-
-  // The two letters and time of every write.
-  std::vector<std::pair<std::string, std::int64_t>> pedidos() const {
-    std::vector<std::pair<std::string, std::int64_t>> r;
-    for (std::size_t i = 0; i < transporte.escritos.size(); ++i) {
-      const auto& w = transporte.escritos[i];
-      r.emplace_back(std::string{static_cast<char>(w[1]), static_cast<char>(w[2])}, transporte.momentos[i]);
-    }
-    return r;
-  }
+  Pedidos pedidos() const { return transporte.pedidos; }
 };
 
 }  // namespace orda::link::prueba

@@ -6,17 +6,7 @@
 namespace orda::link::prueba {
 namespace {
 
-BufferReporte bytes(std::initializer_list<int> v) {
-  BufferReporte b{};
-  std::transform(v.begin(), v.end(), b.begin() + 1, [](int x) { return static_cast<std::uint8_t>(x); });
-  return b;
-}
-
-BufferReporte bloque(int k) {
-  BufferReporte b{};
-  for (std::size_t i = 1; i <= 64; ++i) b[i] = static_cast<std::uint8_t>((k * 7 + i) % 251 + 1);
-  return b;
-}
+using namespace std::string_literals;
 
 // The log lines and status bar texts are the window tests' (the console's start-up, Info).
 TEST(Conexion, ElPanelSeMuestraYSusReportesSeHabilitanUnSegundoDespues) {
@@ -37,7 +27,7 @@ TEST(Conexion, ElPanelSeMuestraYSusReportesSeHabilitanUnSegundoDespues) {
 
 TEST(Conexion, OtroDispositivoNoCambiaNadaVisiblePeroHabilitaElPanel) {
   Banco b;
-  b.recibir(bytes({2}));  // a transfer under way is not the other device's
+  b.recibir("\x02"s);  // a transfer under way is not the other device's
   b.oyente.registro.clear();
   b.evento(EventoHid::Conectado, kOtro);
   b.evento(EventoHid::Desconectado, kOtro);
@@ -49,53 +39,47 @@ TEST(Conexion, OtroDispositivoNoCambiaNadaVisiblePeroHabilitaElPanel) {
   EXPECT_EQ(b.transporte.notificados, (std::vector<Handle>{kPanel, kPanel}));
   // The transfer is abandoned two seconds after its last block.
   b.correr(1000);
-  b.recibir(bloque(3));
+  b.recibir("bloque");
   b.correr(1999);
   EXPECT_EQ(b.consola.enlace().volcado().modoVolcado, kVolcadoDatos);
   b.correr(1);
   EXPECT_EQ(b.consola.enlace().volcado().modoVolcado, kSinVolcado);
 }
 
-TEST(Reportes, TextoRegistradoYBufferLimpio) {
+// Each report alone: the line it logs (none for the signal level, which is
+// shown instead), and the input buffer cleared but for byte 64.
+TEST(Reportes, LineaRegistradaONivelDeSenalYBufferLimpio) {
   struct Caso {
-    BufferReporte reporte;
-    std::string linea;
+    std::string reporte, linea;
+    std::string imagen = {}, texto = {};  // shown in the signal panel
   };
-  BufferReporte largo{};
-  std::fill(largo.begin() + 1, largo.end(), 'x');
   const Caso casos[] = {
-      {bytes({'O', 'K', 13, 10, '!'}), "OK  !\n"},
-      {bytes({1, 31, 9, 0x80, 0xE9}), "•••€é\n"},
-      {bytes({'A', 0, 'B'}), "A\n"},
-      {bytes({0, 'x'}), "\n"},               // a zero first byte: an empty line
-      {largo, std::string(63, 'x') + "\n"},  // byte 64 never enters the text
-      {bytes({3, 'h'}), "•h\n"},              // the history start marker is logged
+      {"OK\r\n!", "OK  !\n"},
+      {"\x01\x1f\t\x80\xe9", "•••€é\n"},
+      {"A\0B"s, "A\n"},
+      {"\0x"s, "\n"},                               // a zero first byte: an empty line
+      {std::string(64, 'x'), std::string(63, 'x') + "\n"},  // byte 64 never enters the text
+      {"\x03h", "•h\n"},                            // the history start marker is logged
+      {"sq:17", "", "L4", "Muy buena"},
+      {"sq: 5", "", "L2", "Regular"},
+      {"sq:99", "", "L5", "Excelente"},
+      {"sq:00", "", "L0_INT", "Sin señal"},
+      {"sq:04", "", "L1", "Mala"},
+      {"sq:14", "", "L3", "Buena"},
   };
   for (const auto& c : casos) {
     Banco b;
-    b.recibir(c.reporte);
-    ASSERT_EQ(b.oyente.registro.size(), 1u);
-    EXPECT_EQ(b.oyente.registro[0], std::make_pair(c.linea, kNegro));
+    const BufferReporte r = reporte(c.reporte);
+    b.recibir(r);
+    using Registro = decltype(b.oyente.registro);
+    EXPECT_EQ(b.oyente.registro, (c.linea.empty() ? Registro{} : Registro{{c.linea, kNegro}})) << c.reporte;
+    EXPECT_EQ(b.oyente.imagen(kPanelSenal), c.imagen);
+    EXPECT_EQ(b.oyente.texto(kPanelSenal), c.texto);
     const BufferReporte& e = b.consola.enlace().bufferEntrada();
     EXPECT_TRUE(std::all_of(e.begin(), e.begin() + 64, [](std::uint8_t x) { return x == 0; }));
-    EXPECT_EQ(e[64], c.reporte[64]);
+    EXPECT_EQ(e[64], r[64]);
   }
 }
-
-TEST(Reportes, NivelDeSenalSinRegistro) {
-  const std::tuple<char, char, const char*, const char*> casos[] = {
-      {'1', '7', "L4", "Muy buena"}, {' ', '3', "L1", "Mala"},       {'9', '9', "L5", "Excelente"},
-      {'0', '0', "L0_INT", "Sin señal"}, {'0', '5', "L2", "Regular"}, {'1', '4', "L3", "Buena"},
-  };
-  for (const auto& [d, u, imagen, texto] : casos) {
-    Banco b;
-    b.recibir(bytes({'s', 'q', ':', d, u}));
-    EXPECT_EQ(b.oyente.imagen(kPanelSenal), imagen);
-    EXPECT_EQ(b.oyente.texto(kPanelSenal), texto);
-    EXPECT_TRUE(b.oyente.registro.empty());
-  }
-}
-
 TEST(Reportes, ValoresEnVivo) {
   struct Caso {
     const char* texto;
@@ -128,31 +112,26 @@ TEST(Reportes, ValoresEnVivo) {
   EXPECT_TRUE(b.oyente.registro.empty());
 }
 
-TEST(Reportes, RabadLimpiaLaEsperaYSeRegistra) {
-  Banco b;
-  b.consola.enviarHora({2025, 12, 31, 9, 5, 7}, 0);
-  b.recibir("GRABADO");  // case matters
-  EXPECT_TRUE(b.consola.enlace().esperandoConfirmacion());
-  b.recibir("Hora grabada");
-  EXPECT_FALSE(b.consola.enlace().esperandoConfirmacion());
-  EXPECT_EQ(b.oyente.registro.back().first, "Hora grabada\n");
-}
-
-TEST(Transferencias, UnBloqueEsSoloUnBloque) {
-  // Blocks that look like an answer are stored and nothing else; a last
-  // block starting with 2 starts nothing.
+// Blocks that look like an answer are stored and nothing else; a last block
+// starting with 2 starts nothing. Only a real answer, whose case matters,
+// clears the wait for an acknowledgement, and is logged.
+TEST(Transferencias, UnBloqueEsSoloUnBloqueYSoloUnaRespuestaConfirma) {
   Banco b;
   b.consola.enviarHora({2025, 1, 1, 0, 0, 0}, 0);
-  b.recibir(bytes({2}));
+  b.recibir("\x02"s);
   for (const char* t : {"sq:17", "E8;1;1", "grabado"}) b.recibir(t);
-  for (int k = 3; k < 191; ++k) b.recibir(bloque(k));
-  b.recibir(bytes({2}));
+  for (int k = 3; k < 191; ++k) b.recibir("bloque");
+  b.recibir("\x02"s);
   EXPECT_EQ(b.consola.enlace().volcado().modoVolcado, kSinVolcado);
   EXPECT_EQ(contar(b.pedidos(), "pn"), 193);
   EXPECT_TRUE(b.oyente.imagenes.empty() && b.oyente.registro.empty());
   EXPECT_EQ(b.oyente.graf, 0);
-  EXPECT_TRUE(b.consola.enlace().esperandoConfirmacion());
   EXPECT_EQ(b.img[64 * 2], 'g');
+  b.recibir("GRABADO");
+  EXPECT_TRUE(b.consola.enlace().esperandoConfirmacion());
+  b.recibir("Hora grabada");
+  EXPECT_FALSE(b.consola.enlace().esperandoConfirmacion());
+  EXPECT_EQ(b.oyente.registro.back().first, "Hora grabada\n");
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // A thousand random runs of everything the console asks of the panel, each
 // under a random fault, against the simulated panel in virtual time: every
-// run ends, the console is never left busy, the tables change only when a
-// read completed, and without a fault every run goes through. Seeded: the
-// same runs, faults and counts every time.
+// run ends, the console is never left busy, a failed read or history shows
+// its box, the tables change only when a read completed (the memory viewer
+// only when some transfer did), and without a fault every run goes through.
+// Seeded: the same runs, faults and counts every time.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -43,6 +44,17 @@ const char* const kComandos[] = {
     "sq", "va",    "vA",      "hola", "mi", "mH", "cH",
     "Hc", "V!202", "S!12345", "ts2",  "lt", "lh", "0123456789012345678901234567890123456789012345678901234567890123"};
 const char* const kNombres[] = {"PORTON", "COCINA", "GARAJE", "ALTILLO", "PATIO"};
+// The box of a transfer that failed, by its kind (read, history) and how it ended.
+const std::map<std::pair<link::TipoSecuencia, FinSecuencia>, std::string> kCajas = {
+    {{link::TipoSecuencia::Lectura, FinSecuencia::SinRespuesta},
+     "El panel no respondió. La programación mostrada no cambió."},
+    {{link::TipoSecuencia::Lectura, FinSecuencia::Interrumpida},
+     "La transferencia se interrumpió. La programación mostrada no cambió."},
+    {{link::TipoSecuencia::Historial, FinSecuencia::SinRespuesta},
+     "El panel no respondió. Se mantienen los registros mostrados."},
+    {{link::TipoSecuencia::Historial, FinSecuencia::Interrumpida},
+     "La transferencia de registros históricos se interrumpió."},
+};
 
 constexpr int kCorridas = 1000;
 constexpr std::int64_t kLimiteSecuenciaMs = 240000;
@@ -66,6 +78,18 @@ class Resistencia {
       const bool siguienteBloque = r[1] == 'p' && r[2] == 'n';
       if (b_.consola.enlace().enTransferencia() && !siguienteBloque) romper("se escribió durante una transferencia");
     };
+    // The silence and the replug come when due.
+    b_.trasCadaPaso = [this] {
+      if (silencioHasta_) b_.transporte.fallas.silencio = b_.ahora >= silencioDesde_ && b_.ahora < *silencioHasta_;
+      if (b_.transporte.enchufado()) {
+        desenchufadoEn_.reset();
+      } else if (!desenchufadoEn_) {
+        desenchufadoEn_ = b_.ahora;
+        contar("desenchufes ocurridos");
+      } else if (b_.ahora >= *desenchufadoEn_ + reenchufarTrasMs_) {
+        b_.transporte.enchufar();
+      }
+    };
   }
   // False after the first broken rule (already reported).
   bool corrida(int i) {
@@ -78,6 +102,7 @@ class Resistencia {
     if (op == kProgramacion && azar(2) == 0) b_.cfg.entradas.ponerTexto(3 + azar(8), 1, kNombres[azar(5)]);
     const config::Configuracion antes = b_.cfg;
     const std::size_t previos = b_.oyente.resultados.size();
+    const std::size_t cajas = b_.oyente.cajas.size(), vistas = b_.oyente.memoria.size();
     armar(falla, op);
 
     std::string desenlace;
@@ -89,13 +114,13 @@ class Resistencia {
         desenlace = fines == previos ? "rechazada" : fin(previos);
       } else {
         if (azar(8) == 0 && !(avanzar(azar(400)) && intentarDuranteOtra())) return false;
-        if (!esperar(++fines)) return false;
+        if (!b_.esperarFin(++fines, kLimiteSecuenciaMs)) return romper("la secuencia no terminó");
         desenlace = fin(previos);
         const link::ResultadoSecuencia& r = b_.oyente.resultados[previos];
         if (r.sinConfirmar > 0) desenlace = "sin confirmar";
         // A complete read asks for the history at once.
         if (r.tipo == link::TipoSecuencia::Lectura && r.fin == FinSecuencia::Completa && conHistorial_) {
-          if (!esperar(++fines)) return false;
+          if (!b_.esperarFin(++fines, kLimiteSecuenciaMs)) return romper("la secuencia no terminó");
           desenlace += " + historial " + fin(previos + 1);
         }
       }
@@ -129,6 +154,19 @@ class Resistencia {
     if (!b_.correr(kReposoMs)) return romper("el reloj virtual no avanza");
     if (b_.consola.ocupado()) return romper("la consola quedó ocupada");
     if (b_.oyente.resultados.size() != fines) return romper("una secuencia terminó dos veces");
+    // A failed transfer says so in its own words; a run with none complete leaves the memory viewer
+    // alone (a typed "lt" or "lh" starts a transfer of its own).
+    std::size_t completas = 0;
+    for (std::size_t k = previos; k < fines; ++k) {
+      const link::ResultadoSecuencia& r = b_.oyente.resultados[k];
+      completas += r.tipo != link::TipoSecuencia::Programacion && r.fin == FinSecuencia::Completa;
+      const auto caja = kCajas.find({r.tipo, r.fin});
+      if (caja == kCajas.end()) continue;
+      const auto& c = b_.oyente.cajas;
+      if (std::none_of(c.begin() + cajas, c.end(), [&](const auto& x) { return x.texto == caja->second; }))
+        return romper(caja->second);
+    }
+    if (op != kComando && completas == 0 && b_.oyente.memoria.size() != vistas) return romper("visor de memoria");
 
     const bool lecturaCompleta = op == kLectura && fines > previos && fin(previos) == "completa";
     if (!lecturaCompleta && !mismasTablas(b_.cfg, antes))
@@ -141,20 +179,17 @@ class Resistencia {
   }
 
   void imprimir() const {
-    for (const auto& [clave, n] : cuentas_) std::printf("  %-60s %5d\n", clave.c_str(), n);
+    for (const auto& [clave, n] : cuentas) std::printf("  %-60s %5d\n", clave.c_str(), n);
     std::printf("  %-60s %5lld s\n", "tiempo virtual", static_cast<long long>(b_.ahora / 1000));
   }
-  int cuenta(const std::string& clave) const {
-    const auto it = cuentas_.find(clave);
-    return it == cuentas_.end() ? 0 : it->second;
-  }
+  std::map<std::string, int> cuentas;
 
  private:
   int azar(std::size_t n) {
     estado_ = simulator::mezclar(estado_);
     return static_cast<int>(estado_ % n);
   }
-  void contar(const std::string& clave) { ++cuentas_[clave]; }
+  void contar(const std::string& clave) { ++cuentas[clave]; }
   bool romper(const std::string& que) {
     ADD_FAILURE() << que;
     return false;
@@ -211,32 +246,10 @@ class Resistencia {
     return b_.oyente.texto(link::kPanelMensajes) == "Hay una operación en curso" || romper("rechazo sin aviso");
   }
 
-  // Time passes in small steps so that the silence and the replug come when due.
+  // The whole time passes unless the console never settles.
   bool avanzar(std::int64_t ms) {
-    for (const std::int64_t fin = b_.ahora + ms; b_.ahora < fin;) {
-      if (!paso(std::min<std::int64_t>(10, fin - b_.ahora))) return false;
-    }
-    return true;
-  }
-  bool esperar(std::size_t resultados) {
-    for (const std::int64_t fin = b_.ahora + kLimiteSecuenciaMs; b_.oyente.resultados.size() < resultados;) {
-      if (b_.ahora >= fin) return romper("la secuencia no terminó");
-      if (!paso(10)) return false;
-    }
-    return true;
-  }
-  bool paso(std::int64_t ms) {
-    if (!b_.correr(ms)) return romper("el reloj virtual no avanza");
-    if (silencioHasta_) b_.transporte.fallas.silencio = b_.ahora >= silencioDesde_ && b_.ahora < *silencioHasta_;
-    if (b_.transporte.enchufado()) {
-      desenchufadoEn_.reset();
-    } else if (!desenchufadoEn_) {
-      desenchufadoEn_ = b_.ahora;
-      contar("desenchufes ocurridos");
-    } else if (b_.ahora >= *desenchufadoEn_ + reenchufarTrasMs_) {
-      b_.transporte.enchufar();
-    }
-    return true;
+    const std::int64_t fin = b_.ahora + ms;
+    return (!b_.avanzar(ms, [] { return false; }) && b_.ahora >= fin) || romper("el reloj virtual no avanza");
   }
 
   bool sinFalla(Operacion op, const std::string& desenlace, const config::Configuracion& antes, bool lecturaCompleta) {
@@ -257,7 +270,6 @@ class Resistencia {
   link::prueba::BancoSimulado b_;
   imagen::ImagenMemoria img_{};
   std::uint64_t estado_ = 20260;
-  std::map<std::string, int> cuentas_;
   bool conHistorial_ = false;
   std::int64_t reenchufarTrasMs_ = 0;
   std::optional<std::int64_t> desenchufadoEn_;
@@ -273,11 +285,11 @@ TEST(Resistencia, MilCorridasAlAzarConFallasAlAzar) {
   r.imprimir();
   EXPECT_EQ(hechas, kCorridas);
   // Every fault bit, and every kind of end was seen.
-  EXPECT_GT(r.cuenta("desenchufes ocurridos"), 50);
+  EXPECT_GT(r.cuentas["desenchufes ocurridos"], 50);
   for (const char* fin : {"desenlace: lectura, interrumpida", "desenlace: lectura, sin respuesta",
                           "desenlace: programación, sin confirmar", "desenlace: historial, interrumpida",
                           "rechazada durante otra corrida"}) {
-    EXPECT_GT(r.cuenta(fin), 0) << fin;
+    EXPECT_GT(r.cuentas[fin], 0) << fin;
   }
 }
 

@@ -12,6 +12,7 @@
 #include "core/config/validacion.h"
 #include "core/history/filas.h"
 #include "core/history/memoria.h"
+#include "core/link/senal.h"
 #include "core/programming/aprogramar.h"
 #include "core/simulator/demo.h"
 #include "core/simulator/panel.h"
@@ -21,22 +22,19 @@
 namespace orda::simulator {
 namespace {
 
+using namespace std::string_literals;
+
 struct Banco {
   PanelSimulado panel;
   std::int64_t ahora = 0;
 
   explicit Banco(OpcionesPanel o = {}) : panel(o, 0) {}
-  // Bytes from index 1, as a typed command or a two-letter request.
-  std::vector<link::BufferReporte> enviar(std::string_view texto, std::vector<std::uint8_t> extra = {}) {
-    link::BufferReporte r{};
-    std::size_t k = 1;
-    for (char c : texto) r[k++] = static_cast<std::uint8_t>(c);
-    for (std::uint8_t b : extra) r[k++] = b;
-    return panel.recibir(r, ahora);
+  std::vector<link::BufferReporte> enviar(std::string_view texto) {
+    return panel.recibir(link::prueba::reporte(texto), ahora);
   }
   // The single answer's text.
-  std::string texto(std::string_view comando, std::vector<std::uint8_t> extra = {}) {
-    const auto r = enviar(comando, std::move(extra));
+  std::string texto(std::string_view comando) {
+    const auto r = enviar(comando);
     if (r.size() != 1) return "<" + std::to_string(r.size()) + " respuestas>";
     return std::string(reinterpret_cast<const char*>(r[0].data() + 1));
   }
@@ -76,76 +74,64 @@ TEST(SimuladoMonitoreo, E8YSenalSegunLaProgramacion) {
       ASSERT_EQ(va, esperado);
       vistos.insert(b.panel.estadoEntrada(0));
       if (b.ahora % 5000 == 0) {
-        // The level in two characters at a fixed place.
-        const auto r = b.enviar("sq");
-        ASSERT_EQ(r.size(), 1u);
-        const int v = r[0][4] == ' ' ? r[0][5] - '0' : (r[0][4] - '0') * 10 + r[0][5] - '0';
-        EXPECT_EQ(v, b.panel.nivelSenal(b.ahora));
+        const std::string sq = b.texto("sq");  // the level in two characters where the console reads it
+        EXPECT_EQ(link::valorSenal(sq[3], sq[4]), b.panel.nivelSenal(b.ahora)) << sq;
       }
     }
     EXPECT_EQ(vistos, c.esperados) << c.inferior << " " << c.hab;
   }
 }
 
-// Clock and date in BCD, outputs, identity and unknown commands, one after
-// another on the same panel.
-TEST(SimuladoComandos, RespuestaDeCadaUno) {
-  struct Caso {
-    const char* comando;
-    std::vector<std::uint8_t> extra;
-    const char* respuesta;
-  };
-  const Caso casos[] = {
-      {"cH", {0x23, 0x59, 0x58}, "Hora grabada: 23:59:58"},
-      {"cH", {0x24, 0x00, 0x00}, "Hora invalida"},
-      {"cH", {0x1A, 0x00, 0x00}, "Hora invalida"},
-      {"cF", {0x29, 0x02, 0x25}, "Fecha invalida"},  // 2025 is not a leap year
-      {"cF", {0x29, 0x02, 0x24}, "Fecha grabada: 29/02/24"},
-      {"cF", {0x31, 0x12, 0x25}, "Fecha grabada: 31/12/25"},
-      {"vA", {}, "E9;0;0;1;0"},
-      {"ts", {'3'}, "Forzado grabado: salida 3 desactivada"},
-      {"ts", {'1'}, "Forzado grabado: salida 1 activada"},
-      {"vA", {}, "E9;1;0;0;0"},
-      {"ts", {'5'}, "Salida inexistente"},
-      {"V!203\r", {}, "Version grabada: 203"},
-      {"S!54321\r", {}, "Serie grabada: 54321"},
-      {"V!2\r", {}, "Version invalida"},
-      {"Hc4321\r", {}, "Comando no reconocido: Hc4321"},
-      {"", {}, "Comando no reconocido"},
-  };
+// The daily programs of outputs 2 and 3; then clock and date in BCD,
+// outputs, identity and unknown commands, one after another on the same panel.
+TEST(SimuladoComandos, ProgramasDiariosYRespuestaDeCadaUno) {
   Banco b;
-  for (const Caso& c : casos) EXPECT_EQ(b.texto(c.comando, c.extra), c.respuesta) << c.comando;
+  // Each step: set the clock, then let 31 s pass; outputs 2 (yard light,
+  // 20:00-06:30) and 3 (pump, on, 07:00-07:30) as they stand afterwards.
+  struct Paso {
+    std::string hora;
+    bool luz, bomba;
+  };
+  const Paso pasos[] = {
+      {"cH\x19\x59\0"s, false, true},
+      {"cH\x19\x59\x30", true, true},    // 20:00
+      {"cH\x06\x29\x30", false, true},   // 06:30
+      {"cH\x20\x30\0"s, false, true},    // the clock jumped over 20:00: nothing fires
+      {"cH\x07\x29\x30", false, false},  // 07:30
+      {"cH\x06\x59\x30", false, true},   // 07:00
+  };
+  for (const Paso& p : pasos) {
+    b.enviar(p.hora);
+    b.ahora += 31000;
+    b.panel.avanzar(b.ahora);
+    EXPECT_EQ(b.panel.salida(1), p.luz) << int(p.hora[2]) << ":" << int(p.hora[3]);
+    EXPECT_EQ(b.panel.salida(2), p.bomba) << int(p.hora[2]) << ":" << int(p.hora[3]);
+  }
+  const std::pair<std::string, const char*> casos[] = {
+      {"cH\x23\x59\x58", "Hora grabada: 23:59:58"},
+      {"cH\x24\0\0"s, "Hora invalida"},
+      {"cH\x1A\0\0"s, "Hora invalida"},
+      {"cF\x29\x02\x25", "Fecha invalida"},  // 2025 is not a leap year
+      {"cF\x29\x02\x24", "Fecha grabada: 29/02/24"},
+      {"cF\x31\x12\x25", "Fecha grabada: 31/12/25"},
+      {"vA", "E9;0;0;1;0"},
+      {"ts3", "Forzado grabado: salida 3 desactivada"},
+      {"ts1", "Forzado grabado: salida 1 activada"},
+      {"vA", "E9;1;0;0;0"},
+      {"ts5", "Salida inexistente"},
+      {"V!203\r", "Version grabada: 203"},
+      {"S!54321\r", "Serie grabada: 54321"},
+      {"V!2\r", "Version invalida"},
+      {"Hc4321\r", "Comando no reconocido: Hc4321"},
+      {"", "Comando no reconocido"},
+  };
+  for (const auto& [comando, respuesta] : casos) EXPECT_EQ(b.texto(comando), respuesta) << comando;
   EXPECT_EQ(b.panel.version(), "203");
   EXPECT_EQ(b.panel.serial(), "54321");
   b.ahora += 3000;  // past midnight
   const FechaHora t = b.panel.reloj(b.ahora);
   EXPECT_EQ((std::vector<int>{t.anio, t.mes, t.dia, t.hora, t.minuto, t.segundo}),
             (std::vector<int>{2026, 1, 1, 0, 0, 1}));
-}
-
-TEST(SimuladoReloj, ProgramasDiariosDeLasSalidas) {
-  Banco b;
-  // Each step: set the clock, then let 31 s pass; outputs 2 (yard light,
-  // 20:00-06:30) and 3 (pump, on, 07:00-07:30) as they stand afterwards.
-  struct Paso {
-    std::vector<std::uint8_t> hora;
-    bool luz, bomba;
-  };
-  const Paso pasos[] = {
-      {{0x19, 0x59, 0x00}, false, true},
-      {{0x19, 0x59, 0x30}, true, true},    // 20:00
-      {{0x06, 0x29, 0x30}, false, true},   // 06:30
-      {{0x20, 0x30, 0x00}, false, true},   // the clock jumped over 20:00: nothing fires
-      {{0x07, 0x29, 0x30}, false, false},  // 07:30
-      {{0x06, 0x59, 0x30}, false, true},   // 07:00
-  };
-  for (const Paso& p : pasos) {
-    b.enviar("cH", p.hora);
-    b.ahora += 31000;
-    b.panel.avanzar(b.ahora);
-    EXPECT_EQ(b.panel.salida(1), p.luz) << int(p.hora[0]) << ":" << int(p.hora[1]);
-    EXPECT_EQ(b.panel.salida(2), p.bomba) << int(p.hora[0]) << ":" << int(p.hora[1]);
-  }
 }
 
 TEST(SimuladoDeterminismo, MismaVarianteMismasRespuestas) {
@@ -158,14 +144,6 @@ TEST(SimuladoDeterminismo, MismaVarianteMismasRespuestas) {
   };
   EXPECT_EQ(guion(7), guion(7));
   EXPECT_NE(guion(7), guion(8));
-}
-
-// A transfer ends with its last block: a further "pn" asks for nothing.
-TEST(SimuladoTransferencias, NadaTrasElUltimoBloque) {
-  Banco b;
-  ASSERT_EQ(b.enviar("lh").size(), 1u);
-  for (int k = 0; k < 64; ++k) ASSERT_EQ(b.enviar("pn").size(), 1u) << k;
-  EXPECT_TRUE(b.enviar("pn").empty());
 }
 
 // Record commands store the record bytes the report carries: the first
@@ -185,32 +163,31 @@ TEST(SimuladoRegistros, GuardanExactamenteLosBytesTransmitidos) {
   for (const Caso& c : casos) {
     Banco b;
     MemoriaDatos esperada = b.panel.memoriaDatos();
-    link::BufferReporte r{};
-    r[1] = c.comando;
-    r[2] = c.indice;
-    for (std::size_t k = 3; k < r.size(); ++k) r[k] = static_cast<std::uint8_t>(0x80 + k);
-    std::copy_n(r.begin() + 3, c.tamano, esperada.begin() + static_cast<std::ptrdiff_t>(c.inicio));
-    const auto resp = b.panel.recibir(r, 0);
-    ASSERT_EQ(resp.size(), 1u);
-    const std::string respuesta(reinterpret_cast<const char*>(resp[0].data() + 1));
-    const bool grabado = respuesta.find("rabad") != std::string::npos;
-    EXPECT_EQ(grabado, c.tamano > 0) << int(c.comando) << "/" << int(c.indice);
+    std::string r{static_cast<char>(c.comando), static_cast<char>(c.indice)};
+    for (std::size_t k = 3; k < link::kTamanoReporte; ++k) r += static_cast<char>(0x80 + k);
+    std::copy_n(r.begin() + 2, c.tamano, esperada.begin() + static_cast<std::ptrdiff_t>(c.inicio));
+    const std::string respuesta = b.texto(r);
+    EXPECT_EQ(respuesta.rfind(c.tamano > 0 ? "Grabado: " : "Registro fuera de rango: ", 0), 0u) << respuesta;
     EXPECT_TRUE(b.panel.memoriaDatos() == esperada) << int(c.comando) << "/" << int(c.indice);
   }
   Banco b;
   const MemoriaDatos antes = b.panel.memoriaDatos();
-  EXPECT_EQ(b.texto(std::string{24, 67}, {'H', 'O', 'L', 'A'}), "Grabado: mensaje 67");
+  EXPECT_EQ(b.texto("\x18" "CHOLA"), "Grabado: mensaje 67");
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(b.panel.textosPropios()[2].data())), "HOLA");
   EXPECT_EQ(b.panel.memoriaDatos(), antes);
 }
 
+// The events the console's own actions log, and the transfer that ends with
+// its last block: a further "pn" asks for nothing.
 TEST(SimuladoHistorial, ReferenciaValidaYEventosReales) {
   Banco b;
   b.ahora = 2000;
-  b.enviar("cH", {0x14, 0x05, 0x00});
+  b.enviar("cH\x14\x05\0"s);
   b.enviar("ts2");
   b.enviar(std::string{21, 0});
-  b.enviar("lh");
+  ASSERT_EQ(b.enviar("lh").size(), 1u);
+  for (int k = 0; k < 64; ++k) ASSERT_EQ(b.enviar("pn").size(), 1u) << k;
+  EXPECT_TRUE(b.enviar("pn").empty());
   const config::Configuracion demo = configuracionDemostracion();
   const history::Historial v = history::filasHistorial(b.panel.memoriaHistorial(), demo.entradas, demo.tree);
   ASSERT_FALSE(v.cantidad.limitada);
