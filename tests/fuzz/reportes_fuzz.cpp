@@ -4,41 +4,18 @@
 // quiet, within the time bounds of its sequences.
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <string>
 
-#include "core/config/configuracion.h"
-#include "core/imagen/imagen.h"
-#include "core/link/oyente.h"
-#include "core/link/transporte.h"
-#include "core/sequences/consola.h"
-
 #include "exigir.h"
+#include "link/banco.h"
 
 using orda::fuzz::exigir;
 
 namespace {
 
 using namespace orda;
-
-constexpr link::Handle kPanel = 1, kOtro = 2;
-
-struct Transporte : link::Transporte {
-  std::deque<link::BufferReporte> entrantes;
-  bool Connect() override { return true; }
-  void Disconnect() override {}
-  int GetVendorID(link::Handle h) override { return h == kPanel ? link::kVendorId : 0x046D; }
-  int GetProductID(link::Handle h) override { return h == kPanel ? link::kProductId : 0xC077; }
-  link::Handle GetHandle(int, int) override { return kPanel; }
-  void SetReadNotify(link::Handle, bool) override {}
-  bool Read(link::Handle, link::BufferReporte& b) override {
-    if (entrantes.empty()) return false;
-    b = entrantes.front();
-    entrantes.pop_front();
-    return true;
-  }
-  bool WriteEx(int, int, const link::BufferReporte&) override { return true; }
-};
+using link::prueba::kOtro;
+using link::prueba::kPanel;
 
 // The fuzzer's bytes in order; zeros once they run out.
 struct Lector {
@@ -49,14 +26,8 @@ struct Lector {
   std::uint8_t byte() { return i < n ? d[i++] : 0; }
 };
 
-struct Prueba {
-  std::int64_t ahora = 0;
-  Transporte transporte;
-  link::OyenteEnlace oyente;
-  config::Configuracion cfg;
-  imagen::ImagenMemoria img{};
-  sequences::Consola consola{transporte, oyente, cfg, img, 0};
-
+// The link bench, checked after every step.
+struct Prueba : link::prueba::Banco {
   void revisar() {
     const link::Volcado& v = consola.enlace().volcado();
     exigir(v.modoVolcado <= link::kVolcadoHistorial, "modoVolcado 0..2");
@@ -64,14 +35,13 @@ struct Prueba {
     exigir(v.bloqueVolcado >= 0 && v.bloqueVolcado <= total, "bloqueVolcado dentro de la transferencia");
   }
 
-  void recibir(const link::BufferReporte& b) {
-    transporte.entrantes.push_back(b);
-    consola.alEvento({link::EventoHid::ReporteEsperando, kPanel}, ahora);
+  void recibirYRevisar(const link::BufferReporte& b) {
+    recibir(b);
     revisar();
   }
 
   // Every deadline up to `hasta`; each one must move time on.
-  void correrHasta(std::int64_t hasta) {
+  void vencerHasta(std::int64_t hasta) {
     for (int paso = 0; paso < 100000; ++paso) {
       const auto t = consola.proximoVencimiento();
       exigir(t.has_value(), "siempre hay un próximo vencimiento (el sondeo de señal)");
@@ -120,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) 
     const std::uint8_t op = in.byte();
     switch (op % 10) {
       case 5:
-        p.correrHasta(p.ahora + in.byte() * 20);
+        p.vencerHasta(p.ahora + in.byte() * 20);
         break;
       case 6: {
         const std::uint8_t e = in.byte();
@@ -134,13 +104,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) 
       case 8: {  // a run of identical blocks
         link::BufferReporte b{};
         b[1] = in.byte();
-        for (int k = in.byte(); k > 0; --k) p.recibir(b);
+        for (int k = in.byte(); k > 0; --k) p.recibirYRevisar(b);
         break;
       }
       default: {  // one report of up to 64 bytes
         link::BufferReporte b{};
         for (std::size_t i = 1, largo = in.byte() % 65; i <= largo; ++i) b[i] = in.byte();
-        p.recibir(b);
+        p.recibirYRevisar(b);
         break;
       }
     }
@@ -149,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) 
   // the one before, a run ends a second after its last record, a transfer
   // two seconds after its last block, a read two seconds after its request.
   const auto encolados = static_cast<std::int64_t>(p.consola.enlace().cola().tamano());
-  p.correrHasta(p.ahora + 1000 * (encolados + 5));
+  p.vencerHasta(p.ahora + 1000 * (encolados + 5));
   exigir(!p.consola.ocupado(), "libre cuando el panel calla");
   exigir(p.consola.enlace().cola().vacia(), "cola vacía cuando el panel calla");
   return 0;
