@@ -23,22 +23,8 @@ Configuracion alAzar(unsigned semilla) {
   return c;
 }
 
-// The values a new configuration exports; each key's own values are checked
-// by the import table below.
-TEST(Json, ExportaLoQueMuestraElEditor) {
-  const Json doc = aJson(Configuracion{});
-  EXPECT_EQ(doc["entradas"].size(), 8u);
-  EXPECT_EQ(doc["entradas"][7]["escalaValor"], "1.000");
-  EXPECT_EQ(doc["entradas"][7]["smsDisparo"], Json(std::vector<bool>(8, false)));
-  EXPECT_EQ(doc["salidas"][3]["programas"][3]["hasta"], "00:00");
-  EXPECT_EQ(doc["telefonos"].size(), 9u);
-  EXPECT_EQ(doc["telefonos"][8]["perteneceA"], "SERV TECNICO");
-  EXPECT_EQ(doc["globales"]["noPermitirDesarmar"], true);
-  EXPECT_EQ(doc["especiales"]["comportamientoSalida3"], "Ninguno");
-  EXPECT_EQ(doc["panel"]["serialPanel"], "  -  ");
-  EXPECT_NE(exportarJson(Configuracion{}).find("\"Comunicación OK\""), std::string::npos);
-}
-
+// Each kind of value once through its editor's rule (each rule's limits are
+// checked on the editors), and what only a file or a panel can hold.
 TEST(Json, CadaValorPasaPorLaReglaDeSuEditor) {
   struct Caso {
     const char* donde;
@@ -49,8 +35,6 @@ TEST(Json, CadaValorPasaPorLaReglaDeSuEditor) {
   const Caso casos[] = {
       {"/entradas/2/retardoActivacion", "327676", "El valor debe ser menor a 327,675 seg", nullptr},
       {"/entradas/2/retardoActivacion", "1000000", "Texto demasiado largo", nullptr},
-      {"/entradas/0/retardoDisparo", "65536", "El valor debe ser menor a 65535 seg", nullptr},
-      {"/entradas/1/comparacionSuperior", "3.4", "El valor debe ser menor a 3.3V", nullptr},
       {"/entradas/1/comparacionSuperior", "5.00", nullptr, nullptr},  // as a panel's count reads
       {"/entradas/1/comparacionSuperior", "211.20", "El valor debe ser menor a 3.3V", nullptr},
       {"/entradas/0/alias", "puerta ñ", nullptr, nullptr},  // a panel may hold lower case
@@ -77,12 +61,7 @@ TEST(Json, CadaValorPasaPorLaReglaDeSuEditor) {
       {"/telefonos/0/numero", "€中", "El campo 'Número' debe tener 10 dígitos numéricos (0~9) ", nullptr},
       {"/telefonos/3/privilegio", "x", "El campo 'Privilegio' debe contener un valor numérico menor a 5 ", nullptr},
       {"/telefonos/3/privilegio", "255", nullptr, nullptr},
-      {"/telefonos/8/duracionRing", "x", "El campo 'Duración RING'  debe contener un valor numérico menor a 15 ",
-       nullptr},
-      {"/globales/horaLlamada", "12:5", "La hora ingresada es incorrecra (HH:MM)  ", nullptr},
-      {"/globales/duracionLlamada", "256", "El valor debe ser menor a 255 seg", nullptr},
       {"/globales/duracionLlamada", "0255", nullptr, "255"},
-      {"/globales/duracionDisparo", "1093", "El valor debe ser menor a 1092 min", nullptr},
       {"/globales/mensajeSms", std::string(62, 'x'), "Texto demasiado largo", nullptr},
       {"/globales/numeroSaldo", "saldo", nullptr, "0"},
       {"/globales/duracionDisparo", "1e3", nullptr, "1000"},
