@@ -28,7 +28,6 @@ contiene() {
   grep -qF -- "$2" "$1" || falla "$1 no contiene: $2"
 }
 
-tamano() { wc -c <"$1" | tr -d ' '; }
 
 # a.dat, a new configuration, and a.json, its document.
 configuracion_nueva() {

@@ -4,7 +4,7 @@
 . "$(dirname "$0")/comun.sh"
 
 configuracion_nueva
-[ "$(tamano a.dat)" = 12289 ] || falla "a.dat mide $(tamano a.dat) bytes"
+[ "$(wc -c <a.dat)" -eq 12289 ] || falla "a.dat no mide 12289 bytes"
 espera 0 "$CLI" import a.json b.dat
 cmp -s a.dat b.dat || falla "b.dat difiere de a.dat"
 head -c 20000 /dev/zero >largo.dat

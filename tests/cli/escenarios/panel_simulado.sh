@@ -14,7 +14,7 @@ espera 0 "$CLI" program x.dat --simulate --latency-ms 2
 
 espera 0 "$CLI" --simulate history --csv -o h.bin
 [ "$(grep -c "$cr\$" out)" -ge 10 ] || falla "pocas filas CSV"
-[ "$(tamano h.bin)" -eq 4096 ] || falla "h.bin no tiene 4096 bytes"
+[ "$(wc -c <h.bin)" -eq 4096 ] || falla "h.bin no tiene 4096 bytes"
 
 espera 0 "$CLI" --simulate send 'V!203'
 [ "$(cat out)" = "Version grabada: 203" ] || falla "send: $(cat out)"
