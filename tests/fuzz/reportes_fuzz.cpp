@@ -17,17 +17,16 @@ using namespace orda;
 using link::prueba::kOtro;
 using link::prueba::kPanel;
 
-// The fuzzer's bytes in order; zeros once they run out.
-struct Lector {
-  const std::uint8_t* d;
-  std::size_t n;
-  std::size_t i = 0;
-  bool vacio() const { return i >= n; }
-  std::uint8_t byte() { return i < n ? d[i++] : 0; }
-};
-
-// The link bench, checked after every step.
+// The link bench, checked after every step, and the fuzzer's bytes in order
+// (zeros once they run out).
 struct Prueba : link::prueba::Banco {
+  const std::uint8_t* datos;
+  std::size_t n, i = 0;
+
+  Prueba(const std::uint8_t* d, std::size_t largo) : datos(d), n(largo) {}
+  bool vacio() const { return i >= n; }
+  std::uint8_t byte() { return i < n ? datos[i++] : 0; }
+
   void revisar() {
     const link::Volcado& v = consola.enlace().volcado();
     exigir(v.modoVolcado <= link::kVolcadoHistorial, "modoVolcado 0..2");
@@ -59,20 +58,20 @@ struct Prueba : link::prueba::Banco {
     exigir(false, "demasiados vencimientos");
   }
 
-  void comando(Lector& in) {
+  void comando() {
     static const programming::FechaHora kAhora{2025, 12, 31, 23, 59, 59};
-    switch (in.byte() % 9) {
-      case 0: consola.leerProgramacion(ahora, in.byte() % 2 == 0); break;
+    switch (byte() % 9) {
+      case 0: consola.leerProgramacion(ahora, byte() % 2 == 0); break;
       case 1: consola.refrescarHistorial(ahora); break;
       case 2: consola.programar(kAhora, ahora); break;
       case 3: consola.prepararGuardado(kAhora, ahora); break;
       case 4: consola.enviarHora(kAhora, ahora); break;
-      case 5: consola.forzarSalida(in.byte() % 5, ahora); break;
-      case 6: consola.seleccionarCanal(in.byte() % 9, ahora); break;
+      case 5: consola.forzarSalida(byte() % 5, ahora); break;
+      case 6: consola.seleccionarCanal(byte() % 9, ahora); break;
       case 7: consola.alternarSenal(); break;
       default: {
         std::string t;
-        for (std::size_t n = in.byte() % 70; n > 0; --n) t.push_back(static_cast<char>(in.byte()));
+        for (std::size_t n = byte() % 70; n > 0; --n) t.push_back(static_cast<char>(byte()));
         consola.enviarComando(t, kAhora, ahora);
         break;
       }
@@ -84,32 +83,31 @@ struct Prueba : link::prueba::Banco {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) {
-  Prueba p;
-  Lector in{datos, n};
-  while (!in.vacio()) {
-    const std::uint8_t op = in.byte();
+  Prueba p(datos, n);
+  while (!p.vacio()) {
+    const std::uint8_t op = p.byte();
     switch (op % 10) {
       case 5:
-        p.vencerHasta(p.ahora + in.byte() * 20);
+        p.vencerHasta(p.ahora + p.byte() * 20);
         break;
       case 6: {
-        const std::uint8_t e = in.byte();
+        const std::uint8_t e = p.byte();
         p.consola.alEvento({static_cast<link::EventoHid>(1 + e % 4), e & 0x10 ? kOtro : kPanel}, p.ahora);
         p.revisar();
         break;
       }
       case 7:
-        p.comando(in);
+        p.comando();
         break;
       case 8: {  // a run of identical blocks
         link::BufferReporte b{};
-        b[1] = in.byte();
-        for (int k = in.byte(); k > 0; --k) p.recibirYRevisar(b);
+        b[1] = p.byte();
+        for (int k = p.byte(); k > 0; --k) p.recibirYRevisar(b);
         break;
       }
       default: {  // one report of up to 64 bytes
         link::BufferReporte b{};
-        for (std::size_t i = 1, largo = in.byte() % 65; i <= largo; ++i) b[i] = in.byte();
+        for (std::size_t i = 1, largo = p.byte() % 65; i <= largo; ++i) b[i] = p.byte();
         p.recibirYRevisar(b);
         break;
       }

@@ -109,8 +109,6 @@ TEST(Json, ClavesDesconocidasFaltantesYFormaIncorrecta) {
   const Caso casos[] = {
       {con([](Json& d) { d["version"] = 1; }), {"version: Clave desconocida"}},
       {con([](Json& d) { d["entradas"][0]["Alias"] = "X"; }), {"entradas[0].Alias: Clave desconocida"}},
-      {con([](Json& d) { d["salidas"][3]["programas"][0].erase("hab"); }),
-       {"salidas[3].programas[0].hab: Falta la clave"}},
       {con([](Json& d) { d.erase("panel"); }), {"panel: Falta la clave"}},
       {con([](Json& d) { d["entradas"].erase(7); }), {"entradas: Se esperaba una lista de 8 elementos"}},
       {con([](Json& d) { d["telefonos"].push_back(d["telefonos"][0]); }),
