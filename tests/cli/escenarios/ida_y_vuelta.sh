@@ -43,9 +43,6 @@ rechaza() {
   espera 1 "$CLI" import "$json" viejo.dat
   contiene err "$mensaje"
   [ "$(cat viejo.dat)" = "archivo viejo" ] || falla "$json: se escribió viejo.dat"
-  espera 1 "$CLI" import "$json" nuevo.dat
-  [ -e nuevo.dat ] && falla "$json: se creó nuevo.dat"
-  ls -A | grep -q '\.tmp$' && falla "$json: quedó un temporal"
 }
 
 sed '0,/"600"/s//"400000"/' a.json >retardo.json
