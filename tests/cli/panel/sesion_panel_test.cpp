@@ -2,7 +2,6 @@
 // what each leaves on disk and prints, and how each ends when the panel
 // stays silent, goes away or is not there.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -140,7 +139,6 @@ TEST_F(Banco, CadaComandoTerminaConSuMensajeATiempoYSinPisarArchivos) {
   ASSERT_EQ(comandoNuevo(a, err), 0);
   const auto antes = leerBytes(a);
   std::ofstream(h) << "viejo";
-  ASSERT_EQ(::mkfifo(ruta("tubo").c_str(), 0600), 0);
   using std::make_unique;
   namespace textos = link::textos;
   struct Caso {
@@ -169,7 +167,6 @@ TEST_F(Banco, CadaComandoTerminaConSuMensajeATiempoYSinPisarArchivos) {
       {make_unique<TareaEnviar>(std::string(62, 'x')), {}, 1, textos::kComandoLargo, 0},
       {make_unique<TareaProgramar>(ruta("falta.dat")), {}, 1, "No se pudo leer el archivo", 0},
       {make_unique<TareaLeer>(ruta("sin/x.dat")), {}, 1, "No se pudo guardar el archivo: No existe", 0},
-      {make_unique<TareaLeer>(ruta("tubo")), {}, 1, ruta("tubo") + " no es un archivo común", 0},
       {historial(ruta("sin/h.bin")), {}, 1, "No existe", 0},
       {make_unique<TareaLeer>(a), {}, 1, kSinPanel, kEsperaPanelMs, &vacio},
       {make_unique<TareaLeer>(a), {}, 1, kSinUsb, 0, &sinUsb},
