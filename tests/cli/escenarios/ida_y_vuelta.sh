@@ -34,12 +34,11 @@ contiene err 'El archivo no es una configuración válida (100 bytes)'
 # A refused document writes nothing, whatever the stage that refuses it (the
 # editors' rules themselves are checked on the JSON library).
 printf 'archivo viejo' >viejo.dat
+# rechaza JSON MENSAJE
 rechaza() {
-  json=$1
-  mensaje=$2
-  espera 1 "$CLI" import "$json" viejo.dat
-  contiene err "$mensaje"
-  [ "$(cat viejo.dat)" = "archivo viejo" ] || falla "$json: se escribió viejo.dat"
+  espera 1 "$CLI" import "$1" viejo.dat
+  contiene err "$2"
+  [ "$(cat viejo.dat)" = "archivo viejo" ] || falla "$1: se escribió viejo.dat"
 }
 
 sed '0,/"600"/s//"400000"/' a.json >retardo.json
