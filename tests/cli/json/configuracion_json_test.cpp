@@ -64,7 +64,6 @@ TEST(Json, CadaValorPasaPorLaReglaDeSuEditor) {
       {"/globales/duracionDisparo", "1e-9", "Texto demasiado largo", nullptr},
       {"/globales/clave", "a中", "Laclave debe tener entre 3 y 8 caracteres", nullptr},
       {"/globales/horaSms", "99:99", nullptr, nullptr},
-      {"/globales/clave", "", nullptr, nullptr},
       {"/globales/usoClave", nullptr, "Se esperaba true o false", nullptr},
       {"/globales/avisoArmadoA", Json::array(), "Se esperaba una lista de 8 elementos", nullptr},
       {"/especiales/comportamientoEntrada2", "Arma el sistema", "Opción desconocida para este grupo", nullptr},
