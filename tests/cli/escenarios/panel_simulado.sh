@@ -3,6 +3,7 @@
 # how it ends (what each prints, and how each ends on every fault, is checked
 # on orda-cli's sessions; what the panel does, on the console's core).
 . "$(dirname "$0")/comun.sh"
+cr=$(printf '\r')
 
 espera 0 "$CLI" --simulate read -o x.dat
 contiene err 'Transfiriendo: 100%'
@@ -11,7 +12,7 @@ contiene err 'Transfiriendo: 100%'
 espera 0 "$CLI" program x.dat --simulate --latency-ms 2
 
 espera 0 "$CLI" --simulate history --csv -o h.bin
-[ "$(wc -l <out)" -ge 10 ] || falla "pocas filas CSV"
+[ "$(grep -c "$cr\$" out)" -ge 10 ] || falla "pocas filas CSV"
 [ "$(wc -c <h.bin)" -eq 4096 ] || falla "h.bin no tiene 4096 bytes"
 
 espera 0 "$CLI" --simulate send 'V!203'
