@@ -67,15 +67,20 @@ class Banco : public ::testing::Test {
   fs::path dir_;
 };
 
-// The demo configuration read, the panel programmed with a new one (the
-// console's own defaults) and back with the demo file, read back the same;
-// its history, described and saved as it came; the monitor, a line per pair
-// of answers ("va" and "vA" every 50 ms in turn: nine lines in its second),
-// until its output is lost (a closed pipe) and it stops at its first line
-// with an error (the other commands' lost output is tested on /dev/full).
+// The demo configuration read as the panel holds it, the panel programmed
+// with a new one (the console's own defaults) and back with the demo file,
+// read back the same; its history, described and saved as it came; the
+// monitor, a line per pair of answers ("va" and "vA" every 50 ms in turn:
+// nine lines in its second), until its output is lost (a closed pipe) and it
+// stops at its first line with an error (the other commands' lost output is
+// tested on /dev/full).
 TEST_F(Banco, LeerProgramarReleerHistorialYMonitor) {
   TareaLeer demo(ruta("demo.dat"));
   ASSERT_EQ(correr(demo), 0) << err.str();
+  const auto leida = leerBytes(ruta("demo.dat"));
+  const auto& datos = sim.panel().memoriaDatos();
+  ASSERT_EQ(leida.size(), imagen::kTamanoImagen);
+  EXPECT_TRUE(std::equal(datos.begin(), datos.end(), leida.begin()));
   ASSERT_EQ(comandoNuevo(ruta("nuevo.dat"), err), 0);
   TareaProgramar programar(ruta("nuevo.dat"));
   ASSERT_EQ(correr(programar), 0) << err.str();
