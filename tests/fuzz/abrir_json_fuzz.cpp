@@ -26,11 +26,6 @@ using orda::fuzz::exigir;
 
 namespace {
 
-const std::string& rutaTemporal() {
-  static const std::string ruta = "/tmp/orda-fuzz-abrir-" + std::to_string(::getpid()) + ".dat";
-  return ruta;
-}
-
 // The bytes the decoders read, in this order: the input records, the 24
 // input texts and the daily one, the outputs, the phones and the global
 // block. A short input fills them, so the fuzzer reaches every field
@@ -67,13 +62,14 @@ orda::imagen::ImagenMemoria guardar(orda::config::Configuracion cfg, orda::image
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) {
+  static const std::string ruta = "/tmp/orda-fuzz-abrir-" + std::to_string(::getpid()) + ".dat";
   {
-    std::ofstream f(rutaTemporal(), std::ios::binary | std::ios::trunc);
+    std::ofstream f(ruta, std::ios::binary | std::ios::trunc);
     f.write(reinterpret_cast<const char*>(datos), static_cast<std::streamsize>(n));
   }
   orda::imagen::ImagenMemoria archivo;
   archivo.fill(0x5A);
-  const auto error = orda::files::leerImagen(rutaTemporal(), archivo);
+  const auto error = orda::files::leerImagen(ruta, archivo);
   if (n < orda::imagen::kTamanoImagen) {
     exigir(error.has_value(), "a short file must be refused");
     exigir(archivo[0] == 0x5A && archivo[12288] == 0x5A, "a refused file must leave the image as it was");

@@ -4,58 +4,28 @@
 // quiet, within the time bounds of its sequences.
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <string>
 
-#include "core/config/configuracion.h"
-#include "core/imagen/imagen.h"
-#include "core/link/oyente.h"
-#include "core/link/transporte.h"
-#include "core/sequences/consola.h"
-
 #include "exigir.h"
+#include "link/banco.h"
 
 using orda::fuzz::exigir;
 
 namespace {
 
 using namespace orda;
+using link::prueba::kOtro;
+using link::prueba::kPanel;
 
-constexpr link::Handle kPanel = 1, kOtro = 2;
+// The link bench, checked after every step, and the fuzzer's bytes in order
+// (zeros once they run out).
+struct Prueba : link::prueba::Banco {
+  const std::uint8_t* datos;
+  std::size_t n, i = 0;
 
-struct Transporte : link::Transporte {
-  std::deque<link::BufferReporte> entrantes;
-  bool Connect() override { return true; }
-  void Disconnect() override {}
-  int GetVendorID(link::Handle h) override { return h == kPanel ? link::kVendorId : 0x046D; }
-  int GetProductID(link::Handle h) override { return h == kPanel ? link::kProductId : 0xC077; }
-  link::Handle GetHandle(int, int) override { return kPanel; }
-  void SetReadNotify(link::Handle, bool) override {}
-  bool Read(link::Handle, link::BufferReporte& b) override {
-    if (entrantes.empty()) return false;
-    b = entrantes.front();
-    entrantes.pop_front();
-    return true;
-  }
-  bool WriteEx(int, int, const link::BufferReporte&) override { return true; }
-};
-
-// The fuzzer's bytes in order; zeros once they run out.
-struct Lector {
-  const std::uint8_t* d;
-  std::size_t n;
-  std::size_t i = 0;
+  Prueba(const std::uint8_t* d, std::size_t largo) : datos(d), n(largo) {}
   bool vacio() const { return i >= n; }
-  std::uint8_t byte() { return i < n ? d[i++] : 0; }
-};
-
-struct Prueba {
-  std::int64_t ahora = 0;
-  Transporte transporte;
-  link::OyenteEnlace oyente;
-  config::Configuracion cfg;
-  imagen::ImagenMemoria img{};
-  sequences::Consola consola{transporte, oyente, cfg, img, 0};
+  std::uint8_t byte() { return i < n ? datos[i++] : 0; }
 
   void revisar() {
     const link::Volcado& v = consola.enlace().volcado();
@@ -64,14 +34,13 @@ struct Prueba {
     exigir(v.bloqueVolcado >= 0 && v.bloqueVolcado <= total, "bloqueVolcado dentro de la transferencia");
   }
 
-  void recibir(const link::BufferReporte& b) {
-    transporte.entrantes.push_back(b);
-    consola.alEvento({link::EventoHid::ReporteEsperando, kPanel}, ahora);
+  void recibirYRevisar(const link::BufferReporte& b) {
+    recibir(b);
     revisar();
   }
 
   // Every deadline up to `hasta`; each one must move time on.
-  void correrHasta(std::int64_t hasta) {
+  void vencerHasta(std::int64_t hasta) {
     for (int paso = 0; paso < 100000; ++paso) {
       const auto t = consola.proximoVencimiento();
       exigir(t.has_value(), "siempre hay un próximo vencimiento (el sondeo de señal)");
@@ -89,20 +58,20 @@ struct Prueba {
     exigir(false, "demasiados vencimientos");
   }
 
-  void comando(Lector& in) {
+  void comando() {
     static const programming::FechaHora kAhora{2025, 12, 31, 23, 59, 59};
-    switch (in.byte() % 9) {
-      case 0: consola.leerProgramacion(ahora, in.byte() % 2 == 0); break;
+    switch (byte() % 9) {
+      case 0: consola.leerProgramacion(ahora, byte() % 2 == 0); break;
       case 1: consola.refrescarHistorial(ahora); break;
       case 2: consola.programar(kAhora, ahora); break;
       case 3: consola.prepararGuardado(kAhora, ahora); break;
       case 4: consola.enviarHora(kAhora, ahora); break;
-      case 5: consola.forzarSalida(in.byte() % 5, ahora); break;
-      case 6: consola.seleccionarCanal(in.byte() % 9, ahora); break;
+      case 5: consola.forzarSalida(byte() % 5, ahora); break;
+      case 6: consola.seleccionarCanal(byte() % 9, ahora); break;
       case 7: consola.alternarSenal(); break;
       default: {
         std::string t;
-        for (std::size_t n = in.byte() % 70; n > 0; --n) t.push_back(static_cast<char>(in.byte()));
+        for (std::size_t n = byte() % 70; n > 0; --n) t.push_back(static_cast<char>(byte()));
         consola.enviarComando(t, kAhora, ahora);
         break;
       }
@@ -114,33 +83,32 @@ struct Prueba {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) {
-  Prueba p;
-  Lector in{datos, n};
-  while (!in.vacio()) {
-    const std::uint8_t op = in.byte();
+  Prueba p(datos, n);
+  while (!p.vacio()) {
+    const std::uint8_t op = p.byte();
     switch (op % 10) {
       case 5:
-        p.correrHasta(p.ahora + in.byte() * 20);
+        p.vencerHasta(p.ahora + p.byte() * 20);
         break;
       case 6: {
-        const std::uint8_t e = in.byte();
+        const std::uint8_t e = p.byte();
         p.consola.alEvento({static_cast<link::EventoHid>(1 + e % 4), e & 0x10 ? kOtro : kPanel}, p.ahora);
         p.revisar();
         break;
       }
       case 7:
-        p.comando(in);
+        p.comando();
         break;
       case 8: {  // a run of identical blocks
         link::BufferReporte b{};
-        b[1] = in.byte();
-        for (int k = in.byte(); k > 0; --k) p.recibir(b);
+        b[1] = p.byte();
+        for (int k = p.byte(); k > 0; --k) p.recibirYRevisar(b);
         break;
       }
       default: {  // one report of up to 64 bytes
         link::BufferReporte b{};
-        for (std::size_t i = 1, largo = in.byte() % 65; i <= largo; ++i) b[i] = in.byte();
-        p.recibir(b);
+        for (std::size_t i = 1, largo = p.byte() % 65; i <= largo; ++i) b[i] = p.byte();
+        p.recibirYRevisar(b);
         break;
       }
     }
@@ -149,7 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) 
   // the one before, a run ends a second after its last record, a transfer
   // two seconds after its last block, a read two seconds after its request.
   const auto encolados = static_cast<std::int64_t>(p.consola.enlace().cola().tamano());
-  p.correrHasta(p.ahora + 1000 * (encolados + 5));
+  p.vencerHasta(p.ahora + 1000 * (encolados + 5));
   exigir(!p.consola.ocupado(), "libre cuando el panel calla");
   exigir(p.consola.enlace().cola().vacia(), "cola vacía cuando el panel calla");
   return 0;

@@ -1,12 +1,39 @@
-# The installations library from the command line, on a SQLite file (each
-# engine's own behaviour is checked on the library).
+# History dumps described as text and as CSV, with the aliases of a
+# configuration file when one is given; the installations library from the
+# command line, on a SQLite file (each engine's own behaviour is checked on
+# the library).
 . "$(dirname "$0")/comun.sh"
 cr=$(printf '\r')
 
-volcado
+# volcado.bin, a history dump: the reference record announcing 4 records,
+# then a zone trigger on input 2, a call that failed to phone entry 1, and a
+# zone input that does not exist.
+printf '\044\001\025\020\060\000\000\000\004\000' >volcado.bin
+printf '\044\001\025\020\061\005\012\001\000\000' >>volcado.bin
+printf '\044\001\026\010\000\000\015\001\000\000' >>volcado.bin
+printf '\044\001\026\010\001\000\012\024\000\000' >>volcado.bin
+truncate -s 4096 volcado.bin
 configuracion_nueva
-sed 's/"ENTRADA1"/"PUERTA"/' a.json >b.json
 
+espera 0 "$CLI" history volcado.bin
+[ "$(wc -l <out)" -eq 4 ] || falla "se esperaban 4 líneas"
+contiene out '  1  15/01/24  10:31:05  0A 01 00 00  Disparo por zona 2: ENTRADA2'
+contiene out '  3  16/01/24  08:01:00  0A 14 00 00  '
+contiene err 'Registro 3: Fila 23 inexistente en la tabla de entradas'
+
+sed 's/"ENTRADA2"/"PATIO, FONDO"/' a.json >patio.json
+espera 0 "$CLI" import patio.json patio.dat
+espera 0 "$CLI" history volcado.bin --config patio.dat --csv
+contiene out "1,15/01/24,10:31:05,\"Disparo por zona 2: PATIO, FONDO\",0A,01,00,00$cr"
+[ "$(grep -c "$cr\$" out)" -eq 5 ] || falla "cada línea CSV termina en CRLF"
+
+# A whole image whose first 4096 bytes hold the history.
+cp volcado.bin imagen.dat
+truncate -s 12289 imagen.dat
+espera 0 "$CLI" history imagen.dat
+[ "$(wc -l <out)" -eq 4 ] || falla "la imagen completa da 4 líneas"
+
+sed 's/"ENTRADA1"/"PUERTA"/' a.json >b.json
 export ORDA_DB=sqlite:$PWD/biblioteca.sqlite
 espera 0 "$CLI" site add "Casa 'Pérez' 100%" --serial 12345 --address 'Av. 9 de Julio \1'
 [ "$(cat out)" = 1 ] || falla "el primer sitio no es el 1: $(cat out)"
@@ -56,4 +83,9 @@ contiene err 'no es una base de datos SQLite'
 espera 1 "$CLI" --db 'postgresql://ana:secreto@%2Fno%2Fexiste:5432/orda' site list
 contiene err 'no se pudo abrir'
 grep -q secreto err && falla "la clave apareció en un mensaje"
+
+truncate -s 5000 volcado.bin
+espera 1 "$CLI" history volcado.bin
+contiene err 'El archivo no es un volcado del historial'
+espera 1 "$CLI" history imagen.dat --config falta.dat
 terminar

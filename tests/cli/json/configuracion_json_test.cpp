@@ -10,7 +10,6 @@ namespace orda::json {
 namespace {
 
 using config::Configuracion;
-using Puntero = Json::json_pointer;
 
 // What opening an image of random bytes shows: something unusual in every field.
 Configuracion alAzar(unsigned semilla) {
@@ -23,22 +22,8 @@ Configuracion alAzar(unsigned semilla) {
   return c;
 }
 
-// The values a new configuration exports; each key's own values are checked
-// by the import table below.
-TEST(Json, ExportaLoQueMuestraElEditor) {
-  const Json doc = aJson(Configuracion{});
-  EXPECT_EQ(doc["entradas"].size(), 8u);
-  EXPECT_EQ(doc["entradas"][7]["escalaValor"], "1.000");
-  EXPECT_EQ(doc["entradas"][7]["smsDisparo"], Json(std::vector<bool>(8, false)));
-  EXPECT_EQ(doc["salidas"][3]["programas"][3]["hasta"], "00:00");
-  EXPECT_EQ(doc["telefonos"].size(), 9u);
-  EXPECT_EQ(doc["telefonos"][8]["perteneceA"], "SERV TECNICO");
-  EXPECT_EQ(doc["globales"]["noPermitirDesarmar"], true);
-  EXPECT_EQ(doc["especiales"]["comportamientoSalida3"], "Ninguno");
-  EXPECT_EQ(doc["panel"]["serialPanel"], "  -  ");
-  EXPECT_NE(exportarJson(Configuracion{}).find("\"Comunicación OK\""), std::string::npos);
-}
-
+// Each kind of value once through its editor's rule (each rule's limits are
+// checked on the editors), and what only a file or a panel can hold.
 TEST(Json, CadaValorPasaPorLaReglaDeSuEditor) {
   struct Caso {
     const char* donde;
@@ -47,10 +32,6 @@ TEST(Json, CadaValorPasaPorLaReglaDeSuEditor) {
     Json queda;         // what the editor then shows (null: the value itself)
   };
   const Caso casos[] = {
-      {"/entradas/2/retardoActivacion", "327676", "El valor debe ser menor a 327,675 seg", nullptr},
-      {"/entradas/2/retardoActivacion", "1000000", "Texto demasiado largo", nullptr},
-      {"/entradas/0/retardoDisparo", "65536", "El valor debe ser menor a 65535 seg", nullptr},
-      {"/entradas/1/comparacionSuperior", "3.4", "El valor debe ser menor a 3.3V", nullptr},
       {"/entradas/1/comparacionSuperior", "5.00", nullptr, nullptr},  // as a panel's count reads
       {"/entradas/1/comparacionSuperior", "211.20", "El valor debe ser menor a 3.3V", nullptr},
       {"/entradas/0/alias", "puerta ñ", nullptr, nullptr},  // a panel may hold lower case
@@ -74,22 +55,14 @@ TEST(Json, CadaValorPasaPorLaReglaDeSuEditor) {
       {"/salidas/1/programas/2/desde", "24:60", nullptr, nullptr},
       {"/salidas/1/encendida", "si", "Se esperaba true o false", nullptr},
       {"/telefonos/0/numero", "12345 7890", nullptr, nullptr},
-      {"/telefonos/0/numero", "€中", "El campo 'Número' debe tener 10 dígitos numéricos (0~9) ", nullptr},
       {"/telefonos/3/privilegio", "x", "El campo 'Privilegio' debe contener un valor numérico menor a 5 ", nullptr},
       {"/telefonos/3/privilegio", "255", nullptr, nullptr},
-      {"/telefonos/8/duracionRing", "x", "El campo 'Duración RING'  debe contener un valor numérico menor a 15 ",
-       nullptr},
-      {"/globales/horaLlamada", "12:5", "La hora ingresada es incorrecra (HH:MM)  ", nullptr},
-      {"/globales/duracionLlamada", "256", "El valor debe ser menor a 255 seg", nullptr},
       {"/globales/duracionLlamada", "0255", nullptr, "255"},
-      {"/globales/duracionDisparo", "1093", "El valor debe ser menor a 1092 min", nullptr},
       {"/globales/mensajeSms", std::string(62, 'x'), "Texto demasiado largo", nullptr},
       {"/globales/numeroSaldo", "saldo", nullptr, "0"},
-      {"/globales/duracionDisparo", "1e3", nullptr, "1000"},
       {"/globales/duracionDisparo", "1e-9", "Texto demasiado largo", nullptr},
       {"/globales/clave", "a中", "Laclave debe tener entre 3 y 8 caracteres", nullptr},
       {"/globales/horaSms", "99:99", nullptr, nullptr},
-      {"/globales/clave", "", nullptr, nullptr},
       {"/globales/usoClave", nullptr, "Se esperaba true o false", nullptr},
       {"/globales/avisoArmadoA", Json::array(), "Se esperaba una lista de 8 elementos", nullptr},
       {"/especiales/comportamientoEntrada2", "Arma el sistema", "Opción desconocida para este grupo", nullptr},
@@ -98,7 +71,7 @@ TEST(Json, CadaValorPasaPorLaReglaDeSuEditor) {
       {"/panel/serialPanel", 12345, "Se esperaba un texto", nullptr},
   };
   for (const Caso& c : casos) {
-    const Puntero donde(c.donde);
+    const Json::json_pointer donde(c.donde);
     Json doc = aJson(Configuracion{});
     doc[donde] = c.valor;
     Configuracion cfg;
@@ -132,15 +105,11 @@ TEST(Json, ClavesDesconocidasFaltantesYFormaIncorrecta) {
   const Caso casos[] = {
       {con([](Json& d) { d["version"] = 1; }), {"version: Clave desconocida"}},
       {con([](Json& d) { d["entradas"][0]["Alias"] = "X"; }), {"entradas[0].Alias: Clave desconocida"}},
-      {con([](Json& d) { d["salidas"][3]["programas"][0].erase("hab"); }),
-       {"salidas[3].programas[0].hab: Falta la clave"}},
       {con([](Json& d) { d.erase("panel"); }), {"panel: Falta la clave"}},
       {con([](Json& d) { d["entradas"].erase(7); }), {"entradas: Se esperaba una lista de 8 elementos"}},
       {con([](Json& d) { d["telefonos"].push_back(d["telefonos"][0]); }),
        {"telefonos: Se esperaba una lista de 9 elementos"}},
       {con([](Json& d) { d["globales"] = Json::array(); }), {"globales: Se esperaba un objeto"}},
-      {con([](Json& d) { d["salidas"][0]["programas"][2] = "08:00"; }),
-       {"salidas[0].programas[2]: Se esperaba un objeto"}},
       {con([](Json& d) { d = Json::array({d}); }), {"(raíz): Se esperaba un objeto"}},
       {con([](Json& d) {
          d["entradas"][1]["retardoDisparo"] = "70000";
