@@ -149,9 +149,11 @@ class PruebaMain : public QObject {
       QCOMPARE(visibles[i]->pos(), QPoint(int(i) * paso, int(i) * paso));
     }
 
-    // The simulated panel is plugged in about half a second after start-up
-    // and polled for its signal five seconds after; a click on panel 1
-    // switches the poll off.
+    // The simulated panel is plugged in half a second after start-up and
+    // polled for its signal five seconds after; a click on panel 1 switches
+    // the poll off.
+    c.avanzar(499);
+    QVERIFY(c.estado(5).texto().isEmpty());
     c.avanzar(700);
     QCOMPARE(c.estado(5).texto(), QStringLiteral("   Conectado"));
     QCOMPARE(c.estado(5).imagen(), QStringLiteral("COMOK_OLD"));
