@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "acciones/banco_acciones.h"
+#include "core/link/senal.h"
 #include "gui/app/avisos.h"
 #include "gui/app/carpetas.h"
 #include "gui/app/disposicion.h"
@@ -159,7 +160,8 @@ class PruebaMain : public QObject {
     QCOMPARE(c.estado(5).imagen(), QStringLiteral("COMOK_OLD"));
     c.avanzar(5100);
     QCOMPARE(c.cuantos("sq"), 1);
-    QVERIFY(!c.estado(1).texto().isEmpty());  // the level, as the link names it
+    const link::NivelSenal nivel = link::nivelSenal(c.panel().panel().nivelSenal(c.ahora));
+    QCOMPARE(c.estado(1).texto(), QString::fromUtf8(nivel.texto));  // the level the panel gave
     QTest::mouseClick(&c.estado(1), Qt::LeftButton);
     QCOMPARE(c.estado(1).imagen(), QStringLiteral("L0X"));
     c.avanzar(20100);
