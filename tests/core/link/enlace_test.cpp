@@ -46,12 +46,15 @@ TEST(Conexion, OtroDispositivoNoCambiaNadaVisiblePeroHabilitaElPanel) {
   EXPECT_EQ(b.consola.enlace().volcado().modoVolcado, kSinVolcado);
 }
 
-// Each report alone: the line it logs (none for the signal level, which is
-// shown instead), and the input buffer cleared but for byte 64.
-TEST(Reportes, LineaRegistradaONivelDeSenalYBufferLimpio) {
+// Each report after live values for every input and output: the line it
+// logs (none for the signal level, which is shown instead, nor for the
+// values), the values it changes, and the input buffer cleared but for byte 64.
+TEST(Reportes, LineaRegistradaSenalOValoresYBufferLimpio) {
   struct Caso {
     std::string reporte, linea;
     std::string imagen = {}, texto = {};  // shown in the signal panel
+    // Input 8's value and state, input 7's and input 1's values / the outputs.
+    std::string vivo = "5 5 6 12 / -1 0 -1 0";
   };
   const Caso casos[] = {
       {"OK\r\n!", "OK  !\n"},
@@ -66,50 +69,34 @@ TEST(Reportes, LineaRegistradaONivelDeSenalYBufferLimpio) {
       {"sq:00", "", "L0_INT", "Sin señal"},
       {"sq:04", "", "L1", "Mala"},
       {"sq:14", "", "L3", "Buena"},
+      {"E8;2.5;1.5", "", "", "", "2 2 6 12 / -1 0 -1 0"},      // halves to the even neighbour
+      {"E8;-2.5", "", "", "", "-2 5 6 12 / -1 0 -1 0"},        // fewer fields: the others stay
+      {"E8;abc;x;1e2", "", "", "", "0 0 100 12 / -1 0 -1 0"},  // not a number counts as 0
+      {"E8;40000;256", "", "", "", "5 5 6 12 / -1 0 -1 0"},    // out of range: unchanged
+      {"E9;0", "", "", "", "5 5 6 12 / 0 0 -1 0"},
   };
   for (const auto& c : casos) {
     Banco b;
+    b.recibir("E8;5;5;6;6;7;7;8;8;9;9;10;10;11;11;12;12");  // inputs 8 down to 1
+    b.recibir("E9;1;0;-1;0.0");
     const BufferReporte r = reporte(c.reporte);
     b.recibir(r);
     using Registro = decltype(b.oyente.registro);
     EXPECT_EQ(b.oyente.registro, (c.linea.empty() ? Registro{} : Registro{{c.linea, kNegro}})) << c.reporte;
     EXPECT_EQ(b.oyente.imagen(kPanelSenal), c.imagen);
     EXPECT_EQ(b.oyente.texto(kPanelSenal), c.texto);
-    const BufferReporte& e = b.consola.enlace().bufferEntrada();
-    EXPECT_TRUE(std::all_of(e.begin(), e.begin() + 64, [](std::uint8_t x) { return x == 0; }));
-    EXPECT_EQ(e[64], r[64]);
+    const Enlace& e = b.consola.enlace();
+    const auto& v = e.valoresAnalogicos();
+    std::string vivo = std::to_string(v[7]) + " " + std::to_string(e.estadoEntradas()[7]) + " " +
+                       std::to_string(v[6]) + " " + std::to_string(v[0]) + " /";
+    for (int i = 0; i < 4; ++i) vivo += " " + std::to_string(e.estadoSalidas()[i]);
+    EXPECT_EQ(vivo, c.vivo) << c.reporte;
+    EXPECT_EQ(b.oyente.graf, 1 + c.reporte.starts_with("E8")) << c.reporte;
+    EXPECT_EQ(b.oyente.ledSalidas, 1 + c.reporte.starts_with("E9")) << c.reporte;
+    const BufferReporte& en = e.bufferEntrada();
+    EXPECT_TRUE(std::all_of(en.begin(), en.begin() + 64, [](std::uint8_t x) { return x == 0; }));
+    EXPECT_EQ(en[64], r[64]);
   }
-}
-TEST(Reportes, ValoresEnVivo) {
-  struct Caso {
-    const char* texto;
-    int valor8, estado8, valor7;
-  };
-  const Caso casos[] = {
-      {"E8;2.5;1.5", 2, 2, 6},      // halves to the even neighbour
-      {"E8;-2.5", -2, 5, 6},        // fewer fields: the others stay
-      {"E8;abc;x;1e2", 0, 0, 100},  // not a number counts as 0
-      {"E8;40000;256", 5, 5, 6},    // out of range: unchanged
-  };
-  for (const auto& c : casos) {
-    Banco b;
-    b.recibir("E8;5;5;6;6;7;7;8;8;9;9;10;10;11;11;12;12");  // inputs 8 down to 1
-    b.recibir(c.texto);
-    const auto& v = b.consola.enlace().valoresAnalogicos();
-    EXPECT_EQ(v[7], c.valor8) << c.texto;
-    EXPECT_EQ(b.consola.enlace().estadoEntradas()[7], c.estado8) << c.texto;
-    EXPECT_EQ(v[6], c.valor7) << c.texto;
-    EXPECT_EQ(v[0], 12) << c.texto;
-    EXPECT_EQ(b.oyente.graf, 2);
-    EXPECT_TRUE(b.oyente.registro.empty());
-  }
-  Banco b;
-  b.recibir("E9;1;0;-1;0.0");
-  b.recibir("E9;0");
-  const auto& s = b.consola.enlace().estadoSalidas();
-  EXPECT_EQ(std::vector<int>(s.begin(), s.begin() + 4), (std::vector<int>{0, 0, -1, 0}));
-  EXPECT_EQ(b.oyente.ledSalidas, 2);
-  EXPECT_TRUE(b.oyente.registro.empty());
 }
 
 // Blocks that look like an answer are stored and nothing else; a last block

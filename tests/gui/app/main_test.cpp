@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "acciones/banco_acciones.h"
+#include "core/link/senal.h"
 #include "gui/app/avisos.h"
 #include "gui/app/carpetas.h"
 #include "gui/app/disposicion.h"
@@ -149,15 +150,18 @@ class PruebaMain : public QObject {
       QCOMPARE(visibles[i]->pos(), QPoint(int(i) * paso, int(i) * paso));
     }
 
-    // The simulated panel is plugged in about half a second after start-up
-    // and polled for its signal five seconds after; a click on panel 1
-    // switches the poll off.
+    // The simulated panel is plugged in half a second after start-up and
+    // polled for its signal five seconds after; a click on panel 1 switches
+    // the poll off.
+    c.avanzar(499);
+    QVERIFY(c.estado(5).texto().isEmpty());
     c.avanzar(700);
     QCOMPARE(c.estado(5).texto(), QStringLiteral("   Conectado"));
     QCOMPARE(c.estado(5).imagen(), QStringLiteral("COMOK_OLD"));
     c.avanzar(5100);
     QCOMPARE(c.cuantos("sq"), 1);
-    QVERIFY(!c.estado(1).texto().isEmpty());  // the level, as the link names it
+    const link::NivelSenal nivel = link::nivelSenal(c.panel().panel().nivelSenal(c.ahora));
+    QCOMPARE(c.estado(1).texto(), QString::fromUtf8(nivel.texto));  // the level the panel gave
     QTest::mouseClick(&c.estado(1), Qt::LeftButton);
     QCOMPARE(c.estado(1).imagen(), QStringLiteral("L0X"));
     c.avanzar(20100);

@@ -62,11 +62,15 @@ class PruebaHistorico : public QObject {
     QCoreApplication::processEvents();  // the console active
     QCOMPARE(primeraLinea(i), QStringLiteral("Conectado..."));
     QCOMPARE(colorPrimeraLinea(i), QColor(0, 100, 0));
+    c.panel().enchufarOtroDispositivo();  // not the panel: nothing logged
+    c.panel().fallas.latenciaMs = 50;
     escribir(i, QStringLiteral("zz"));
+    c.esperar(49);
     QCOMPARE(primeraLinea(i), QStringLiteral("zz"));  // the echo, before the answer comes
-    c.esperar(100);
+    c.esperar(1);
     QCOMPARE(primeraLinea(i), QStringLiteral("Comando no reconocido: zz"));
     QCOMPARE(colorPrimeraLinea(i), QColor(0, 0, 0));
+    QCOMPARE(i.mRT()->toPlainText().count(QStringLiteral("Conectado")), 1);
     QVERIFY(i.mRT()->toPlainText().endsWith(QStringLiteral("Conectado...\n\n")));
     i.Command1()->click();
     QVERIFY(i.mRT()->toPlainText().isEmpty());
