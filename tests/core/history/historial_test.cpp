@@ -67,22 +67,6 @@ TEST(DescribirEvento, FormasYBordesDeLaTabla) {
   }
 }
 
-// A row past the tables is an error, never an exception; its text is checked
-// where the history's rows are built.
-TEST(DescribirEvento, SoloZonaYTelefonoPuedenFallar) {
-  const Tablas t;
-  for (int c1 = 0; c1 < 256; ++c1) {
-    for (int c2 = 0; c2 < 256; ++c2) {
-      const auto b = [](int v) { return static_cast<std::uint8_t>(v); };
-      Descripcion d;
-      ASSERT_NO_THROW(d = describirEvento(b(c1), b(c2), 255, 255, t.entradas, t.tree));
-      const bool falla = (c1 == 10 && c2 >= 8) || (c1 == 13 && c2 >= 1 && c2 <= 3);
-      ASSERT_EQ(d.ok, !falla) << c1 << "/" << c2;
-    }
-  }
-}
-
-
 using Memoria = std::vector<std::uint8_t>;
 
 Memoria memoriaCon(int c3, int c4, std::uint8_t relleno = 0) {
