@@ -45,9 +45,9 @@ TEST(LeaveCell, LimitesDeCadaTabla) {
       {Salidas, 8, "12:60", Accion::Rechazar, kAvisoHora},
       {Salidas, 10, "9:30", Accion::Rechazar, kAvisoHora},
       {Salidas, 14, "12:5", Accion::Rechazar, kAvisoHora},
-      {Tree, 2, "4", Accion::Escribir, "4"},
+      {Tree, 2, " 4 ", Accion::Escribir, " 4 "},  // blanks around a number
       {Tree, 2, "5", Accion::Rechazar, kAvisoPrivilegio},
-      {Tree, 2, "a", Accion::Rechazar, kAvisoPrivilegio},
+      {Tree, 2, "4a", Accion::Rechazar, kAvisoPrivilegio},
       {Tree, 3, "0123456789", Accion::Escribir, "0123456789"},
       {Tree, 3, "012345678", Accion::Rechazar, kAvisoNumero},
       {Tree, 3, "01234 6789", Accion::Rechazar, kAvisoNumero},
@@ -105,24 +105,10 @@ TEST(Globales, RevisionesAlPerderElFoco) {
   }
 }
 
-TEST(Globales, NumeroDeSaldoSeCopiaALaFilaOculta) {
-  Configuracion c;
-  cambiarTextoGlobal(c, caja::kNumeroSaldo, "0777x");
-  EXPECT_EQ(c.globales.text[7], "777");
-  EXPECT_EQ(c.tree.texto(12, 3), "777");
-}
-
 TEST(Globales, ContadorDeCaracteresRestantes) {
   EXPECT_EQ(caracteresRestantes(31, "Comunicación OK"), "Caracteres restantes: 16");
   EXPECT_EQ(caracteresRestantes(31, std::string(31, 'a')), "Caracteres restantes: 0");
   EXPECT_EQ(caracteresRestantes(3, "abcd"), "Caracteres restantes:-1");
-}
-
-// One option per group is checked where the configuration is decoded and
-// compared; here only the lookup by caption, within its own group.
-TEST(Especiales, OpcionPorSuTextoEnSuGrupo) {
-  EXPECT_EQ(opcionPorCaption(1, "Desarma el sistema"), 5);
-  EXPECT_EQ(opcionPorCaption(1, "Arma el sistema"), -1);
 }
 
 TEST(Alternar, MarcasTipoYHabilitacionDeDisparo) {

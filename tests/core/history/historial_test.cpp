@@ -67,22 +67,6 @@ TEST(DescribirEvento, FormasYBordesDeLaTabla) {
   }
 }
 
-// A row past the tables is an error, never an exception; its text is checked
-// where the history's rows are built.
-TEST(DescribirEvento, SoloZonaYTelefonoPuedenFallar) {
-  const Tablas t;
-  for (int c1 = 0; c1 < 256; ++c1) {
-    for (int c2 = 0; c2 < 256; ++c2) {
-      const auto b = [](int v) { return static_cast<std::uint8_t>(v); };
-      Descripcion d;
-      ASSERT_NO_THROW(d = describirEvento(b(c1), b(c2), 255, 255, t.entradas, t.tree));
-      const bool falla = (c1 == 10 && c2 >= 8) || (c1 == 13 && c2 >= 1 && c2 <= 3);
-      ASSERT_EQ(d.ok, !falla) << c1 << "/" << c2;
-    }
-  }
-}
-
-
 using Memoria = std::vector<std::uint8_t>;
 
 Memoria memoriaCon(int c3, int c4, std::uint8_t relleno = 0) {
@@ -95,10 +79,6 @@ Memoria memoriaCon(int c3, int c4, std::uint8_t relleno = 0) {
 
 void ponerRegistro(Memoria& m, std::size_t n, std::initializer_list<std::uint8_t> bytes) {
   std::copy(bytes.begin(), bytes.end(), m.begin() + static_cast<std::ptrdiff_t>(direccionRegistro(n)));
-}
-
-Historial filasPorDefecto(const Memoria& m) {
-  return filasHistorial(m, config::nuevaTablaEntradas(), config::nuevaTablaTree());
 }
 
 TEST(MemoriaHistorial, DireccionSaltaLosBytesLibresDeCadaBloque) {
@@ -124,31 +104,24 @@ TEST(MemoriaHistorial, CantidadDelRegistroDeReferencia) {
 
 // A whole row as the view shows it, the records after the first block and
 // an erased memory's rows are checked where the window shows them.
-TEST(FilasHistorial, LasFallasNoDetienenElResto) {
-  Memoria m = memoriaCon(5, 0);
+TEST(FilasHistorial, LasFallasYUnVolcadoCortoNoDetienenElResto) {
+  Memoria m = memoriaCon(20, 0);
   ponerRegistro(m, 2, {0x24, 0x12, 0x31, 0x23, 0x59, 0x59, 10, 8});
   ponerRegistro(m, 3, {0, 0, 0, 0, 0, 0, 13, 1, 10});
   ponerRegistro(m, 4, {0, 0, 0, 0, 0, 0, 2});
-  const Historial h = filasPorDefecto(m);
-  ASSERT_EQ(h.filas.size(), 5u);
+  m.resize(100);
+  const Historial h = filasHistorial(m, config::nuevaTablaEntradas(), config::nuevaTablaTree());
+  ASSERT_EQ(h.filas.size(), 20u);
   EXPECT_EQ(h.filas[2].error, "Fila 11 inexistente en la tabla de entradas");
   EXPECT_EQ(h.filas[2].descripcion, "");
   EXPECT_EQ(h.filas[2].fecha, "31/12/24");
   EXPECT_EQ(h.filas[3].error, "Fila 13 inexistente en la lista de teléfonos");
   EXPECT_EQ(h.filas[4].descripcion, "Registro de prueba");
-}
-
-TEST(FilasHistorial, VolcadoCortoNoLeeFueraDeLaMemoria) {
-  Memoria m = memoriaCon(20, 0);
-  m.resize(100);
-  const Historial h = filasPorDefecto(m);
-  ASSERT_EQ(h.filas.size(), 20u);
   EXPECT_TRUE(h.filas[9].ok());
   EXPECT_EQ(h.filas[10].numero, "10");
   EXPECT_EQ(h.filas[10].error, "Registro 10 fuera de la memoria de 100 bytes");
   EXPECT_EQ(h.filas[10].fecha, "");
 }
-
 
 // The rows as a whole are checked where the window exports them.
 TEST(Csv, ComillasSoloDondeHacenFalta) {

@@ -53,11 +53,6 @@ TEST(NumeroInicial, RedondeoAlParMasCercano) {
   EXPECT_EQ(redondeoPar(numeroInicial("-2.5"), 1), -2);
 }
 
-TEST(NumeroInicial, EsNumericoComoElChequeoDePrivilegio) {
-  for (const char* t : {"4", " 3 ", "3.5"}) EXPECT_TRUE(esNumerico(t)) << t;
-  for (const char* t : {"", "a", "4a"}) EXPECT_FALSE(esNumerico(t)) << t;
-}
-
 TEST(Cp1252, IdaYVueltaDeCadaByte) {
   for (int b = 0; b < 256; ++b) {
     const auto byte = static_cast<std::uint8_t>(b);
