@@ -74,8 +74,6 @@ TEST(Cursores, SoloDentroDelGraficoYSinCruzarse) {
 TEST(Cursores, Lecturas) {
   config::Configuracion cfg;
   auto& e = cfg.entradas;
-  e.ponerTexto(4, config::colEntradas::kEscalaValor, "10");
-  e.ponerTexto(4, config::colEntradas::kEscalaUnidad, "BAR");
   e.ponerTexto(5, config::colEntradas::kEscalaValor, "1E400");
   e.ponerTexto(6, config::colEntradas::kEscalaValor, "-2");
   e.ponerTexto(7, config::colEntradas::kEscalaValor, "KG");  // no number: worth 0
