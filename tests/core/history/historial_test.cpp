@@ -118,14 +118,10 @@ TEST(FilasHistorial, LasFallasYUnVolcadoCortoNoDetienenElResto) {
 
 // The rows as a whole are checked where the window exports them.
 TEST(Csv, ComillasSoloDondeHacenFalta) {
-  struct Caso {
-    const char* campo;
-    const char* escrito;
-  };
-  for (const Caso& c : {Caso{"", ""}, Caso{"dice \"hola\"", "\"dice \"\"hola\"\"\""},
-                        Caso{"dos\nlíneas", "\"dos\nlíneas\""}, Caso{"cr\r", "\"cr\r\""}}) {
-    EXPECT_EQ(campoCsv(c.campo), c.escrito) << c.campo;
-  }
+  const std::pair<const char*, const char*> casos[] = {  // a field and how it is written
+      {"", ""}, {"dice \"hola\"", "\"dice \"\"hola\"\"\""}, {"dos\nlíneas", "\"dos\nlíneas\""},
+      {"cr\r", "\"cr\r\""}};
+  for (const auto& [campo, escrito] : casos) EXPECT_EQ(campoCsv(campo), escrito) << campo;
 }
 
 }  // namespace
