@@ -31,8 +31,6 @@ using link::Handle;
 const std::string kTeclado = "/falso/hidraw0";  // listed in path order
 const std::string kPanel = "/falso/hidraw1";
 const std::string kOtro = "/falso/hidraw2";
-constexpr int kTecladoVendor = 0x046d;
-constexpr int kTecladoProducto = 0xc31c;
 constexpr int kRondas = 193;  // a memory read: the start report and 192 blocks
 
 falso::Datos numerado(int n) {
@@ -274,7 +272,7 @@ TEST(MensajesHid, APermissionProblemIsOneLineHoweverItIsFound) {
 // the panel goes away, stops every reader and closes every device; the
 // reports queued after it are never delivered, and the link starts again.
 TEST_F(TransporteHidTest, DevicesComeAndGoAndADisconnectFromAHandlerStopsEverything) {
-  falso::enchufar(kTeclado, kTecladoVendor, kTecladoProducto);
+  falso::enchufar(kTeclado, 0x046d, 0xc31c);
   falso::enchufar(kPanel, link::kVendorId, link::kProductId);
   conectar();
   EXPECT_TRUE(eventos.empty());  // nothing re-enters the caller inside Connect

@@ -17,15 +17,6 @@ namespace {
 using config::colEntradas::kAlias;
 using config::colTree::kTelefono;
 
-struct Tablas {
-  config::Tabla entradas = config::nuevaTablaEntradas();
-  config::Tabla tree = config::nuevaTablaTree();
-  Tablas() {
-    for (int k = 1; k <= 8; ++k) entradas.ponerTexto(k + 2, kAlias, "ZONA" + std::to_string(k));
-    for (int k = 1; k <= 10; ++k) tree.ponerTexto(k + 2, kTelefono, "11555000" + std::to_string(k));
-  }
-};
-
 struct Caso {
   int c1, c2, c3, c4;
   const char* texto;
@@ -35,7 +26,9 @@ struct Caso {
 // texts and the gaps between listed codes; the reference record, a zone and
 // the first phone are read where the window and orda-cli show a history.
 TEST(DescribirEvento, FormasYBordesDeLaTabla) {
-  const Tablas t;
+  config::Tabla entradas = config::nuevaTablaEntradas(), tree = config::nuevaTablaTree();
+  for (int k = 1; k <= 8; ++k) entradas.ponerTexto(k + 2, kAlias, "ZONA" + std::to_string(k));
+  for (int k = 1; k <= 10; ++k) tree.ponerTexto(k + 2, kTelefono, "11555000" + std::to_string(k));
   const Caso casos[] = {
       {4, 0, 0, 0, "Inicio del sistema: Reprogramación"},
       {4, 8, 0, 0, "Inicio del sistema: Error por bajo voltaje"},
@@ -61,7 +54,7 @@ TEST(DescribirEvento, FormasYBordesDeLaTabla) {
       {255, 0, 0, 0, "Reservado"},
   };
   for (const Caso& c : casos) {
-    const Descripcion d = describirEvento(c.c1, c.c2, c.c3, c.c4, t.entradas, t.tree);
+    const Descripcion d = describirEvento(c.c1, c.c2, c.c3, c.c4, entradas, tree);
     EXPECT_TRUE(d.ok) << c.c1 << "/" << c.c2 << ": " << d.error;
     EXPECT_EQ(d.texto, c.texto) << c.c1 << "/" << c.c2 << "/" << c.c3 << "/" << c.c4;
   }
@@ -125,14 +118,10 @@ TEST(FilasHistorial, LasFallasYUnVolcadoCortoNoDetienenElResto) {
 
 // The rows as a whole are checked where the window exports them.
 TEST(Csv, ComillasSoloDondeHacenFalta) {
-  struct Caso {
-    const char* campo;
-    const char* escrito;
-  };
-  for (const Caso& c : {Caso{"", ""}, Caso{"dice \"hola\"", "\"dice \"\"hola\"\"\""},
-                        Caso{"dos\nlíneas", "\"dos\nlíneas\""}, Caso{"cr\r", "\"cr\r\""}}) {
-    EXPECT_EQ(campoCsv(c.campo), c.escrito) << c.campo;
-  }
+  const std::pair<const char*, const char*> casos[] = {  // a field and how it is written
+      {"", ""}, {"dice \"hola\"", "\"dice \"\"hola\"\"\""}, {"dos\nlíneas", "\"dos\nlíneas\""},
+      {"cr\r", "\"cr\r\""}};
+  for (const auto& [campo, escrito] : casos) EXPECT_EQ(campoCsv(campo), escrito) << campo;
 }
 
 }  // namespace

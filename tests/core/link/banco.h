@@ -37,10 +37,10 @@ struct TransporteFalso : Transporte {
   Pedidos pedidos;
   std::vector<Handle> notificados;
   std::function<std::int64_t()> reloj;
-  bool panelPresente = true, conectado = false;
+  bool panelPresente = true;
 
-  bool Connect() override { return conectado = true; }
-  void Disconnect() override { conectado = false; }
+  bool Connect() override { return true; }
+  void Disconnect() override {}
   int GetVendorID(Handle h) override { return h == kPanel ? kVendorId : 0x046D; }
   int GetProductID(Handle h) override { return h == kPanel ? kProductId : 0xC077; }
   Handle GetHandle(int, int) override { return panelPresente ? kPanel : 0; }
@@ -86,13 +86,12 @@ struct OyenteGrabador : OyenteEnlace {
     resultados.push_back(r);
     momentosFin.push_back(*reloj);
   }
-  // Last text or picture shown in a status bar panel.
+  // Last text shown in a status bar panel.
   static std::string ultimo(const std::vector<std::pair<int, std::string>>& v, int panel) {
     for (auto it = v.rbegin(); it != v.rend(); ++it) if (it->first == panel) return it->second;
     return "";
   }
   std::string texto(int panel) const { return ultimo(textos, panel); }
-  std::string imagen(int panel) const { return ultimo(imagenes, panel); }
 };
 
 // How many of the requests were `letras`.

@@ -83,7 +83,7 @@ TEST(Reportes, LineaRegistradaSenalOValoresYBufferLimpio) {
     b.recibir(r);
     using Registro = decltype(b.oyente.registro);
     EXPECT_EQ(b.oyente.registro, (c.linea.empty() ? Registro{} : Registro{{c.linea, kNegro}})) << c.reporte;
-    EXPECT_EQ(b.oyente.imagen(kPanelSenal), c.imagen);
+    EXPECT_EQ(OyenteGrabador::ultimo(b.oyente.imagenes, kPanelSenal), c.imagen);
     EXPECT_EQ(b.oyente.texto(kPanelSenal), c.texto);
     const Enlace& e = b.consola.enlace();
     const auto& v = e.valoresAnalogicos();

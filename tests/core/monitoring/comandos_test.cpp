@@ -28,6 +28,7 @@ TEST(Enviar, QueLlegaAlPanelYQueQuedaEnElCampo) {
       {std::string(62, 's'), EstadoComando::Rechazado, {}, std::string(62, 's')},
       {"Hc" + std::string(57, 'x'), EstadoComando::Rechazado, {}, "Hc" + std::string(57, 'x')},  // 63 with the password
       {"mi" + std::string(70, 'x'), EstadoComando::Local, {}, "mi" + std::string(70, 'x')},
+      {"S!98765X", EstadoComando::Enviado, {'S', '!', '9', '8', '7', '6', '5', 'X', 13}, "S!98765X"},
   };
   for (const auto& c : casos) {
     Banco b;
@@ -47,14 +48,8 @@ TEST(Enviar, QueLlegaAlPanelYQueQuedaEnElCampo) {
     } else {
       EXPECT_EQ(b.oyente.registro.back().first, c.texto + "\r");  // echoed as typed
     }
+    if (c.texto.starts_with("S!")) EXPECT_EQ(b.cfg.serialPanel, "98765");  // the digits only
   }
-}
-
-// The window's tests send the identity and the console's own commands.
-TEST(Enviar, SerieSoloConSusDigitos) {
-  Banco b;
-  b.consola.enviarComando("S!98765X", kHora, 0);
-  EXPECT_EQ(b.cfg.serialPanel, "98765");
 }
 
 // The clock's bytes are checked where the window sends them.

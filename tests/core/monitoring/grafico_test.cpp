@@ -18,19 +18,13 @@ namespace {
 constexpr AreaGrafico kArea{401 * 2, 1024, 1};
 
 TEST(Grafico, AlturaDeCadaMuestraConSusTopes) {
-  struct Caso {
-    std::int16_t muestra;
-    double y;
-  };
-  const Caso casos[] = {
+  const std::pair<std::int16_t, double> casos[] = {  // a sample and where it lands
       {939, 0},      {1000, 0},   {32767, 0},  // above the top: on the top edge
       {938, 0.8},    {500, 1024 - 497.6},     // inside
       {86, 1023.2},                            // just inside the bottom
       {85, 1023},    {0, 1023},   {-32768, 1023},  // below the bottom: one pixel above it
   };
-  for (const auto& c : casos) {
-    EXPECT_NEAR(puntoMuestra(0, c.muestra, kArea).y, c.y, 1e-9) << c.muestra;
-  }
+  for (const auto& [muestra, y] : casos) EXPECT_NEAR(puntoMuestra(0, muestra, kArea).y, y, 1e-9) << muestra;
   // A plot in twips at 15 per pixel clamps 15 twips above its bottom.
   EXPECT_DOUBLE_EQ(puntoMuestra(0, 0, {4000, 3000, 15}).y, 2985);
 }
@@ -74,8 +68,6 @@ TEST(Cursores, SoloDentroDelGraficoYSinCruzarse) {
 TEST(Cursores, Lecturas) {
   config::Configuracion cfg;
   auto& e = cfg.entradas;
-  e.ponerTexto(4, config::colEntradas::kEscalaValor, "10");
-  e.ponerTexto(4, config::colEntradas::kEscalaUnidad, "BAR");
   e.ponerTexto(5, config::colEntradas::kEscalaValor, "1E400");
   e.ponerTexto(6, config::colEntradas::kEscalaValor, "-2");
   e.ponerTexto(7, config::colEntradas::kEscalaValor, "KG");  // no number: worth 0
@@ -102,18 +94,14 @@ TEST(Cursores, Lecturas) {
 }
 
 TEST(Cursores, FormatoCentesimas) {
-  struct Caso {
-    double valor;
-    const char* texto;
-  };
-  const Caso casos[] = {
+  const std::pair<double, const char*> casos[] = {
       {3.3, "3.30"},      {2.675, "2.68"},  // the decimal half goes up
       {0.0049, "0.00"},   {999.999, "1000.00"}, {-0.001, "0.00"},   {-1.005, "-1.01"},
       {1e20, "100000000000000000000.00"},
       {std::numeric_limits<double>::infinity(), ""},
       {std::nan(""), ""},
   };
-  for (const auto& c : casos) EXPECT_EQ(formatoCentesimas(c.valor), c.texto) << c.valor;
+  for (const auto& [valor, texto] : casos) EXPECT_EQ(formatoCentesimas(valor), texto) << valor;
 }
 
 // Without a channel and the pressed look of each lamp are checked where the

@@ -135,7 +135,6 @@ TEST(Corrida, ValorEditadoQueNoCabeDetieneTodo) {
   };
   static const std::string kLargo(64, 'A');
   const Caso casos[] = {
-      {0, 4, 8, "999999", "progEntradas", 6},     // 199999 units of 5 ms
       {0, 3, 38, "-1", "progEntradas", 6},
       {0, 3, 39, "1e39", "progEntradas", 6},
       {0, 3, 1, "ABCDEFGHIJKLM", "progEntradas", 9},

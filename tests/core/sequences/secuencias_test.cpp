@@ -59,7 +59,6 @@ TEST(Programacion, RelojYLuegoLosRegistrosCadaUnoTrasSuConfirmacion) {
     ASSERT_TRUE(b.esperarFin(1));
     ASSERT_EQ(b.escritos.size(), 56u);
     EXPECT_EQ(b.pedidos[0], std::make_pair(std::string("cH"), t0));
-    EXPECT_EQ(b.pedidos[1].first, "cF");
     link::BufferReporte cable = b.escritos[1];
     for (std::size_t i = 0; i < 54; ++i) {
       corrida.reportes[i].aplicarSobre(cable);
