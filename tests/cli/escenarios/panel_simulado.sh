@@ -21,11 +21,6 @@ espera 0 "$CLI" --simulate clock
 espera 0 "$CLI" --simulate monitor --seconds 1
 [ "$(wc -l <out)" -ge 6 ] || falla "monitor: pocas líneas"
 
-echo viejo >y.dat
-espera 1 timeout 60 "$CLI" --simulate --silent read -o y.dat
-contiene err 'No se guardó y.dat'
-contiene y.dat viejo
-
 # The USB link with no panel on it (or no access to USB at all).
 espera 1 timeout 60 "$CLI" read -o z.dat
 grep -qE 'No se encontró el panel ORDA202 conectado por USB.|No se pudo acceder a los dispositivos USB.' err ||

@@ -178,7 +178,7 @@ TEST_F(Banco, CadaComandoTerminaConSuMensajeATiempoYSinPisarArchivos) {
       {make_unique<TareaHistorial>(ruta("sin/h.bin"), std::nullopt, false), {}, 1, "No existe", 0},
       {make_unique<TareaLeer>(a), {}, 1, kSinPanel, kEsperaPanelMs, &vacio},
       {make_unique<TareaLeer>(a), {}, 1, kSinUsb, 0, &sinUsb},
-      {make_unique<TareaLeer>(a), {.silencio = true}, 1, textos::kLecturaSinRespuesta, 1000 + 2000},
+      {make_unique<TareaLeer>(a), {.silencio = true}, 1, "No se guardó " + a, 1000 + 2000},
       {make_unique<TareaHistorial>(h, std::nullopt, false), {.silencio = true}, 1,
        textos::kHistorialSinRespuesta, 1000 + 2000},
       // Unanswered: the last record goes out at 55 s, the run ends at 56 s.
