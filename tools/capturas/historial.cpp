@@ -34,13 +34,8 @@ class CapturasHistorial : public QObject {
     Info info(c.main->motor(), [] { return programming::FechaHora{2025, 12, 31, 9, 5, 7}; });
     Historico historico(c.main->imagenMemoria(), c.main->configuracion(), c.dialogos);
     historico.ponerInfo(&info);
-    auto oir = [&c](auto& ventana) {  // for as long as the window lives
-      link::OyenteEnlace* o = &ventana;
-      c.main->agregarOyente(o);
-      QObject::connect(&ventana, &QObject::destroyed, c.main.get(), [&c, o] { c.main->quitarOyente(o); });
-    };
-    oir(info);
-    oir(historico);
+    c.main->agregarOyente(&info, &info);
+    c.main->agregarOyente(&historico, &historico);
     c.avanzar(2000);  // the panel is plugged in and settled
     for (const char* texto : {"S!10482", "V!202", "ts1", "cH"}) {
       info.Text1()->setText(QString::fromLatin1(texto));

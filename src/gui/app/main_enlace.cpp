@@ -16,6 +16,11 @@ void Main::agregarOyente(link::OyenteEnlace* o) {
   if (o != nullptr && std::find(oyentes_.begin(), oyentes_.end(), o) == oyentes_.end()) oyentes_.push_back(o);
 }
 
+void Main::agregarOyente(link::OyenteEnlace* o, const QObject* ventana) {
+  agregarOyente(o);
+  connect(ventana, &QObject::destroyed, this, [this, o] { quitarOyente(o); });
+}
+
 void Main::avisoDelEnlace(const std::string& linea) { agregarAlRegistro(linea + "\n", link::Color{190, 0, 0}); }
 
 void Main::quitarOyente(link::OyenteEnlace* o) { std::erase(oyentes_, o); }

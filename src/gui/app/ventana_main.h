@@ -30,13 +30,13 @@
 #include "gui/app/menus.h"
 #include "gui/app/ganchos.h"
 #include "motor/motor_enlace.h"
+#include "core/config/configuracion.h"
+#include "core/imagen/imagen.h"
+#include "core/link/oyente.h"
 
 namespace orda::motor {
 class Despertador;
 }
-#include "core/config/configuracion.h"
-#include "core/imagen/imagen.h"
-#include "core/link/oyente.h"
 
 class QAction;
 class QMdiArea;
@@ -114,6 +114,8 @@ class Main : public QMainWindow, private link::OyenteEnlace {
   // A line of the link's own (a device that cannot be opened) for the device log.
   void avisoDelEnlace(const std::string& linea);
   void agregarOyente(link::OyenteEnlace* o);
+  // `o` hears the link for as long as `ventana` lives.
+  void agregarOyente(link::OyenteEnlace* o, const QObject* ventana);
   void quitarOyente(link::OyenteEnlace* o);
 
   Dialogos& dialogos() const { return *d_.dialogos; }

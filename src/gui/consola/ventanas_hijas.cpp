@@ -28,9 +28,7 @@ V* recargable(Main& m, V* v) {
 // A window that hears the link, for as long as it lives.
 template <class V>
 V* oyente(Main& m, V* v) {
-  link::OyenteEnlace* o = v;
-  m.agregarOyente(o);
-  QObject::connect(v, &QObject::destroyed, &m, [&m, o] { m.quitarOyente(o); });
+  m.agregarOyente(v, v);
   return v;
 }
 

@@ -48,7 +48,9 @@ TEST(Enviar, QueLlegaAlPanelYQueQuedaEnElCampo) {
     } else {
       EXPECT_EQ(b.oyente.registro.back().first, c.texto + "\r");  // echoed as typed
     }
-    if (c.texto.starts_with("S!")) EXPECT_EQ(b.cfg.serialPanel, "98765");  // the digits only
+    if (c.texto.starts_with("S!")) {
+      EXPECT_EQ(b.cfg.serialPanel, "98765");  // the digits only
+    }
   }
 }
 

@@ -18,18 +18,6 @@ using namespace orda::gui;
 
 namespace {
 
-// The reports the panel got that are configuration records (commands 21..25).
-int registros(const ConsolaComandos& c) {
-  return static_cast<int>(
-      std::count_if(c.enviados.begin(), c.enviados.end(), [](const std::string& l) { return l[0] >= 21 && l[0] <= 25; }));
-}
-
-void escribirArchivo(const QString& ruta, const QByteArray& datos) {
-  QFile f(ruta);
-  QVERIFY(f.open(QIODevice::WriteOnly));
-  QCOMPARE(f.write(datos), datos.size());
-}
-
 QString nombreArchivo(ConsolaComandos& c) { return c.main->ganchos().nombreArchivo(); }
 
 }  // namespace
@@ -68,14 +56,14 @@ class PruebaComandos : public QObject {
     c.dialogos.respuestas = {Respuesta::No};
     c.accion("tbProgramar")->trigger();
     c.esperar(5000);
-    QCOMPARE(registros(c), 0);
+    QCOMPARE(c.registros(), 0);
     QTest::keyClick(c.main.get(), Qt::Key_P, Qt::AltModifier);
     const MensajeMostrado pregunta{QStringLiteral("¿Está seguro que desea programar?"), QStringLiteral("OrDA"),
                                    Icono::Exclamacion, Botones::SiNo};
     QCOMPARE(c.dialogos.mostrados, (std::vector<MensajeMostrado>{pregunta, pregunta}));
     c.esperar(60000);
     QVERIFY2(c.panel2().startsWith(QStringLiteral("Programación terminada ")), qPrintable(c.panel2()));
-    QCOMPARE(registros(c), 54);
+    QCOMPARE(c.registros(), 54);
     config::Configuracion programada = c.cfg();
     QCOMPARE(programada.salidas.texto(3, 1), std::string("RIEGO"));
 
@@ -232,7 +220,7 @@ class PruebaComandos : public QObject {
                                             "Superior»: ERROR: 6 - Desbordamiento"));
     QCOMPARE(lineas.back(), QStringLiteral("… y 1 más"));
     QCOMPARE(c.cuantos("cH"), relojes);
-    QCOMPARE(registros(c), 0);
+    QCOMPARE(c.registros(), 0);
 
     const QString ruta = c.carpeta.filePath(QStringLiteral("c.dat"));
     c.dialogos.archivos = {ruta};

@@ -7,12 +7,14 @@
 // does it (the cell, the editor, the text, Enter).
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QRadioButton>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 #include "core/config/tablas.h"
@@ -88,6 +90,11 @@ struct ConsolaPrueba {
   int cuantos(const std::string& letras) const {
     return static_cast<int>(std::count(enviados.begin(), enviados.end(), letras));
   }
+  // The reports the panel got that are configuration records (commands 21..25).
+  int registros() const {
+    return static_cast<int>(
+        std::count_if(enviados.begin(), enviados.end(), [](const std::string& l) { return l[0] >= 21 && l[0] <= 25; }));
+  }
 };
 
 struct ConsolaComandos : ConsolaPrueba {
@@ -145,6 +152,12 @@ inline void escribirCaja(QLineEdit* caja, const QString& texto) {
   QTest::keyClick(caja, Qt::Key_Backspace);
   QTest::keyClicks(caja, texto);
   QCoreApplication::processEvents();
+}
+
+inline void escribirArchivo(const QString& ruta, const QByteArray& datos) {
+  QFile f(ruta);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  QCOMPARE(f.write(datos), datos.size());
 }
 
 // On the indicator: a button is only hit on its indicator and caption.

@@ -70,12 +70,6 @@ QString describir(const Disposicion& d) {
   return r.join(QStringLiteral(", "));
 }
 
-void escribir(const QString& ruta, const QByteArray& datos) {
-  QFile f(ruta);
-  QVERIFY(f.open(QIODevice::WriteOnly));
-  QCOMPARE(f.write(datos), datos.size());
-}
-
 void png(const QString& ruta, QSize tam) {
   QImage i(tam, QImage::Format_ARGB32);
   i.fill(Qt::red);
@@ -174,7 +168,7 @@ class PruebaMain : public QObject {
     QVERIFY(c.dialogos.mostrados[0].texto.startsWith(QStringLiteral("No se encontró el manual")));
     QVERIFY(QDir(c.carpeta.path()).mkpath(QStringLiteral("manual")));
     const QString indice = c.carpeta.filePath(QStringLiteral("manual/index.html"));
-    escribir(indice, {});
+    escribirArchivo(indice, {});
     c.accion("tbAyuda")->trigger();
     QCOMPARE(c.abiertas, std::vector<QUrl>{QUrl::fromLocalFile(indice)});
 
@@ -352,8 +346,8 @@ class PruebaMain : public QObject {
     png(dir.filePath("a/okg.png"), QSize(16, 16));
     png(dir.filePath("b/logo.jpeg"), QSize(8, 4));  // a PNG under another name: read by its content
     png(dir.filePath("c/OKG.PNG"), QSize(16, 16));  // the key again
-    escribir(dir.filePath("d/leame.txt"), "texto");  // not a picture
-    escribir(dir.filePath("e/a.c"), "x");            // too short for a key
+    escribirArchivo(dir.filePath("d/leame.txt"), "texto");  // not a picture
+    escribirArchivo(dir.filePath("e/a.c"), "x");            // too short for a key
     const QString log = dir.filePath("imagenes.log");
 
     ImagenesAplicacion lib;
